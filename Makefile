@@ -1,0 +1,37 @@
+# The two commands a new user needs: `make run` and `make test`. Both install what is missing,
+# configure and build first.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libimagequant-dev \
+            googletest libgtest-dev imagemagick xvfb xauth
+
+.PHONY: all setup build run test bench fuzz clean
+
+all: build
+
+setup:
+	@./scripts/install-packages $(PACKAGES)
+
+$(BUILD_DIR)/CMakeCache.txt: | setup
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBOOTCANVAS_WERROR=ON
+
+build: setup $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found: start Bootcanvas from a desktop session, or try: xvfb-run make run"; exit 1; fi
+	$(BUILD_DIR)/src/bootcanvas
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD_DIR)/bench/bench_convert
+
+fuzz: setup
+	./scripts/run-fuzzers 60
+
+clean:
+	rm -rf $(BUILD_DIR) build-fuzz

@@ -1,0 +1,11 @@
+#include "startup.h"
+
+#include <QApplication>
+
+int Main(QApplication& application)
+{
+    LaunchMainWindow();
+    return application.exec();
+}
+
+void LaunchMainWindow() {}

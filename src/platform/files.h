@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The runtime's file statements over Windows paths of the current machine. Every failure throws
+// FileError with the runtime's number (52, 53, 58, 70, 75, 76).
+namespace platform {
+
+enum FileAttribute : int {
+    vbNormal = 0,
+    vbReadOnly = 1,
+    vbHidden = 2,
+    vbSystem = 4,
+    vbDirectory = 16,
+    vbArchive = 32,
+};
+// FILE_ATTRIBUTE_NORMAL as SetFileAttributesA takes it: no attribute at all.
+constexpr int FileAttributeNormalApi = 128;
+
+// Copies a file; the target is replaced atomically (a temporary file beside it, then a rename).
+// A read-only target fails with 75, as on Windows.
+void FileCopy(const QString& source, const QString& target);
+// Deletes one file (no wildcards). A missing file is 53; a read-only one 75.
+void Kill(const QString& path);
+void MkDir(const QString& path);
+// Removes an empty folder (75 when it is not empty).
+void RmDir(const QString& path);
+// Renames or moves a file or folder. 58 when the new name exists (unless it differs from the old
+// one only in case), 53 when the old one is missing.
+void Name(const QString& oldPath, const QString& newPath);
+
+// Attributes: read-only is the host's write permission; hidden, system and archive are kept in the
+// extended attribute user.DOSATTRIB where the file system allows, and dropped silently elsewhere.
+int GetAttr(const QString& path);
+// Accepts the runtime's bits, and FileAttributeNormalApi (128) meaning none.
+void SetAttr(const QString& path, int attributes);
+
+// Whether `path` names an entry matching the attribute mask as a directory search would: with
+// vbDirectory folders and files match, otherwise only files that are not hidden/system unless the
+// mask asks for them. Never throws.
+bool entryExists(const QString& path, int attributeMask);
+bool folderExists(const QString& path);
+bool fileExists(const QString& path);
+
+// Immediate subfolders / files of a folder, names as on disk, in alphabetical order without regard
+// to case. `patterns` are wildcards such as "*.sys" matched without regard to case.
+QStringList listSubfolders(const QString& folder);
+QStringList listFiles(const QString& folder, const QStringList& patterns = {QStringLiteral("*")});
+
+// Reads a whole file; refuses (75) a file bigger than maxBytes.
+QByteArray readFile(const QString& path, qint64 maxBytes);
+// Writes a file through a temporary file in the same folder and a rename, so a crash or a full
+// disk leaves either the old or the new content.
+void writeFileAtomically(const QString& path, const QByteArray& data);
+// Deletes a folder with everything in it.
+void removeTree(const QString& folder);
+
+// Host-path versions for layers that already hold host paths.
+void writeHostFileAtomically(const QString& hostPath, const QByteArray& data);
+
+} // namespace platform

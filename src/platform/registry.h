@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <cstdint>
+
+// The registry of the current machine: HKEY_LOCAL_MACHINE in system.reg and HKEY_CURRENT_USER in
+// user.reg, both REGEDIT4 text. The calls mirror the Win32 ones and return their status codes.
+// Every change is written at once (atomically, under a lock file) so that two processes never lose
+// each other's values: each call re-reads the hive when it changed on disk.
+namespace platform {
+
+using HKEY = std::uintptr_t;
+inline constexpr HKEY HKEY_CURRENT_USER = 0x80000001u;
+inline constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002u;
+
+inline constexpr long ERROR_SUCCESS = 0;
+inline constexpr long ERROR_FILE_NOT_FOUND = 2;
+inline constexpr long ERROR_ACCESS_DENIED = 5;
+inline constexpr long ERROR_INVALID_HANDLE = 6;
+inline constexpr long ERROR_INVALID_PARAMETER = 87;
+inline constexpr long ERROR_MORE_DATA = 234;
+inline constexpr long ERROR_BADDB = 1009;
+inline constexpr long ERROR_CANTWRITE = 1013;
+
+inline constexpr uint32_t REG_NONE = 0;
+inline constexpr uint32_t REG_SZ = 1;
+inline constexpr uint32_t REG_BINARY = 3;
+inline constexpr uint32_t REG_DWORD = 4;
+
+inline constexpr uint32_t KEY_ALL_ACCESS = 0x3F;
+
+long RegCreateKeyExA(HKEY root, const QString& subKey, HKEY* result);
+long RegOpenKeyExA(HKEY root, const QString& subKey, uint32_t access, HKEY* result);
+// With `data` null only the type and size are reported. REG_SZ data carries its terminating NUL,
+// as on Windows; `size` is the data's byte count.
+long RegQueryValueExA(HKEY key, const QString& name, uint32_t* type, QByteArray* data, uint32_t* size);
+// REG_SZ data is the text's bytes, a terminating NUL optional; REG_DWORD is 4 little-endian bytes.
+long RegSetValueExA(HKEY key, const QString& name, uint32_t type, const QByteArray& data);
+long RegDeleteValueA(HKEY key, const QString& name);
+long RegCloseKey(HKEY key);
+
+// One hive in memory, and its REGEDIT4 text. Pure, so the parser can be tested and fuzzed alone.
+class RegistryHive {
+public:
+    struct Value {
+        QString name; // empty for the key's default value ("@")
+        uint32_t type = REG_SZ;
+        QByteArray data; // REG_SZ without the terminating NUL
+    };
+    struct Key {
+        QString path; // "SOFTWARE\Quillmark\Bootcanvas", case kept
+        QList<Value> values;
+    };
+
+    static constexpr qint64 MaxBytes = 8 * 1024 * 1024;
+
+    // `rootName` is the hive's root as written in the file ("HKEY_LOCAL_MACHINE"). Throws
+    // DamagedFileError (with an empty file name) when the text is not REGEDIT4 or too big.
+    static RegistryHive parse(const QByteArray& text, const QString& rootName);
+    QByteArray toText(const QString& rootName) const;
+
+    Key* findKey(const QString& path); // without regard to case
+    const Key* findKey(const QString& path) const;
+    Key& createKey(const QString& path); // with missing parents
+    const QList<Key>& keys() const { return m_keys; }
+
+private:
+    QList<Key> m_keys;
+};
+
+} // namespace platform

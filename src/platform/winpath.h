@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// A Windows path split into its drive and its components, "." and ".." already resolved.
+struct WindowsPath {
+    QChar drive; // upper case
+    QStringList parts;
+    QString toString() const; // "C:\A\B", or "C:\" for the root
+};
+
+// True for the characters Windows refuses in a name: < > : " | ? * and control characters.
+bool isForbiddenNameChar(QChar c);
+// A name that can be one path component: not empty, not "." or "..", no forbidden character,
+// no "\" or "/".
+bool isValidName(const QString& name);
+
+// Parses an absolute Windows path ("C:\x", "c:/x/../y"). Both separators are accepted; ".." never
+// climbs above the drive root. Throws FileError 52 for a forbidden character and 76 for a path
+// without a drive letter.
+WindowsPath parseWindowsPath(const QString& path);
+
+// The host path of a Windows path on the current machine. Existing components are matched without
+// regard to case (an exact match first); components that do not exist keep the case given.
+// Throws FileError 76 for an unmapped drive, 52 for a forbidden character.
+QString hostPathFor(const QString& windowsPath);
+
+// The Windows path of a host path, through the drive whose host folder is its longest prefix.
+// Empty when no drive holds it.
+QString windowsPathFor(const QString& hostPath);
+
+} // namespace platform
+
+namespace platform {
+
+// For layers that take file names from both worlds: a Windows path goes through hostPathFor, an
+// absolute host path ("/...") is used as it is (the command-line tool works on host paths).
+QString resolveToHost(const QString& path);
+
+} // namespace platform
