@@ -24,6 +24,8 @@ public:
 
     // Maps an errno value of a failed host call on `path` to the runtime's number.
     static FileError fromErrno(int error, const QString& path);
+    // The error `number` with the runtime's wording followed by `path` ("File not found: C:\X").
+    static FileError withPath(int number, const QString& path);
 
 private:
     int m_number;

@@ -1,0 +1,103 @@
+#include "fileerror.h"
+
+#include "winpath.h"
+
+#include <QFileInfo>
+#include <cerrno>
+
+namespace platform
+{
+
+namespace
+{
+
+QString describe(int number)
+{
+    switch (number) {
+    case BadFileName:
+        return QStringLiteral("Bad file name");
+    case FileNotFound:
+        return QStringLiteral("File not found");
+    case FileAlreadyExists:
+        return QStringLiteral("File already exists");
+    case PermissionDenied:
+        return QStringLiteral("Permission denied");
+    case PathNotFound:
+        return QStringLiteral("Path not found");
+    default:
+        return QStringLiteral("Path/File access error");
+    }
+}
+
+// ENOENT is ambiguous: Windows tells a missing file (53) from a missing folder on the way (76).
+bool parentFolderExists(const QString& path)
+{
+    try {
+        QString hostParent;
+        if (path.startsWith(QLatin1Char('/'))) {
+            hostParent = QFileInfo(path).path();
+        } else {
+            WindowsPath parsed = parseWindowsPath(path);
+            if (parsed.parts.isEmpty())
+                return false;
+            parsed.parts.removeLast();
+            hostParent = hostPathFor(parsed.toString());
+        }
+        return QFileInfo(hostParent).isDir();
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
+} // namespace
+
+FileError::FileError(int number, const QString& message)
+    : std::runtime_error(message.toStdString())
+    , m_number(number)
+{
+}
+
+FileError FileError::withPath(int number, const QString& path)
+{
+    return FileError(number, describe(number) + QStringLiteral(": ") + path);
+}
+
+FileError FileError::fromErrno(int error, const QString& path)
+{
+    switch (error) {
+    case ENOENT:
+        return withPath(parentFolderExists(path) ? FileNotFound : PathNotFound, path);
+    case ENOTDIR:
+        return withPath(PathNotFound, path);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return withPath(PermissionDenied, path);
+    case EEXIST:
+        return withPath(FileAlreadyExists, path);
+    case ENAMETOOLONG:
+    case EINVAL:
+    case EILSEQ:
+        return withPath(BadFileName, path);
+    default:
+        return withPath(PathFileAccessError, path);
+    }
+}
+
+DamagedFileError::DamagedFileError(const QString& file, const QString& reason, const QString& keptCopy)
+    : std::runtime_error(QStringLiteral("%1: %2").arg(file, reason).toStdString())
+    , m_file(file)
+    , m_reason(reason)
+    , m_keptCopy(keptCopy)
+{
+}
+
+QString DamagedFileError::userMessage() const
+{
+    QString text = QStringLiteral("The file %1 is damaged (%2).").arg(m_file, m_reason);
+    if (!m_keptCopy.isEmpty())
+        text += QStringLiteral(" A copy was kept as %1.").arg(m_keptCopy);
+    return text;
+}
+
+} // namespace platform

@@ -1,0 +1,205 @@
+#include "winpath.h"
+
+#include "fileerror.h"
+#include "machine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <dirent.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace platform
+{
+
+namespace
+{
+
+// Longest Windows path accepted (the limit of the wide-character API); longer ones are bad names.
+constexpr qsizetype MaxWindowsPathLength = 32767;
+
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char('\\') || c == QLatin1Char('/');
+}
+
+bool hostEntryExists(const QString& hostPath)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(hostPath).constData(), &info) == 0;
+}
+
+bool hostFolderExists(const QString& hostPath)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(hostPath).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The entry of `folder` whose name equals `name` without regard to case; when several do
+// (possible on a case-sensitive host), the smallest name, so the choice is stable.
+QString caseInsensitiveMatch(const QString& folder, const QString& name)
+{
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(QFile::encodeName(folder).constData()), ::closedir);
+    if (!dir)
+        return {};
+    QString found;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const QString candidate = QFile::decodeName(entry->d_name);
+        if (candidate.compare(name, Qt::CaseInsensitive) == 0 && (found.isEmpty() || candidate < found))
+            found = candidate;
+    }
+    return found;
+}
+
+QString joinHost(const QString& folder, const QString& name)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+// True when `prefix` is `path` itself or one of its parent folders.
+bool isHostPrefix(const QString& prefix, const QString& path)
+{
+    if (prefix == QLatin1String("/"))
+        return path.startsWith(QLatin1Char('/'));
+    return path == prefix || (path.startsWith(prefix) && path.at(prefix.size()) == QLatin1Char('/'));
+}
+
+QString windowsPathThrough(const QList<DriveMapping>& drives, const QString& hostPath)
+{
+    const DriveMapping* best = nullptr;
+    for (const DriveMapping& drive : drives)
+        if (isHostPrefix(drive.hostFolder, hostPath)
+            && (!best || drive.hostFolder.size() > best->hostFolder.size()))
+            best = &drive;
+    if (!best)
+        return {};
+    QString rest = hostPath.mid(best->hostFolder == QLatin1String("/") ? 1 : best->hostFolder.size() + 1);
+    rest.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return best->letter + QStringLiteral(":\\") + rest;
+}
+
+} // namespace
+
+QString WindowsPath::toString() const
+{
+    return drive + QStringLiteral(":\\") + parts.join(QLatin1Char('\\'));
+}
+
+bool isForbiddenNameChar(QChar c)
+{
+    if (c.unicode() < 0x20)
+        return true;
+    switch (c.unicode()) {
+    case '<':
+    case '>':
+    case ':':
+    case '"':
+    case '|':
+    case '?':
+    case '*':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isValidName(const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    return std::none_of(
+        name.begin(), name.end(), [](QChar c) { return isForbiddenNameChar(c) || isSeparator(c); });
+}
+
+WindowsPath parseWindowsPath(const QString& path)
+{
+    if (path.size() > MaxWindowsPathLength)
+        throw FileError::withPath(BadFileName, path.left(260) + QStringLiteral("..."));
+    if (path.size() < 2 || path.at(1) != QLatin1Char(':') || path.at(0).unicode() > 'z'
+        || !path.at(0).isLetter())
+        throw FileError::withPath(PathNotFound, path);
+
+    WindowsPath result;
+    result.drive = path.at(0).toUpper();
+    // "C:name" has no current folder to be relative to here, so it is taken from the root.
+    const QStringView rest = QStringView(path).mid(2);
+    if (std::any_of(rest.begin(), rest.end(), isForbiddenNameChar))
+        throw FileError::withPath(BadFileName, path);
+    qsizetype start = 0;
+    while (start <= rest.size()) {
+        qsizetype end = start;
+        while (end < rest.size() && !isSeparator(rest.at(end)))
+            ++end;
+        QStringView part = rest.mid(start, end - start);
+        start = end + 1;
+        if (part == QLatin1String("..")) {
+            if (!result.parts.isEmpty())
+                result.parts.removeLast();
+            continue;
+        }
+        // Windows ignores trailing dots and blanks of a name ("LOGO.SYS " is "LOGO.SYS"); a part
+        // left empty, like "." or "...", names the folder itself.
+        while (!part.isEmpty() && (part.endsWith(QLatin1Char('.')) || part.endsWith(QLatin1Char(' '))))
+            part.chop(1);
+        if (!part.isEmpty())
+            result.parts.append(part.toString());
+    }
+    return result;
+}
+
+QString hostPathFor(const QString& windowsPath)
+{
+    const WindowsPath path = parseWindowsPath(windowsPath);
+    const std::optional<DriveMapping> drive = currentMachine().drive(path.drive);
+    if (!drive)
+        throw FileError::withPath(PathNotFound, windowsPath);
+
+    QString host = drive->hostFolder;
+    bool parentExists = hostFolderExists(host);
+    for (const QString& part : path.parts) {
+        QString name = part;
+        if (parentExists && !hostEntryExists(joinHost(host, part))) {
+            const QString match = caseInsensitiveMatch(host, part);
+            if (!match.isEmpty())
+                name = match;
+        }
+        host = joinHost(host, name);
+        // Once a folder is missing, nothing below it can be matched; the rest keeps its case.
+        parentExists = parentExists && hostFolderExists(host);
+    }
+    return host;
+}
+
+QString windowsPathFor(const QString& hostPath)
+{
+    if (!hasCurrentMachine() || hostPath.isEmpty())
+        return {};
+    const QList<DriveMapping>& drives = currentMachine().drives();
+    const QString cleaned = QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(hostPath));
+    QString windows = windowsPathThrough(drives, cleaned);
+    if (!windows.isEmpty())
+        return windows;
+
+    // A path reached through a symbolic link still belongs to the drive it leads into.
+    const QString canonical = QFileInfo(cleaned).canonicalFilePath();
+    if (canonical.isEmpty())
+        return {};
+    QList<DriveMapping> canonicalDrives = drives;
+    for (DriveMapping& drive : canonicalDrives) {
+        const QString resolved = QFileInfo(drive.hostFolder).canonicalFilePath();
+        if (!resolved.isEmpty())
+            drive.hostFolder = resolved;
+    }
+    return windowsPathThrough(canonicalDrives, canonical);
+}
+
+QString resolveToHost(const QString& path)
+{
+    if (path.startsWith(QLatin1Char('/')))
+        return path;
+    return hostPathFor(path);
+}
+
+} // namespace platform
