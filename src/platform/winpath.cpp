@@ -1,15 +1,13 @@
 #include "winpath.h"
 
 #include "fileerror.h"
+#include "hostfolder.h"
 #include "machine.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <dirent.h>
-#include <memory>
-#include <sys/stat.h>
 
 namespace platform
 {
@@ -23,39 +21,6 @@ constexpr qsizetype MaxWindowsPathLength = 32767;
 bool isSeparator(QChar c)
 {
     return c == QLatin1Char('\\') || c == QLatin1Char('/');
-}
-
-bool hostEntryExists(const QString& hostPath)
-{
-    struct stat info;
-    return ::lstat(QFile::encodeName(hostPath).constData(), &info) == 0;
-}
-
-bool hostFolderExists(const QString& hostPath)
-{
-    struct stat info;
-    return ::stat(QFile::encodeName(hostPath).constData(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// The entry of `folder` whose name equals `name` without regard to case; when several do
-// (possible on a case-sensitive host), the smallest name, so the choice is stable.
-QString caseInsensitiveMatch(const QString& folder, const QString& name)
-{
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(QFile::encodeName(folder).constData()), ::closedir);
-    if (!dir)
-        return {};
-    QString found;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const QString candidate = QFile::decodeName(entry->d_name);
-        if (candidate.compare(name, Qt::CaseInsensitive) == 0 && (found.isEmpty() || candidate < found))
-            found = candidate;
-    }
-    return found;
-}
-
-QString joinHost(const QString& folder, const QString& name)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
 // True when `prefix` is `path` itself or one of its parent folders.
@@ -160,12 +125,12 @@ QString hostPathFor(const QString& windowsPath)
     bool parentExists = hostFolderExists(host);
     for (const QString& part : path.parts) {
         QString name = part;
-        if (parentExists && !hostEntryExists(joinHost(host, part))) {
-            const QString match = caseInsensitiveMatch(host, part);
+        if (parentExists && !hostEntryExists(joinHostPath(host, part))) {
+            const QString match = findEntryIgnoringCase(host, part);
             if (!match.isEmpty())
                 name = match;
         }
-        host = joinHost(host, name);
+        host = joinHostPath(host, name);
         // Once a folder is missing, nothing below it can be matched; the rest keeps its case.
         parentExists = parentExists && hostFolderExists(host);
     }
