@@ -1,9 +1,13 @@
 #pragma once
 
+#include "fileerror.h"
+
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // The registry of the current machine: HKEY_LOCAL_MACHINE in system.reg and HKEY_CURRENT_USER in
 // user.reg, both REGEDIT4 text. The calls mirror the Win32 ones and return their status codes.
@@ -41,6 +45,12 @@ long RegSetValueExA(HKEY key, const QString& name, uint32_t type, const QByteArr
 long RegDeleteValueA(HKEY key, const QString& name);
 long RegCloseKey(HKEY key);
 
+// A hive that cannot be read is not overwritten: it is renamed to "system.reg.damaged" (or
+// "...damaged-2", ...) beside itself, the registry goes on from an empty hive, and the problem waits
+// here to be shown to the user once. Call after start-up, until it gives nothing: it looks at both
+// hives of the current machine first.
+std::optional<DamagedFileError> takeRegistryProblem();
+
 // One hive in memory, and its REGEDIT4 text. Pure, so the parser can be tested and fuzzed alone.
 class RegistryHive {
 public:
@@ -52,6 +62,12 @@ public:
     struct Key {
         QString path; // "SOFTWARE\Quillmark\Bootcanvas", case kept
         QList<Value> values;
+
+        // Value names are matched without regard to case; an existing value keeps its spelling.
+        Value* findValue(const QString& name);
+        const Value* findValue(const QString& name) const;
+        void setValue(const QString& name, uint32_t type, const QByteArray& data);
+        bool removeValue(const QString& name);
     };
 
     static constexpr qint64 MaxBytes = 8 * 1024 * 1024;
@@ -61,13 +77,16 @@ public:
     static RegistryHive parse(const QByteArray& text, const QString& rootName);
     QByteArray toText(const QString& rootName) const;
 
-    Key* findKey(const QString& path); // without regard to case
+    Key* findKey(const QString& path); // without regard to case; null when missing
     const Key* findKey(const QString& path) const;
-    Key& createKey(const QString& path); // with missing parents
+    // With missing parents; empty components (a doubled or trailing "\") are skipped. Existing
+    // parents keep their spelling. The reference lasts until the next createKey.
+    Key& createKey(const QString& path);
     const QList<Key>& keys() const { return m_keys; }
 
 private:
-    QList<Key> m_keys;
+    QList<Key> m_keys; // in the order they were created; toText sorts them
+    QHash<QString, qsizetype> m_index; // case-folded path -> position in m_keys
 };
 
 } // namespace platform
