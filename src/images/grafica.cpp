@@ -1,0 +1,159 @@
+#include "images/grafica.h"
+
+#include "images/imgdll.h"
+#include "images/picturereader.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QtEndian>
+
+#include <array>
+
+namespace {
+
+constexpr int LogoWidth = 320;
+constexpr int LogoHeight = 400;
+constexpr int LogoColours = 256;
+
+// The extension with its dot, upper-cased, taken from the last part of the path; empty if none.
+QString upperExtension(const QString& fileName)
+{
+    const qsizetype slash = std::max(fileName.lastIndexOf(u'\\'), fileName.lastIndexOf(u'/'));
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot > slash ? fileName.mid(dot).toUpper() : QString();
+}
+
+using Reader = PixelBlock (*)(const QString&, qint16&, qint16&, QSize);
+
+Reader readerFor(const QString& extension)
+{
+    if (extension == QLatin1String(".GIF"))
+        return ImgDLLReadRGBFromGIF;
+    if (extension == QLatin1String(".JPG"))
+        return ImgDLLReadRGBFromJPG;
+    return ImgDLLReadRGBFromBMP;
+}
+
+// Draws a block over the whole box through the imaging entries and makes it the box's picture.
+void drawBlockOnBox(const PixelBlock& block, qint32 width, qint32 height, PictureSurface& box)
+{
+    QImage canvas(box.scaleWidth(), box.scaleHeight(), QImage::Format_RGB32);
+    if (canvas.isNull())
+        return;
+    canvas.fill(Qt::black);
+    QPainter dc(&canvas);
+    ImgDLLDrawRGB(dc, block, width, height, 0, 0, box.scaleWidth(), box.scaleHeight(), 0);
+    dc.end();
+    box.setPicture(canvas);
+}
+
+// BMP and ".SYS" files are stretched straight from the decoded bitmap in one step.
+void drawBitmap(const QString& fileName, PictureSurface& box)
+{
+    QImage bitmap = images::readPicture(images::hostPathOrEmpty(fileName), images::PictureKind::Bmp).image;
+    if (bitmap.isNull() || box.scaleWidth() <= 0 || box.scaleHeight() <= 0) {
+        box.clearPicture();
+        return;
+    }
+    box.setPicture(bitmap.scaled(box.scaleWidth(), box.scaleHeight(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_RGB32));
+}
+
+} // namespace
+
+void GetBmpInfo(const QString& fileName, qint32& width, qint32& height, qint16& bitCount)
+{
+    width = 0;
+    height = 0;
+    QFile file(images::hostPathOrEmpty(fileName));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray header = file.read(30);
+    auto has = [&](int offset, int size) { return header.size() >= offset + size; };
+    // The OS/2 core header (12 bytes) keeps 16-bit sizes and the bit count where the Windows
+    // header keeps other fields.
+    if (has(14, 4) && qFromLittleEndian<quint32>(header.constData() + 14) == 12) {
+        if (has(18, 2))
+            width = qFromLittleEndian<quint16>(header.constData() + 18);
+        if (has(20, 2))
+            height = qFromLittleEndian<quint16>(header.constData() + 20);
+        if (has(24, 2))
+            bitCount = qFromLittleEndian<qint16>(header.constData() + 24);
+        return;
+    }
+    if (has(18, 4))
+        width = qFromLittleEndian<qint32>(header.constData() + 18);
+    if (has(22, 4))
+        height = qFromLittleEndian<qint32>(header.constData() + 22);
+    if (has(28, 2))
+        bitCount = qFromLittleEndian<qint16>(header.constData() + 28);
+}
+
+bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile)
+{
+    qint16 width = 0, height = 0;
+    PixelBlock source = readerFor(upperExtension(sourceFile))(sourceFile, width, height, QSize(LogoWidth, LogoHeight));
+    if (!source)
+        return false;
+    const PixelBlock resized = ImgDLLResizeRGB(source, width, height, LogoWidth, LogoHeight);
+    source.reset(); // the full-size pixels go as soon as the small copy exists
+    if (!resized)
+        return false;
+
+    std::array<quint8, LogoColours * 4> palette {};
+    for (int i = 0; i < LogoColours; ++i)
+        palette[size_t(i) * 4] = quint8(i);
+    std::vector<quint8> indices(size_t(LogoWidth) * LogoHeight, 0);
+    if (ImgDLLQuantizeRGBTo8Bit(resized, indices, LogoWidth, LogoHeight, LogoColours, palette) != 1)
+        return false;
+    return ImgDLLSaveColormappedToBMP(destinationFile, indices, LogoWidth, LogoHeight, 8, LogoColours, palette);
+}
+
+void DrawPreview(const QString& fileName, PictureSurface& box, qint32& width, qint32& height, qint16& bitCount)
+{
+    box.clearPicture();
+    const QString extension = upperExtension(fileName);
+    if (extension != QLatin1String(".GIF") && extension != QLatin1String(".JPG")) {
+        GetBmpInfo(fileName, width, height, bitCount);
+        drawBitmap(fileName, box);
+        return;
+    }
+    bitCount = extension == QLatin1String(".GIF") ? 8 : 24;
+    qint16 fileWidth = 0, fileHeight = 0;
+    const PixelBlock block
+        = readerFor(extension)(fileName, fileWidth, fileHeight, QSize(box.scaleWidth(), box.scaleHeight()));
+    width = fileWidth;
+    height = fileHeight;
+    if (!block)
+        return;
+    const PixelBlock resized = ImgDLLResizeRGB(block, width, height, box.scaleWidth(), box.scaleHeight());
+    if (resized)
+        drawBlockOnBox(resized, box.scaleWidth(), box.scaleHeight(), box);
+}
+
+void ShowFullPicture(const QString& fileName, PictureSurface& box)
+{
+    box.clearPicture();
+    // First the general picture loader, which tells the format from the content.
+    QImage picture = images::readPicture(images::hostPathOrEmpty(fileName), images::PictureKind::Any).image;
+    if (!picture.isNull()) {
+        box.setPicture(picture);
+        return;
+    }
+    qint16 width = 0, height = 0;
+    const PixelBlock block = readerFor(upperExtension(fileName))(fileName, width, height, QSize());
+    box.resizeTo(width, height);
+    if (block)
+        drawBlockOnBox(block, width, height, box);
+}
+
+bool isLogoScreen(const QString& fileName)
+{
+    const QString extension = upperExtension(fileName);
+    if (extension != QLatin1String(".BMP") && extension != QLatin1String(".SYS"))
+        return false;
+    qint32 width = 0, height = 0;
+    qint16 bitCount = 0;
+    GetBmpInfo(fileName, width, height, bitCount);
+    return width == LogoWidth && height == LogoHeight && bitCount == 8;
+}

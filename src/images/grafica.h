@@ -1,0 +1,25 @@
+#pragma once
+
+#include "images/picturesurface.h"
+
+#include <QString>
+
+// Reads the width, height and bit count from a BMP file's header. Width and height are set to 0
+// first; bitCount keeps the caller's value when it cannot be read. Never fails.
+void GetBmpInfo(const QString& fileName, qint32& width, qint32& height, qint16& bitCount);
+
+// Turns a BMP, ".SYS", GIF or JPEG picture into a 320 x 400, 256-colour logo screen at
+// destinationFile. Returns whether a logo screen was written (the destination is untouched when
+// not).
+bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile);
+
+// Draws the picture stretched over the whole of the box and reports its width, height and bit
+// count (8 for GIF, 24 for JPEG, the header's for anything else).
+void DrawPreview(const QString& fileName, PictureSurface& box, qint32& width, qint32& height, qint16& bitCount);
+
+// Shows the picture at its natural size in the box.
+void ShowFullPicture(const QString& fileName, PictureSurface& box);
+
+// Whether the file can be used as a screen as it is: a ".BMP" or ".SYS" file of 320 x 400 pixels
+// at 8 bits.
+bool isLogoScreen(const QString& fileName);

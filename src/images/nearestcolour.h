@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QRgb>
+
+#include <vector>
+
+namespace images {
+
+// Exact nearest palette entry (plain RGB distance) for many queries. The colour cube is cut into
+// 16 x 16 x 16 cells; the first query in a cell lists the entries that can be nearest to any point
+// of it (usually a handful), ordered by their distance to the cell, and every later query in that
+// cell only looks at those.
+class NearestColour {
+public:
+    explicit NearestColour(const QList<QRgb>& palette);
+    int find(int r, int g, int b);
+
+private:
+    static constexpr int CellBits = 4;
+    static constexpr int CellSize = 256 >> CellBits;
+    static constexpr int Cells = 1 << (3 * CellBits);
+
+    struct Candidate {
+        int r, g, b, index, distanceToCell;
+    };
+    void buildCell(int cell);
+
+    QList<QRgb> m_palette;
+    std::vector<int> m_first; // per cell: offset into m_candidates, -1 until built
+    std::vector<int> m_count;
+    std::vector<Candidate> m_candidates;
+    std::vector<Candidate> m_scratch;
+};
+
+} // namespace images

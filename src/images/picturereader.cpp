@@ -1,0 +1,96 @@
+#include "images/picturereader.h"
+
+#include "images/imagelimits.h"
+#include "platform/winpath.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace images {
+
+namespace {
+
+    // A reduced JPEG keeps at least this many decoded pixels per output pixel in each direction, so
+    // the resampler still sees the detail it averages.
+    constexpr int JpegOversampling = 2;
+
+    QByteArray formatName(PictureKind kind)
+    {
+        switch (kind) {
+        case PictureKind::Bmp:
+            return "bmp";
+        case PictureKind::Gif:
+            return "gif";
+        case PictureKind::Jpeg:
+            return "jpeg";
+        case PictureKind::Any:
+            break;
+        }
+        return {};
+    }
+
+    // libjpeg scales by 1/2, 1/4 or 1/8 while it decodes, far cheaper than decoding in full.
+    QSize reducedJpegSize(QSize full, QSize needed)
+    {
+        for (int denominator : {8, 4, 2}) {
+            const QSize reduced((full.width() + denominator - 1) / denominator,
+                (full.height() + denominator - 1) / denominator);
+            if (reduced.width() >= needed.width() * JpegOversampling
+                && reduced.height() >= needed.height() * JpegOversampling)
+                return reduced;
+        }
+        return full;
+    }
+
+    bool formatAllowed(const QByteArray& format)
+    {
+        // The loader reads what the old picture objects read; other formats are not our input.
+        static const QList<QByteArray> allowed { "bmp", "gif", "jpeg", "jpg", "ico", "cur" };
+        return allowed.contains(format.toLower());
+    }
+
+} // namespace
+
+QString hostPathOrEmpty(const QString& fileName)
+{
+    try {
+        return platform::resolveToHost(fileName);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+DecodedPicture readPicture(const QString& hostPath, PictureKind kind, QSize neededSize)
+{
+    DecodedPicture result;
+    const QFileInfo info(hostPath);
+    if (hostPath.isEmpty() || !info.isFile() || info.size() > MaxFileBytes)
+        return result;
+
+    QImageReader::setAllocationLimit(MaxBlockMiB);
+    QImageReader reader(hostPath);
+    if (kind != PictureKind::Any) {
+        reader.setFormat(formatName(kind));
+        reader.setAutoDetectImageFormat(false);
+    }
+    if (!reader.canRead() || !formatAllowed(reader.format()))
+        return result;
+
+    const QSize size = reader.size();
+    if (!size.isValid() || !sizeAllowed(size.width(), size.height()))
+        return result;
+    if (reader.format() == "jpeg" && neededSize.isValid() && !neededSize.isEmpty()) {
+        const QSize reduced = reducedJpegSize(size, neededSize);
+        if (reduced != size)
+            reader.setScaledSize(reduced);
+    }
+
+    QImage image = reader.read();
+    if (image.isNull())
+        return result;
+    result.image = std::move(image);
+    result.fileSize = size;
+    return result;
+}
+
+} // namespace images

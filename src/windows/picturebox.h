@@ -1,0 +1,59 @@
+#pragma once
+
+#include "images/picturesurface.h"
+
+#include <QImage>
+#include <QWidget>
+
+// A picture box: shows its picture stretched over its inner area (the picture routines draw it at
+// that size already), with an optional sunken border, and reports clicks. `tag` holds whatever the
+// owner wants to remember with the box, such as the file it shows. With autoSize on, the box takes
+// the size of each picture it is given.
+class PictureBox : public QWidget, public PictureSurface {
+    Q_OBJECT
+    Q_PROPERTY(QString tag READ tag WRITE setTag)
+    Q_PROPERTY(bool border READ hasBorder WRITE setBorder)
+    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    int scaleWidth() const override;
+    int scaleHeight() const override;
+    void setPicture(const QImage& picture) override;
+    void clearPicture() override;
+    bool hasPicture() const override { return !m_picture.isNull(); }
+    QImage picture() const override { return m_picture; }
+    void resizeTo(int width, int height) override;
+
+    QString tag() const { return m_tag; }
+    void setTag(const QString& tag) { m_tag = tag; }
+    bool hasBorder() const { return m_border; }
+    void setBorder(bool border);
+    bool autoSize() const { return m_autoSize; }
+    void setAutoSize(bool autoSize) { m_autoSize = autoSize; }
+
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    void mousePressed(Qt::MouseButton button, QPoint pos);
+    void mouseReleased(Qt::MouseButton button, QPoint pos);
+    // A press and release of the left button inside the box.
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    static constexpr int BorderWidth = 2;
+
+    QImage m_picture;
+    QString m_tag;
+    bool m_border = false;
+    bool m_autoSize = false;
+    bool m_leftPressed = false;
+};

@@ -1,0 +1,105 @@
+// bootcanvas-cli: the program's work from a terminal. Each command is one row of the table below;
+// file arguments are host paths, so no machine is needed for the picture commands.
+#include "images/grafica.h"
+#include "images/imgdll.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+#include <span>
+
+namespace {
+
+QTextStream& out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// The picture routines take host paths only when absolute; relative ones are made so here.
+QString hostArgument(const QString& argument) { return QFileInfo(argument).absoluteFilePath(); }
+
+int convertCommand(const QStringList& args)
+{
+    if (!ConvertToLogo(hostArgument(args[0]), hostArgument(args[1]))) {
+        err() << "bootcanvas-cli: no logo screen was made from " << args[0] << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+int infoCommand(const QStringList& args)
+{
+    const QString file = hostArgument(args[0]);
+    if (!QFileInfo(file).isFile()) {
+        err() << "bootcanvas-cli: cannot read " << args[0] << Qt::endl;
+        return 1;
+    }
+    qint32 width = 0, height = 0;
+    qint16 bitCount = 0;
+    const QString extension = QFileInfo(file).suffix().toUpper();
+    if (extension == QLatin1String("GIF") || extension == QLatin1String("JPG")) {
+        qint16 w = 0, h = 0;
+        const PixelBlock block
+            = extension == QLatin1String("GIF") ? ImgDLLReadRGBFromGIF(file, w, h) : ImgDLLReadRGBFromJPG(file, w, h);
+        width = w;
+        height = h;
+        bitCount = extension == QLatin1String("GIF") ? 8 : 24;
+    } else {
+        GetBmpInfo(file, width, height, bitCount);
+    }
+    out() << "width: " << width << "\nheight: " << height << "\nbit count: " << bitCount
+          << "\nlogo screen: " << (isLogoScreen(file) ? "yes" : "no") << Qt::endl;
+    return 0;
+}
+
+struct Command {
+    const char* name;
+    const char* arguments; // for the usage text
+    int argumentCount;
+    std::function<int(const QStringList&)> run;
+    const char* summary;
+};
+
+const Command commands[] = {
+    { "convert", "SRC DST", 2, convertCommand, "make a 320 x 400, 256-colour logo screen of a picture" },
+    { "info", "FILE", 1, infoCommand, "print a picture's width, height, bit count and whether it is a logo screen" },
+};
+
+int usage()
+{
+    err() << "usage: bootcanvas-cli COMMAND [ARGUMENTS]\n";
+    for (const Command& command : commands)
+        err() << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary << '\n';
+    err().flush();
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ImgDLLStringInitDLL(QString());
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return usage();
+    const QString name = args.takeFirst();
+    for (const Command& command : commands) {
+        if (name != QLatin1String(command.name))
+            continue;
+        if (args.size() != command.argumentCount)
+            return usage();
+        return command.run(args);
+    }
+    return usage();
+}
