@@ -1,11 +1,71 @@
 #include "startup.h"
 
+#include "machinesetup.h"
+#include "pathhelpers.h"
+#include "registrylayer.h"
+#include "settings.h"
+#include "systemfolders.h"
+
+#include "library/principale.h"
+#include "platform/machine.h"
+#include "windows/frmsplash.h"
+
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
 
 int Main(QApplication& application)
 {
+    QApplication::setApplicationName(QStringLiteral("Bootcanvas"));
+    QApplication::setApplicationVersion(QStringLiteral(BOOTCANVAS_VERSION));
+    if (!openMachineInUse())
+        return 1;
+    Settings& s = settings();
+    s.AppPath = AddBackslash(platform::currentMachine().programFolder());
+    s.WinPath = AddBackslash(GetWindowsFolder());
+    s.HelpFile = s.AppPath + QStringLiteral("bootcanvas.hlp");
+    initialiseImaging();
+    reportDamagedRegistry();
     LaunchMainWindow();
     return application.exec();
 }
 
-void LaunchMainWindow() {}
+qint16 readShowSplashScreen()
+{
+    const QString text = ReadRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("ShowSplashScreen")).toString();
+    if (CutAtNull(text).isEmpty())
+        return 1;
+    // A number too big for the flag is not 1, so it means no splash.
+    return leadingNumber(text).value_or(0);
+}
+
+int remainingSplashMillis(qint64 elapsedMs)
+{
+    return elapsedMs >= MinimumSplashMillis ? 0 : static_cast<int>(MinimumSplashMillis - elapsedMs);
+}
+
+void LaunchMainWindow()
+{
+    Settings& s = settings();
+    s.ShowSplashScreen = readShowSplashScreen();
+    frmSplash* splash = nullptr;
+    QElapsedTimer shownFor;
+    if (s.ShowSplashScreen == 1) {
+        splash = new frmSplash;
+        splash->show();
+        splash->repaint();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        shownFor.start();
+    }
+
+    auto* window = new Principale;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->Form_Load();
+
+    if (splash) {
+        QThread::msleep(static_cast<unsigned long>(remainingSplashMillis(shownFor.elapsed())));
+        splash->close();
+        delete splash;
+    }
+    window->show();
+}

@@ -1,0 +1,118 @@
+#include "defaultmachine.h"
+
+#include "registrylayer.h"
+#include "sampleart.h"
+#include "systemfolders.h"
+
+#include "platform/fileerror.h"
+#include "platform/files.h"
+#include "platform/machine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const QString ProgramFolder = QStringLiteral("drive_c/Program Files/Bootcanvas");
+const QString StartUpFolder = QStringLiteral("C:\\WINDOWS\\Start Menu\\Programs\\StartUp");
+
+void writeHostFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    platform::writeHostFileAtomically(path, bytes);
+}
+
+void writeScreen(const QString& path, SampleTheme theme, SampleScreen screen)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    if (!drawSampleScreen(theme, screen).save(path, "BMP"))
+        throw platform::FileError(platform::PathFileAccessError, QStringLiteral("Cannot write ") + path);
+}
+
+QByteArray msdosSys()
+{
+    QByteArray text = "[Paths]\r\nWinDir=C:\\WINDOWS\r\nWinBootDir=C:\\WINDOWS\r\nHostWinBootDrv=C\r\n\r\n"
+                      "[Options]\r\nBootMulti=1\r\nBootGUI=1\r\nDoubleBuffer=1\r\nAutoScan=1\r\n"
+                      "WinVer=4.10.2222\r\nLogo=1\r\n;\r\n"
+                      ";The following lines are required for compatibility with other programs.\r\n"
+                      ";Do not remove them (MSDOS.SYS needs to be >1024 bytes).\r\n";
+    for (char tail = 'a'; tail <= 's'; ++tail)
+        text += ';' + QByteArray(70, 'x') + tail + "\r\n";
+    return text;
+}
+
+// The first paint program the host has stands in for Paint.
+QString hostPaintProgram()
+{
+    for (const char* candidate : {"kolourpaint", "pinta", "mtpaint", "drawing", "gimp"}) {
+        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(candidate));
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
+}
+
+QByteArray machineIni()
+{
+    QByteArray ini = "; The Windows 95/98 installation that Bootcanvas works on.\n"
+                     "[Drives]\nC=drive_c,fixed\nZ=/,remote\n\n"
+                     "[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\nProgram=C:\\Program Files\\Bootcanvas\n";
+    const QString paint = hostPaintProgram();
+    if (!paint.isEmpty())
+        ini += "\n[Programs]\nC:\\WINDOWS\\pbrush.exe=" + paint.toUtf8() + "\n";
+    return ini;
+}
+
+void writeSampleSets(const QString& program)
+{
+    const struct {
+        const char* name;
+        SampleTheme theme;
+        bool single;
+    } sets[] = {
+        {"Deep Ocean", SampleTheme::Ocean, false},
+        {"Meadow.sls", SampleTheme::Meadow, true},
+        {"Starfield.sls", SampleTheme::Starfield, true},
+        {"Sunrise", SampleTheme::Sunrise, false},
+    };
+    for (const auto& set : sets) {
+        const QString folder = program + QLatin1Char('/') + QLatin1String(set.name);
+        writeScreen(folder + QStringLiteral("/LOGO.SYS"), set.theme, SampleScreen::Startup);
+        if (set.single)
+            continue;
+        writeScreen(folder + QStringLiteral("/LOGOW.SYS"), set.theme, SampleScreen::Wait);
+        writeScreen(folder + QStringLiteral("/LOGOS.SYS"), set.theme, SampleScreen::Shutdown);
+    }
+    writeScreen(program + QStringLiteral("/LOGOW.SYS"), SampleTheme::Plain, SampleScreen::Wait);
+    writeScreen(program + QStringLiteral("/LOGOS.SYS"), SampleTheme::Plain, SampleScreen::Shutdown);
+}
+
+void writeHelpFile(const QString& program)
+{
+    QFile help(QStringLiteral(":/bootcanvas.hlp"));
+    if (help.open(QIODevice::ReadOnly))
+        writeHostFile(program + QStringLiteral("/bootcanvas.hlp"), help.readAll());
+}
+
+} // namespace
+
+void createDefaultMachine(const QString& folder)
+{
+    QDir root(folder);
+    if (!root.mkpath(QStringLiteral("drive_c/WINDOWS/TEMP")) || !root.mkpath(QStringLiteral("drive_c/WINDOWS/Start Menu/Programs/StartUp")))
+        throw platform::FileError(platform::PathNotFound, QStringLiteral("Cannot create the folder ") + folder);
+    const QString program = root.filePath(ProgramFolder);
+    writeSampleSets(program);
+    writeHelpFile(program);
+    writeHostFile(root.filePath(QStringLiteral("drive_c/MSDOS.SYS")), msdosSys());
+    writeScreen(root.filePath(QStringLiteral("drive_c/LOGO.SYS")), SampleTheme::Sunrise, SampleScreen::Startup);
+    writeScreen(root.filePath(QStringLiteral("drive_c/WINDOWS/LOGOW.SYS")), SampleTheme::Sunrise, SampleScreen::Wait);
+    writeScreen(root.filePath(QStringLiteral("drive_c/WINDOWS/LOGOS.SYS")), SampleTheme::Sunrise, SampleScreen::Shutdown);
+    // machine.ini comes last: a machine folder with it is a complete machine.
+    writeHostFile(root.filePath(QStringLiteral("machine.ini")), machineIni());
+    platform::setCurrentMachine(platform::Machine::open(folder));
+    CreateRegKey(platform::HKEY_CURRENT_USER, ShellFoldersKey);
+    WriteRegValue(platform::HKEY_CURRENT_USER, ShellFoldersKey, QStringLiteral("Startup"), StartUpFolder, platform::REG_SZ);
+}

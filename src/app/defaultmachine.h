@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Creates a complete machine in `folder` for a user without a Windows installation of their own:
+// drive C with a Windows folder, its boot configuration, installed screens and StartUp folder;
+// the program folder with sample logo sets of both kinds and the default wait and shutdown
+// screens; drive Z on the host's root; the user's Shell folders in the registry. Every picture is
+// drawn here and now. Throws platform::FileError when the folder cannot be written.
+void createDefaultMachine(const QString& folder);

@@ -1,0 +1,12 @@
+#include "settings.h"
+
+Settings& settings()
+{
+    static Settings instance;
+    return instance;
+}
+
+void resetSettings()
+{
+    settings() = Settings{};
+}

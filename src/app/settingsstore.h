@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// What loading and saving the settings need of the main window.
+class SettingsView {
+public:
+    virtual ~SettingsView() = default;
+    // Switches the list to list (0) or report (any other index) view and marks the menu entry.
+    virtual void ItmViewType_Click(int index) = 0;
+    // Caption of the third entry of the picture's open-with menu.
+    virtual void setCustomProgramCaption(const QString& caption) = 0;
+    virtual bool isListViewChecked() const = 0;
+    virtual QString defaultLogoCaption() const = 0;
+};
+
+// Reads every setting but "ShowSplashScreen" into settings(), with their defaults, and applies the
+// view type and the custom program's caption to the main window. A step that fails is skipped.
+void LoadSettings(SettingsView& mainWindow);
+// Writes every setting from settings() and from the main window's state. Failures are not shown.
+void SaveSettings(const SettingsView& mainWindow);

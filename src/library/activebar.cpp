@@ -1,0 +1,101 @@
+#include "activebar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+ActiveBar::ActiveBar(QMainWindow* window) : QObject(window), m_window(window)
+{
+    // The only customisation menu a main window has is the one its bars offer on a right click.
+    window->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(window, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        bool cancel = false;
+        Q_EMIT PreCustomizeMenu(cancel);
+        if (cancel)
+            return;
+        if (QMenu* menu = m_window->createPopupMenu()) {
+            menu->exec(m_window->mapToGlobal(position));
+            delete menu;
+        }
+    });
+}
+
+QAction* ActiveBar::addTool(const ToolSpec& spec)
+{
+    auto* tool = new QAction(spec.caption, this);
+    tool->setObjectName(spec.name);
+    tool->setToolTip(spec.toolTip.isEmpty() ? QString(spec.caption).remove(QLatin1Char('&')) : spec.toolTip);
+    tool->setData(spec.category);
+    tool->setCheckable(spec.checkable);
+    QIcon fallback;
+    if (spec.standardIcon >= 0)
+        fallback = m_window->style()->standardIcon(static_cast<QStyle::StandardPixmap>(spec.standardIcon));
+    if (!spec.iconTheme.isEmpty() || !fallback.isNull())
+        tool->setIcon(QIcon::fromTheme(spec.iconTheme, fallback));
+    // A checkable tool's mark is the program's to set (the click handler decides), so the click
+    // itself must not flip it.
+    connect(tool, &QAction::triggered, this, [this, tool] {
+        if (tool->isCheckable())
+            tool->setChecked(!tool->isChecked());
+        Q_EMIT Click(tool);
+    });
+    m_tools.insert(spec.name, tool);
+    return tool;
+}
+
+QAction* ActiveBar::Tools(const QString& name) const
+{
+    return m_tools.value(name);
+}
+
+QMenu* ActiveBar::addDropDownBand(const QString& name, const QString& caption, const QString& opener,
+                                  const QStringList& tools)
+{
+    auto* menu = new QMenu(caption, m_window);
+    menu->setObjectName(name);
+    for (const QString& toolName : tools)
+        menu->addAction(Tools(toolName));
+    if (QAction* openerTool = Tools(opener))
+        openerTool->setMenu(menu);
+    m_bands.insert(name, menu);
+    return menu;
+}
+
+void ActiveBar::addMenuBarBand(const QString& name, const QStringList& tools)
+{
+    QMenuBar* bar = m_window->menuBar();
+    bar->setObjectName(name);
+    for (const QString& toolName : tools)
+        bar->addAction(Tools(toolName));
+}
+
+QToolBar* ActiveBar::addToolBarBand(const QString& name, const QString& caption, const QStringList& tools)
+{
+    auto* toolBar = new QToolBar(caption, m_window);
+    toolBar->setObjectName(name);
+    toolBar->setMovable(false);
+    toolBar->setIconSize(QSize(16, 16));
+    for (const QString& toolName : tools)
+        toolBar->addAction(Tools(toolName));
+    m_window->addToolBar(Qt::TopToolBarArea, toolBar);
+    m_toolBars.append(toolBar);
+    return toolBar;
+}
+
+QMenu* ActiveBar::band(const QString& name) const
+{
+    return m_bands.value(name);
+}
+
+void ActiveBar::PopupMenu(const QString& bandName, QPoint at)
+{
+    QMenu* menu = band(bandName);
+    if (!menu)
+        return;
+    menu->popup(at == QPoint(-1, -1) ? QCursor::pos() : at);
+}

@@ -1,0 +1,153 @@
+#include "principale.h"
+
+#include "activebar.h"
+#include "logolist.h"
+
+#include "app/attempt.h"
+#include "app/settings.h"
+#include "app/settingsstore.h"
+#include "app/systemfolders.h"
+#include "app/twips.h"
+#include "platform/profile.h"
+#include "windows/picturebox.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QShortcut>
+#include <QLabel>
+#include <QListWidget>
+#include <QTimer>
+
+namespace {
+
+Principale* theMainWindow = nullptr;
+
+QLabel* colouredLabel(QWidget* parent, const QRect& geometry, const QColor& colour)
+{
+    auto* label = new QLabel(parent);
+    label->setGeometry(geometry);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+Principale* mainWindow()
+{
+    return theMainWindow;
+}
+
+Principale::Principale(QWidget* parent) : QMainWindow(parent)
+{
+    theMainWindow = this;
+    setObjectName(QStringLiteral("Principale"));
+    setWindowTitle(QStringLiteral("Bootcanvas"));
+    createControls();
+    createMenus();
+    createBars();
+}
+
+Principale::~Principale()
+{
+    if (theMainWindow == this)
+        theMainWindow = nullptr;
+}
+
+void Principale::createControls()
+{
+    auto* area = new QWidget(this);
+    area->setFixedSize(twips(5400), twips(5250));
+    setCentralWidget(area);
+
+    NumLogo = colouredLabel(area, twipsRect(0, 120, 1215, 255), QColor(0, 0, 192));
+    DefaultLogo = colouredLabel(area, twipsRect(2040, 120, 1215, 240), QColor(0, 0, 255));
+    DefaultLogo->setText(DontKnow);
+    DefaultLogo->setToolTip(QStringLiteral("Default logo set"));
+    LogoType = colouredLabel(area, twipsRect(4560, 120, 675, 195), QColor(0, 128, 0));
+    LogoType->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    MyList = new LogoList(area);
+    MyList->setGeometry(twipsRect(0, 360, 5325, 2895));
+
+    const int lefts[3] = {30, 1800, 3600};
+    const int widths[3] = {1680, 1695, 1695};
+    const int captionLefts[3] = {15, 1800, 3600};
+    const QString names[3] = {QStringLiteral("Startup screen preview"), QStringLiteral("Wait screen preview"),
+                              QStringLiteral("Shutdown screen preview")};
+    for (int i = 0; i < 3; ++i) {
+        Imag[i] = new PictureBox(area);
+        Imag[i]->setGeometry(twipsRect(lefts[i], 3360, widths[i], 1335));
+        Imag[i]->setAccessibleName(names[i]);
+        des[i] = new QLabel(area);
+        des[i]->setGeometry(twipsRect(captionLefts[i], 4800, 1575, 375));
+        des[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(10);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &Principale::Timer1_Timer);
+
+    // Hidden list of set names that the logo browser refills and reads.
+    ListaLogo = new QListWidget(area);
+    ListaLogo->setGeometry(-1000, -1000, 10, 10);
+    ListaLogo->hide();
+
+    // F1 reaches the window whichever control has the focus.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { Form_KeyUp(Qt::Key_F1, Qt::NoModifier); });
+}
+
+void Principale::Form_Load()
+{
+    Settings& s = settings();
+    attempt([&] { s.StartupFolder = GetStartupFolder(); });
+    des[0]->setText(QStringLiteral("LOGO.SYS\r\nStartup screen"));
+    des[1]->setText(QStringLiteral("LOGOW.SYS\r\nWait screen"));
+    des[2]->setText(QStringLiteral("LOGOS.SYS\r\nShutdown screen"));
+    MsdosPath = s.WinPath.left(2) + QStringLiteral("\\msdos.sys");
+    MyList->setColumnHeader(QStringLiteral("Logoset name"), twips(5325 - 600));
+    attempt([&] {
+        s.LogoOption = static_cast<qint16>(
+            platform::GetPrivateProfileInt(QStringLiteral("Options"), QStringLiteral("Logo"), 1, MsdosPath));
+    });
+    attempt([&] { LoadSettings(*this); });
+    attempt([&] { LeggiDatiDisco(); });
+}
+
+void Principale::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void Principale::Form_KeyUp(int keyCode, Qt::KeyboardModifiers)
+{
+    if (keyCode == Qt::Key_F1)
+        ItmContents_Click();
+}
+
+void Principale::ItmViewType_Click(int index)
+{
+    const bool list = index == 0;
+    MyList->setView(list ? LogoList::ListView : LogoList::ReportView);
+    ItmViewType[0]->setChecked(list);
+    ItmViewType[1]->setChecked(!list);
+}
+
+void Principale::setCustomProgramCaption(const QString& caption)
+{
+    ItmOpenAct[2]->setText(caption);
+}
+
+bool Principale::isListViewChecked() const
+{
+    return ItmViewType[0]->isChecked();
+}
+
+QString Principale::defaultLogoCaption() const
+{
+    return DefaultLogo->text();
+}

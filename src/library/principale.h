@@ -1,0 +1,113 @@
+#pragma once
+
+#include "app/settingsstore.h"
+
+#include <QMainWindow>
+#include <array>
+
+class ActiveBar;
+class LogoList;
+class PictureBox;
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QTimer;
+
+// The main window: the list of logo sets, the three screens of the selected set, the installed
+// set's name, and every command through its bars and menus. It keeps only the handlers; the work
+// is done by the modules that own it (library scan, installation, imaging).
+class Principale : public QMainWindow, public SettingsView {
+    Q_OBJECT
+public:
+    explicit Principale(QWidget* parent = nullptr);
+    ~Principale() override;
+
+    void Form_Load();
+    void Form_Unload();
+    void Form_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
+
+    // Toolbar and menus.
+    void ActiveBar1_Click(QAction* tool);
+    void ActiveBar1_PreCustomizeMenu(bool& cancel);
+    void ItmRename_Click();
+    void ItmDelete_Click();
+    void ItmSetDefault_Click();
+    void ItmExplore_Click();
+    void ItmLogoManager_Click();
+    void Timer1_Timer();
+    void ItmPref_Click();
+    void itmRefresh_Click();
+    void ItmContents_Click();
+    void ItmTutorial_Click();
+    void ItmAbout_Click();
+    void ItmExit_Click();
+    void ItmOpenAct_Click(int index);
+    void ItmAnimate_Click();
+    void ItmRandomSpin_Click();
+    void ItmViewDefOrActual_Click();
+    void ItmOnline_Click();
+
+    // SettingsView
+    void ItmViewType_Click(int index) override;
+    void setCustomProgramCaption(const QString& caption) override;
+    bool isListViewChecked() const override;
+    QString defaultLogoCaption() const override;
+
+    // The library and the previews.
+    void LeggiDatiDisco();
+    void AzioneSuImmagine(int index);
+
+    // Controls, under the names the rest of the program knows them by.
+    ActiveBar* ActiveBar1 = nullptr;
+    QLabel* NumLogo = nullptr;
+    QLabel* DefaultLogo = nullptr;
+    QLabel* LogoType = nullptr;
+    LogoList* MyList = nullptr;
+    std::array<PictureBox*, 3> Imag{};
+    std::array<QLabel*, 3> des{};
+    QTimer* Timer1 = nullptr;
+    QListWidget* ListaLogo = nullptr;
+
+    QMenu* MnuListLogo = nullptr;
+    QAction* ItmRename = nullptr;
+    QAction* ItmDelete = nullptr;
+    QAction* ItmSetDefault = nullptr;
+    QAction* ItmExplore = nullptr;
+    QAction* ItmRefresh = nullptr;
+    QAction* ItmLogoManager = nullptr;
+    QMenu* MnuTools = nullptr;
+    std::array<QAction*, 2> ItmViewType{};
+    QAction* ItmViewDefOrActual = nullptr;
+    QAction* ItmRandomSpin = nullptr;
+    QAction* ItmPref = nullptr;
+    QAction* ItmNetUpdate = nullptr;
+    QMenu* MnuDrive = nullptr;
+    QMenu* MnuHelp = nullptr;
+    QAction* ItmContents = nullptr;
+    QAction* ItmBugReport = nullptr;
+    QAction* ItmAbout = nullptr;
+    QAction* ItmExit = nullptr;
+    QMenu* MnuOpenWith = nullptr;
+    std::array<QAction*, 3> ItmOpenAct{};
+    QAction* ItmAnimate = nullptr;
+
+    // Window-level state.
+    bool logochanged = false;
+    bool SyncPending = false;
+    QString MsdosPath;
+    QString SavedSelection;
+    QString SavedDefaultCaption;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createBars();
+    void createMenus();
+    bool m_unloaded = false;
+};
+
+// The one main window of the run (null before it exists).
+Principale* mainWindow();

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/settingsstore.h"
+
+// Stands in for the main window where only the settings matter.
+struct FakeSettingsView : SettingsView {
+    int viewIndex = -1;
+    QString customCaption;
+    bool listChecked = true;
+    QString defaultCaption = QStringLiteral("<Don't know>");
+
+    void ItmViewType_Click(int index) override
+    {
+        viewIndex = index;
+        listChecked = index == 0;
+    }
+    void setCustomProgramCaption(const QString& caption) override { customCaption = caption; }
+    bool isListViewChecked() const override { return listChecked; }
+    QString defaultLogoCaption() const override { return defaultCaption; }
+};
