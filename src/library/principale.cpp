@@ -58,11 +58,13 @@ Principale::~Principale()
 void Principale::createControls()
 {
     auto* area = new QWidget(this);
-    area->setFixedSize(twips(5400), twips(5250));
+    area->setFixedSize(twips(5400), twips(5340));
     setCentralWidget(area);
 
     NumLogo = colouredLabel(area, twipsRect(0, 120, 1215, 255), QColor(0, 0, 192));
-    DefaultLogo = colouredLabel(area, twipsRect(2040, 120, 1215, 240), QColor(0, 0, 255));
+    // Wider than its designed 1215 twips: long set names and "<Don't know>" are not cut off.
+    DefaultLogo = colouredLabel(area, twipsRect(1365, 120, 3150, 240), QColor(0, 0, 255));
+    DefaultLogo->setAlignment(Qt::AlignCenter);
     DefaultLogo->setText(DontKnow);
     DefaultLogo->setToolTip(QStringLiteral("Default logo set"));
     LogoType = colouredLabel(area, twipsRect(4560, 120, 675, 195), QColor(0, 128, 0));
@@ -81,7 +83,7 @@ void Principale::createControls()
         Imag[i]->setGeometry(twipsRect(lefts[i], 3360, widths[i], 1335));
         Imag[i]->setAccessibleName(names[i]);
         des[i] = new QLabel(area);
-        des[i]->setGeometry(twipsRect(captionLefts[i], 4800, 1575, 375));
+        des[i]->setGeometry(twipsRect(captionLefts[i], 4740, 1680, 540));
         des[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
 
