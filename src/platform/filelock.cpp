@@ -8,7 +8,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-namespace platform {
+namespace platform
+{
 
 FileLock::FileLock(const QString& hostPath, int timeoutMs)
 {

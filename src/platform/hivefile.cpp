@@ -12,9 +12,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 // Identifies one version of a file: an atomic replace gives a new inode and new times.
 struct Stamp {
@@ -26,17 +28,17 @@ struct Stamp {
     qint64 changed = 0;
 
     bool operator==(const Stamp&) const = default;
-    QString id() const { return QStringLiteral("%1:%2:%3:%4").arg(device).arg(inode).arg(modified).arg(changed); }
+    QString id() const
+    {
+        return QStringLiteral("%1:%2:%3:%4").arg(device).arg(inode).arg(modified).arg(changed);
+    }
 };
 
 Stamp stampOf(const struct stat& info)
 {
-    return Stamp { true,
-                   info.st_dev,
-                   info.st_ino,
-                   info.st_size,
-                   qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
-                   qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec };
+    return Stamp { true, info.st_dev, info.st_ino, info.st_size,
+        qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+        qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec };
 }
 
 struct Loaded {
@@ -130,7 +132,8 @@ Loaded load(const QString& path, const QString& rootName)
 std::optional<QString> moveAside(const QString& path)
 {
     for (int n = 1; n < 1000; ++n) {
-        const QString candidate = path + QStringLiteral(".damaged") + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
+        const QString candidate
+            = path + QStringLiteral(".damaged") + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
         if (QFile::exists(candidate))
             continue;
         if (QFile::rename(path, candidate))
@@ -160,7 +163,7 @@ bool handleDamage(const QString& path, const Loaded& loaded, bool mayMove)
 long statusOf(const FileError& error)
 {
     return error.number() == PermissionDenied || error.number() == PathFileAccessError ? ERROR_ACCESS_DENIED
-                                                                                        : ERROR_CANTWRITE;
+                                                                                       : ERROR_CANTWRITE;
 }
 
 } // namespace

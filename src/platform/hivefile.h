@@ -7,13 +7,15 @@
 #include <functional>
 #include <optional>
 
-namespace platform {
+namespace platform
+{
 
 // One hive file on the host. Reads are cached until the file changes on disk; changes run under
 // an exclusive lock on "<hive>.lock" over a fresh read, and are written atomically. A damaged hive
 // is moved aside ("<hive>.damaged", then "-2", "-3", ...) and the hive goes on empty; the problem
 // is queued once for takeRegistryProblem().
-class HiveFile {
+class HiveFile
+{
 public:
     HiveFile(const QString& hostPath, const QString& rootName);
 

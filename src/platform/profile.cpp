@@ -8,9 +8,11 @@
 #include <QFileInfo>
 #include <limits>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 // One line of the file: [start, contentEnd) is its text, [contentEnd, end) its line ending.
 struct Line {
@@ -23,7 +25,7 @@ enum class LineKind { Other, Section, Key };
 
 struct ParsedLine {
     LineKind kind = LineKind::Other;
-    QByteArray name;     // section or key name, trimmed
+    QByteArray name; // section or key name, trimmed
     qsizetype valueAt = 0; // for a key: offset of the first byte after "="
 };
 
@@ -87,8 +89,8 @@ ParsedLine classify(const QByteArray& bytes, const Line& line)
 // Names given by the caller are matched as they would read back from the file.
 bool sameName(const QByteArray& inFile, const QString& wanted)
 {
-    return QString::fromLatin1(inFile).compare(QString::fromLatin1(trimBlanks(wanted.toLatin1())),
-                                               Qt::CaseInsensitive)
+    return QString::fromLatin1(inFile).compare(
+               QString::fromLatin1(trimBlanks(wanted.toLatin1())), Qt::CaseInsensitive)
         == 0;
 }
 
@@ -126,8 +128,8 @@ void forEachKeyIn(const QByteArray& bytes, const QList<Line>& lines, const QStri
     }
 }
 
-std::optional<qsizetype> findKeyLine(const QByteArray& bytes, const QList<Line>& lines, const QString& section,
-                                     const QString& key, ParsedLine* found)
+std::optional<qsizetype> findKeyLine(const QByteArray& bytes, const QList<Line>& lines,
+    const QString& section, const QString& key, ParsedLine* found)
 {
     std::optional<qsizetype> result;
     forEachKeyIn(bytes, lines, section, [&](qsizetype index, const ParsedLine& parsed) {
@@ -141,7 +143,8 @@ std::optional<qsizetype> findKeyLine(const QByteArray& bytes, const QList<Line>&
 }
 
 // Index of the line after which a new key of `section` goes: its last key, else its header.
-std::optional<qsizetype> insertionLine(const QByteArray& bytes, const QList<Line>& lines, const QString& section)
+std::optional<qsizetype> insertionLine(
+    const QByteArray& bytes, const QList<Line>& lines, const QString& section)
 {
     std::optional<qsizetype> header;
     std::optional<qsizetype> lastKey;
@@ -205,8 +208,9 @@ bool IniDocument::canStore(const QString& section, const QString& key)
         return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) || text.contains(QChar());
     };
     const QByteArray keyText = trimBlanks(key.toLatin1());
-    return !breaksLine(section) && !section.contains(QLatin1Char(']')) && !breaksLine(key) && !keyText.isEmpty()
-        && !keyText.contains('=') && !keyText.startsWith(';') && !keyText.startsWith('[');
+    return !breaksLine(section) && !section.contains(QLatin1Char(']')) && !breaksLine(key)
+        && !keyText.isEmpty() && !keyText.contains('=') && !keyText.startsWith(';')
+        && !keyText.startsWith('[');
 }
 
 std::optional<QString> IniDocument::value(const QString& section, const QString& key) const
@@ -277,8 +281,8 @@ int GetPrivateProfileInt(const QString& section, const QString& key, int default
     return int(std::clamp<qint64>(*number, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-QString GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
-                                const QString& file)
+QString GetPrivateProfileString(
+    const QString& section, const QString& key, const QString& defaultValue, const QString& file)
 {
     const std::optional<QByteArray> bytes = readProfile(file);
     if (!bytes)
@@ -286,8 +290,8 @@ QString GetPrivateProfileString(const QString& section, const QString& key, cons
     return IniDocument::parse(*bytes).value(section, key).value_or(defaultValue);
 }
 
-bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
-                               const QString& file)
+bool WritePrivateProfileString(
+    const QString& section, const QString& key, const QString& value, const QString& file)
 {
     if (!IniDocument::canStore(section, key))
         return false;

@@ -6,9 +6,11 @@
 
 // Private-profile (INI) files: sections and keys matched without regard to case, and every byte
 // of the file that is not the value being written kept as it was (comments, padding lines, CRLF).
-namespace platform {
+namespace platform
+{
 
-class IniDocument {
+class IniDocument
+{
 public:
     // Largest INI file the program reads; a bigger one is treated as damaged.
     static constexpr qint64 MaxBytes = 1024 * 1024;
@@ -36,11 +38,11 @@ private:
 // (with its sign); a value without one also gives the default, where Windows would give 0, so that
 // a mangled line counts as a missing one rather than as an explicit 0.
 int GetPrivateProfileInt(const QString& section, const QString& key, int defaultValue, const QString& file);
-QString GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
-                                const QString& file);
+QString GetPrivateProfileString(
+    const QString& section, const QString& key, const QString& defaultValue, const QString& file);
 // Writes atomically; returns false when the file cannot be written. Throws DamagedFileError for a
 // file too big or holding NUL bytes, which it leaves as it was.
-bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
-                               const QString& file);
+bool WritePrivateProfileString(
+    const QString& section, const QString& key, const QString& value, const QString& file);
 
 } // namespace platform

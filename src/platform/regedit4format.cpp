@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <optional>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 constexpr QByteArrayView Regedit4Header = "REGEDIT4";
 constexpr QByteArrayView Regedit5Header = "Windows Registry Editor Version 5.00";
@@ -69,7 +71,8 @@ std::optional<uint32_t> parseHexNumber(QByteArrayView digits)
 
 bool startsWithNoCase(QByteArrayView text, QByteArrayView prefix)
 {
-    return text.size() >= prefix.size() && text.first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
+    return text.size() >= prefix.size()
+        && text.first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
 }
 
 // Reads a quoted string starting at text[pos] == '"'; only \\ and \" are escapes, as REGEDIT4
@@ -101,7 +104,8 @@ QByteArray quoted(QByteArrayView raw)
     return out + '"';
 }
 
-class Regedit4Reader {
+class Regedit4Reader
+{
 public:
     Regedit4Reader(QByteArrayView text, const QString& rootName)
         : m_lines(splitLines(text))
@@ -249,7 +253,8 @@ QByteArray valueLine(const RegistryHive::Value& value)
 {
     QByteArray out = value.name.isEmpty() ? QByteArray("@") : quoted(value.name.toLatin1());
     out += '=';
-    const bool plainText = !value.data.contains('\0') && !value.data.contains('\r') && !value.data.contains('\n');
+    const bool plainText
+        = !value.data.contains('\0') && !value.data.contains('\r') && !value.data.contains('\n');
     if (value.type == REG_SZ && plainText) {
         out += quoted(value.data);
     } else if (value.type == REG_DWORD && value.data.size() == 4) {

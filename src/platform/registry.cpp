@@ -6,9 +6,11 @@
 #include <QHash>
 #include <QMutex>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 struct OpenKey {
     HKEY root = 0;

@@ -13,7 +13,8 @@
 // user.reg, both REGEDIT4 text. The calls mirror the Win32 ones and return their status codes.
 // Every change is written at once (atomically, under a lock file) so that two processes never lose
 // each other's values: each call re-reads the hive when it changed on disk.
-namespace platform {
+namespace platform
+{
 
 using HKEY = std::uintptr_t;
 inline constexpr HKEY HKEY_CURRENT_USER = 0x80000001u;
@@ -52,7 +53,8 @@ long RegCloseKey(HKEY key);
 std::optional<DamagedFileError> takeRegistryProblem();
 
 // One hive in memory, and its REGEDIT4 text. Pure, so the parser can be tested and fuzzed alone.
-class RegistryHive {
+class RegistryHive
+{
 public:
     struct Value {
         QString name; // empty for the key's default value ("@")

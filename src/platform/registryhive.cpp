@@ -1,8 +1,10 @@
 #include "registry.h"
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 QStringList componentsOf(const QString& path)
 {

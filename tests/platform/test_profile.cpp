@@ -7,7 +7,8 @@
 
 using namespace platform;
 
-namespace {
+namespace
+{
 
 const QString Msdos = QStringLiteral("C:\\WINDOWS\\MSDOS.SYS");
 
@@ -25,7 +26,9 @@ QByteArray realMsdosSys()
 
 QString valueOf(const QByteArray& text, const char* section, const char* key)
 {
-    return IniDocument::parse(text).value(QString::fromLatin1(section), QString::fromLatin1(key)).value_or("<none>");
+    return IniDocument::parse(text)
+        .value(QString::fromLatin1(section), QString::fromLatin1(key))
+        .value_or("<none>");
 }
 
 } // namespace
@@ -109,33 +112,39 @@ TEST(PrivateProfile, ReadsIntegersAsWindowsDoesWithDefaultsForWhatIsNotThere)
     };
     EXPECT_EQ(logo(1), 1); // no file at all
     const std::pair<QByteArray, int> cases[] = {
-        { "Logo= 0", 0 }, { "Logo=-12abc", -12 }, { "Logo=+7", 7 },
-        { "Logo=yes", 9 }, { "Logo=", 9 }, { "Other=0", 9 },
+        { "Logo= 0", 0 },
+        { "Logo=-12abc", -12 },
+        { "Logo=+7", 7 },
+        { "Logo=yes", 9 },
+        { "Logo=", 9 },
+        { "Other=0", 9 },
         { "Logo=99999999999999", 2147483647 },
     };
     for (const auto& [line, expected] : cases) {
         machine.writeFile(Msdos, "[Options]\r\n" + line + "\r\n");
         EXPECT_EQ(logo(9), expected) << line.constData();
     }
-    EXPECT_EQ(GetPrivateProfileString(QStringLiteral("Options"), QStringLiteral("Logo"), QStringLiteral("d"), Msdos),
-              "99999999999999");
-    EXPECT_EQ(GetPrivateProfileString(QStringLiteral("Options"), QStringLiteral("Other"), QStringLiteral("d"), Msdos),
-              "d");
+    EXPECT_EQ(GetPrivateProfileString(
+                  QStringLiteral("Options"), QStringLiteral("Logo"), QStringLiteral("d"), Msdos),
+        "99999999999999");
+    EXPECT_EQ(GetPrivateProfileString(
+                  QStringLiteral("Options"), QStringLiteral("Other"), QStringLiteral("d"), Msdos),
+        "d");
 }
 
 TEST(PrivateProfile, WritesAtomicallyCreatingTheFileAndHandlesLatin1)
 {
     TestMachine machine;
     const QString ini = QStringLiteral("C:\\Program Files\\Bootcanvas\\Tandemist.ini");
-    ASSERT_TRUE(WritePrivateProfileString(QStringLiteral("Settings"), QStringLiteral("Path"),
-                                          QStringLiteral("C:\\Logos\\Café"), ini));
+    ASSERT_TRUE(WritePrivateProfileString(
+        QStringLiteral("Settings"), QStringLiteral("Path"), QStringLiteral("C:\\Logos\\Café"), ini));
     EXPECT_EQ(machine.readFile(ini), "[Settings]\r\nPath=C:\\Logos\\Caf\xE9\r\n");
     EXPECT_EQ(GetPrivateProfileString(QStringLiteral("settings"), QStringLiteral("path"), {}, ini),
-              QStringLiteral("C:\\Logos\\Café"));
+        QStringLiteral("C:\\Logos\\Café"));
     EXPECT_FALSE(WritePrivateProfileString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v"),
-                                           QStringLiteral("C:\\NoSuchFolder\\x.ini")));
-    EXPECT_FALSE(WritePrivateProfileString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v"),
-                                           QStringLiteral("Q:\\x.ini")));
+        QStringLiteral("C:\\NoSuchFolder\\x.ini")));
+    EXPECT_FALSE(WritePrivateProfileString(
+        QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v"), QStringLiteral("Q:\\x.ini")));
 }
 
 TEST(PrivateProfile, LeavesReadOnlyAndDamagedFilesAsTheyWere)
@@ -143,8 +152,8 @@ TEST(PrivateProfile, LeavesReadOnlyAndDamagedFilesAsTheyWere)
     TestMachine machine;
     machine.writeFile(Msdos, realMsdosSys());
     QFile::setPermissions(machine.host(Msdos), QFile::ReadOwner | QFile::ReadGroup);
-    EXPECT_FALSE(WritePrivateProfileString(QStringLiteral("Options"), QStringLiteral("Logo"), QStringLiteral(" 0"),
-                                           Msdos));
+    EXPECT_FALSE(WritePrivateProfileString(
+        QStringLiteral("Options"), QStringLiteral("Logo"), QStringLiteral(" 0"), Msdos));
     EXPECT_EQ(machine.readFile(Msdos), realMsdosSys());
 
     const QByteArray withNul("[Options]\r\nLogo=0\r\n\0garbage", 27);
@@ -153,9 +162,9 @@ TEST(PrivateProfile, LeavesReadOnlyAndDamagedFilesAsTheyWere)
         QFile::remove(machine.host(Msdos));
         machine.writeFile(Msdos, damaged);
         EXPECT_EQ(GetPrivateProfileInt(QStringLiteral("Options"), QStringLiteral("Logo"), 1, Msdos), 1);
-        EXPECT_THROW(WritePrivateProfileString(QStringLiteral("Options"), QStringLiteral("Logo"), QStringLiteral(" 1"),
-                                               Msdos),
-                     DamagedFileError);
+        EXPECT_THROW(WritePrivateProfileString(
+                         QStringLiteral("Options"), QStringLiteral("Logo"), QStringLiteral(" 1"), Msdos),
+            DamagedFileError);
         EXPECT_EQ(machine.readFile(Msdos), damaged);
     }
 }

@@ -9,7 +9,8 @@
 
 using namespace platform;
 
-namespace {
+namespace
+{
 
 const QString Lm = QStringLiteral("HKEY_LOCAL_MACHINE");
 const QString SettingsKey = QStringLiteral("SOFTWARE\\Quillmark\\Bootcanvas");
@@ -74,7 +75,8 @@ TEST(RegistryHive, TextRoundTripKeepsEveryKindOfValue)
     EXPECT_TRUE(text.startsWith("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n\r\n"
                                 "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Empty]\r\n\r\n"
                                 "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmark]\r\n\r\n"));
-    EXPECT_TRUE(text.contains("\"Quote \\\"and\\\" C:\\\\path\\\\\"=\"say \\\"hi\\\" in C:\\\\dir\\\\\"\r\n"));
+    EXPECT_TRUE(
+        text.contains("\"Quote \\\"and\\\" C:\\\\path\\\\\"=\"say \\\"hi\\\" in C:\\\\dir\\\\\"\r\n"));
     EXPECT_TRUE(text.contains("@=\"default\"\r\n\"Caf\xE9\"=\"na\xEFve\"\r\n"));
     EXPECT_TRUE(text.contains("\"Count\"=dword:0000000a\r\n"));
     EXPECT_TRUE(text.contains("\"Blob\"=hex:ab,ab,"));
@@ -152,7 +154,8 @@ TEST(Registry, CallsAnswerWithWindowsStatusCodes)
 
     uint32_t type = 0, size = 0;
     EXPECT_EQ(RegQueryValueExA(key, QStringLiteral("LogoPath"), &type, nullptr, &size), ERROR_FILE_NOT_FOUND);
-    ASSERT_EQ(RegSetValueExA(key, QStringLiteral("LogoPath"), REG_SZ, QByteArray("C:\\Logos\\", 10)), ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExA(key, QStringLiteral("LogoPath"), REG_SZ, QByteArray("C:\\Logos\\", 10)),
+        ERROR_SUCCESS);
     ASSERT_EQ(RegSetValueExA(key, QStringLiteral("Count"), REG_DWORD, dword(7)), ERROR_SUCCESS);
 
     EXPECT_EQ(RegQueryValueExA(key, QStringLiteral("logopath"), &type, nullptr, &size), ERROR_SUCCESS);
@@ -173,9 +176,9 @@ TEST(Registry, CallsAnswerWithWindowsStatusCodes)
     // The roots are keys too, and a subkey opened from an open key is found without regard to case.
     HKEY software = 0, nested = 0;
     ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, QStringLiteral("software"), KEY_ALL_ACCESS, &software),
-              ERROR_SUCCESS);
+        ERROR_SUCCESS);
     EXPECT_EQ(RegOpenKeyExA(software, QStringLiteral("QUILLMARK\\bootcanvas"), KEY_ALL_ACCESS, &nested),
-              ERROR_SUCCESS);
+        ERROR_SUCCESS);
     EXPECT_EQ(RegQueryValueExA(nested, QStringLiteral("LogoPath"), nullptr, nullptr, nullptr), ERROR_SUCCESS);
     RegCloseKey(nested);
     RegCloseKey(software);
@@ -188,20 +191,24 @@ TEST(Registry, HivesAreRegedit4FilesThatKeepTheCaseGivenFirst)
     TestMachine machine;
     const QString hive = platform::currentMachine().systemHivePath();
     EXPECT_FALSE(QFile::exists(hive));
-    ASSERT_EQ(setText(HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet"), "Blue"), ERROR_SUCCESS);
+    ASSERT_EQ(
+        setText(HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet"), "Blue"), ERROR_SUCCESS);
     ASSERT_EQ(setText(HKEY_LOCAL_MACHINE, QStringLiteral("software\\QUILLMARK\\bootcanvas\\Sub"),
-                      QStringLiteral("x"), "1"),
-              ERROR_SUCCESS);
-    EXPECT_EQ(readHost(hive), "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n\r\n"
-                              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmark]\r\n\r\n"
-                              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmark\\Bootcanvas]\r\n"
-                              "\"DefaultLogoSet\"=\"Blue\"\r\n\r\n"
-                              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmark\\Bootcanvas\\Sub]\r\n\"x\"=\"1\"\r\n\r\n");
+                  QStringLiteral("x"), "1"),
+        ERROR_SUCCESS);
+    EXPECT_EQ(readHost(hive),
+        "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n\r\n"
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmark]\r\n\r\n"
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmark\\Bootcanvas]\r\n"
+        "\"DefaultLogoSet\"=\"Blue\"\r\n\r\n"
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmark\\Bootcanvas\\Sub]\r\n\"x\"=\"1\"\r\n\r\n");
     EXPECT_FALSE(QFile::exists(platform::currentMachine().userHivePath()));
 
     // A change made on disk by someone else is seen by the next read.
-    writeHost(hive, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmark\\Bootcanvas]\n\"DefaultLogoSet\"=\"Red\"\n");
-    EXPECT_EQ(queryText(HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet")), QByteArray("Red", 4));
+    writeHost(hive,
+        "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quillmark\\Bootcanvas]\n\"DefaultLogoSet\"=\"Red\"\n");
+    EXPECT_EQ(
+        queryText(HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet")), QByteArray("Red", 4));
 }
 
 TEST(Registry, DamagedHiveIsKeptAsideReportedOnceAndReplacedOnWrite)
