@@ -1,0 +1,180 @@
+// Converts pictures it makes itself with bootcanvas-cli and with ImageMagick, and prints the time
+// ratio of the whole processes and the fidelity of both results against a Lanczos reference; then
+// times DrawPreview of the photograph against a plain full decode.
+#include "../tests/images/gifencoder.h"
+#include "images/grafica.h"
+#include "images/imagesurface.h"
+#include "images/imgdll.h"
+#include "photoscene.h"
+#include "picturemetrics.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+const char* const ImageMagick = "/usr/bin/convert"; // /usr/local/bin/convert is not ImageMagick
+constexpr int Runs = 7;
+
+struct RunResult {
+    double seconds = 0;
+    long peakKiB = 0;
+    bool ok = false;
+};
+
+RunResult run(const QStringList& command)
+{
+    std::vector<QByteArray> bytes;
+    for (const QString& part : command)
+        bytes.push_back(part.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& part : bytes)
+        argv.push_back(part.data());
+    argv.push_back(nullptr);
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid = 0;
+    RunResult result;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        return result;
+    int status = 0;
+    rusage usage {};
+    wait4(pid, &status, 0, &usage);
+    result.seconds = double(timer.nsecsElapsed()) / 1e9;
+    result.peakKiB = usage.ru_maxrss;
+    result.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return result;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+template <typename Body> double medianTime(Body body)
+{
+    std::vector<double> times;
+    for (int i = 0; i < Runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        body();
+        times.push_back(double(timer.nsecsElapsed()) / 1e9);
+    }
+    return median(times);
+}
+
+QByteArray makeGif(const QImage& picture)
+{
+    const PixelBlock block = PixelBlock::fromImage(picture);
+    std::vector<quint8> indices(size_t(picture.width()) * picture.height());
+    std::vector<quint8> palette(1024);
+    ImgDLLQuantizeRGBTo8Bit(block, indices, picture.width(), picture.height(), 256, palette);
+    QList<QRgb> colours;
+    for (int i = 0; i < 256; ++i)
+        colours.append(qRgb(palette[size_t(i) * 4 + 2], palette[size_t(i) * 4 + 1], palette[size_t(i) * 4]));
+    gif::Frame frame { picture.width(), picture.height(), std::move(indices), false };
+    return gif::encode({ frame }, colours);
+}
+
+struct Sample {
+    const char* label;
+    QString file;
+    double target; // most time allowed, as a share of ImageMagick's
+};
+
+bool benchPicture(const Sample& sample, const QString& folder, const QString& cli, long& peakKiB)
+{
+    const QString ours = folder + "/ours.bmp", theirs = folder + "/theirs.bmp", reference = folder + "/reference.ppm";
+    run({ ImageMagick, sample.file, "-filter", "Lanczos", "-resize", "320x400!", "ppm:" + reference });
+    std::vector<double> ourTimes, theirTimes;
+    for (int i = 0; i < Runs; ++i) {
+        const RunResult a = run({ cli, "convert", sample.file, ours });
+        const RunResult b = run({ ImageMagick, sample.file, "-resize", "320x400!", "-colors", "256", "BMP3:" + theirs });
+        if (!a.ok || !b.ok) {
+            std::printf("%s: a conversion failed\n", sample.label);
+            return false;
+        }
+        ourTimes.push_back(a.seconds);
+        theirTimes.push_back(b.seconds);
+        peakKiB = std::max(peakKiB, a.peakKiB);
+    }
+    const QImage ref(reference), a(ours), b(theirs);
+    qint32 w = 0, h = 0;
+    qint16 bits = 0;
+    GetBmpInfo(ours, w, h, bits);
+    const double ta = median(ourTimes), tb = median(theirTimes);
+    const double pa = metrics::blurredPsnr(a, ref), pb = metrics::blurredPsnr(b, ref);
+    const double sa = metrics::ssim(a, ref), sb = metrics::ssim(b, ref);
+    const bool timeOk = ta <= sample.target * tb, psnrOk = pa >= pb + 0.5, ssimOk = (1 - sa) <= 0.75 * (1 - sb);
+    std::printf("%-26s ours %6.3f s  ImageMagick %6.3f s  ratio %.3f (target <= %.2f) %s\n", sample.label, ta, tb,
+        ta / tb, sample.target, timeOk ? "ok" : "MISSED");
+    std::printf("%-26s blurred PSNR ours %.2f dB  ImageMagick %.2f dB  (+%.2f, target +0.5) %s\n", "", pa, pb, pa - pb,
+        psnrOk ? "ok" : "MISSED");
+    std::printf("%-26s SSIM ours %.4f  ImageMagick %.4f  1-SSIM ratio %.3f (target <= 0.75) %s\n", "", sa, sb,
+        (1 - sa) / (1 - sb), ssimOk ? "ok" : "MISSED");
+    std::printf("%-26s output %dx%d, %d bits\n", "", w, h, bits);
+    return timeOk && psnrOk && ssimOk && w == 320 && h == 400 && bits == 8;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QString cli = QStringLiteral(BOOTCANVAS_BINARY_DIR "/tools/bootcanvas-cli");
+    if (!QFile::exists(cli) || !QFile::exists(ImageMagick)) {
+        std::printf("needs %s and %s\n", qPrintable(cli), ImageMagick);
+        return 1;
+    }
+    QTemporaryDir dir;
+    std::printf("making the pictures...\n");
+    const QString photo = dir.filePath("photo.jpg"), bitmap = dir.filePath("picture.bmp"), gif = dir.filePath("picture.gif");
+    photoscene::render(4000, 3000, 1).save(photo, "JPEG", 90);
+    photoscene::render(2000, 2000, 2).save(bitmap, "BMP");
+    QFile gifFile(gif);
+    if (!gifFile.open(QIODevice::WriteOnly) || gifFile.write(makeGif(photoscene::render(640, 480, 3))) < 0)
+        return 1;
+    gifFile.close();
+
+    const Sample samples[] = {
+        { "12 MP JPEG (4000x3000)", photo, 0.25 },
+        { "4 MP 24-bit BMP (2000x2000)", bitmap, 0.5 },
+        { "640x480 GIF", gif, 0.5 },
+    };
+    bool all = true;
+    long peakKiB = 0;
+    for (const Sample& sample : samples) {
+        long peak = 0;
+        all = benchPicture(sample, dir.path(), cli, peak) && all;
+        if (sample.file == photo)
+            peakKiB = peak;
+    }
+    std::printf("peak memory of converting the 12 MP JPEG: %.1f MB (target < 150 MB) %s\n", peakKiB / 1024.0,
+        peakKiB < 150 * 1024 ? "ok" : "MISSED");
+    all = all && peakKiB < 150 * 1024;
+
+    ImageSurface box(112, 89);
+    qint32 w = 0, h = 0;
+    qint16 bits = 0;
+    const double preview = medianTime([&] { DrawPreview(photo, box, w, h, bits); });
+    const double decode = medianTime([&] { QImageReader(photo).read(); });
+    const bool previewOk = preview <= 0.5 * decode;
+    std::printf("DrawPreview of the 12 MP JPEG into 112x89: %.1f ms, full decode %.1f ms, ratio %.3f (target <= 0.5) %s\n",
+        preview * 1000, decode * 1000, preview / decode, previewOk ? "ok" : "MISSED");
+    std::printf("(reported %dx%d, %d bits)\n", w, h, bits);
+    return all && previewOk ? 0 : 1;
+}
