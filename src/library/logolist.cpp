@@ -2,20 +2,81 @@
 
 #include "imagelist.h"
 
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPersistentModelIndex>
 #include <QStackedLayout>
 #include <QStandardItemModel>
+#include <QStyledItemDelegate>
+#include <QTimer>
 #include <QTreeView>
 
-namespace {
+namespace
+{
 constexpr int IconKeyRole = Qt::UserRole + 1;
 }
 
+// Turns the views' label editing into the list's before/after-edit signals. The model is never
+// written here: the owner decides, after the editor has closed, whether the new text sticks.
+class LabelEditDelegate : public QStyledItemDelegate
+{
+public:
+    explicit LabelEditDelegate(LogoList* list)
+        : QStyledItemDelegate(list)
+        , m_list(list)
+    {
+    }
+
+    QWidget* createEditor(
+        QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        m_list->m_editingRow = index.row();
+        Q_EMIT m_list->beforeLabelEdit();
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override
+    {
+        m_list->m_editingRow = -1;
+        QStyledItemDelegate::destroyEditor(editor, index);
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
+    {
+        const auto* line = qobject_cast<QLineEdit*>(editor);
+        if (!line || line->text() == index.data().toString())
+            return;
+        // Queued: the owner may ask questions, and a message box opening while the editor is being
+        // torn down would commit it a second time.
+        const QString text = line->text();
+        const QPersistentModelIndex row(index);
+        LogoList* list = m_list;
+        QTimer::singleShot(0, list, [list, row, text] {
+            if (!row.isValid())
+                return;
+            bool cancel = false;
+            Q_EMIT list->afterLabelEdit(cancel, text);
+            if (!cancel && row.isValid())
+                list->setItemText(row.row(), text);
+        });
+    }
+
+private:
+    LogoList* m_list;
+};
+
 LogoList::LogoList(QWidget* parent)
-    : QWidget(parent), m_model(new QStandardItemModel(0, 1, this)), m_listView(new QListView(this)),
-      m_reportView(new QTreeView(this)), m_stack(new QStackedLayout(this))
+    : QWidget(parent)
+    , m_model(new QStandardItemModel(0, 1, this))
+    , m_listView(new QListView(this))
+    , m_reportView(new QTreeView(this))
+    , m_stack(new QStackedLayout(this))
 {
     setAccessibleName(QStringLiteral("Logo sets"));
     m_listView->setModel(m_model);
@@ -28,16 +89,85 @@ LogoList::LogoList(QWidget* parent)
     m_reportView->setRootIsDecorated(false);
     m_reportView->setItemsExpandable(false);
     m_reportView->setUniformRowHeights(true);
-    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView), static_cast<QAbstractItemView*>(m_reportView)}) {
+    auto* delegate = new LabelEditDelegate(this);
+    for (QAbstractItemView* view :
+        { static_cast<QAbstractItemView*>(m_listView), static_cast<QAbstractItemView*>(m_reportView) }) {
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setIconSize(QSize(16, 16));
+        view->setItemDelegate(delegate);
+        view->installEventFilter(this);
+        view->viewport()->installEventFilter(this);
+        view->viewport()->setAcceptDrops(true);
+        // A click on the row that was already current changes nothing, yet counts as a click.
+        connect(view, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+            if (index.row() == m_rowAtPress)
+                Q_EMIT itemClicked(index.row());
+        });
     }
     m_stack->setContentsMargins(0, 0, 0, 0);
     m_stack->addWidget(m_listView);
     m_stack->addWidget(m_reportView);
-    connect(m_listView->selectionModel(), &QItemSelectionModel::currentChanged, this, &LogoList::selectionChanged);
+    connect(m_listView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        &LogoList::selectionChanged);
+    connect(m_listView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex& current) {
+            if (!m_selectingInCode && current.isValid())
+                Q_EMIT itemClicked(current.row());
+        });
     setView(ListView);
+}
+
+bool LogoList::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool onViewport = watched == m_listView->viewport() || watched == m_reportView->viewport();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (onViewport) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            m_rowAtPress = selectedRow();
+            Q_EMIT mouseDown(mouse->button(), mouse->modifiers(), mouse->position().toPoint());
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (onViewport) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            Q_EMIT mouseUp(mouse->button(), mouse->modifiers(), mouse->position().toPoint());
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (onViewport)
+            Q_EMIT doubleClicked();
+        break;
+    case QEvent::KeyRelease:
+        if (!onViewport && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            Q_EMIT keyUp(key->key(), key->modifiers());
+        }
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        if (onViewport) {
+            auto* drag = static_cast<QDropEvent*>(event);
+            if (drag->mimeData()->hasUrls())
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        break;
+    case QEvent::Drop:
+        if (onViewport) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            drop->acceptProposedAction();
+            Q_EMIT dropped(drop->mimeData());
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void LogoList::setView(int view)
@@ -48,13 +178,15 @@ void LogoList::setView(int view)
 
 void LogoList::setColumnHeader(const QString& header, int width)
 {
-    m_model->setHorizontalHeaderLabels({header});
+    m_model->setHorizontalHeaderLabels({ header });
     m_reportView->setColumnWidth(0, width);
 }
 
 void LogoList::clear()
 {
+    m_selectingInCode = true;
     m_model->removeRows(0, m_model->rowCount());
+    m_selectingInCode = false;
 }
 
 int LogoList::count() const
@@ -73,7 +205,10 @@ int LogoList::addItem(const QString& text, const QString& iconKey)
 
 void LogoList::removeItem(int row)
 {
+    // The view moves the current row to a neighbour by itself; that is not the user's click.
+    m_selectingInCode = true;
     m_model->removeRow(row);
+    m_selectingInCode = false;
 }
 
 QString LogoList::itemText(int row) const
@@ -126,7 +261,9 @@ void LogoList::selectRow(int row)
     const QModelIndex index = m_model->index(row, 0);
     if (!index.isValid())
         return;
+    m_selectingInCode = true;
     m_listView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    m_selectingInCode = false;
     activeView()->scrollTo(index);
 }
 
@@ -138,4 +275,24 @@ void LogoList::clearSelection()
 QAbstractItemView* LogoList::activeView() const
 {
     return m_view == ReportView ? static_cast<QAbstractItemView*>(m_reportView) : m_listView;
+}
+
+int LogoList::rowAt(QPoint viewportPos) const
+{
+    const QModelIndex index = activeView()->indexAt(viewportPos);
+    return index.isValid() ? index.row() : -1;
+}
+
+void LogoList::startLabelEdit(int row)
+{
+    const QModelIndex index = m_model->index(row, 0);
+    if (!index.isValid())
+        return;
+    activeView()->scrollTo(index);
+    activeView()->edit(index);
+}
+
+bool LogoList::isEditingLabel() const
+{
+    return m_editingRow >= 0;
 }

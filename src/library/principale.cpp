@@ -47,6 +47,7 @@ Principale::Principale(QWidget* parent) : QMainWindow(parent)
     createControls();
     createMenus();
     createBars();
+    connectLibraryEvents();
 }
 
 Principale::~Principale()

@@ -3,6 +3,7 @@
 #include "app/settingsstore.h"
 
 #include <QMainWindow>
+#include <QPoint>
 #include <array>
 
 class ActiveBar;
@@ -12,6 +13,7 @@ class QAction;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QMimeData;
 class QTimer;
 
 // The main window: the list of logo sets, the three screens of the selected set, the installed
@@ -56,7 +58,25 @@ public:
 
     // The library and the previews.
     void LeggiDatiDisco();
+    void SelItem(const QString& StringToSearch);
+    void ShowListaLogo();
+    void Imag_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void AzioneSuImmagine(int index);
+    void OpenExplorer(const QString& folder);
+
+    // The list's own events (keys are Qt key codes).
+    void MnuListLogo_Click();
+    void MyList_BeforeLabelEdit();
+    void MyList_AfterLabelEdit(bool& cancel, const QString& newString);
+    void MyList_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
+    void MyList_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
+    void MyList_DblClick();
+    void MyList_ItemClick(int row);
+    void MyList_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
+    void MyList_OLEDragDrop(const QMimeData* data);
+    void VisualizzaNumLogo();
+    // `index` counts from 1: the position of the row that was just removed.
+    void SelectAfterDelete(int index);
 
     // Controls, under the names the rest of the program knows them by.
     ActiveBar* ActiveBar1 = nullptr;
@@ -106,7 +126,11 @@ private:
     void createControls();
     void createBars();
     void createMenus();
+    void connectLibraryEvents();
+    void enableSetTools();
     bool m_unloaded = false;
+    QString m_oldLabel;
+    QPoint m_lastMouseDown;
 };
 
 // The one main window of the run (null before it exists).

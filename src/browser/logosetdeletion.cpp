@@ -1,0 +1,58 @@
+#include "logosetdeletion.h"
+
+#include "app/attempt.h"
+#include "app/hourglass.h"
+#include "app/settings.h"
+#include "app/shellhelpers.h"
+#include "library/principale.h"
+#include "platform/files.h"
+#include "platform/msgbox.h"
+#include "platform/winpath.h"
+
+#include <QLabel>
+
+bool isLibrarySetFolder(const QString& folder, const QString& name, const QString& logoPath)
+{
+    if (name.trimmed().isEmpty())
+        return false;
+    try {
+        const platform::WindowsPath set = platform::parseWindowsPath(folder);
+        const platform::WindowsPath library = platform::parseWindowsPath(logoPath);
+        if (set.drive != library.drive || set.parts.size() != library.parts.size() + 1)
+            return false;
+        for (qsizetype i = 0; i < library.parts.size(); ++i)
+            if (set.parts.at(i).compare(library.parts.at(i), Qt::CaseInsensitive) != 0)
+                return false;
+        return platform::isValidName(set.parts.last());
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool EliminaLogoSet(const QString& folder, const QString& name)
+{
+    const Settings& s = settings();
+    // An empty name or a folder outside the library would take the default screens or
+    // someone else's files with it.
+    if (!isLibrarySetFolder(folder, name, s.LogoPath))
+        return false;
+    if (s.ConfirmLogosetDelete == 1
+        && MsgBox(QStringLiteral("Are you sure you want to delete ") + name
+                   + QStringLiteral(" logo set? This operation will delete all files contained in '") + folder
+                   + QStringLiteral("' folder!"),
+               vbYesNo | vbQuestion, QStringLiteral("Confirm deletions"))
+            != vbYes)
+        return false;
+    {
+        const ScopedHourglass hourglass;
+        if (s.DeleteInRecycleBin == 1) {
+            DeleteToRecycleBin({ folder + QStringLiteral("\\*.*") });
+            attempt([&] { platform::RmDir(folder); });
+        } else {
+            attempt([&] { platform::removeTree(folder); });
+        }
+    }
+    if (Principale* window = mainWindow(); window && window->DefaultLogo->text() == name)
+        window->DefaultLogo->setText(DontKnow);
+    return true;
+}

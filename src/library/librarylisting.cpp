@@ -1,0 +1,64 @@
+#include "librarylisting.h"
+
+#include "app/attempt.h"
+#include "app/machinesetup.h"
+#include "app/pathhelpers.h"
+#include "app/settings.h"
+#include "app/settingsstore.h"
+#include "app/systemfolders.h"
+#include "platform/machine.h"
+#include "platform/msgbox.h"
+
+#include <QTextStream>
+
+namespace
+{
+
+// The settings loader applies the view type to a main window; the tool has none.
+class NoWindow : public SettingsView
+{
+public:
+    void ItmViewType_Click(int) override { }
+    void setCustomProgramCaption(const QString&) override { }
+    bool isListViewChecked() const override { return true; }
+    QString defaultLogoCaption() const override { return settings().DefaultLogoSet; }
+};
+
+} // namespace
+
+QString formatLibraryListing(const LibraryScan& scan)
+{
+    QString text;
+    for (const LogoSetEntry& set : scan.sets) {
+        text += set.name == scan.installedSet ? QStringLiteral("* ") : QStringLiteral("  ");
+        text += set.singleLogo ? QStringLiteral("single-logo ") : QStringLiteral("multi-logo  ");
+        text += set.name + QLatin1Char('\n');
+    }
+    text += QStringLiteral("installed: ") + (scan.installedSet.isEmpty() ? DontKnow : scan.installedSet)
+        + QLatin1Char('\n');
+    return text;
+}
+
+int printLogoLibrary(QTextStream& out, QTextStream& err)
+{
+    // A terminal has no dialogs: whatever the layers would show goes to the error stream.
+    setMsgBoxResponder([&err](const MsgBoxRequest& request) {
+        err << "bootcanvas-cli: " << request.prompt << Qt::endl;
+        return int(vbOK);
+    });
+    if (!openMachineInUse())
+        return 1;
+    Settings& s = settings();
+    s.AppPath = AddBackslash(platform::currentMachine().programFolder());
+    s.WinPath = AddBackslash(GetWindowsFolder());
+    NoWindow window;
+    LoadSettings(window);
+    LibraryScan scan;
+    if (!attempt([&] { scan = scanLogoLibrary(s.LogoPath, s.DefaultLogoSet); })) {
+        err << "bootcanvas-cli: cannot list the logo folder " << s.LogoPath << Qt::endl;
+        return 1;
+    }
+    out << "logo folder: " << s.LogoPath << '\n' << formatLibraryListing(scan);
+    out.flush();
+    return 0;
+}

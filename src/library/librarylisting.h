@@ -1,0 +1,13 @@
+#pragma once
+
+#include "libraryscan.h"
+
+class QTextStream;
+
+// The library as text, for the command-line tool: one line per set in the scan's order, its kind,
+// and a "*" before the installed set; then the installed set's name (or "<Don't know>").
+QString formatLibraryListing(const LibraryScan& scan);
+
+// Opens the machine in use, reads the settings as the program does at start and prints the
+// listing of its logo folder. Returns the process's exit code.
+int printLogoLibrary(QTextStream& out, QTextStream& err);

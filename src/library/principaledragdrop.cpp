@@ -1,0 +1,56 @@
+#include "principale.h"
+
+#include "droppedfolders.h"
+#include "libraryscan.h"
+#include "logolist.h"
+
+#include "app/attempt.h"
+#include "app/pathhelpers.h"
+#include "app/settings.h"
+#include "platform/files.h"
+#include "platform/msgbox.h"
+#include "platform/shell.h"
+
+void Principale::MyList_OLEDragDrop(const QMimeData* data)
+{
+    const std::optional<QStringList> paths = data ? droppedWindowsPaths(*data) : std::nullopt;
+    if (!paths)
+        return;
+    const QString logoPath = settings().LogoPath;
+    int answer = 0;
+    bool lastImported = false;
+    bool anyImported = false;
+    QString lastName;
+    for (const QString& path : *paths) {
+        answer = 0;
+        lastImported = false;
+        // Single files are never imported.
+        if (!platform::folderExists(path) || !isImportableFolder(path, logoPath))
+            continue;
+        QString folder = path;
+        const QString name = GetLastPathPart(folder);
+        if (platform::folderExists(logoPath + name))
+            answer = MsgBox(QStringLiteral("The selected folder '") + name
+                    + QStringLiteral("' already exist in your logo folder. Would you like to "
+                                     "overwrite the existing files?"),
+                vbYesNo | vbQuestion | vbDefaultButton2);
+        if (answer == vbNo)
+            continue;
+        attempt([&] { platform::copyFolderInto(path, logoPath, this); });
+        lastImported = true;
+        anyImported = true;
+        lastName = name;
+    }
+    // Rebuilt from disk rather than patched: the new sets take their alphabetical places, and a
+    // folder that merged into an existing set of another case keeps that set's one row.
+    if (anyImported) {
+        LeggiDatiDisco();
+        for (int row = 0; lastImported && row < MyList->count(); ++row)
+            if (MyList->itemText(row).compare(lastName, Qt::CaseInsensitive) == 0) {
+                SelItem(MyList->itemText(row));
+                break;
+            }
+    }
+    VisualizzaNumLogo();
+    activateWindow();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+// The About window: the program's title, its version and a line on what it does.
+class FrmAbout : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit FrmAbout(QWidget* parent = nullptr);
+
+    QLabel* Title = nullptr;
+    QLabel* Version = nullptr;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "support/scriptedmsgbox.h"
+#include "support/testmachine.h"
+
+#include "app/settings.h"
+#include "library/activebar.h"
+#include "library/logolist.h"
+#include "library/principale.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QImage>
+#include <QLabel>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A main window over a machine whose logo folder is C:\Logos, with the settings a fresh start
+// would give and every question answered through `msgbox` (Yes unless queued otherwise).
+class LibraryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        resetSettings();
+        Settings& s = settings();
+        s.AppPath = QStringLiteral("C:\\Program Files\\Bootcanvas\\");
+        s.WinPath = QStringLiteral("C:\\WINDOWS\\");
+        s.HelpFile = s.AppPath + QStringLiteral("bootcanvas.hlp");
+        s.LogoPath = QStringLiteral("C:\\Logos\\");
+        s.ConfirmLogosetDelete = 1;
+        s.ConfirmLogoTypeChange = 1;
+        machine.makeFolder(QStringLiteral("C:\\Logos"));
+    }
+
+    // A 320 x 400, 8-bit screen filled with one grey level.
+    void writeScreen(const QString& windowsPath, int grey) const
+    {
+        QImage image(320, 400, QImage::Format_Indexed8);
+        image.setColorTable({ qRgb(grey, grey, grey) });
+        image.fill(0);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "BMP");
+        machine.writeFile(windowsPath, bytes);
+    }
+    void makeSet(const QString& name) const { machine.makeFolder(QStringLiteral("C:\\Logos\\") + name); }
+
+    Principale& openWindow()
+    {
+        window = std::make_unique<Principale>();
+        window->LeggiDatiDisco();
+        return *window;
+    }
+    QStringList rows() const
+    {
+        QStringList texts;
+        for (int row = 0; row < window->MyList->count(); ++row)
+            texts.append(window->MyList->itemText(row));
+        return texts;
+    }
+    QString selectedText() const { return window->MyList->itemText(window->MyList->selectedRow()); }
+    void select(const QString& name) { window->SelItem(name); }
+
+    TestMachine machine;
+    ScriptedMsgBox msgbox { vbYes };
+    std::unique_ptr<Principale> window;
+};
+
+inline int greyAtCentre(const QImage& picture)
+{
+    return picture.isNull() ? -1 : qRed(picture.pixel(picture.width() / 2, picture.height() / 2));
+}

@@ -1,0 +1,75 @@
+#include "libraryfixture.h"
+
+#include <QDir>
+#include <QMimeData>
+#include <QUrl>
+
+class DragDropTest : public LibraryTest
+{
+protected:
+    void SetUp() override
+    {
+        LibraryTest::SetUp();
+        makeSet(QStringLiteral("Beach"));
+        machine.writeFile(QStringLiteral("C:\\Logos\\Beach\\LOGO.SYS"), "old");
+        machine.writeFile(QStringLiteral("C:\\Logos\\Beach\\KEEP.TXT"), "kept");
+        machine.writeFile(QStringLiteral("C:\\Incoming\\Beach\\LOGO.SYS"), "new");
+        machine.writeFile(QStringLiteral("C:\\Incoming\\Night.SLS\\LOGO.SYS"), "night");
+        machine.writeFile(QStringLiteral("C:\\Incoming\\Moon\\Craters\\LOGO.SYS"), "deep");
+        machine.writeFile(QStringLiteral("C:\\Incoming\\loose.bmp"), "file");
+        openWindow();
+    }
+    void drop(const QStringList& windowsPaths)
+    {
+        QList<QUrl> urls;
+        for (const QString& path : windowsPaths)
+            urls.append(QUrl::fromLocalFile(machine.host(path)));
+        QMimeData data;
+        data.setUrls(urls);
+        window->MyList_OLEDragDrop(&data);
+    }
+};
+
+TEST_F(DragDropTest, OnlyFoldersBecomeSets)
+{
+    drop({ "C:\\Incoming\\loose.bmp", "C:\\Incoming\\Night.SLS", "C:\\Incoming\\Moon" });
+    EXPECT_EQ(rows(), QStringList({ "Beach", "Moon", "Night.SLS" }));
+    EXPECT_EQ(window->MyList->itemIconKey(2), "singlelogo");
+    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\Logos\\Moon\\Craters\\LOGO.SYS")), "deep");
+    EXPECT_FALSE(machine.exists(QStringLiteral("C:\\Logos\\loose.bmp")));
+    EXPECT_EQ(selectedText(), "Moon");
+    EXPECT_EQ(window->NumLogo->text(), " 3 logo sets");
+    EXPECT_TRUE(msgbox.shown.isEmpty());
+    // The source stays where it was: this is a copy.
+    EXPECT_TRUE(machine.exists(QStringLiteral("C:\\Incoming\\Moon\\Craters\\LOGO.SYS")));
+}
+
+TEST_F(DragDropTest, ExistingSetIsOverwrittenOnlyAfterYes)
+{
+    msgbox.answer(vbNo);
+    drop({ "C:\\Incoming\\Beach" });
+    ASSERT_EQ(msgbox.shown.size(), 1);
+    EXPECT_EQ(msgbox.shown[0].prompt,
+        "The selected folder 'Beach' already exist in your logo folder. Would you like "
+        "to overwrite the existing files?");
+    EXPECT_EQ(msgbox.shown[0].buttons, vbYesNo | vbQuestion | vbDefaultButton2);
+    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\Logos\\Beach\\LOGO.SYS")), "old");
+
+    drop({ "C:\\Incoming\\Beach" });
+    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\Logos\\Beach\\LOGO.SYS")), "new");
+    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\Logos\\Beach\\KEEP.TXT")), "kept");
+    EXPECT_EQ(rows(), QStringList({ "Beach" }));
+    EXPECT_EQ(selectedText(), "Beach");
+}
+
+TEST_F(DragDropTest, LibraryFoldersAndForeignDataAreLeftAlone)
+{
+    drop({ "C:\\Logos\\Beach", "C:\\Logos", "C:\\" });
+    QMimeData text;
+    text.setText(QStringLiteral("C:\\Incoming\\Moon"));
+    window->MyList_OLEDragDrop(&text);
+    EXPECT_EQ(rows(), QStringList({ "Beach" }));
+    EXPECT_TRUE(msgbox.shown.isEmpty());
+    EXPECT_EQ(QDir(machine.host(QStringLiteral("C:\\Logos"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+        QStringList({ "Beach" }));
+}

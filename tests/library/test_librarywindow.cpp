@@ -1,0 +1,172 @@
+#include "libraryfixture.h"
+
+#include "library/librarylisting.h"
+#include "platform/launcher.h"
+#include "windows/picturebox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMenu>
+#include <QThread>
+#include <QTimer>
+
+TEST_F(LibraryTest, ScanListsSubfoldersAlphabeticallyWithTheirKind)
+{
+    for (const char* name : { "beta", "Sea.view", "Alpha", "Beach.sls", "Sun.SLS", "Beach.slsx", "Empty" })
+        makeSet(QString::fromLatin1(name));
+    writeScreen(QStringLiteral("C:\\Logos\\LOGOW.SYS"), 10);
+    writeScreen(QStringLiteral("C:\\Logos\\Alpha\\LOGO.SYS"), 10);
+    Principale& w = openWindow();
+
+    EXPECT_EQ(
+        rows(), QStringList({ "Alpha", "Beach.sls", "Beach.slsx", "beta", "Empty", "Sea.view", "Sun.SLS" }));
+    const QStringList single = { "Beach.sls", "Sun.SLS" };
+    for (int row = 0; row < w.MyList->count(); ++row)
+        EXPECT_EQ(
+            w.MyList->itemIconKey(row), single.contains(w.MyList->itemText(row)) ? "singlelogo" : "multilogo")
+            << w.MyList->itemText(row).toStdString();
+    EXPECT_EQ(w.NumLogo->text(), " 7 logo sets");
+}
+
+TEST_F(LibraryTest, InstalledSetIsFoundWithoutRegardToCaseAndShown)
+{
+    makeSet(QStringLiteral("Beach"));
+    makeSet(QStringLiteral("Zebra"));
+    writeScreen(QStringLiteral("C:\\Logos\\Beach\\LOGO.SYS"), 40);
+    settings().DefaultLogoSet = QStringLiteral("beach");
+    Principale& w = openWindow();
+
+    EXPECT_EQ(w.DefaultLogo->text(), "Beach");
+    EXPECT_EQ(selectedText(), "Beach");
+    EXPECT_EQ(greyAtCentre(w.Imag[0]->picture()), 40);
+    EXPECT_EQ(w.LogoType->text(), "Multi logo");
+    EXPECT_TRUE(w.ActiveBar1->Tools("ToolDelete")->isEnabled());
+
+    // Gone from disk: the next scan forgets it.
+    machine.makeFolder(QStringLiteral("C:\\Other"));
+    QDir(machine.host(QStringLiteral("C:\\Logos\\Beach"))).removeRecursively();
+    w.MyList_KeyUp(Qt::Key_F5, Qt::NoModifier);
+    EXPECT_EQ(rows(), QStringList({ "Zebra" }));
+    EXPECT_EQ(w.DefaultLogo->text(), DontKnow);
+    EXPECT_EQ(settings().DefaultLogoSet, DontKnow);
+    EXPECT_FALSE(w.Imag[0]->hasPicture());
+    EXPECT_FALSE(w.ActiveBar1->Tools("ToolDelete")->isEnabled());
+}
+
+TEST_F(LibraryTest, EmptyOrUnreadableLogoFolderGivesAnEmptyList)
+{
+    Principale& w = openWindow();
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(w.NumLogo->text(), " 0 logo sets");
+    EXPECT_EQ(w.DefaultLogo->text(), DontKnow);
+
+    settings().DefaultLogoSet = QStringLiteral("Beach");
+    settings().LogoPath = QStringLiteral("C:\\Missing\\");
+    w.itmRefresh_Click();
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(w.DefaultLogo->text(), DontKnow);
+    // An unreadable folder is no evidence that the set is gone.
+    EXPECT_EQ(settings().DefaultLogoSet, "Beach");
+}
+
+TEST_F(LibraryTest, SingleLogoSetShowsTheLibrarysOwnWaitAndShutdownScreens)
+{
+    makeSet(QStringLiteral("Dawn.sls"));
+    makeSet(QStringLiteral("Plain"));
+    writeScreen(QStringLiteral("C:\\Logos\\Dawn.sls\\LOGO.SYS"), 30);
+    writeScreen(QStringLiteral("C:\\Logos\\Dawn.sls\\LOGOW.SYS"), 99);
+    writeScreen(QStringLiteral("C:\\Logos\\LOGOW.SYS"), 60);
+    writeScreen(QStringLiteral("C:\\Logos\\LOGOS.SYS"), 70);
+    Principale& w = openWindow();
+
+    select(QStringLiteral("Dawn.sls"));
+    EXPECT_EQ(w.LogoType->text(), "Single logo");
+    EXPECT_EQ(greyAtCentre(w.Imag[0]->picture()), 30);
+    EXPECT_EQ(greyAtCentre(w.Imag[1]->picture()), 60);
+    EXPECT_EQ(greyAtCentre(w.Imag[2]->picture()), 70);
+    EXPECT_EQ(w.Imag[1]->tag(), "C:\\Logos\\LOGOW.SYS");
+
+    select(QStringLiteral("Plain"));
+    EXPECT_EQ(w.LogoType->text(), "Multi logo");
+    for (PictureBox* preview : w.Imag)
+        EXPECT_FALSE(preview->hasPicture());
+    EXPECT_EQ(w.Imag[2]->tag(), "C:\\Logos\\Plain\\LOGOS.SYS");
+
+    // Only a whole name selects; anything else leaves the selection alone.
+    select(QStringLiteral("Pla"));
+    select(QStringLiteral("plain"));
+    EXPECT_EQ(selectedText(), "Plain");
+}
+
+TEST_F(LibraryTest, PreviewClicksActOnlyOnShownPictures)
+{
+    makeSet(QStringLiteral("Set"));
+    writeScreen(QStringLiteral("C:\\Logos\\Set\\LOGO.SYS"), 20);
+    Principale& w = openWindow();
+    select(QStringLiteral("Set"));
+    Settings& s = settings();
+    s.DefaultAction = 2;
+    s.ActionImageFile = QStringLiteral("unchanged");
+
+    w.Imag_MouseUp(1, Qt::LeftButton, Qt::NoModifier, {});
+    EXPECT_EQ(s.ActionImageFile, "unchanged");
+    EXPECT_TRUE(msgbox.shown.isEmpty());
+
+    msgbox.answer(vbNo);
+    w.Imag_MouseUp(0, Qt::LeftButton, Qt::NoModifier, {});
+    EXPECT_EQ(s.ActionImageFile, "C:\\Logos\\Set\\LOGO.SYS");
+    ASSERT_EQ(msgbox.shown.size(), 1);
+    EXPECT_EQ(msgbox.shown[0].prompt, "You haven't specified a custom program. Would you like to do it now?");
+    EXPECT_EQ(msgbox.shown[0].buttons, vbYesNo | vbQuestion);
+
+    s.CustomProgPath = QStringLiteral("C:\\Tools\\view.exe");
+    w.Imag_MouseUp(0, Qt::LeftButton, Qt::NoModifier, {});
+    ASSERT_EQ(msgbox.shown.size(), 2);
+    EXPECT_EQ(msgbox.shown[1].prompt,
+        "Cannot find the file C:\\Tools\\view.exe or it is not an executable file. Check it out and retry.");
+
+    // The right button pops up the open-with menu with the default action in bold.
+    QAction* shownDefault = nullptr;
+    QTimer::singleShot(50, [&] {
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            shownDefault = popup->defaultAction();
+            popup->close();
+        }
+    });
+    w.Imag_MouseUp(0, Qt::RightButton, Qt::NoModifier, {});
+    EXPECT_EQ(shownDefault, w.ItmOpenAct[2]);
+}
+
+TEST_F(LibraryTest, CustomProgramGetsThePicture)
+{
+    makeSet(QStringLiteral("Set"));
+    writeScreen(QStringLiteral("C:\\Logos\\Set\\LOGO.SYS"), 20);
+    const QString record = machine.host(QStringLiteral("C:\\args.txt"));
+    machine.writeFile(
+        QStringLiteral("C:\\Tools\\view"), "#!/bin/sh\necho \"$1\" > '" + record.toUtf8() + "'\n");
+    QFile(machine.host(QStringLiteral("C:\\Tools\\view"))).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    Principale& w = openWindow();
+    select(QStringLiteral("Set"));
+    settings().CustomProgPath = QStringLiteral("C:\\Tools\\view");
+    settings().DefaultAction = 2;
+
+    w.Imag_MouseUp(0, Qt::LeftButton, Qt::NoModifier, {});
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(record) && clock.elapsed() < 5000)
+        QThread::msleep(20);
+    QThread::msleep(50);
+    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\args.txt")).trimmed(),
+        machine.host(QStringLiteral("C:\\Logos\\Set\\LOGO.SYS")).toUtf8());
+    EXPECT_TRUE(msgbox.shown.isEmpty());
+}
+
+TEST(LibraryListing, MarksTheInstalledSet)
+{
+    const LibraryScan scan { { { "Alpha", false }, { "Beach.sls", true } }, "Beach.sls" };
+    EXPECT_EQ(
+        formatLibraryListing(scan), "  multi-logo  Alpha\n* single-logo Beach.sls\ninstalled: Beach.sls\n");
+    EXPECT_EQ(formatLibraryListing({}), "installed: <Don't know>\n");
+}

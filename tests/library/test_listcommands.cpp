@@ -1,0 +1,255 @@
+#include "libraryfixture.h"
+
+#include "browser/logosetdeletion.h"
+#include "library/activebar.h"
+#include "platform/shell.h"
+#include "windows/picturebox.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QTimer>
+
+namespace
+{
+
+// HOME and XDG_DATA_HOME inside a temporary folder, so the trash used is the test's own.
+class ScopedTrash
+{
+public:
+    ScopedTrash()
+        : m_home(qgetenv("HOME"))
+        , m_data(qgetenv("XDG_DATA_HOME"))
+    {
+        qputenv("HOME", m_dir.path().toLocal8Bit());
+        QDir(m_dir.path()).mkpath(QStringLiteral("data"));
+        qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    }
+    ~ScopedTrash()
+    {
+        qputenv("HOME", m_home);
+        qputenv("XDG_DATA_HOME", m_data);
+    }
+    QStringList trashed() const
+    {
+        return QDir(m_dir.filePath(QStringLiteral("data/Trash/files"))).entryList(QDir::Files, QDir::Name);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_home, m_data;
+};
+
+} // namespace
+
+class ListCommandsTest : public LibraryTest
+{
+protected:
+    void SetUp() override
+    {
+        LibraryTest::SetUp();
+        for (const char* name : { "Alpha", "Beach", "Dawn.sls" })
+            makeSet(QString::fromLatin1(name));
+        writeScreen(QStringLiteral("C:\\Logos\\Beach\\LOGO.SYS"), 50);
+        settings().DefaultLogoSet = QStringLiteral("Beach");
+        openWindow();
+    }
+    // Renames the selected set as the list's editor would.
+    bool rename(const QString& from, const QString& to)
+    {
+        select(from);
+        window->MyList_BeforeLabelEdit();
+        bool cancel = false;
+        window->MyList_AfterLabelEdit(cancel, to);
+        return !cancel;
+    }
+    QStringList onDisk(const QString& folder = QStringLiteral("C:\\Logos")) const
+    {
+        return QDir(machine.host(folder)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    }
+};
+
+TEST_F(ListCommandsTest, RenameAsksBeforeTheKindChanges)
+{
+    msgbox.answer(vbNo);
+    EXPECT_FALSE(rename("Alpha", "Alpha.sls"));
+    ASSERT_EQ(msgbox.shown.size(), 1);
+    EXPECT_EQ(msgbox.shown[0].prompt,
+        "Would you like to change your logoset format from Multi Logo to Single Logo?");
+    EXPECT_EQ(onDisk(), QStringList({ "Alpha", "Beach", "Dawn.sls" }));
+    EXPECT_EQ(window->MyList->itemIconKey(0), "multilogo");
+
+    EXPECT_TRUE(rename("Dawn.sls", "Dawn"));
+    EXPECT_EQ(msgbox.shown.last().prompt,
+        "Would you like to change your logoset format from Single Logo to Multi Logo?");
+    EXPECT_EQ(onDisk(), QStringList({ "Alpha", "Beach", "Dawn" }));
+    EXPECT_EQ(selectedText(), "Dawn");
+    EXPECT_EQ(window->MyList->itemIconKey(window->MyList->selectedRow()), "multilogo");
+    EXPECT_EQ(window->LogoType->text(), "Multi logo");
+
+    const qsizetype asked = msgbox.shown.size();
+    EXPECT_TRUE(rename("Alpha", "Aurora"));
+    settings().ConfirmLogoTypeChange = 0;
+    EXPECT_TRUE(rename("Aurora", "Aurora.SLS"));
+    EXPECT_EQ(msgbox.shown.size(), asked);
+    EXPECT_EQ(onDisk(), QStringList({ "Aurora.SLS", "Beach", "Dawn" }));
+}
+
+TEST_F(ListCommandsTest, RenameFollowsTheInstalledSetOnly)
+{
+    EXPECT_TRUE(rename("Alpha", "First"));
+    EXPECT_EQ(settings().DefaultLogoSet, "Beach");
+    EXPECT_TRUE(rename("Beach", "Coast"));
+    EXPECT_EQ(settings().DefaultLogoSet, "Coast");
+    EXPECT_EQ(window->DefaultLogo->text(), "Coast");
+    EXPECT_EQ(greyAtCentre(window->Imag[0]->picture()), 50);
+}
+
+TEST_F(ListCommandsTest, RenameRefusesTakenAndUnsafeNames)
+{
+    machine.makeFolder(QStringLiteral("C:\\Outside"));
+    for (const char* name :
+        { "beach", "..\\Moved", "..", ".", "a/b", "C:Moved", "x:y", "Star*", "Dot.", "" }) {
+        msgbox.shown.clear();
+        EXPECT_FALSE(rename("Alpha", QString::fromLatin1(name))) << name;
+        ASSERT_EQ(msgbox.shown.size(), 1) << name;
+        EXPECT_EQ(
+            msgbox.shown[0].prompt, "Cannot rename folder. The folder already exists or has an invalid name");
+    }
+    EXPECT_EQ(onDisk(), QStringList({ "Alpha", "Beach", "Dawn.sls" }));
+    EXPECT_EQ(
+        onDisk(QStringLiteral("C:\\")), QStringList({ "Logos", "Outside", "Program Files", "WINDOWS" }));
+    EXPECT_EQ(rows(), QStringList({ "Alpha", "Beach", "Dawn.sls" }));
+}
+
+TEST_F(ListCommandsTest, DeleteAsksAndKeepsTheInstalledLabelInStep)
+{
+    msgbox.answer(vbNo);
+    select(QStringLiteral("Beach"));
+    window->MyList_KeyUp(Qt::Key_Delete, Qt::NoModifier);
+    ASSERT_EQ(msgbox.shown.size(), 1);
+    EXPECT_EQ(msgbox.shown[0].title, "Confirm deletions");
+    EXPECT_EQ(msgbox.shown[0].prompt,
+        "Are you sure you want to delete Beach logo set? This operation will delete all "
+        "files contained in 'C:\\Logos\\Beach' folder!");
+    EXPECT_EQ(rows().size(), 3);
+
+    select(QStringLiteral("Alpha"));
+    window->ItmDelete_Click();
+    EXPECT_EQ(window->DefaultLogo->text(), "Beach");
+    EXPECT_EQ(selectedText(), "Beach");
+
+    settings().ConfirmLogosetDelete = 0;
+    window->ItmDelete_Click();
+    EXPECT_EQ(msgbox.shown.size(), 2);
+    EXPECT_EQ(onDisk(), QStringList({ "Dawn.sls" }));
+    EXPECT_EQ(window->DefaultLogo->text(), DontKnow);
+    EXPECT_EQ(settings().DefaultLogoSet, DontKnow);
+    EXPECT_EQ(selectedText(), "Dawn.sls");
+    EXPECT_EQ(window->NumLogo->text(), " 1 logo set");
+
+    window->ItmDelete_Click();
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(window->NumLogo->text(), " 0 logo sets");
+    for (PictureBox* preview : window->Imag)
+        EXPECT_FALSE(preview->hasPicture());
+    EXPECT_FALSE(window->ActiveBar1->Tools("ToolDelete")->isEnabled());
+    window->MyList_KeyUp(Qt::Key_Delete, Qt::NoModifier);
+    EXPECT_EQ(msgbox.shown.size(), 2);
+}
+
+TEST_F(ListCommandsTest, DeleteIntoTheTrashRemovesTheEmptiedFolder)
+{
+    const ScopedTrash trash;
+    settings().ConfirmLogosetDelete = 0;
+    settings().DeleteInRecycleBin = 1;
+    select(QStringLiteral("Dawn.sls"));
+    window->ItmDelete_Click();
+    select(QStringLiteral("Beach"));
+    window->ItmDelete_Click();
+    EXPECT_EQ(trash.trashed(), QStringList({ "LOGO.SYS" }));
+    EXPECT_EQ(onDisk(), QStringList({ "Alpha" }));
+    EXPECT_EQ(rows(), QStringList({ "Alpha" }));
+}
+
+TEST_F(ListCommandsTest, DeletionNeverLeavesTheLibrary)
+{
+    writeScreen(QStringLiteral("C:\\Logos\\LOGOW.SYS"), 1);
+    machine.makeFolder(QStringLiteral("C:\\Logos\\Beach\\Inner"));
+    settings().ConfirmLogosetDelete = 0;
+    for (const char* folder : { "C:\\Logos\\", "C:\\Logos", "C:\\WINDOWS", "C:\\Logos\\..\\WINDOWS",
+             "C:\\Logos\\Beach\\Inner", "D:\\Logos\\Beach", "C:\\Logos\\Be*" })
+        EXPECT_FALSE(EliminaLogoSet(QString::fromLatin1(folder), QStringLiteral("Beach"))) << folder;
+    EXPECT_FALSE(EliminaLogoSet(QStringLiteral("C:\\Logos\\Beach"), QString()));
+    EXPECT_TRUE(machine.exists(QStringLiteral("C:\\Logos\\LOGOW.SYS")));
+    EXPECT_TRUE(machine.exists(QStringLiteral("C:\\Logos\\Beach\\Inner")));
+    EXPECT_TRUE(machine.exists(QStringLiteral("C:\\WINDOWS")));
+    EXPECT_TRUE(msgbox.shown.isEmpty());
+
+    // A set holding folders of its own goes whole.
+    EXPECT_TRUE(EliminaLogoSet(QStringLiteral("c:\\logos\\Beach\\"), QStringLiteral("Beach")));
+    EXPECT_EQ(onDisk(), QStringList({ "Alpha", "Dawn.sls" }));
+}
+
+TEST_F(ListCommandsTest, ToolsAndMenusFollowTheSelection)
+{
+    Principale& w = *window;
+    w.MyList->clearSelection();
+    w.MyList_MouseUp(Qt::LeftButton, Qt::NoModifier, {});
+    w.MnuListLogo_Click();
+    EXPECT_FALSE(w.ActiveBar1->Tools("ToolRename")->isEnabled());
+    EXPECT_FALSE(w.ItmDelete->isEnabled());
+
+    QStringList opened;
+    platform::setShellOpener([&](const QString& target) {
+        opened.append(target);
+        return true;
+    });
+    w.ActiveBar1_Click(w.ActiveBar1->Tools("ToolExplore"));
+    w.MyList_KeyUp(Qt::Key_F2, Qt::NoModifier);
+    EXPECT_FALSE(w.MyList->isEditingLabel());
+
+    select(QStringLiteral("Alpha"));
+    w.MyList_MouseUp(Qt::RightButton, Qt::NoModifier, {});
+    w.MnuListLogo_Click();
+    EXPECT_TRUE(w.ActiveBar1->Tools("ToolSetDefault")->isEnabled());
+    EXPECT_TRUE(w.ItmRename->isEnabled());
+    EXPECT_TRUE(w.ActiveBar1->band("LogoBand")->isVisible());
+    w.ActiveBar1->band("LogoBand")->close();
+    w.ItmExplore_Click();
+    platform::setShellOpener({});
+    EXPECT_EQ(opened, QStringList({ "C:\\Logos\\", "C:\\Logos\\Alpha" }));
+}
+
+TEST_F(ListCommandsTest, DoubleClickActsOnlyOverARow)
+{
+    Principale& w = *window;
+    w.show();
+    QApplication::processEvents();
+    settings().ActionOnDoubleClick = 1;
+    QAbstractItemView* view = w.MyList->activeView();
+    w.MyList_MouseDown(Qt::LeftButton, Qt::NoModifier,
+        QPoint(view->viewport()->width() - 2, view->viewport()->height() - 2));
+    w.MyList_DblClick();
+    EXPECT_FALSE(w.Timer1->isActive());
+    w.MyList_MouseDown(Qt::LeftButton, Qt::NoModifier, view->visualRect(view->model()->index(0, 0)).center());
+    w.MyList_DblClick();
+    EXPECT_TRUE(w.Timer1->isActive());
+}
+
+TEST_F(ListCommandsTest, ReportViewIsMarkedAndKeptForTheNextStart)
+{
+    window->ActiveBar1_Click(window->ActiveBar1->Tools("ToolReportView"));
+    EXPECT_EQ(window->MyList->View(), LogoList::ReportView);
+    EXPECT_TRUE(window->ItmViewType[1]->isChecked());
+    EXPECT_FALSE(window->ItmViewType[0]->isChecked());
+    EXPECT_FALSE(window->ActiveBar1->Tools("ToolListView")->isChecked());
+    window->Form_Unload();
+
+    auto next = std::make_unique<Principale>();
+    next->Form_Load();
+    EXPECT_EQ(next->MyList->View(), LogoList::ReportView);
+    EXPECT_TRUE(next->ItmViewType[1]->isChecked());
+}
