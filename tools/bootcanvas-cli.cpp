@@ -2,6 +2,7 @@
 // file arguments are host paths, so no machine is needed for the picture commands.
 #include "images/grafica.h"
 #include "images/imgdll.h"
+#include "library/librarylisting.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -62,6 +63,8 @@ int infoCommand(const QStringList& args)
     return 0;
 }
 
+int listCommand(const QStringList&) { return printLogoLibrary(out(), err()); }
+
 struct Command {
     const char* name;
     const char* arguments; // for the usage text
@@ -73,6 +76,7 @@ struct Command {
 const Command commands[] = {
     { "convert", "SRC DST", 2, convertCommand, "make a 320 x 400, 256-colour logo screen of a picture" },
     { "info", "FILE", 1, infoCommand, "print a picture's width, height, bit count and whether it is a logo screen" },
+    { "list", "", 0, listCommand, "list the logo sets of the machine in use, marking the installed one with *" },
 };
 
 int usage()
