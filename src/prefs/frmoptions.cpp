@@ -1,0 +1,291 @@
+#include "frmoptions.h"
+
+#include "app/settings.h"
+#include "windows/helpwindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace
+{
+
+QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QRadioButton* optionButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+// A tab's page: a frame without a caption that fills the area under the tabs.
+QGroupBox* tabFrame(int index, QWidget* parent)
+{
+    auto* frame = new QGroupBox(parent);
+    frame->setObjectName(QStringLiteral("Myframe%1").arg(index));
+    frame->setFlat(false);
+    return frame;
+}
+
+} // namespace
+
+FrmOptions::FrmOptions(const MainWindowLink& mainWindow, QWidget* parent)
+    : QDialog(parent)
+    , m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("FrmOptions"));
+    setWindowTitle(QStringLiteral("Preferences"));
+    setModal(true);
+
+    TabStrip1 = new QTabBar(this);
+    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    for (const char* caption : { "General", "Confirmations", "Images", "StartUp settings" })
+        TabStrip1->addTab(QLatin1String(caption));
+    TabStrip1->setDrawBase(false);
+
+    auto* pages = new QWidget(this);
+    auto* pageStack = new QGridLayout(pages);
+    pageStack->setContentsMargins(0, 0, 0, 0);
+    const std::array<QWidget*, 4> contents
+        = { createGeneralTab(), createConfirmationsTab(), createImagesTab(), createStartUpTab() };
+    QSize largest;
+    for (int i = 0; i < 4; ++i) {
+        Myframe[i] = tabFrame(i, pages);
+        auto* frameLayout = new QVBoxLayout(Myframe[i]);
+        frameLayout->addWidget(contents[i]);
+        frameLayout->addStretch(1);
+        pageStack->addWidget(Myframe[i], 0, 0);
+        largest = largest.expandedTo(Myframe[i]->sizeHint());
+    }
+    // Every tab gets the room of the largest, so the dialog keeps its size when tabs change.
+    pages->setMinimumSize(largest);
+
+    BtnOK = new QPushButton(QStringLiteral("&OK"), this);
+    BtnOK->setObjectName(QStringLiteral("BtnOK"));
+    BtnOK->setDefault(true);
+    BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BtnOK);
+    buttons->addWidget(BtnCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(TabStrip1);
+    layout->addWidget(pages, 1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    MnuDrive = new QMenu(QStringLiteral("StartUpLogoIn"), this);
+    MnuDrive->setObjectName(QStringLiteral("MnuDrive"));
+    QAction* templateEntry = MnuDrive->addAction(QStringLiteral("A"));
+    templateEntry->setObjectName(QStringLiteral("ItmDriveList0"));
+    ItmDriveList.push_back(templateEntry);
+
+    connectReactions();
+    Form_Load();
+    DefineVisible();
+}
+
+QWidget* FrmOptions::createGeneralTab()
+{
+    auto* page = new QWidget(this);
+    Label1 = new QLabel(QStringLiteral("Logo &folder:"), page);
+    TxtLogoPath = new QLineEdit(page);
+    TxtLogoPath->setObjectName(QStringLiteral("TxtLogoPath"));
+    TxtLogoPath->setMinimumWidth(280);
+    Label1->setBuddy(TxtLogoPath);
+    btnBrwFolder = new QPushButton(QStringLiteral(".&.."), page);
+    btnBrwFolder->setObjectName(QStringLiteral("btnBrwFolder"));
+    btnBrwFolder->setAccessibleName(QStringLiteral("Choose the logo folder"));
+    btnBrwFolder->setFixedWidth(btnBrwFolder->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
+
+    Label2 = new QLabel(QStringLiteral("Double click on logo set:"), page);
+    DblAction = new QComboBox(page);
+    DblAction->setObjectName(QStringLiteral("DblAction"));
+    DblAction->addItems(
+        { QStringLiteral("Sets the logo set as default"), QStringLiteral("Opens the logo browser!") });
+    Label2->setBuddy(DblAction);
+
+    ChkSyncronize = checkBox(
+        "ChkSyncronize", QStringLiteral("Synchronize logos (delay wait and shutdown logo copy)"), page);
+    ChkShowSplash = checkBox("ChkShowSplash", QStringLiteral("Show splash screen at startup"), page);
+    ActiveStart = checkBox("ActiveStart", QStringLiteral("Show startup logo"), page);
+
+    Label5 = new QLabel(QStringLiteral("Put the startup logo in:"), page);
+    // A label that answers clicks; a flat button keeps it reachable by keyboard.
+    DriveHost = new QToolButton(page);
+    DriveHost->setObjectName(QStringLiteral("DriveHost"));
+    DriveHost->setAutoRaise(true);
+    DriveHost->setAccessibleName(QStringLiteral("Put the startup logo in"));
+    DriveHost->setStyleSheet(QStringLiteral("QToolButton { color: blue; font-weight: bold; }"));
+    Label5->setBuddy(DriveHost);
+
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(Label1, 0, 0, 1, 2);
+    grid->addWidget(TxtLogoPath, 1, 0);
+    grid->addWidget(btnBrwFolder, 1, 1);
+    grid->addWidget(Label2, 2, 0, 1, 2);
+    grid->addWidget(DblAction, 3, 0, 1, 2);
+    grid->addWidget(ChkSyncronize, 4, 0, 1, 2);
+    grid->addWidget(ChkShowSplash, 5, 0, 1, 2);
+    auto* startupRow = new QHBoxLayout;
+    startupRow->addWidget(ActiveStart);
+    startupRow->addStretch(1);
+    startupRow->addWidget(Label5);
+    startupRow->addWidget(DriveHost);
+    grid->addLayout(startupRow, 6, 0, 1, 2);
+    return page;
+}
+
+QWidget* FrmOptions::createConfirmationsTab()
+{
+    auto* page = new QWidget(this);
+    ChkConfirmChange
+        = checkBox("ChkConfirmChange", QStringLiteral("Confirm logo type (single/multi) change"), page);
+    ChkDelConfirm = checkBox("ChkDelConfirm", QStringLiteral("Confirm logo sets deletion"), page);
+    ChkDeleteRecycle
+        = checkBox("ChkDeleteRecycle", QStringLiteral("Delete logosets in the Recycle Bin"), page);
+    auto* column = new QVBoxLayout(page);
+    column->addWidget(ChkConfirmChange);
+    column->addWidget(ChkDelConfirm);
+    column->addWidget(ChkDeleteRecycle);
+    return page;
+}
+
+QWidget* FrmOptions::createImagesTab()
+{
+    auto* page = new QWidget(this);
+    ChkShowAnim = checkBox("ChkShowAnim", QStringLiteral("Autos&how logo animation"), page);
+    ImageClickFrame = new QGroupBox(QStringLiteral("When I click on image"), page);
+    const QString captions[3] = { QStringLiteral("&Show it in its actual size"),
+        QStringLiteral("Open &Paint"), QStringLiteral("Op&en program:") };
+    for (int i = 0; i < 3; ++i)
+        OptOpen[i] = optionButton(QStringLiteral("OptOpen%1").arg(i), captions[i], ImageClickFrame);
+    CustomName = new QLineEdit(ImageClickFrame);
+    CustomName->setObjectName(QStringLiteral("CustomName"));
+    CustomName->setAccessibleName(QStringLiteral("Custom program name"));
+    CustProg = new QLineEdit(ImageClickFrame);
+    CustProg->setObjectName(QStringLiteral("CustProg"));
+    CustProg->setAccessibleName(QStringLiteral("Custom program path"));
+    BtnBrowse = new QPushButton(QStringLiteral("..."), ImageClickFrame);
+    BtnBrowse->setObjectName(QStringLiteral("BtnBrowse"));
+    BtnBrowse->setAccessibleName(QStringLiteral("Choose the custom program"));
+    BtnBrowse->setFixedWidth(btnBrwFolder->width());
+
+    auto* grid = new QGridLayout(ImageClickFrame);
+    grid->addWidget(OptOpen[0], 0, 0, 1, 3);
+    grid->addWidget(OptOpen[1], 1, 0, 1, 3);
+    grid->addWidget(OptOpen[2], 2, 0);
+    grid->addWidget(CustomName, 2, 1, 1, 2);
+    grid->addWidget(CustProg, 3, 0, 1, 2);
+    grid->addWidget(BtnBrowse, 3, 2);
+    grid->setColumnStretch(1, 1);
+
+    auto* column = new QVBoxLayout(page);
+    column->addWidget(ChkShowAnim);
+    column->addWidget(ImageClickFrame);
+    return page;
+}
+
+QWidget* FrmOptions::createStartUpTab()
+{
+    auto* page = new QWidget(this);
+    Label3 = new QLabel(QStringLiteral("Every time Windows is started run:"), page);
+    const QString captions[3] = { QStringLiteral("Logo &sequential change (Cyclette)"),
+        QStringLiteral("Logo &random change (Shufflet)"), QStringLiteral("&Nothing") };
+    const QString tags[3] = { QStringLiteral("Cyclette.lnk"), QStringLiteral("Shufflet.lnk"), QString() };
+    auto* column = new QVBoxLayout(page);
+    column->addWidget(Label3);
+    for (int i = 0; i < 3; ++i) {
+        StartUpAction[i] = optionButton(QStringLiteral("StartUpAction%1").arg(i), captions[i], page);
+        StartUpAction[i]->setProperty("Tag", tags[i]);
+        column->addWidget(StartUpAction[i]);
+    }
+    return page;
+}
+
+void FrmOptions::connectReactions()
+{
+    connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
+    connect(btnBrwFolder, &QPushButton::clicked, this, &FrmOptions::btnBrwFolder_Click);
+    connect(BtnBrowse, &QPushButton::clicked, this, &FrmOptions::BtnBrowse_Click);
+    connect(CustomName, &QLineEdit::textChanged, this, &FrmOptions::CustomName_Change);
+    connect(CustProg, &QLineEdit::textChanged, this, &FrmOptions::CustProg_Change);
+    connect(DriveHost, &QToolButton::clicked, this, &FrmOptions::DriveHost_Click);
+    connect(MnuDrive, &QMenu::triggered, this, [this](QAction* entry) {
+        for (size_t i = 0; i < ItmDriveList.size(); ++i)
+            if (ItmDriveList[i] == entry)
+                ItmDriveList_Click(static_cast<int>(i));
+    });
+    // clicked() comes only from the user, never from filling the controls.
+    connect(ActiveStart, &QCheckBox::clicked, this, &FrmOptions::ActiveStart_Click);
+    for (int i = 0; i < 3; ++i)
+        connect(StartUpAction[i], &QRadioButton::clicked, this, [this, i] { StartUpAction_Click(i); });
+    connect(BtnOK, &QPushButton::clicked, this, &FrmOptions::BtnOK_Click);
+    connect(BtnCancel, &QPushButton::clicked, this, &FrmOptions::BtnCancel_Click);
+    for (QLineEdit* box : { TxtLogoPath, CustomName, CustProg })
+        box->installEventFilter(this);
+}
+
+void FrmOptions::Form_Load()
+{
+    assignHelpTopics();
+}
+
+void FrmOptions::assignHelpTopics()
+{
+    const QString& helpFile = settings().HelpFile;
+    const std::pair<QWidget*, int> topics[] = { { ActiveStart, 32 }, { ChkShowSplash, 33 },
+        { ChkSyncronize, 34 }, { DriveHost, 35 }, { btnBrwFolder, 36 }, { TxtLogoPath, 36 },
+        { DblAction, 37 }, { ChkDeleteRecycle, 38 }, { ChkDelConfirm, 39 }, { ChkConfirmChange, 40 },
+        { OptOpen[0], 41 }, { OptOpen[1], 42 }, { OptOpen[2], 43 }, { CustomName, 43 }, { CustProg, 44 },
+        { BtnBrowse, 44 }, { ChkShowAnim, 51 }, { StartUpAction[2], 52 }, { StartUpAction[0], 54 },
+        { StartUpAction[1], 55 } };
+    if (helpFile.isEmpty())
+        return;
+    for (const auto& [control, topic] : topics)
+        setWhatsThisTopic(control, helpFile, topic);
+}
+
+void FrmOptions::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_activated)
+        Form_Activate();
+}
+
+bool FrmOptions::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        // Deferred: a mouse click that gave the focus would otherwise place the cursor over the selection.
+        QTimer::singleShot(0, this, [this, watched] {
+            if (watched == TxtLogoPath)
+                TxtLogoPath_GotFocus();
+            else if (watched == CustomName)
+                CustomName_GotFocus();
+            else if (watched == CustProg)
+                CustProg_GotFocus();
+        });
+    }
+    return QDialog::eventFilter(watched, event);
+}

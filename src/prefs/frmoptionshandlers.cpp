@@ -1,0 +1,268 @@
+#include "frmoptions.h"
+
+#include "app/pathhelpers.h"
+#include "app/settings.h"
+#include "app/shellhelpers.h"
+#include "app/systemfolders.h"
+#include "platform/files.h"
+#include "platform/machine.h"
+#include "platform/msgbox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QTabBar>
+#include <QToolButton>
+#include <algorithm>
+#include <exception>
+
+namespace
+{
+
+const QString ShuffletLink = QStringLiteral("Shufflet.lnk");
+const QString CycletteLink = QStringLiteral("Cyclette.lnk");
+
+// Option buttons are exclusive, so leaving a group with none selected needs exclusivity lifted.
+void selectOption(const std::array<QRadioButton*, 3>& options, int index)
+{
+    for (int i = 0; i < 3; ++i) {
+        options[i]->setAutoExclusive(false);
+        options[i]->setChecked(i == index);
+        options[i]->setAutoExclusive(true);
+    }
+}
+
+Qt::CheckState checkState(qint16 flag)
+{
+    return flag == 0 ? Qt::Unchecked : Qt::Checked;
+}
+
+qint16 flag(const QCheckBox* box)
+{
+    return box->isChecked() ? 1 : 0;
+}
+
+} // namespace
+
+template <class Step> void FrmOptions::okStep(Step&& step)
+{
+    try {
+        step();
+    } catch (const std::exception&) {
+        MsgBox(QStringLiteral("Could not find ") + settings().AppPath + m_chosenShortcut
+                + QStringLiteral(". Please reinstall Bootcanvas from the original setup package!"),
+            vbExclamation);
+    }
+}
+
+void FrmOptions::Form_Activate()
+{
+    m_activated = true;
+    const QScopedValueRollback filling(m_filling, true);
+    const Settings& s = settings();
+
+    const bool knownDoubleClick = s.ActionOnDoubleClick >= 0 && s.ActionOnDoubleClick < DblAction->count();
+    DblAction->setCurrentIndex(knownDoubleClick ? s.ActionOnDoubleClick : -1);
+    DriveHost->setText(s.StartUpDrive.left(1));
+    // A stored value other than 0 or 1 shows as neither, and OK keeps it unless the box is clicked.
+    ActiveStart->setTristate(s.LogoOption != 0 && s.LogoOption != 1);
+    ActiveStart->setCheckState(ActiveStart->isTristate() ? Qt::PartiallyChecked : checkState(s.LogoOption));
+    selectOption(OptOpen, s.DefaultAction);
+    CustomName->setText(s.CustomProgName);
+    CustProg->setText(s.CustomProgPath);
+    ChkShowAnim->setChecked(m_mainWindow.animate && m_mainWindow.animate->isChecked());
+    GetDiskInfo();
+    ChkDeleteRecycle->setCheckState(checkState(s.DeleteInRecycleBin));
+    ChkDelConfirm->setCheckState(checkState(s.ConfirmLogosetDelete));
+    ChkConfirmChange->setCheckState(checkState(s.ConfirmLogoTypeChange));
+    ChkShowSplash->setCheckState(checkState(s.ShowSplashScreen));
+    fillStartUpAction();
+    TxtLogoPath->setText(s.LogoPath);
+    ChkSyncronize->setCheckState(checkState(s.SynchronizeLogos));
+    DefineVisible();
+}
+
+void FrmOptions::fillStartUpAction()
+{
+    const QString& folder = settings().StartupFolder;
+    const bool shufflet = exists(folder + ShuffletLink, platform::vbNormal);
+    const bool cyclette = exists(folder + CycletteLink, platform::vbNormal);
+    if (shufflet && cyclette)
+        selectOption(StartUpAction, -1);
+    else if (shufflet)
+        selectOption(StartUpAction, 1);
+    else if (cyclette)
+        selectOption(StartUpAction, 0);
+    else
+        selectOption(StartUpAction, 2);
+}
+
+void FrmOptions::GetDiskInfo()
+{
+    while (ItmDriveList.size() > 1) {
+        delete ItmDriveList.back();
+        ItmDriveList.pop_back();
+    }
+    if (platform::hasCurrentMachine()) {
+        QList<platform::DriveMapping> drives = platform::currentMachine().drives();
+        // The system lists drive roots in letter order.
+        std::sort(drives.begin(), drives.end(),
+            [](const auto& a, const auto& b) { return a.letter.toUpper() < b.letter.toUpper(); });
+        for (const platform::DriveMapping& drive : drives) {
+            if (drive.type != platform::DriveType::Fixed)
+                continue;
+            QAction* entry = MnuDrive->addAction(QString(drive.letter.toUpper()));
+            entry->setObjectName(QStringLiteral("ItmDriveList%1").arg(ItmDriveList.size()));
+            ItmDriveList.push_back(entry);
+        }
+    }
+    ItmDriveList[0]->setVisible(false);
+}
+
+void FrmOptions::DefineVisible()
+{
+    for (int i = 0; i < 4; ++i)
+        Myframe[i]->setVisible(i == TabStrip1->currentIndex());
+}
+
+void FrmOptions::TabStrip1_Click()
+{
+    DefineVisible();
+}
+
+void FrmOptions::btnBrwFolder_Click()
+{
+    const QString folder = BrowseForFolder(this, QStringLiteral("Choose the folder you want to add"));
+    if (!folder.isEmpty())
+        TxtLogoPath->setText(folder);
+}
+
+void FrmOptions::BtnBrowse_Click()
+{
+    const QString program = ShowOpenDialog(this, QStringLiteral("Applications (*.exe)|*.exe"),
+        QStringLiteral("Where is your favourite graphic program?"), QString());
+    if (program.isEmpty())
+        return;
+    CustProg->setText(program);
+    const QString& title = settings().OpenFileTitle;
+    CustomName->setText(title.left(std::max<qsizetype>(0, title.size() - 4)));
+}
+
+void FrmOptions::CustomName_Change()
+{
+    if (!m_filling)
+        OptOpen[2]->setChecked(true);
+}
+
+void FrmOptions::CustProg_Change()
+{
+    if (!m_filling)
+        OptOpen[2]->setChecked(true);
+}
+
+void FrmOptions::TxtLogoPath_GotFocus()
+{
+    SelectAllText(TxtLogoPath);
+}
+
+void FrmOptions::CustomName_GotFocus()
+{
+    SelectAllText(CustomName);
+}
+
+void FrmOptions::CustProg_GotFocus()
+{
+    SelectAllText(CustProg);
+}
+
+void FrmOptions::DriveHost_Click()
+{
+    MnuDrive->popup(DriveHost->mapToGlobal(QPoint(0, DriveHost->height())));
+}
+
+void FrmOptions::ItmDriveList_Click(int index)
+{
+    if (index >= 0 && index < static_cast<int>(ItmDriveList.size()))
+        DriveHost->setText(ItmDriveList[index]->text());
+}
+
+void FrmOptions::ActiveStart_Click()
+{
+    // Once the user has chosen, the box only toggles between shown and not shown.
+    if (ActiveStart->checkState() != Qt::PartiallyChecked)
+        ActiveStart->setTristate(false);
+    if (m_mainWindow.markLogoChanged)
+        m_mainWindow.markLogoChanged();
+}
+
+void FrmOptions::StartUpAction_Click(int index)
+{
+    if (m_filling)
+        return;
+    m_startupChanged = true;
+    m_chosenShortcut = StartUpAction[index]->property("Tag").toString();
+}
+
+void FrmOptions::okStartUpShortcuts()
+{
+    const Settings& s = settings();
+    for (const QString& link : { ShuffletLink, CycletteLink }) {
+        const QString path = s.StartupFolder + link;
+        if (exists(path, platform::vbNormal))
+            okStep([&] { platform::Kill(path); });
+    }
+    if (StartUpAction[0]->isChecked())
+        okStep([&] { platform::FileCopy(s.AppPath + CycletteLink, s.StartupFolder + CycletteLink); });
+    else if (StartUpAction[1]->isChecked())
+        okStep([&] { platform::FileCopy(s.AppPath + ShuffletLink, s.StartupFolder + ShuffletLink); });
+}
+
+void FrmOptions::BtnOK_Click()
+{
+    Settings& s = settings();
+    if (m_startupChanged)
+        okStartUpShortcuts();
+
+    s.CustomProgName = CustomName->text();
+    s.CustomProgPath = CustProg->text();
+    if (m_mainWindow.customProgram)
+        m_mainWindow.customProgram->setText(
+            s.CustomProgName.isEmpty() ? QStringLiteral("Custom Program") : s.CustomProgName);
+    for (int i = 0; i < 3; ++i) {
+        if (OptOpen[i]->isChecked()) {
+            s.DefaultAction = static_cast<qint16>(i);
+            break;
+        }
+    }
+    if (m_mainWindow.animate)
+        m_mainWindow.animate->setChecked(ChkShowAnim->isChecked());
+
+    s.DeleteInRecycleBin = flag(ChkDeleteRecycle);
+    s.ConfirmLogosetDelete = flag(ChkDelConfirm);
+    s.ConfirmLogoTypeChange = flag(ChkConfirmChange);
+    if (DblAction->currentIndex() >= 0)
+        s.ActionOnDoubleClick = static_cast<qint16>(DblAction->currentIndex());
+    s.ShowSplashScreen = flag(ChkShowSplash);
+    s.SynchronizeLogos = flag(ChkSyncronize);
+    s.StartUpDrive = DriveHost->text() + QStringLiteral(":\\");
+    if (ActiveStart->checkState() != Qt::PartiallyChecked)
+        s.LogoOption = flag(ActiveStart);
+
+    if (TxtLogoPath->text() != s.LogoPath) {
+        s.LogoPath = AddBackslash(TxtLogoPath->text());
+        if (m_mainWindow.rescanLibrary)
+            okStep([&] { m_mainWindow.rescanLibrary(); });
+    }
+    accept();
+}
+
+void FrmOptions::BtnCancel_Click()
+{
+    reject();
+}
