@@ -271,19 +271,25 @@ QByteArray valueLine(const RegistryHive::Value& value)
     return out + "\r\n";
 }
 
+// The separator sorts before every character, which puts parents before their children.
+int sortWeight(QChar c)
+{
+    return c == QLatin1Char('\\') ? -1 : int(c.toCaseFolded().unicode());
+}
+
 // Parents before children, siblings without regard to case, as the registry editor lists them.
 bool keyOrder(const RegistryHive::Key* a, const RegistryHive::Key* b)
 {
-    const QStringList left = a->path.split(QLatin1Char('\\'));
-    const QStringList right = b->path.split(QLatin1Char('\\'));
+    const QString& left = a->path;
+    const QString& right = b->path;
     for (qsizetype i = 0; i < std::min(left.size(), right.size()); ++i) {
-        const int order = left[i].compare(right[i], Qt::CaseInsensitive);
-        if (order != 0)
-            return order < 0;
+        const int l = sortWeight(left[i]), r = sortWeight(right[i]);
+        if (l != r)
+            return l < r;
     }
     if (left.size() != right.size())
         return left.size() < right.size();
-    return a->path < b->path;
+    return left < right;
 }
 
 } // namespace
