@@ -1,0 +1,114 @@
+#include "shell.h"
+
+#include "fileerror.h"
+#include "msgbox.h"
+#include "winpath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace platform
+{
+
+namespace
+{
+
+struct TrashItem {
+    QString name;
+    QString hostPath;
+};
+
+qsizetype lastSeparator(const QString& path)
+{
+    return std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+}
+
+bool hasWildcard(const QString& name)
+{
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+// Windows wildcards: "*" any run, "?" one character, "*.*" everything (also names without a dot).
+QRegularExpression wildcardPattern(const QString& wildcard)
+{
+    if (wildcard == QLatin1String("*.*"))
+        return QRegularExpression(QStringLiteral("^.*$"));
+    QString pattern;
+    for (const QChar c : wildcard) {
+        if (c == QLatin1Char('*'))
+            pattern += QLatin1String(".*");
+        else if (c == QLatin1Char('?'))
+            pattern += QLatin1Char('.');
+        else
+            pattern += QRegularExpression::escape(QString(c));
+    }
+    return QRegularExpression(
+        QLatin1Char('^') + pattern + QLatin1Char('$'), QRegularExpression::CaseInsensitiveOption);
+}
+
+bool entryExists(const QString& hostPath)
+{
+    const QFileInfo info(hostPath);
+    return info.exists() || info.isSymLink();
+}
+
+// Adds the entries `path` stands for; false when it names nothing that exists.
+bool collectItems(QString path, QList<TrashItem>& items)
+{
+    while (path.size() > 3 && (path.endsWith(QLatin1Char('\\')) || path.endsWith(QLatin1Char('/'))))
+        path.chop(1);
+    const qsizetype separator = lastSeparator(path);
+    const QString name = path.mid(separator + 1);
+    try {
+        if (!hasWildcard(name)) {
+            const QString hostPath = resolveToHost(path);
+            if (!entryExists(hostPath))
+                return false;
+            items.append({ name, hostPath });
+            return true;
+        }
+        const QDir folder(resolveToHost(path.left(separator + 1)));
+        if (!folder.exists())
+            return false;
+        const QRegularExpression pattern = wildcardPattern(name);
+        const QStringList entries
+            = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& entry : entries)
+            if (pattern.match(entry).hasMatch())
+                items.append({ entry, folder.filePath(entry) });
+        return true;
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
+QString confirmationFor(const QList<TrashItem>& items)
+{
+    if (items.size() == 1)
+        return QStringLiteral("Are you sure you want to send '%1' to the Recycle Bin?")
+            .arg(items.first().name);
+    return QStringLiteral("Are you sure you want to send these %1 items to the Recycle Bin?")
+        .arg(items.size());
+}
+
+} // namespace
+
+bool moveToTrash(const QStringList& paths)
+{
+    QList<TrashItem> items;
+    bool allFound = true;
+    for (const QString& path : paths)
+        allFound = collectItems(path, items) && allFound;
+    if (items.isEmpty())
+        return allFound;
+    if (MsgBox(confirmationFor(items), vbYesNo | vbQuestion) != vbYes)
+        return false;
+    bool allMoved = allFound;
+    for (const TrashItem& item : items)
+        allMoved = QFile::moveToTrash(item.hostPath) && allMoved;
+    return allMoved;
+}
+
+} // namespace platform
