@@ -44,8 +44,8 @@ bool parentFolderExists(const QString& path)
             hostParent = hostPathFor(parsed.toString());
         }
         return QFileInfo(hostParent).isDir();
-    } catch (const FileError&) {
-        return false;
+    } catch (const std::exception&) {
+        return false; // no drive or no machine: the path itself cannot be found
     }
 }
 

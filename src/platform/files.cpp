@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <limits>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -293,6 +294,7 @@ bool fileExists(const QString& path)
 
 QByteArray readFile(const QString& path, qint64 maxBytes)
 {
+    maxBytes = qMin(maxBytes, std::numeric_limits<qint64>::max() - 1);
     InputFile input(hostPathFor(path), path);
     if (input.info().st_size > maxBytes)
         throw FileError::withPath(PathFileAccessError, path);
