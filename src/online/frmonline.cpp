@@ -7,20 +7,22 @@
 #include "app/twips.h"
 #include "platform/msgbox.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace
 {
 
 const QString StartStatus = QStringLiteral("Press 'Check!' to receive the latest information...");
 
-QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, bool bold, bool blue)
+QLabel* label(QWidget* parent, const QString& text, bool bold, bool blue)
 {
     auto* control = new QLabel(text, parent);
-    control->setGeometry(geometry);
     if (bold) {
         QFont font = control->font();
         font.setBold(true);
@@ -42,7 +44,7 @@ FrmOnline::FrmOnline(QWidget* parent)
     setObjectName(QStringLiteral("FrmOnline"));
     setWindowTitle(QStringLiteral("Online check"));
     setModal(true);
-    setFixedSize(twips(5250), twips(4665));
+    setMinimumSize(twips(5250), twips(4665));
     createControls();
 
     WebVrChk1 = new WebVrChk(this);
@@ -57,42 +59,61 @@ FrmOnline::FrmOnline(QWidget* parent)
 
 void FrmOnline::createControls()
 {
-    BtnDownload = new QPushButton(QStringLiteral("Download from the web"), this);
-    BtnDownload->setGeometry(twipsRect(1800, 4200, 2055, 375));
-    BtnDownload->setVisible(false);
-    BtnClose = new QPushButton(QStringLiteral("&Close"), this);
-    BtnClose->setGeometry(twipsRect(3960, 4200, 1215, 375));
+    // Laid out in the designed arrangement, but by layouts: fixed positions cut the texts off under the
+    // larger fonts of today's desktops.
+    Frame1 = new QGroupBox(QStringLiteral("Online check"), this);
+    Label1 = label(Frame1,
+        QStringLiteral("Press 'Check!' to receive the latest information about Bootcanvas over the Internet"),
+        false, false);
+    Label1->setWordWrap(true);
+    BtnCheck = new QPushButton(QStringLiteral("C&heck!"), Frame1);
+    BtnCheck->setDefault(true);
+    BtnCheck->setMinimumWidth(twips(1215));
+    Label2 = label(Frame1, QStringLiteral("Status:"), true, false);
+    LblStatus = label(Frame1, StartStatus, false, true);
+    auto* checkGrid = new QGridLayout(Frame1);
+    checkGrid->addWidget(Label1, 0, 0, 1, 2);
+    checkGrid->addWidget(BtnCheck, 0, 2, Qt::AlignTop);
+    checkGrid->addWidget(Label2, 1, 0);
+    checkGrid->addWidget(LblStatus, 1, 1, 1, 2);
+    checkGrid->setColumnStretch(1, 1);
 
     Frame2 = new QGroupBox(QStringLiteral("Bootcanvas"), this);
-    Frame2->setGeometry(twipsRect(120, 1680, 5055, 2415));
+    Label4[1] = label(Frame2, QStringLiteral("&You are using version:"), false, false);
+    LblCurVersion = label(Frame2, displayVersion(QStringLiteral(BOOTCANVAS_VERSION)), true, true);
+    Label4[2] = label(Frame2, QStringLiteral("&Latest version:"), false, false);
+    LblLatestVersion = label(Frame2, QString(), true, true);
+    Label4[0] = label(Frame2, QStringLiteral("&Information"), false, false);
     Descript = new QPlainTextEdit(Frame2);
-    Descript->setGeometry(twipsRect(120, 1320, 4815, 975));
     Descript->setReadOnly(true);
-    Descript->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Descript->setAccessibleName(QStringLiteral("Information"));
-    LblLatestVersion = label(Frame2, QString(), twipsRect(1920, 720, 1575, 195), true, true);
-    LblCurVersion = label(Frame2, displayVersion(QStringLiteral(BOOTCANVAS_VERSION)),
-        twipsRect(1920, 360, 1575, 195), true, true);
-    Label4[2]
-        = label(Frame2, QStringLiteral("&Latest version:"), twipsRect(120, 720, 1575, 195), false, false);
-    Label4[1] = label(
-        Frame2, QStringLiteral("&You are using version:"), twipsRect(120, 360, 1575, 195), false, false);
-    Label4[0] = label(Frame2, QStringLiteral("&Information"), twipsRect(120, 1080, 975, 255), false, false);
+    Descript->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Descript->setMinimumHeight(twips(975));
     // The labels' access keys lead to the one control of the frame that takes the focus.
     for (QLabel* caption : Label4)
         caption->setBuddy(Descript);
+    auto* versionGrid = new QGridLayout(Frame2);
+    versionGrid->addWidget(Label4[1], 0, 0);
+    versionGrid->addWidget(LblCurVersion, 0, 1);
+    versionGrid->addWidget(Label4[2], 1, 0);
+    versionGrid->addWidget(LblLatestVersion, 1, 1);
+    versionGrid->addWidget(Label4[0], 2, 0, 1, 2);
+    versionGrid->addWidget(Descript, 3, 0, 1, 2);
+    versionGrid->setColumnStretch(1, 1);
 
-    Frame1 = new QGroupBox(QStringLiteral("Online check"), this);
-    Frame1->setGeometry(twipsRect(120, 120, 5055, 1335));
-    BtnCheck = new QPushButton(QStringLiteral("C&heck!"), Frame1);
-    BtnCheck->setGeometry(twipsRect(3600, 360, 1215, 375));
-    BtnCheck->setDefault(true);
-    LblStatus = label(Frame1, StartStatus, twipsRect(840, 960, 4095, 255), false, true);
-    Label2 = label(Frame1, QStringLiteral("Status:"), twipsRect(120, 960, 735, 255), true, false);
-    Label1 = label(Frame1,
-        QStringLiteral("Press 'Check!' to receive the latest information about Bootcanvas over the Internet"),
-        twipsRect(120, 360, 3375, 495), false, false);
-    Label1->setWordWrap(true);
+    BtnDownload = new QPushButton(QStringLiteral("Download from the web"), this);
+    BtnDownload->setVisible(false);
+    BtnClose = new QPushButton(QStringLiteral("&Close"), this);
+    BtnClose->setMinimumWidth(twips(1215));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BtnDownload);
+    buttons->addWidget(BtnClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(Frame2, 1);
+    layout->addLayout(buttons);
 
     setTabOrder(BtnCheck, Descript);
     setTabOrder(Descript, BtnDownload);
