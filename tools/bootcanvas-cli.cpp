@@ -3,8 +3,9 @@
 #include "images/grafica.h"
 #include "images/imgdll.h"
 #include "library/librarylisting.h"
+#include "install/companioncommands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
@@ -77,6 +78,14 @@ const Command commands[] = {
     { "convert", "SRC DST", 2, convertCommand, "make a 320 x 400, 256-colour logo screen of a picture" },
     { "info", "FILE", 1, infoCommand, "print a picture's width, height, bit count and whether it is a logo screen" },
     { "list", "", 0, listCommand, "list the logo sets of the machine in use, marking the installed one with *" },
+    { "install", "NAME", 1, [](const QStringList& args) { return runInstallCommand("bootcanvas-cli", args[0]); },
+      "install a logo set of the machine in use as its screens" },
+    { "random", "", 0, [](const QStringList&) { return runShufflet("bootcanvas-cli"); },
+      "install another logo set picked at random" },
+    { "next", "", 0, [](const QStringList&) { return runCyclette("bootcanvas-cli"); },
+      "install the logo set after the installed one" },
+    { "current", "", 0, [](const QStringList&) { return runCurrentCommand("bootcanvas-cli"); },
+      "print the installed logo set and screens" },
 };
 
 int usage()
@@ -92,7 +101,9 @@ int usage()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // The machine commands may draw a new default machine's pictures, which needs a GUI application.
+    prepareUnattendedProcess();
+    QGuiApplication app(argc, argv);
     ImgDLLStringInitDLL(QString());
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())

@@ -2,12 +2,15 @@
 
 #include "registrylayer.h"
 #include "sampleart.h"
+#include "settings.h"
 #include "systemfolders.h"
 
+#include "install/shelllink.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/machine.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,14 +57,48 @@ QString hostPaintProgram()
     return {};
 }
 
+// The companion programs are installed beside this program; in a build tree they lie in "tools".
+QString hostCompanionProgram(const QString& name)
+{
+    const QDir here(QCoreApplication::applicationDirPath());
+    for (const QString& candidate : {here.filePath(name), here.filePath(QStringLiteral("../tools/") + name)})
+        if (QFileInfo(candidate).isExecutable())
+            return QFileInfo(candidate).canonicalFilePath();
+    const QString found = QStandardPaths::findExecutable(name);
+    return found.isEmpty() ? here.filePath(name) : found;
+}
+
+QByteArray companionPrograms()
+{
+    QByteArray lines;
+    for (const char* name : {"tandemist", "shufflet", "cyclette"})
+        lines += "C:\\Program Files\\Bootcanvas\\" + QByteArray(name) + ".exe="
+            + hostCompanionProgram(QString::fromLatin1(name)).toUtf8() + "\n";
+    return lines;
+}
+
+void writeStartupShortcuts(const QString& program)
+{
+    for (const char* name : {"Shufflet", "Cyclette"}) {
+        const QString exe = QString::fromLatin1(name).toLower() + QStringLiteral(".exe");
+        ShellLink link;
+        link.target = QStringLiteral("C:\\Program Files\\Bootcanvas\\") + exe;
+        link.relativePath = QStringLiteral(".\\") + exe;
+        link.workingDirectory = QStringLiteral("C:\\Program Files\\Bootcanvas");
+        link.description = QString::fromLatin1(name);
+        writeHostFile(program + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".lnk"), shellLinkBytes(link));
+    }
+}
+
 QByteArray machineIni()
 {
     QByteArray ini = "; The Windows 95/98 installation that Bootcanvas works on.\n"
                      "[Drives]\nC=drive_c,fixed\nZ=/,remote\n\n"
                      "[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\nProgram=C:\\Program Files\\Bootcanvas\n";
+    ini += "\n[Programs]\n" + companionPrograms();
     const QString paint = hostPaintProgram();
     if (!paint.isEmpty())
-        ini += "\n[Programs]\nC:\\WINDOWS\\pbrush.exe=" + paint.toUtf8() + "\n";
+        ini += "C:\\WINDOWS\\pbrush.exe=" + paint.toUtf8() + "\n";
     return ini;
 }
 
@@ -106,6 +143,7 @@ void createDefaultMachine(const QString& folder)
     const QString program = root.filePath(ProgramFolder);
     writeSampleSets(program);
     writeHelpFile(program);
+    writeStartupShortcuts(program);
     writeHostFile(root.filePath(QStringLiteral("drive_c/MSDOS.SYS")), msdosSys());
     writeScreen(root.filePath(QStringLiteral("drive_c/LOGO.SYS")), SampleTheme::Sunrise, SampleScreen::Startup);
     writeScreen(root.filePath(QStringLiteral("drive_c/WINDOWS/LOGOW.SYS")), SampleTheme::Sunrise, SampleScreen::Wait);
@@ -115,4 +153,8 @@ void createDefaultMachine(const QString& folder)
     platform::setCurrentMachine(platform::Machine::open(folder));
     CreateRegKey(platform::HKEY_CURRENT_USER, ShellFoldersKey);
     WriteRegValue(platform::HKEY_CURRENT_USER, ShellFoldersKey, QStringLiteral("Startup"), StartUpFolder, platform::REG_SZ);
+    // The screens installed above are the Sunrise set's, and the companion programs need to know it.
+    CreateRegKey(platform::HKEY_LOCAL_MACHINE, SettingsKey);
+    WriteRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet"), QStringLiteral("Sunrise"),
+                  platform::REG_SZ);
 }

@@ -1,0 +1,182 @@
+#include "companionsession.h"
+
+#include "companionregistration.h"
+#include "systemscreens.h"
+
+#include "app/machinesetup.h"
+#include "app/pathhelpers.h"
+#include "app/registrylayer.h"
+#include "app/settings.h"
+#include "app/settingsstore.h"
+#include "app/systemfolders.h"
+#include "library/libraryscan.h"
+#include "platform/fileerror.h"
+#include "platform/files.h"
+#include "platform/machine.h"
+#include "platform/msgbox.h"
+#include "platform/profile.h"
+#include "platform/registry.h"
+
+namespace
+{
+
+// LoadSettings applies the view settings to a window; without one there is nothing to apply.
+class NoWindow : public SettingsView
+{
+public:
+    void ItmViewType_Click(int) override { }
+    void setCustomProgramCaption(const QString&) override { }
+    bool isListViewChecked() const override { return true; }
+    QString defaultLogoCaption() const override { return settings().DefaultLogoSet; }
+};
+
+bool settingsKeyExists()
+{
+    platform::HKEY key = 0;
+    if (platform::RegOpenKeyExA(platform::HKEY_LOCAL_MACHINE, SettingsKey, platform::KEY_ALL_ACCESS, &key)
+        != platform::ERROR_SUCCESS)
+        return false;
+    platform::RegCloseKey(key);
+    return true;
+}
+
+QString oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\r'), QString())
+        .replace(QLatin1Char('\n'), QLatin1Char(' '))
+        .simplified();
+}
+
+} // namespace
+
+CompanionError::CompanionError(const QString& message)
+    : std::runtime_error(message.toStdString())
+{
+}
+
+void openCompanionMachine()
+{
+    // Companion programs run unattended: what would be a message box becomes the error to print.
+    QString shown;
+    setMsgBoxResponder([&shown](const MsgBoxRequest& request) {
+        shown = request.prompt;
+        return int(vbOK);
+    });
+    const bool opened = openMachineInUse();
+    setMsgBoxResponder([](const MsgBoxRequest&) { return int(vbOK); });
+    if (!opened)
+        throw CompanionError(oneLine(shown));
+
+    Settings& s = settings();
+    s.AppPath = AddBackslash(platform::currentMachine().programFolder());
+    s.WinPath = AddBackslash(GetWindowsFolder());
+    if (!platform::folderExists(s.WinPath))
+        throw CompanionError(QStringLiteral("the Windows folder %1 is missing").arg(s.WinPath));
+    if (const auto problem = platform::takeRegistryProblem())
+        throw CompanionError(oneLine(problem->userMessage()));
+}
+
+void loadCompanionSettings()
+{
+    if (!settingsKeyExists())
+        throw CompanionError(
+            QStringLiteral("there are no Bootcanvas settings on this machine yet; start bootcanvas once"));
+    const QString storedLogoPath
+        = ReadRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("LogoPath")).toString();
+    NoWindow noWindow;
+    LoadSettings(noWindow);
+    // The program falls back to its own folder quietly; unattended, a vanished folder is worth saying.
+    const QString wanted = CutAtNull(storedLogoPath).trimmed().isEmpty()
+        ? settings().LogoPath
+        : AddBackslash(CutAtNull(storedLogoPath));
+    if (!platform::folderExists(wanted))
+        throw CompanionError(QStringLiteral("the logo folder %1 is missing").arg(wanted));
+}
+
+QStringList librarySets()
+{
+    const QString logoPath = settings().LogoPath;
+    QStringList sets;
+    try {
+        for (const LogoSetEntry& set : scanLogoLibrary(logoPath, QString()).sets)
+            sets << set.name;
+    } catch (const platform::FileError& error) {
+        throw CompanionError(QStringLiteral("the logo folder cannot be read: %1").arg(error.message()));
+    }
+    if (sets.isEmpty())
+        throw CompanionError(QStringLiteral("the logo folder %1 holds no logo set").arg(logoPath));
+    return sets;
+}
+
+int installedSetRow(const QStringList& sets)
+{
+    const QString installed = settings().DefaultLogoSet;
+    for (int row = 0; row < sets.size(); ++row)
+        if (sets[row].compare(installed, Qt::CaseInsensitive) == 0)
+            return row;
+    return -1;
+}
+
+void installAndRecord(const QString& setName)
+{
+    Settings& s = settings();
+    const bool pending = installLogoSet(setName, s.SynchronizeLogos != 0);
+    s.DefaultLogoSet = setName;
+    updateTandemistRegistration(pending, setName);
+    CreateRegKey(platform::HKEY_LOCAL_MACHINE, SettingsKey);
+    WriteRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet"), setName,
+        platform::REG_SZ);
+}
+
+QString installNamedSet(const QString& name)
+{
+    const QStringList sets = librarySets();
+    for (const QString& set : sets) {
+        if (set.compare(name, Qt::CaseInsensitive) == 0) {
+            installAndRecord(set);
+            return set;
+        }
+    }
+    throw CompanionError(
+        QStringLiteral("there is no logo set named \"%1\" in %2").arg(name, settings().LogoPath));
+}
+
+QString installRandomSet(RandomSource& source)
+{
+    const QStringList sets = librarySets();
+    const int row = pickOtherRow(sets.size(), installedSetRow(sets), source);
+    if (row < 0)
+        return {};
+    installAndRecord(sets[row]);
+    return sets[row];
+}
+
+QString installNextSet()
+{
+    const QStringList sets = librarySets();
+    const int installed = installedSetRow(sets);
+    const int row = (installed + 1) % sets.size();
+    if (row == installed)
+        return {};
+    installAndRecord(sets[row]);
+    return sets[row];
+}
+
+QString runDelayedCopy()
+{
+    const QString ini = tandemistIniPath();
+    if (!platform::fileExists(ini))
+        throw CompanionError(QStringLiteral("nothing to copy: %1 is missing").arg(ini));
+    const QString folder = CutAtNull(
+        platform::GetPrivateProfileString(QStringLiteral("Settings"), QStringLiteral("Path"), QString(), ini))
+                               .trimmed();
+    if (folder.isEmpty())
+        throw CompanionError(QStringLiteral("%1 names no folder to copy from").arg(ini));
+    if (!platform::folderExists(folder))
+        throw CompanionError(QStringLiteral("the folder %1 named in %2 is missing").arg(folder, ini));
+    clearScreenAttributes(waitScreenTarget());
+    clearScreenAttributes(shutdownScreenTarget());
+    copyWaitAndShutdownScreens(folder);
+    unregisterTandemist();
+    return folder;
+}

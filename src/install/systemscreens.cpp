@@ -1,0 +1,68 @@
+#include "systemscreens.h"
+
+#include "app/attempt.h"
+#include "app/pathhelpers.h"
+#include "app/settings.h"
+#include "library/libraryscan.h"
+#include "platform/files.h"
+
+QString startupScreenTarget()
+{
+    return settings().StartUpDrive + QStringLiteral("LOGO.SYS");
+}
+
+QString waitScreenTarget()
+{
+    return settings().WinPath + QStringLiteral("LOGOW.SYS");
+}
+
+QString shutdownScreenTarget()
+{
+    return settings().WinPath + QStringLiteral("LOGOS.SYS");
+}
+
+void clearScreenAttributes(const QString& target)
+{
+    attempt([&] { platform::SetAttr(target, platform::FileAttributeNormalApi); });
+}
+
+void ToggleReadOnlyAttrib()
+{
+    for (const QString& target : { startupScreenTarget(), waitScreenTarget(), shutdownScreenTarget() })
+        clearScreenAttributes(target);
+}
+
+void replaceSystemScreen(const QString& source, const QString& target)
+{
+    // A set without this screen leaves the system without it, as Windows then shows its own.
+    if (!platform::fileExists(source)) {
+        platform::Kill(target);
+        return;
+    }
+    platform::FileCopy(source, target);
+}
+
+QString waitShutdownFolder(const QString& setName)
+{
+    const Settings& s = settings();
+    return isSingleLogoSet(setName) ? s.LogoPath : s.LogoPath + setName;
+}
+
+void copyWaitAndShutdownScreens(const QString& folder)
+{
+    const QString from = AddBackslash(folder);
+    attempt([&] { replaceSystemScreen(from + QStringLiteral("LOGOW.SYS"), waitScreenTarget()); });
+    attempt([&] { replaceSystemScreen(from + QStringLiteral("LOGOS.SYS"), shutdownScreenTarget()); });
+}
+
+bool installLogoSet(const QString& setName, bool synchronize)
+{
+    ToggleReadOnlyAttrib();
+    const auto sources = logoSetScreenPaths(settings().LogoPath, setName);
+    attempt([&] { replaceSystemScreen(sources[0], startupScreenTarget()); });
+    if (synchronize)
+        return true;
+    attempt([&] { replaceSystemScreen(sources[1], waitScreenTarget()); });
+    attempt([&] { replaceSystemScreen(sources[2], shutdownScreenTarget()); });
+    return false;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// The screens Windows shows and where they are installed: "LOGO.SYS" in the root of the boot drive
+// (StartUpDrive), "LOGOW.SYS" and "LOGOS.SYS" in the Windows folder (WinPath).
+QString startupScreenTarget();
+QString waitScreenTarget();
+QString shutdownScreenTarget();
+
+// Clears every attribute (read-only, hidden, system, archive) of an installed screen.
+void clearScreenAttributes(const QString& target);
+// Clears every attribute of the three installed screens, each on its own, so that they can be
+// replaced whatever the user or another program set on them.
+void ToggleReadOnlyAttrib();
+
+// Puts `source` in place of the installed screen `target`, or removes `target` when there is no
+// source. The copy is written beside the target and renamed over it, so a copy that fails half-way
+// (a full disk, an unreadable source) leaves the old screen as it was, never a truncated one.
+void replaceSystemScreen(const QString& source, const QString& target);
+
+// The folder a set's wait and shutdown screens come from: the set's own folder (without a trailing
+// "\"), or for a single-logo set the logo folder (with its trailing "\"). It is also the "Path"
+// that the companion program copies them from later.
+QString waitShutdownFolder(const QString& setName);
+
+// Copies "LOGOW.SYS" and "LOGOS.SYS" from `folder` over the installed wait and shutdown screens.
+// Each screen is attempted on its own; failures are skipped.
+void copyWaitAndShutdownScreens(const QString& folder);
+
+// Installs the set `setName` of the logo folder. With `synchronize` the wait and shutdown screens
+// are left for the companion program to copy at the next Windows start. Every step is attempted and
+// a failing one skipped. Returns whether the wait and shutdown screens were left pending.
+bool installLogoSet(const QString& setName, bool synchronize);
