@@ -13,7 +13,7 @@ struct QuantizerSettings {
     int refinePasses = 3;
     // Share of the error that error diffusion passes on: full strength shows as dither noise,
     // none as banding; in between keeps tone and structure.
-    float ditherStrength = 0.75f;
+    float ditherStrength = 0.8f;
 };
 
 // Reduces a 32-bit RGB picture to at most `colours` colours: `indices` gets one palette index per

@@ -1,10 +1,14 @@
 #include "images/picturereader.h"
 
+#include "images/completeness.h"
 #include "images/imagelimits.h"
 #include "platform/winpath.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <cstdlib>
 
 namespace images {
 
@@ -76,14 +80,20 @@ DecodedPicture readPicture(const QString& hostPath, PictureKind kind, QSize need
     if (!reader.canRead() || !formatAllowed(reader.format()))
         return result;
 
-    const QSize size = reader.size();
-    if (!size.isValid() || !sizeAllowed(size.width(), size.height()))
+    // A top-down bitmap reports a negative height.
+    const QSize size(reader.size().width(), std::abs(reader.size().height()));
+    if (!sizeAllowed(size.width(), size.height()))
         return result;
     if (reader.format() == "jpeg" && neededSize.isValid() && !neededSize.isEmpty()) {
         const QSize reduced = reducedJpegSize(size, neededSize);
         if (reduced != size)
             reader.setScaledSize(reduced);
     }
+
+    QFile file(hostPath);
+    const uchar* bytes = file.open(QIODevice::ReadOnly) ? file.map(0, file.size()) : nullptr;
+    if (!bytes || !pictureLooksComplete(bytes, file.size(), reader.format().toLower()))
+        return result;
 
     QImage image = reader.read();
     if (image.isNull())

@@ -1,0 +1,15 @@
+// The GIF reader on arbitrary bytes, then a resize of whatever it decoded.
+#include "images/imgdll.h"
+#include "picturefuzzinput.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QString file = writeFuzzInput(data, size, ".gif");
+    qint16 width = 0, height = 0;
+    // Alternate full and reduced decodes so both paths of the reader are covered.
+    const QSize needed = size % 2 ? QSize(16, 16) : QSize();
+    const PixelBlock block = ImgDLLReadRGBFromGIF(file, width, height, needed);
+    if (block)
+        ImgDLLResizeRGB(block, width, height, 16, 20);
+    return 0;
+}

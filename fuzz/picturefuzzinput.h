@@ -1,0 +1,36 @@
+#pragma once
+
+// Shared by the picture fuzz targets: the readers take file names, so each input is written to
+// one scratch file per process, and Qt's image plugins need an application object.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <unistd.h>
+
+inline QString writeFuzzInput(const uint8_t* data, size_t size, const char* extension)
+{
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char* argv[] = { name, nullptr };
+    static QCoreApplication* app = QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
+    (void)app;
+    // The decoders report every broken input; at fuzzing speed that is only noise.
+    static const bool quiet = (QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false")), true);
+    (void)quiet;
+    struct Scratch {
+        QString path;
+        ~Scratch() { QFile::remove(path); }
+    };
+    static Scratch scratch;
+    scratch.path = QDir::tempPath() + QStringLiteral("/bootcanvas-fuzz-%1%2").arg(getpid()).arg(QLatin1String(extension));
+    const QString& path = scratch.path;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(reinterpret_cast<const char*>(data), qint64(size));
+    return path;
+}
