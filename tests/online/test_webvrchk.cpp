@@ -2,7 +2,6 @@
 
 #include "online/updatefile.h"
 #include "online/webvrchk.h"
-#include "support/testmachine.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -10,26 +9,22 @@
 namespace
 {
 
-const QByteArray NewerFile = "[Update]\nVersion=4.0.10\nDownload=/files/bootcanvas-4.0.10.tar.gz\n"
-                             "Abstract=Faster previews\nDescription=First line\nDescription=Second line\n";
-
-// Runs one check and records the events, and whether each came before check() returned.
+// Runs one check against `address`; records the events and that each came before check() returned.
 struct CheckRun {
-    explicit CheckRun(const QString& address, const QString& version = QStringLiteral("4.0.9"))
+    explicit CheckRun(
+        const QString& address, const QString& version = QStringLiteral("4.0.9"), int timeoutMs = 1500)
     {
         component.setUrl(QUrl(address));
         component.setVersion(version);
-        component.setTimeoutMs(1500);
+        component.setTimeoutMs(timeoutMs);
         QObject::connect(&component, &WebVrChk::UpdateAvailable, &component,
             [this](const QString& v, const QString& d, const QString& a, const QString& c) {
-                update = { v, d, a, c };
-                ++events;
-                EXPECT_TRUE(checking);
+                update = QStringList { v, d, a, c };
+                events += checking ? 1 : 100;
             });
         QObject::connect(&component, &WebVrChk::ErrorInDownload, &component, [this](qint32 e) {
             error = e;
-            ++events;
-            EXPECT_TRUE(checking);
+            events += checking ? 1 : 100;
         });
         checking = true;
         component.check();
@@ -45,54 +40,41 @@ struct CheckRun {
 
 } // namespace
 
-TEST(WebVrChk, NewerReleaseIsAnnouncedWithItsValuesAndAResolvedDownloadAddress)
+TEST(WebVrChk, AnnouncesOnlyANewerRelease)
 {
     HttpStub server;
-    server.respond(200, NewerFile);
-    CheckRun run(server.url());
-    ASSERT_EQ(run.events, 1);
-    EXPECT_EQ(run.update,
-        (QStringList { QStringLiteral("4.0.10"),
-            server.url(QStringLiteral("/files/bootcanvas-4.0.10.tar.gz")), QStringLiteral("Faster previews"),
-            QStringLiteral("First line\nSecond line") }));
-    ASSERT_EQ(server.requests.size(), 1);
-    EXPECT_EQ(server.requests.first(), "GET /updates/bootcanvas.dat HTTP/1.1");
-}
+    server.respond(200,
+        "[Update]\nVersion=4.0.10\nDownload=/files/b.tar.gz\nAbstract=Faster\n"
+        "Description=First\nDescription=Second\n");
+    const CheckRun newer(server.url());
+    EXPECT_EQ(newer.events, 1);
+    EXPECT_EQ(newer.update,
+        (QStringList { QStringLiteral("4.0.10"), server.url(QStringLiteral("/files/b.tar.gz")),
+            QStringLiteral("Faster"), QStringLiteral("First\nSecond") }));
+    EXPECT_EQ(server.requests.value(0), "GET /updates/bootcanvas.dat HTTP/1.1");
 
-TEST(WebVrChk, SameOrOlderReleaseRaisesNothing)
-{
-    HttpStub server;
-    server.respond(200, NewerFile);
     EXPECT_EQ(CheckRun(server.url(), QStringLiteral("4.0.10")).events, 0);
     EXPECT_EQ(CheckRun(server.url(), QStringLiteral("4.1")).events, 0);
-    EXPECT_EQ(CheckRun(server.url(), QStringLiteral("4.0.9")).events, 1);
 }
 
-TEST(WebVrChk, EachFailureHasItsNumber)
+// Not found and no connection are shown by the window's messages; these two are told apart here.
+TEST(WebVrChk, AnswerThatIsNotTheFileIsNotAnUnreadableFile)
 {
     HttpStub server;
-    server.respond(404, "no such file");
-    EXPECT_EQ(CheckRun(server.url()).error, WebVrChk::FileNotFound);
-
     server.respond(500, "broken");
     EXPECT_EQ(CheckRun(server.url()).error, WebVrChk::ServerRefused);
-
     server.respond(200, "<html>a captive portal page</html>");
     EXPECT_EQ(CheckRun(server.url()).error, WebVrChk::UnreadableFile);
-
-    EXPECT_EQ(CheckRun(deadAddress()).error, WebVrChk::NoConnection);
 }
 
 TEST(WebVrChk, OversizedFileIsRefusedWhetherOrNotItsSizeIsAnnounced)
 {
     HttpStub server;
-    const QByteArray padding
+    const QByteArray big
         = "[Update]\nVersion=9.0\nDownload=http://h/\n" + QByteArray(UpdateFile::MaxBytes, '#');
-    server.respond(200, padding);
+    server.respond(200, big);
     EXPECT_EQ(CheckRun(server.url()).error, WebVrChk::UnreadableFile);
-
-    // Without a length the body is counted as it arrives, and the download stops at the limit.
-    server.respondRaw("HTTP/1.0 200 OK\r\nConnection: close\r\n\r\n" + padding + QByteArray(4 << 20, '#'));
+    server.respondRaw("HTTP/1.0 200 OK\r\nConnection: close\r\n\r\n" + big + QByteArray(4 << 20, '#'));
     EXPECT_EQ(CheckRun(server.url()).error, WebVrChk::UnreadableFile);
 }
 
@@ -100,28 +82,10 @@ TEST(WebVrChk, ServerThatNeverAnswersTimesOutAsNoConnection)
 {
     HttpStub server;
     server.keepSilent();
-    WebVrChk component;
-    component.setUrl(QUrl(server.url()));
-    component.setTimeoutMs(300);
-    qint32 error = 0;
-    QObject::connect(&component, &WebVrChk::ErrorInDownload, &component, [&](qint32 e) { error = e; });
     QElapsedTimer clock;
     clock.start();
-    component.check();
-    EXPECT_EQ(error, WebVrChk::NoConnection);
-    // It waited for the answer (timers may fire a little early), then gave up.
+    EXPECT_EQ(CheckRun(server.url(), QStringLiteral("4.0.0"), 300).error, WebVrChk::NoConnection);
+    // It waited for an answer (timers may fire a little early), then gave up.
     EXPECT_GE(clock.elapsed(), 250);
     EXPECT_LT(clock.elapsed(), 5000);
-}
-
-TEST(WebVrChk, MachineNamesTheUpdateAddress)
-{
-    {
-        TestMachine machine;
-        EXPECT_EQ(updateFileAddress().toString(), QStringLiteral(BOOTCANVAS_UPDATE_URL));
-        EXPECT_TRUE(updateFileAddress().path().endsWith(QStringLiteral("/updates/bootcanvas.dat")));
-    }
-    TestMachine machine("[Online]\nUpdateUrl=http://127.0.0.1:8080/mirror/updates/bootcanvas.dat\n");
-    EXPECT_EQ(
-        updateFileAddress(), QUrl(QStringLiteral("http://127.0.0.1:8080/mirror/updates/bootcanvas.dat")));
 }
