@@ -3,9 +3,11 @@
 #include "support/testmachine.h"
 
 #include "app/settings.h"
+#include "library/activebar.h"
 #include "library/logolist.h"
 #include "library/principale.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -26,53 +28,54 @@ inline QByteArray screenBytes(int shade)
     return bytes;
 }
 
-// The main window over a machine in a temporary folder: the logo folder is the program folder,
-// the boot drive and the Windows drive are C.
+inline const QString Program = QStringLiteral("C:\\Program Files\\Bootcanvas\\");
+inline const QStringList AllScreens
+    = { QStringLiteral("LOGO.SYS"), QStringLiteral("LOGOW.SYS"), QStringLiteral("LOGOS.SYS") };
+
+// The main window over a machine in a temporary folder; the logo folder is the program folder.
 class InstallTest : public ::testing::Test
 {
 protected:
-    static inline const QString ProgramFolder = QStringLiteral("C:\\Program Files\\Bootcanvas\\");
-
     void SetUp() override
     {
         resetSettings();
         Settings& s = settings();
-        s.AppPath = ProgramFolder;
-        s.LogoPath = ProgramFolder;
+        s.AppPath = s.LogoPath = Program;
         s.WinPath = QStringLiteral("C:\\WINDOWS\\");
         s.StartUpDrive = QStringLiteral("C:\\");
         s.DefaultLogoSet = DontKnow;
+        newWindow();
+    }
+    void TearDown() override { resetSettings(); }
+
+    void newWindow()
+    {
+        window.reset();
         window = std::make_unique<Principale>();
         window->MsdosPath = QStringLiteral("C:\\msdos.sys");
     }
 
-    void TearDown() override
-    {
-        window.reset();
-        resetSettings();
-    }
-
-    // A set folder with the screens named in `screens` ("LOGO.SYS", ...), each of its own shade.
+    // A set folder holding `screens`, the first of shade `shade`, the next of shade + 1, ...
     void addSet(const QString& name, const QStringList& screens, int shade)
     {
-        machine.makeFolder(ProgramFolder + name);
-        for (int i = 0; i < screens.size(); ++i)
-            machine.writeFile(ProgramFolder + name + QLatin1Char('\\') + screens[i], screenBytes(shade + i));
-        window->MyList->addItem(name,
-            name.endsWith(QLatin1String(".sls"), Qt::CaseInsensitive) ? QStringLiteral("singlelogo")
-                                                                      : QStringLiteral("multilogo"));
+        machine.makeFolder(Program + name);
+        for (const QString& screen : screens)
+            machine.writeFile(Program + name + QLatin1Char('\\') + screen, screenBytes(shade++));
+        window->MyList->addItem(name, QStringLiteral("multilogo"));
     }
-
     void select(const QString& name) { window->MyList->selectRow(window->MyList->findItem(name)); }
-
-    QString selectedName() const
+    void install(const QString& name)
     {
-        const int row = window->MyList->selectedRow();
-        return row < 0 ? QString() : window->MyList->itemText(row);
+        select(name);
+        window->ItmSetDefault_Click();
     }
-
-    static inline const QStringList AllScreens
-        = { QStringLiteral("LOGO.SYS"), QStringLiteral("LOGOW.SYS"), QStringLiteral("LOGOS.SYS") };
+    QString selectedName() const { return window->MyList->itemText(window->MyList->selectedRow()); }
+    void toggleCurrentView()
+    {
+        QAction* tool = window->ActiveBar1->Tools(QStringLiteral("ToolShowCurrent"));
+        tool->setChecked(!tool->isChecked());
+        window->ItmViewDefOrActual_Click();
+    }
 
     TestMachine machine;
     std::unique_ptr<Principale> window;

@@ -1,29 +1,20 @@
-#include "support/testmachine.h"
+#include "installfixture.h"
 
 #include "app/pathhelpers.h"
 #include "app/registrylayer.h"
-#include "app/settings.h"
 #include "install/companionsession.h"
-#include "installfixture.h"
 #include "platform/files.h"
-#include "platform/machine.h"
 #include "platform/msgbox.h"
-#include "platform/profile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace
 {
 
-const QString Program = QStringLiteral("C:\\Program Files\\Bootcanvas\\");
 const QString RunKey = QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
-
-QString registryText(const QString& key, const QString& name)
-{
-    return CutAtNull(ReadRegValue(platform::HKEY_LOCAL_MACHINE, key, name).toString());
-}
 
 void writeSetting(const QString& name, const QString& value)
 {
@@ -31,7 +22,7 @@ void writeSetting(const QString& name, const QString& value)
     WriteRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, name, value, platform::REG_SZ);
 }
 
-// Points an environment variable somewhere for a scope, then puts back what was there.
+// Sets an environment variable for a scope, then puts back what was there.
 class ScopedEnvironment
 {
 public:
@@ -42,13 +33,7 @@ public:
     {
         qputenv(name, value.toLocal8Bit());
     }
-    ~ScopedEnvironment()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
+    ~ScopedEnvironment() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
 
 private:
     const char* m_name;
@@ -68,53 +53,41 @@ QString errorOf(const std::function<void()>& step)
 
 } // namespace
 
+// The companion programs work on the machine that BOOTCANVAS_MACHINE names; the user's own
+// default machine stays out of reach.
 class Companion : public ::testing::Test
 {
 protected:
-    void SetUp() override { resetSettings(); }
     void TearDown() override
     {
         setMsgBoxResponder({});
         resetSettings();
     }
-
     void addSet(const QString& name, int shade)
     {
-        for (const char* screen : { "LOGO.SYS", "LOGOW.SYS", "LOGOS.SYS" })
-            machine.writeFile(
-                Program + name + QLatin1Char('\\') + QLatin1String(screen), screenBytes(shade++));
-    }
-    void open()
-    {
-        openCompanionMachine();
-        loadCompanionSettings();
+        for (const QString& screen : AllScreens)
+            machine.writeFile(Program + name + QLatin1Char('\\') + screen, screenBytes(shade++));
     }
 
     TestMachine machine;
-    // The companion programs work on the machine BOOTCANVAS_MACHINE names; the user's own default
-    // machine is kept out of reach.
     ScopedEnvironment inUse { "BOOTCANVAS_MACHINE", machine.folder() };
     QTemporaryDir dataHome;
     ScopedEnvironment xdgData { "XDG_DATA_HOME", dataHome.path() };
 };
 
-TEST_F(Companion, MissingOrDamagedMachineSettingsAndLibraryAreReportedInOneLine)
+TEST_F(Companion, MissingOrDamagedMachineSettingsAndLibraryAreReported)
 {
     {
         QTemporaryDir empty;
         ScopedEnvironment nowhere("BOOTCANVAS_MACHINE", empty.path());
-        const QString error = errorOf(openCompanionMachine);
-        EXPECT_FALSE(error.isEmpty());
-        EXPECT_FALSE(error.contains(QLatin1Char('\n')));
+        EXPECT_FALSE(errorOf(openCompanionMachine).isEmpty());
     }
     EXPECT_TRUE(errorOf(openCompanionMachine).isEmpty());
     EXPECT_TRUE(errorOf(loadCompanionSettings).contains(QLatin1String("no Bootcanvas settings")));
-
     writeSetting(QStringLiteral("LogoPath"), QStringLiteral("C:\\Gone\\"));
     EXPECT_TRUE(errorOf(loadCompanionSettings).contains(QLatin1String("C:\\Gone\\")));
-
     writeSetting(QStringLiteral("LogoPath"), Program);
-    EXPECT_TRUE(errorOf([this] { open(); }).isEmpty());
+    EXPECT_TRUE(errorOf(loadCompanionSettings).isEmpty());
     EXPECT_TRUE(errorOf([] { librarySets(); }).contains(QLatin1String("no logo set")));
 
     QFile hive(QDir(machine.folder()).filePath(QStringLiteral("system.reg")));
@@ -124,52 +97,7 @@ TEST_F(Companion, MissingOrDamagedMachineSettingsAndLibraryAreReportedInOneLine)
     EXPECT_FALSE(errorOf(openCompanionMachine).isEmpty());
 }
 
-TEST_F(Companion, NextWrapsRoundAndRandomNeverPicksTheInstalledSet)
-{
-    addSet(QStringLiteral("Ocean"), 10);
-    addSet(QStringLiteral("Sunrise"), 20);
-    writeSetting(QStringLiteral("DefaultLogoSet"), QStringLiteral("sunrise"));
-    open();
-
-    EXPECT_EQ(installNextSet(), QStringLiteral("Ocean"));
-    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\LOGO.SYS")), screenBytes(10));
-    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\WINDOWS\\LOGOS.SYS")), screenBytes(12));
-    EXPECT_EQ(registryText(SettingsKey, QStringLiteral("DefaultLogoSet")), QStringLiteral("Ocean"));
-    EXPECT_EQ(installNextSet(), QStringLiteral("Sunrise"));
-
-    addSet(QStringLiteral("Valley"), 30);
-    RandomSource source = timeSeededSource();
-    for (int i = 0; i < 6; ++i) {
-        const QString before = settings().DefaultLogoSet;
-        const QString installed = installRandomSet(source);
-        EXPECT_NE(installed, before);
-        EXPECT_EQ(registryText(SettingsKey, QStringLiteral("DefaultLogoSet")), installed);
-    }
-}
-
-TEST_F(Companion, DelayedCopyHappensOnceAndUnregistersItself)
-{
-    addSet(QStringLiteral("Ocean"), 10);
-    machine.writeFile(QStringLiteral("C:\\WINDOWS\\LOGOW.SYS"), "old wait");
-    writeSetting(QStringLiteral("Synchronize logos"), QStringLiteral("1"));
-    open();
-
-    EXPECT_EQ(installNamedSet(QStringLiteral("OCEAN")), QStringLiteral("Ocean"));
-    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\WINDOWS\\LOGOW.SYS")), QByteArray("old wait"));
-    EXPECT_EQ(
-        registryText(RunKey, QStringLiteral("Tandemist")), Program + QStringLiteral("tandemist.exe /auto"));
-
-    platform::SetAttr(QStringLiteral("C:\\WINDOWS\\LOGOW.SYS"), platform::vbReadOnly);
-    EXPECT_EQ(runDelayedCopy(), Program + QStringLiteral("Ocean"));
-    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\WINDOWS\\LOGOW.SYS")), screenBytes(11));
-    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\WINDOWS\\LOGOS.SYS")), screenBytes(12));
-    EXPECT_FALSE(ReadRegValue(platform::HKEY_LOCAL_MACHINE, RunKey, QStringLiteral("Tandemist")).isValid());
-    EXPECT_FALSE(machine.exists(Program + QStringLiteral("Tandemist.ini")));
-    EXPECT_FALSE(errorOf([] { runDelayedCopy(); }).isEmpty());
-    EXPECT_FALSE(errorOf([] { installNamedSet(QStringLiteral("Nowhere")); }).isEmpty());
-}
-
-TEST_F(Companion, ProgramsReportFromATerminal)
+TEST_F(Companion, ProgramsChangeTheSetAndReportFailuresInOneLine)
 {
     const QString tools = QStringLiteral(BOOTCANVAS_BINARY_DIR "/tools/");
     for (const char* name : { "shufflet", "cyclette", "tandemist" })
@@ -177,28 +105,43 @@ TEST_F(Companion, ProgramsReportFromATerminal)
             GTEST_SKIP() << "the companion programs are not built";
     addSet(QStringLiteral("Ocean"), 10);
     addSet(QStringLiteral("Sunrise"), 20);
-    writeSetting(QStringLiteral("DefaultLogoSet"), QStringLiteral("Ocean"));
-
-    const auto run = [&](const char* name, const QStringList& arguments, QString* output) {
+    writeSetting(QStringLiteral("DefaultLogoSet"), QStringLiteral("sunrise"));
+    QString output;
+    const auto run = [&](const char* name, const QStringList& arguments = {}) {
         QProcess process;
         process.start(tools + QLatin1String(name), arguments);
         process.waitForFinished(30000);
-        *output = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
+        output = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
         return process.exitCode();
     };
-    QString output;
-    EXPECT_EQ(run("cyclette", {}, &output), 0) << output.toStdString();
-    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\LOGO.SYS")), screenBytes(20));
-    EXPECT_EQ(run("shufflet", {}, &output), 0) << output.toStdString();
+    const auto installed = [] {
+        return CutAtNull(
+            ReadRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet"))
+                .toString());
+    };
+
+    EXPECT_EQ(run("cyclette"), 0) << output.toStdString(); // wraps round to the first set
     EXPECT_EQ(machine.readFile(QStringLiteral("C:\\LOGO.SYS")), screenBytes(10));
+    EXPECT_EQ(installed(), QStringLiteral("Ocean"));
+    EXPECT_EQ(run("shufflet"), 0) << output.toStdString();
+    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\WINDOWS\\LOGOS.SYS")), screenBytes(22));
+    EXPECT_EQ(installed(), QStringLiteral("Sunrise"));
 
-    EXPECT_EQ(run("tandemist", { QStringLiteral("/auto") }, &output), 1);
-    EXPECT_TRUE(output.startsWith(QLatin1String("tandemist: ")));
-    EXPECT_EQ(output.count(QLatin1Char('\n')), 1) << output.toStdString();
-    EXPECT_EQ(run("tandemist", {}, &output), 2);
-
+    // Synchronising leaves the wait and shutdown screens to tandemist, which copies them once.
+    writeSetting(QStringLiteral("Synchronize logos"), QStringLiteral("1"));
+    machine.writeFile(QStringLiteral("C:\\WINDOWS\\LOGOW.SYS"), "old wait");
+    platform::SetAttr(QStringLiteral("C:\\WINDOWS\\LOGOW.SYS"), platform::vbReadOnly);
+    EXPECT_EQ(run("cyclette"), 0) << output.toStdString();
+    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\WINDOWS\\LOGOW.SYS")), QByteArray("old wait"));
+    EXPECT_EQ(run("tandemist", { QStringLiteral("/auto") }), 0) << output.toStdString();
+    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\WINDOWS\\LOGOW.SYS")), screenBytes(11));
+    EXPECT_FALSE(ReadRegValue(platform::HKEY_LOCAL_MACHINE, RunKey, QStringLiteral("Tandemist")).isValid());
+    EXPECT_EQ(run("tandemist", { QStringLiteral("/auto") }), 1);
+    EXPECT_TRUE(output.startsWith(QLatin1String("tandemist: ")) && output.count(QLatin1Char('\n')) == 1)
+        << output.toStdString();
+    EXPECT_EQ(run("tandemist"), 2);
     QFile::remove(QDir(machine.folder()).filePath(QStringLiteral("machine.ini")));
-    EXPECT_EQ(run("shufflet", {}, &output), 1);
-    EXPECT_TRUE(output.startsWith(QLatin1String("shufflet: ")));
-    EXPECT_EQ(output.count(QLatin1Char('\n')), 1) << output.toStdString();
+    EXPECT_EQ(run("shufflet"), 1);
+    EXPECT_TRUE(output.startsWith(QLatin1String("shufflet: ")) && output.count(QLatin1Char('\n')) == 1)
+        << output.toStdString();
 }

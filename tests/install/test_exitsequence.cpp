@@ -2,31 +2,24 @@
 
 #include "app/pathhelpers.h"
 #include "app/registrylayer.h"
-#include "library/activebar.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 
-#include <QAction>
+#include <QFile>
 #include <QLabel>
 
 namespace
 {
 
+const QString Msdos = QStringLiteral("C:\\MSDOS.SYS");
 const QString RunKey = QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
-const QString IniFile = QStringLiteral("C:\\Program Files\\Bootcanvas\\Tandemist.ini");
-
-const QByteArray MsdosSys
-    = "[Paths]\r\nWinDir=C:\\WINDOWS\r\n\r\n[Options]\r\nBootGUI=1\r\nLogo=1\r\n;\r\n"
-      ";padding so that the file is big enough\r\n;xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\r\n";
+const QString IniFile = Program + QStringLiteral("Tandemist.ini");
+const QByteArray MsdosText
+    = "[Paths]\r\nWinDir=C:\\WINDOWS\r\n\r\n[Options]\r\nBootGUI=1\r\nLogo=1\r\n;\r\n;padding\r\n";
 
 QString registryText(const QString& key, const QString& name)
 {
     return CutAtNull(ReadRegValue(platform::HKEY_LOCAL_MACHINE, key, name).toString());
-}
-
-QString runValue()
-{
-    return registryText(RunKey, QStringLiteral("Tandemist"));
 }
 
 QString iniPath()
@@ -39,91 +32,57 @@ QString iniPath()
 
 class ExitSequence : public InstallTest
 {
-protected:
-    void installWithSync(const QString& name)
-    {
-        settings().SynchronizeLogos = 1;
-        select(name);
-        window->ItmSetDefault_Click();
-    }
 };
 
-TEST_F(ExitSequence, ChangedLogoOptionIsWrittenAsBlankAndDigitKeepingEveryOtherByte)
+TEST_F(ExitSequence, LogoOptionIsWrittenAsBlankAndDigitOnlyWhenChanged)
 {
     for (const int option : { 0, 1 }) {
-        machine.writeFile(QStringLiteral("C:\\MSDOS.SYS"), MsdosSys);
-        platform::SetAttr(
-            QStringLiteral("C:\\MSDOS.SYS"), platform::vbReadOnly | platform::vbHidden | platform::vbSystem);
-        window.reset();
-        window = std::make_unique<Principale>();
-        window->MsdosPath = QStringLiteral("C:\\msdos.sys");
+        machine.writeFile(Msdos, MsdosText);
+        platform::SetAttr(Msdos, platform::vbReadOnly | platform::vbHidden | platform::vbSystem);
+        newWindow();
         window->logochanged = true;
         settings().LogoOption = static_cast<qint16>(option);
-
         window->Form_Unload();
-
-        QByteArray expected = MsdosSys;
-        expected.replace("Logo=1", "Logo= " + QByteArray::number(option));
-        EXPECT_EQ(machine.readFile(QStringLiteral("C:\\MSDOS.SYS")), expected);
-        EXPECT_EQ(
-            platform::GetAttr(QStringLiteral("C:\\MSDOS.SYS")) & (platform::vbReadOnly | platform::vbHidden),
-            0);
+        EXPECT_EQ(machine.readFile(Msdos),
+            QByteArray(MsdosText).replace("Logo=1", "Logo= " + QByteArray::number(option)));
+        EXPECT_EQ(platform::GetAttr(Msdos) & (platform::vbReadOnly | platform::vbHidden), 0);
     }
-}
+    newWindow();
+    window->Form_Unload(); // unchanged: the file is only marked read-only again
+    EXPECT_EQ(machine.readFile(Msdos), QByteArray(MsdosText).replace("Logo=1", "Logo= 1"));
+    EXPECT_EQ(platform::GetAttr(Msdos), int(platform::vbReadOnly));
 
-TEST_F(ExitSequence, UnchangedLogoOptionOnlyMarksTheFileReadOnly)
-{
-    machine.writeFile(QStringLiteral("C:\\MSDOS.SYS"), MsdosSys);
-
-    window->Form_Unload();
-
-    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\MSDOS.SYS")), MsdosSys);
-    EXPECT_EQ(platform::GetAttr(QStringLiteral("C:\\MSDOS.SYS")), int(platform::vbReadOnly));
-}
-
-TEST_F(ExitSequence, AMissingBootConfigurationIsNotCreated)
-{
+    QFile::remove(machine.host(Msdos));
+    newWindow();
     window->logochanged = true;
     window->Form_Unload();
-    EXPECT_FALSE(machine.exists(QStringLiteral("C:\\MSDOS.SYS")));
+    EXPECT_FALSE(machine.exists(Msdos)); // a boot file made from nothing would not boot
 }
 
-TEST_F(ExitSequence, PendingCopyRegistersTheCompanionWithTheSetFolder)
+TEST_F(ExitSequence, PendingCopyRegistersTheCompanionUntilALaterInstallationCopiesAll)
 {
     addSet(QStringLiteral("Ocean"), AllScreens, 10);
-    installWithSync(QStringLiteral("Ocean"));
-
+    addSet(QStringLiteral("Meadow.sls"), { QStringLiteral("LOGO.SYS") }, 20);
+    settings().SynchronizeLogos = 1;
+    install(QStringLiteral("Ocean"));
     window->Form_Unload();
-
-    EXPECT_EQ(runValue(), QStringLiteral("C:\\Program Files\\Bootcanvas\\tandemist.exe /auto"));
-    EXPECT_EQ(iniPath(), QStringLiteral("C:\\Program Files\\Bootcanvas\\Ocean"));
+    EXPECT_EQ(
+        registryText(RunKey, QStringLiteral("Tandemist")), Program + QStringLiteral("tandemist.exe /auto"));
+    EXPECT_EQ(iniPath(), Program + QStringLiteral("Ocean"));
     EXPECT_EQ(registryText(SettingsKey, QStringLiteral("DefaultLogoSet")), QStringLiteral("Ocean"));
-}
 
-TEST_F(ExitSequence, PendingCopyOfASingleLogoSetNamesTheLogoFolder)
-{
-    addSet(QStringLiteral("Meadow.sls"), { QStringLiteral("LOGO.SYS") }, 10);
-    installWithSync(QStringLiteral("Meadow.sls"));
-
+    newWindow();
+    addSet(QStringLiteral("Meadow.sls"), {}, 0);
+    install(QStringLiteral("Meadow.sls"));
     window->Form_Unload();
+    EXPECT_EQ(iniPath(), Program); // a single-logo set's screens come from the logo folder
 
-    EXPECT_EQ(iniPath(), QStringLiteral("C:\\Program Files\\Bootcanvas\\"));
-}
-
-TEST_F(ExitSequence, ALaterInstallationWithoutSynchronisingRemovesTheRegistration)
-{
-    addSet(QStringLiteral("Ocean"), AllScreens, 10);
-    // Left behind by an earlier run.
-    machine.writeFile(IniFile, "[Settings]\r\nPath=C:\\Somewhere\r\n");
-    CreateRegKey(platform::HKEY_LOCAL_MACHINE, RunKey);
-    WriteRegValue(platform::HKEY_LOCAL_MACHINE, RunKey, QStringLiteral("Tandemist"), QStringLiteral("x"),
-        platform::REG_SZ);
-    installWithSync(QStringLiteral("Ocean"));
+    newWindow();
+    addSet(QStringLiteral("Ocean"), {}, 0);
+    install(QStringLiteral("Ocean"));
     settings().SynchronizeLogos = 0;
-    window->ItmSetDefault_Click();
-
+    install(QStringLiteral("Ocean"));
     window->Form_Unload();
-
     EXPECT_FALSE(ReadRegValue(platform::HKEY_LOCAL_MACHINE, RunKey, QStringLiteral("Tandemist")).isValid());
     EXPECT_FALSE(machine.exists(IniFile));
 }
@@ -131,14 +90,13 @@ TEST_F(ExitSequence, ALaterInstallationWithoutSynchronisingRemovesTheRegistratio
 TEST_F(ExitSequence, ClosingInTheCurrentSettingViewKeepsTheInstalledSet)
 {
     addSet(QStringLiteral("Ocean"), AllScreens, 10);
-    installWithSync(QStringLiteral("Ocean"));
-    QAction* showCurrent = window->ActiveBar1->Tools(QStringLiteral("ToolShowCurrent"));
-    showCurrent->setChecked(true);
-    window->ItmViewDefOrActual_Click();
+    settings().SynchronizeLogos = 1;
+    install(QStringLiteral("Ocean"));
+    toggleCurrentView();
     ASSERT_EQ(window->DefaultLogo->text(), QStringLiteral("Current logo setting"));
 
     window->Form_Unload();
 
-    EXPECT_EQ(iniPath(), QStringLiteral("C:\\Program Files\\Bootcanvas\\Ocean"));
+    EXPECT_EQ(iniPath(), Program + QStringLiteral("Ocean"));
     EXPECT_EQ(registryText(SettingsKey, QStringLiteral("DefaultLogoSet")), QStringLiteral("Ocean"));
 }
