@@ -84,6 +84,7 @@ LogoList::LogoList(QWidget* parent)
     m_listView->setFlow(QListView::TopToBottom);
     m_listView->setWrapping(true);
     m_listView->setResizeMode(QListView::Adjust);
+    m_listView->setLayoutMode(QListView::Batched);
     m_reportView->setModel(m_model);
     m_reportView->setSelectionModel(m_listView->selectionModel());
     m_reportView->setRootIsDecorated(false);
@@ -194,13 +195,32 @@ int LogoList::count() const
     return m_model->rowCount();
 }
 
-int LogoList::addItem(const QString& text, const QString& iconKey)
+namespace
+{
+
+QStandardItem* newItem(const QString& text, const QString& iconKey)
 {
     auto* item = new QStandardItem(text);
     item->setData(iconKey, IconKeyRole);
     item->setIcon(imageListIcon(iconKey));
-    m_model->appendRow(item);
+    return item;
+}
+
+} // namespace
+
+int LogoList::addItem(const QString& text, const QString& iconKey)
+{
+    m_model->appendRow(newItem(text, iconKey));
     return m_model->rowCount() - 1;
+}
+
+void LogoList::addItems(const QList<std::pair<QString, QString>>& rows)
+{
+    QList<QStandardItem*> items;
+    items.reserve(rows.size());
+    for (const auto& [text, iconKey] : rows)
+        items.append(newItem(text, iconKey));
+    m_model->invisibleRootItem()->appendRows(items);
 }
 
 void LogoList::removeItem(int row)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QWidget>
+#include <utility>
 
 class QAbstractItemView;
 class QListView;
@@ -31,6 +33,8 @@ public:
     void clear();
     int count() const;
     int addItem(const QString& text, const QString& iconKey);
+    // Appends many rows at once (text, icon key): the views lay out once, not once per row.
+    void addItems(const QList<std::pair<QString, QString>>& rows);
     void removeItem(int row);
     QString itemText(int row) const;
     void setItemText(int row, const QString& text);
