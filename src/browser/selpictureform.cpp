@@ -1,0 +1,274 @@
+#include "selpictureform.h"
+
+#include "labelcolour.h"
+
+#include "monitorpicture.h"
+
+#include "app/hourglass.h"
+#include "app/settings.h"
+#include "app/twips.h"
+#include "platform/machine.h"
+#include "windows/helpwindow.h"
+#include "windows/picturebox.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+const QColor SelPictureForm::LogoScreenColour = QColor(0, 128, 0);
+const QColor SelPictureForm::ConvertColour = QColor(255, 255, 0);
+const QColor SelPictureForm::NoPictureColour = QColor(255, 0, 0);
+
+namespace {
+
+QLabel* label(QWidget* parent, const QString& text, const QRect& place)
+{
+    auto* control = new QLabel(text, parent);
+    control->setGeometry(place);
+    return control;
+}
+
+QPushButton* button(QWidget* parent, const QString& text, const QRect& place)
+{
+    auto* control = new QPushButton(text, parent);
+    control->setGeometry(place);
+    control->setAutoDefault(false);
+    return control;
+}
+
+
+} // namespace
+
+SelPictureForm::SelPictureForm(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("SelPictureForm"));
+    setWindowTitle(QStringLiteral("Logo browser"));
+    // The layout is designed for the classic 8-point dialog font.
+    QFont dialogFont = font();
+    dialogFont.setPixelSize(11);
+    setFont(dialogFont);
+    setFixedSize(twips(7320), twips(5100));
+    createControls();
+    createMenus();
+    connectControls();
+    Form_Load();
+}
+
+SelPictureForm::~SelPictureForm() = default;
+
+void SelPictureForm::createControls()
+{
+    Image1 = new QLabel(this);
+    Image1->setGeometry(twipsRect(4440, 90, 2760, 2535));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setPixmap(monitorPicture());
+    CurView = new PictureBox(this);
+    CurView->setObjectName(QStringLiteral("CurView"));
+    // The preview lies exactly on the monitor's screen.
+    CurView->setGeometry(monitorScreenRect().translated(Image1->pos()));
+    QPalette dark = CurView->palette();
+    dark.setColor(QPalette::Base, QColor(64, 64, 64));
+    CurView->setPalette(dark);
+    CurView->setAccessibleName(QStringLiteral("Picture preview"));
+
+    Label1 = label(this, QStringLiteral("Select log&os:"), twipsRect(120, 150, 975, 255));
+    Drive1 = new QComboBox(this);
+    Drive1->setGeometry(twipsRect(1080, 120, 3255, 315));
+    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Label1->setBuddy(Drive1);
+    for (const platform::DriveMapping& drive : platform::currentMachine().drives())
+        Drive1->addItem(QString(drive.letter.toLower()) + QLatin1Char(':'));
+    CurPath = label(this, QString(), twipsRect(135, 480, 4200, 255));
+    LogoList = new QListWidget(this);
+    LogoList->setObjectName(QStringLiteral("LogoList"));
+    LogoList->setGeometry(twipsRect(120, 720, 4215, 2175));
+    LogoList->setAccessibleName(QStringLiteral("Folder contents"));
+    LogoList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LogoList->setUniformItemSizes(true);
+
+    ImageInfo = label(this, QStringLiteral("no logo selected"), twipsRect(4560, 2655, 2655, 255));
+    ImageInfo->setAlignment(Qt::AlignCenter);
+    setTextColour(ImageInfo, NoPictureColour);
+    createSlots();
+    createSetControls();
+}
+
+void SelPictureForm::createSlots()
+{
+    const int lefts[] = { 120, 1560, 3000 };
+    const char* names[] = { "Startup screen slot", "Wait screen slot", "Shutdown screen slot" };
+    for (int i = 0; i < 3; ++i) {
+        ImgPreview[i] = new PictureBox(this);
+        ImgPreview[i]->setGeometry(twipsRect(lefts[i], 3480, 1335, 1095));
+        ImgPreview[i]->setBorder(true);
+        ImgPreview[i]->setAcceptDrops(true);
+        ImgPreview[i]->setAccessibleName(QString::fromLatin1(names[i]));
+        ImgPreview[i]->installEventFilter(this);
+        AddButton[i] = button(this, QStringLiteral("Add"), twipsRect(lefts[i], 3000, 1335, 375));
+        AddButton[i]->setEnabled(false);
+        DeleteButton[i] = button(this, QStringLiteral("Delete"), twipsRect(lefts[i], 4680, 1335, 375));
+    }
+    LblNotAval[0] = label(this, QStringLiteral("Default wait/shutdown screens"), twipsRect(120, 3720, 1320, 855));
+    LblNotAval[1] = label(this, QStringLiteral("Only startup logo"), twipsRect(1680, 3840, 1095, 495));
+    LblNotAval[2] = label(this, QStringLiteral("Only startup logo"), twipsRect(3120, 3840, 1095, 495));
+    for (QLabel* notAvailable : LblNotAval) {
+        notAvailable->setAlignment(Qt::AlignCenter);
+        notAvailable->setWordWrap(true);
+        setTextColour(notAvailable, QColor(0, 0, 255));
+        notAvailable->hide();
+    }
+}
+
+void SelPictureForm::createSetControls()
+{
+    Frame1 = new QGroupBox(QStringLiteral("Choose type of logo set"), this);
+    Frame1->setGeometry(twipsRect(4440, 2880, 2775, 1095));
+    OptOnlyStart = new QRadioButton(QStringLiteral("&Startup screen only"), Frame1);
+    OptOnlyStart->setGeometry(twipsRect(120, 290, 1695, 255));
+    OptCompSet = new QRadioButton(QStringLiteral("Co&mplete set"), Frame1);
+    OptCompSet->setGeometry(twipsRect(120, 540, 1335, 255));
+    OptCompSet->setChecked(true);
+    OptDefShut = new QRadioButton(QStringLiteral("De&fault wait/shutdown screens"), Frame1);
+    OptDefShut->setGeometry(twipsRect(120, 780, 2535, 255));
+
+    Label3 = label(this, QStringLiteral("&Name of the logo set:"), twipsRect(4440, 4035, 1695, 255));
+    NameLogoSet = new QComboBox(this);
+    NameLogoSet->setEditable(true);
+    NameLogoSet->setInsertPolicy(QComboBox::NoInsert);
+    NameLogoSet->setGeometry(twipsRect(4440, 4275, 2775, 315));
+    NameLogoSet->setAccessibleName(QStringLiteral("Name of the logo set"));
+    Label3->setBuddy(NameLogoSet);
+    ActButton = button(this, QStringLiteral("Ac&tion..."), twipsRect(4440, 4680, 1335, 375));
+    CloseButton = button(this, QStringLiteral("Finis&h"), twipsRect(5880, 4680, 1335, 375));
+}
+
+void SelPictureForm::createMenus()
+{
+    mnuAction = new QMenu(QStringLiteral("Action"), this);
+    OkButton[0] = mnuAction->addAction(QStringLiteral("Create n&ew set"));
+    OkButton[1] = mnuAction->addAction(QStringLiteral("Up&date set"));
+    EliminaSetBtn = mnuAction->addAction(QStringLiteral("D&elete set"));
+    ClearAllButton = mnuAction->addAction(QStringLiteral("Delete &all images"));
+    for (QAction* command : { OkButton[0], OkButton[1], EliminaSetBtn })
+        command->setEnabled(false);
+
+    MnuManage = new QMenu(QStringLiteral("&Manage"), this);
+    ItmRename = MnuManage->addAction(QStringLiteral("&Rename"));
+    ItmRename->setShortcut(Qt::Key_F2);
+    ItmDelete = MnuManage->addAction(QStringLiteral("&Delete"));
+    ItmDelete->setShortcut(Qt::Key_Delete);
+    itmRefresh = MnuManage->addAction(QStringLiteral("&Refresh"));
+    itmRefresh->setShortcut(Qt::Key_F5);
+    MnuManage->addSeparator();
+    ItmSetLogo[0] = MnuManage->addAction(QStringLiteral("Set as &LOGO.SYS"));
+    ItmSetLogo[1] = MnuManage->addAction(QStringLiteral("Set as LOGO&W.SYS"));
+    ItmSetLogo[2] = MnuManage->addAction(QStringLiteral("Set as LOGO&S.SYS"));
+    // The list's own key handler runs these whatever their state, so the menu's keys only label.
+    for (QAction* item : MnuManage->actions())
+        item->setShortcutContext(Qt::WidgetShortcut);
+}
+
+void SelPictureForm::connectControls()
+{
+    connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
+    connect(LogoList, &QListWidget::itemClicked, this, &SelPictureForm::LogoList_ItemClick);
+    connect(LogoList, &QListWidget::itemDoubleClicked, this, [this] { LogoList_DblClick(); });
+    connect(LogoList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        if (item != m_editingItem)
+            return;
+        m_editingItem = nullptr;
+        bool cancel = false;
+        LogoList_AfterLabelEdit(cancel, item->text());
+        if (cancel) {
+            const QSignalBlocker blocker(LogoList);
+            item->setText(OldItemName);
+        }
+    });
+    LogoList->installEventFilter(this);
+    LogoList->viewport()->installEventFilter(this);
+    CurView->installEventFilter(this);
+    connect(CurView, &PictureBox::mouseReleased, this,
+        [this](Qt::MouseButton mouseButton) { pictureAction(CurView, mouseButton); });
+    for (int i = 0; i < 3; ++i) {
+        connect(AddButton[i], &QPushButton::clicked, this, [this, i] { AddButton_Click(i); });
+        connect(DeleteButton[i], &QPushButton::clicked, this, [this, i] { DeleteButton_Click(i); });
+        connect(ItmSetLogo[i], &QAction::triggered, this, [this, i] { ItmSetLogo_Click(i); });
+        connect(ImgPreview[i], &PictureBox::mouseReleased, this,
+            [this, i](Qt::MouseButton mouseButton) { pictureAction(ImgPreview[i], mouseButton); });
+    }
+    connect(ItmRename, &QAction::triggered, this, &SelPictureForm::ItmRename_Click);
+    connect(ItmDelete, &QAction::triggered, this, &SelPictureForm::ItmDelete_Click);
+    connect(itmRefresh, &QAction::triggered, this, &SelPictureForm::itmRefresh_Click);
+    connect(OkButton[0], &QAction::triggered, this, [this] { OkButton_Click(0); });
+    connect(OkButton[1], &QAction::triggered, this, [this] { OkButton_Click(1); });
+    connect(EliminaSetBtn, &QAction::triggered, this, &SelPictureForm::EliminaSetBtn_Click);
+    connect(ClearAllButton, &QAction::triggered, this, &SelPictureForm::ClearAllButton_Click);
+    connect(OptCompSet, &QRadioButton::clicked, this, &SelPictureForm::OptCompSet_Click);
+    connect(OptOnlyStart, &QRadioButton::clicked, this, &SelPictureForm::OptOnlyStart_Click);
+    connect(OptDefShut, &QRadioButton::clicked, this, &SelPictureForm::OptDefShut_Click);
+    connect(NameLogoSet, &QComboBox::activated, this, &SelPictureForm::NameLogoSet_Click);
+    connect(NameLogoSet->lineEdit(), &QLineEdit::textEdited, this, [this] { NameLogoSet_Change(); });
+    connect(ActButton, &QPushButton::clicked, this, &SelPictureForm::ActButton_Click);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SelPictureForm::Form_Load()
+{
+    ImgPreview[0]->setToolTip(QStringLiteral("LOGO.SYS: startup screen"));
+    ImgPreview[1]->setToolTip(QStringLiteral("LOGOW.SYS: wait screen"));
+    ImgPreview[2]->setToolTip(QStringLiteral("LOGOS.SYS: shutdown screen"));
+    setHelpTopics();
+}
+
+void SelPictureForm::setHelpTopics()
+{
+    const QString& helpFile = settings().HelpFile;
+    if (helpFile.isEmpty())
+        return;
+    const std::pair<QWidget*, int> topics[] = { { OptOnlyStart, 53 }, { OptCompSet, 53 }, { OptDefShut, 53 },
+        { ActButton, 19 }, { LogoList, 48 }, { Drive1, 48 }, { CurView, 47 }, { ImageInfo, 47 },
+        { NameLogoSet, 45 } };
+    for (const auto& [control, topic] : topics)
+        setWhatsThisTopic(control, helpFile, topic);
+    for (int i = 0; i < 3; ++i) {
+        setWhatsThisTopic(ImgPreview[i], helpFile, 46);
+        setWhatsThisTopic(AddButton[i], helpFile, 49);
+        setWhatsThisTopic(DeleteButton[i], helpFile, 50);
+    }
+}
+
+void SelPictureForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Later activations (a message box closing, another program) must not reload the slots and
+    // lose the user's work: the window fills itself once per opening.
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Activate();
+    }
+}
+
+void SelPictureForm::done(int result)
+{
+    if (!Form_QueryUnload())
+        return;
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void showLogoBrowser(QWidget* owner)
+{
+    std::unique_ptr<SelPictureForm> form;
+    {
+        const ScopedHourglass hourglass;
+        form = std::make_unique<SelPictureForm>(owner);
+        form->LockNameLogoSet = false;
+    }
+    form->exec();
+}

@@ -1,0 +1,168 @@
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+#include <QStringList>
+#include <array>
+
+class PictureBox;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+// The logo browser: walks the machine's drives and folders, previews pictures, and composes,
+// updates and deletes logo sets from three screen slots (0 = LOGO.SYS, 1 = LOGOW.SYS,
+// 2 = LOGOS.SYS). Handlers keep their historical names so that each step is easy to find.
+class SelPictureForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit SelPictureForm(QWidget* parent = nullptr);
+    ~SelPictureForm() override;
+
+    void Form_Load();
+    void Form_Activate();
+    // Returns true when the window may close (the user did not keep it open).
+    bool Form_QueryUnload();
+    void Form_Unload();
+
+    // Folder listing and navigation.
+    void FillList(QString folder);
+    void AggiornaDir();
+    void Drive1_Change();
+    void goUp(bool shortenCaption);
+    void LogoList_DblClick();
+    void LogoList_ItemClick(QListWidgetItem* item);
+    void LogoList_KeyUp(int key);
+    void LogoList_KeyPress(int key);
+    bool isFolderEntry(const QString& name) const;
+
+    // The "Manage" menu.
+    void prepareManageMenu();
+    void ItmRename_Click();
+    void LogoList_BeforeLabelEdit(QListWidgetItem* item, bool& cancel);
+    void LogoList_AfterLabelEdit(bool& cancel, const QString& newString);
+    void ItmDelete_Click();
+    void itmRefresh_Click();
+    void ItmSetLogo_Click(int index);
+
+    // Picture actions and dragging.
+    void pictureAction(PictureBox* box, Qt::MouseButton button);
+    bool startPictureDrag();
+
+    // The slots.
+    void CheckImage(const QString& MyPath, const QString& MyFile);
+    void AddButton_Click(int Index);
+    void DeleteButton_Click(int Index);
+    void ClearAllButton_Click();
+    void EnableImage();
+    void DisableImage();
+    void CheckBtnStatus();
+    void NameLogoSet_Change();
+    void ActButton_Click();
+    void saveDefaultScreens();
+    void EliminaSetBtn_Click();
+
+    // Composing sets.
+    void NameLogoSet_Click(int row);
+    void OptCompSet_Click();
+    void OptOnlyStart_Click();
+    void OptDefShut_Click();
+    void OkButton_Click(int Index);
+
+    // Controls, by the names the handlers use.
+    QListWidget* LogoList = nullptr;
+    QComboBox* Drive1 = nullptr;
+    QLabel* CurPath = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Image1 = nullptr;
+    PictureBox* CurView = nullptr;
+    QLabel* ImageInfo = nullptr;
+    std::array<PictureBox*, 3> ImgPreview {};
+    std::array<QPushButton*, 3> AddButton {};
+    std::array<QPushButton*, 3> DeleteButton {};
+    std::array<QLabel*, 3> LblNotAval {};
+    QGroupBox* Frame1 = nullptr;
+    QRadioButton* OptOnlyStart = nullptr;
+    QRadioButton* OptCompSet = nullptr;
+    QRadioButton* OptDefShut = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* NameLogoSet = nullptr;
+    QPushButton* ActButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+
+    QMenu* mnuAction = nullptr;
+    std::array<QAction*, 2> OkButton {};
+    QAction* EliminaSetBtn = nullptr;
+    QAction* ClearAllButton = nullptr;
+    QMenu* MnuManage = nullptr;
+    QAction* ItmRename = nullptr;
+    QAction* ItmDelete = nullptr;
+    QAction* itmRefresh = nullptr;
+    std::array<QAction*, 3> ItmSetLogo {};
+
+    // Data-only lists: the folder's subfolders and picture files, and the temporary files made.
+    QString Dir1Path;
+    QStringList Dir1;
+    QStringList File1;
+    QStringList List1;
+
+    bool GoodBMP = false;
+    bool LockNameLogoSet = false;
+    QString CurrentFolder;
+    QString PicturePath;
+    bool PictureIsBitmap = false;
+    QString OldItemName;
+    bool LibraryChanged = false;
+    bool SlotsChanged = false;
+    bool NameChanged = false;
+    QString LoadedSetName;
+    int LoadedSetIndex = -1;
+    int CreatedSetIndex = -1;
+    bool OnlyStartup = false;
+
+    // Verdict colours of ImageInfo.
+    static const QColor LogoScreenColour;
+    static const QColor ConvertColour;
+    static const QColor NoPictureColour;
+
+    // Closing by any means runs the unsaved-changes question and the unload steps.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createSlots();
+    void createSetControls();
+    void createMenus();
+    void connectControls();
+    void setHelpTopics();
+    void setNameText(const QString& text);
+    void setSlotVisible(int index, bool visible);
+    void drawSlot(int index, const QString& path);
+    bool listEventFilter(QEvent* event);
+    bool slotEventFilter(int index, QEvent* event);
+    void selectEntry(const QString& text);
+    bool writeSet(int Index, const QString& name);
+    void renameInstalledSet(const QString& oldName, const QString& newName);
+    void updateMainWindow();
+
+    QListWidgetItem* m_editingItem = nullptr;
+    QPoint m_pressPos;
+    bool m_leftPressed = false;
+    bool m_loaded = false;
+    bool m_discardAnswered = false;
+};
+
+// Opens the logo browser modally over `owner` under the hourglass, as the main window's timer
+// does after the click that asked for it.
+void showLogoBrowser(QWidget* owner);

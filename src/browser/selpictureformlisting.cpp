@@ -1,0 +1,146 @@
+#include "selpictureform.h"
+
+#include "folderlisting.h"
+
+#include "app/attempt.h"
+#include "app/pathhelpers.h"
+#include "app/pictureactions.h"
+#include "app/settings.h"
+#include "app/systemfolders.h"
+#include "library/imagelist.h"
+#include "platform/fileerror.h"
+#include "platform/files.h"
+#include "platform/msgbox.h"
+#include "windows/picturebox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+
+QString withoutTrailingBackslash(const QString& folder)
+{
+    return folder.endsWith(QLatin1Char('\\')) ? folder.chopped(1) : folder;
+}
+
+} // namespace
+
+void SelPictureForm::FillList(QString folder)
+{
+    LogoList->clear();
+    if (!folder.endsWith(QLatin1Char('\\')))
+        folder += QLatin1Char('\\');
+    Dir1Path = folder;
+    const FolderContents contents = readFolderContents(folder);
+    Dir1 = contents.folders;
+    File1 = contents.files;
+    // Thousands of entries go in without a repaint or a layout pass each.
+    LogoList->setUpdatesEnabled(false);
+    if (folder.size() >= 4)
+        LogoList->addItem(new QListWidgetItem(imageListIcon(QStringLiteral("up")), QStringLiteral("..")));
+    const QIcon folderIcon = imageListIcon(QStringLiteral("closed"));
+    for (const QString& name : std::as_const(Dir1))
+        LogoList->addItem(new QListWidgetItem(folderIcon, name));
+    const QIcon sysIcon = imageListIcon(QStringLiteral("sys"));
+    const QIcon imageIcon = imageListIcon(QStringLiteral("image"));
+    for (const QString& name : std::as_const(File1))
+        LogoList->addItem(new QListWidgetItem(iconKeyForFile(name) == QLatin1String("sys") ? sysIcon : imageIcon, name));
+    LogoList->setUpdatesEnabled(true);
+}
+
+void SelPictureForm::AggiornaDir()
+{
+    FillList(CurrentFolder);
+}
+
+void SelPictureForm::Drive1_Change()
+{
+    const QString drive = Drive1->currentText();
+    try {
+        CurrentFolder = drive.left(2).toUpper() + QLatin1Char('\\');
+        Dir1Path = CurrentFolder;
+        FillList(CurrentFolder);
+        CurPath->setText(CurrentFolder.left(2));
+    } catch (const std::exception&) {
+        MsgBox(QStringLiteral("Drive ") + drive.toUpper() + QStringLiteral(" isn't accessible! Check it and retry."),
+            vbCritical);
+        const QString appDrive = settings().AppPath.left(2).toLower();
+        const int row = Drive1->findText(appDrive, Qt::MatchStartsWith);
+        // A program drive that cannot be read either must not bring the message back for ever.
+        if (row >= 0 && row != Drive1->currentIndex()) {
+            Drive1->setCurrentIndex(row);
+            Drive1_Change();
+        }
+        CurrentFolder = settings().AppPath.left(3);
+        Dir1Path = settings().AppPath;
+        attempt([&] { FillList(CurrentFolder); });
+    }
+}
+
+bool SelPictureForm::isFolderEntry(const QString& name) const
+{
+    return platform::folderExists(CurrentFolder + name);
+}
+
+void SelPictureForm::goUp(bool shortenCaption)
+{
+    if (CurrentFolder.size() <= 3)
+        return;
+    QString folder = withoutTrailingBackslash(CurrentFolder);
+    CurrentFolder = folder.left(folder.lastIndexOf(QLatin1Char('\\')) + 1);
+    attempt([&] { FillList(CurrentFolder); });
+    const QString shown = withoutTrailingBackslash(CurrentFolder);
+    CurPath->setText(shortenCaption ? ShortenPath(shown, 30) : shown);
+}
+
+void SelPictureForm::LogoList_DblClick()
+{
+    const QListWidgetItem* item = LogoList->currentItem();
+    if (!item)
+        return;
+    const QString name = item->text();
+    if (name == QLatin1String("..")) {
+        goUp(true);
+    } else if (isFolderEntry(name)) {
+        CurrentFolder += name + QLatin1Char('\\');
+        attempt([&] { FillList(CurrentFolder); });
+        CurPath->setText(ShortenPath(withoutTrailingBackslash(CurrentFolder), 30));
+    } else if (CurView->hasPicture()) {
+        LockNameLogoSet = true;
+        settings().ActionImageFile = PicturePath;
+        DoDefaultAction();
+    }
+}
+
+void SelPictureForm::LogoList_ItemClick(QListWidgetItem* item)
+{
+    if (!item || item->text() == QLatin1String(".."))
+        return;
+    const QString path = CurrentFolder + item->text();
+    if (exists(path, platform::vbNormal))
+        CheckImage(path, item->text());
+}
+
+void SelPictureForm::LogoList_KeyUp(int key)
+{
+    switch (key) {
+    case Qt::Key_F5:
+        itmRefresh_Click();
+        break;
+    case Qt::Key_F2:
+        ItmRename_Click();
+        break;
+    case Qt::Key_Delete:
+        ItmDelete_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void SelPictureForm::LogoList_KeyPress(int key)
+{
+    if (key == Qt::Key_Backspace)
+        goUp(false);
+}

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "support/scriptedmsgbox.h"
+#include "support/testmachine.h"
+
+#include "app/settings.h"
+#include "browser/selpictureform.h"
+#include "images/gifencoder.h"
+#include "library/logolist.h"
+#include "library/principale.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QListWidget>
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <memory>
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// A main window over a machine whose logo folder is C:\Logos and a logo browser opened over it,
+// with every question answered through `msgbox` (Yes unless queued otherwise).
+class BrowserTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetSettings();
+        Settings& s = settings();
+        s.AppPath = QStringLiteral("C:\\Program Files\\Bootcanvas\\");
+        s.WinPath = QStringLiteral("C:\\WINDOWS\\");
+        s.LogoPath = QStringLiteral("C:\\Logos\\");
+        machine.makeFolder(QStringLiteral("C:\\Logos"));
+        machine.makeFolder(QStringLiteral("C:\\Pics"));
+    }
+
+    static QByteArray encoded(const QImage& image, const char* format)
+    {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format);
+        return bytes;
+    }
+    static QImage gradient(int width, int height)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        QPainter p(&image);
+        QLinearGradient fill(0, 0, width, height);
+        fill.setColorAt(0, Qt::darkBlue);
+        fill.setColorAt(1, Qt::yellow);
+        p.fillRect(image.rect(), fill);
+        return image;
+    }
+    // A 320 x 400, 8-bit screen filled with one grey level.
+    void writeScreen(const QString& path, int grey) const
+    {
+        QImage image(320, 400, QImage::Format_Indexed8);
+        QList<QRgb> greys;
+        for (int i = 0; i < 256; ++i)
+            greys.append(qRgb(i, i, i));
+        image.setColorTable(greys); // a short table would be written with fewer bits
+        image.fill(grey);
+        machine.writeFile(path, encoded(image, "BMP"));
+    }
+    void writeBmp24(const QString& path, int width, int height) const
+    {
+        machine.writeFile(path, encoded(gradient(width, height), "BMP"));
+    }
+    void writeJpeg(const QString& path, int width, int height) const
+    {
+        machine.writeFile(path, encoded(gradient(width, height), "JPEG"));
+    }
+    void writeGif(const QString& path, int width, int height) const
+    {
+        gif::Frame frame { width, height, std::vector<quint8>(size_t(width) * height), false };
+        for (size_t i = 0; i < frame.indices.size(); ++i)
+            frame.indices[i] = quint8(i % 7);
+        QList<QRgb> palette;
+        for (int i = 0; i < 8; ++i)
+            palette.append(qRgb(i * 30, 255 - i * 30, 128));
+        machine.writeFile(path, gif::encode({ frame }, palette));
+    }
+    void makeSet(const QString& name, bool screens = true) const
+    {
+        machine.makeFolder(QStringLiteral("C:\\Logos\\") + name);
+        if (!screens)
+            return;
+        writeScreen(QStringLiteral("C:\\Logos\\") + name + QStringLiteral("\\LOGO.SYS"), 10);
+        writeScreen(QStringLiteral("C:\\Logos\\") + name + QStringLiteral("\\LOGOW.SYS"), 20);
+        writeScreen(QStringLiteral("C:\\Logos\\") + name + QStringLiteral("\\LOGOS.SYS"), 30);
+    }
+    bool isLogoScreenFile(const QString& path) const
+    {
+        const QImage image = QImage::fromData(machine.readFile(path), "BMP");
+        return image.width() == 320 && image.height() == 400 && image.format() == QImage::Format_Indexed8;
+    }
+    QStringList temporaryFiles() const
+    {
+        return QDir(machine.host(QStringLiteral("C:\\WINDOWS\\TEMP"))).entryList(QDir::Files);
+    }
+
+    // Opens the main window on the library, selects `selected` there and opens the browser.
+    SelPictureForm& open(const QString& selected = {})
+    {
+        form.reset(); // a child of the old main window
+        main = std::make_unique<Principale>();
+        main->LeggiDatiDisco();
+        if (!selected.isEmpty())
+            main->SelItem(selected);
+        form = std::make_unique<SelPictureForm>(main.get());
+        form->Form_Activate();
+        return *form;
+    }
+    // Previews a picture as a click on its entry in the list would.
+    void preview(const QString& folder, const QString& name)
+    {
+        form->CurrentFolder = folder;
+        form->FillList(folder);
+        const auto found = form->LogoList->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        form->LogoList_ItemClick(found.first());
+    }
+    void typeName(const QString& name)
+    {
+        form->NameLogoSet->setEditText(name);
+        form->NameLogoSet_Change();
+    }
+    QStringList entries() const
+    {
+        QStringList texts;
+        for (int row = 0; row < form->LogoList->count(); ++row)
+            texts.append(form->LogoList->item(row)->text());
+        return texts;
+    }
+    QStringList nameRows() const
+    {
+        QStringList texts;
+        for (int row = 0; row < form->NameLogoSet->count(); ++row)
+            texts.append(form->NameLogoSet->itemText(row));
+        return texts;
+    }
+
+    TestMachine machine;
+    ScriptedMsgBox msgbox { vbYes };
+    std::unique_ptr<Principale> main;
+    std::unique_ptr<SelPictureForm> form;
+};

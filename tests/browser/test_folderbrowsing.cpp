@@ -1,0 +1,173 @@
+#include "browserfixture.h"
+
+#include "windows/picturebox.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+
+namespace {
+
+class FolderBrowsingTest : public BrowserTest {
+protected:
+    void SetUp() override
+    {
+        BrowserTest::SetUp();
+        machine.makeFolder(QStringLiteral("C:\\Pics\\beta"));
+        machine.makeFolder(QStringLiteral("C:\\Pics\\Alpha"));
+        for (const char* name : { "zebra.JPG", "apple.bmp", "Logo.Sys", "Middle.gif", "notes.txt", "b.jpeg" })
+            machine.writeFile(QStringLiteral("C:\\Pics\\") + QLatin1String(name), "x");
+    }
+};
+
+TEST_F(FolderBrowsingTest, ListsParentThenFoldersThenPicturesInCaseInsensitiveOrder)
+{
+    open();
+    form->FillList(QStringLiteral("C:\\Pics"));
+    EXPECT_EQ(entries(), QStringList({ "..", "Alpha", "beta", "apple.bmp", "Logo.Sys", "Middle.gif", "zebra.JPG" }));
+    form->FillList(QStringLiteral("C:\\"));
+    EXPECT_FALSE(entries().contains(QStringLiteral(".."))) << "a drive root has no parent entry";
+    EXPECT_TRUE(entries().contains(QStringLiteral("Pics")));
+}
+
+TEST_F(FolderBrowsingTest, NavigatesDownUpAndNotAboveTheRoot)
+{
+    open();
+    form->CurrentFolder = QStringLiteral("C:\\Pics\\");
+    form->AggiornaDir();
+    form->LogoList->setCurrentRow(int(entries().indexOf(QStringLiteral("Alpha"))));
+    form->LogoList_DblClick();
+    EXPECT_EQ(form->CurrentFolder, QStringLiteral("C:\\Pics\\Alpha\\"));
+    EXPECT_EQ(form->CurPath->text(), QStringLiteral("C:\\Pics\\Alpha"));
+    EXPECT_EQ(entries(), QStringList({ ".." }));
+
+    form->LogoList_KeyPress(Qt::Key_Backspace);
+    EXPECT_EQ(form->CurrentFolder, QStringLiteral("C:\\Pics\\"));
+    form->LogoList->setCurrentRow(0);
+    form->LogoList_DblClick();
+    EXPECT_EQ(form->CurrentFolder, QStringLiteral("C:\\"));
+    form->LogoList_KeyPress(Qt::Key_Backspace);
+    EXPECT_EQ(form->CurrentFolder, QStringLiteral("C:\\"));
+}
+
+TEST_F(FolderBrowsingTest, DriveChangeShowsTheDriveAndFallsBackFromAnUnreadableOne)
+{
+    machine.addDrive(QLatin1Char('A'), QStringLiteral("removable"));
+    QDir(machine.host(QStringLiteral("A:\\"))).removeRecursively(); // the empty floppy drive
+    open();
+    form->Drive1->setCurrentIndex(form->Drive1->findText(QStringLiteral("c:")));
+    form->Drive1_Change();
+    EXPECT_EQ(form->CurPath->text(), QStringLiteral("C:"));
+    EXPECT_EQ(form->CurrentFolder, QStringLiteral("C:\\"));
+
+    msgbox.shown.clear();
+    form->Drive1->setCurrentIndex(form->Drive1->findText(QStringLiteral("a:")));
+    form->Drive1_Change();
+    ASSERT_EQ(msgbox.shown.size(), 1);
+    EXPECT_EQ(msgbox.shown[0].prompt, QStringLiteral("Drive A: isn't accessible! Check it and retry."));
+    EXPECT_EQ(form->Drive1->currentText(), QStringLiteral("c:"));
+    EXPECT_EQ(form->CurrentFolder, QStringLiteral("C:\\"));
+    EXPECT_TRUE(entries().contains(QStringLiteral("Pics")));
+}
+
+TEST_F(FolderBrowsingTest, OpensInTheLastFolderOnlyWhenASetIsSelectedAndTheFolderExists)
+{
+    makeSet(QStringLiteral("Sea"));
+    settings().SearchLogoPath = QStringLiteral("C:\\Pics\\");
+    open(QStringLiteral("Sea"));
+    EXPECT_EQ(form->CurrentFolder, QStringLiteral("C:\\Pics\\"));
+    EXPECT_EQ(nameRows(), QStringList({ "Sea" }));
+    EXPECT_EQ(form->LoadedSetName, QStringLiteral("Sea"));
+
+    // Back from the viewer: nothing is added or reloaded.
+    form->LockNameLogoSet = true;
+    form->Form_Activate();
+    EXPECT_EQ(nameRows(), QStringList({ "Sea" }));
+
+    settings().SearchLogoPath = QStringLiteral("C:\\Pics\\gone\\");
+    open(QStringLiteral("Sea"));
+    EXPECT_EQ(form->CurrentFolder, settings().AppPath);
+
+    // An empty library has no selected set: the program folder is used.
+    QDir(machine.host(QStringLiteral("C:\\Logos\\Sea"))).removeRecursively();
+    settings().SearchLogoPath = QStringLiteral("C:\\Pics\\");
+    open();
+    EXPECT_EQ(form->CurrentFolder, settings().AppPath);
+}
+
+TEST_F(FolderBrowsingTest, RenameInPlaceRenamesOnDiskOrKeepsTheOldName)
+{
+    open();
+    form->CurrentFolder = QStringLiteral("C:\\Pics\\");
+    form->AggiornaDir();
+    bool cancel = false;
+    form->LogoList_BeforeLabelEdit(form->LogoList->item(0), cancel);
+    EXPECT_TRUE(cancel) << "\"..\" cannot be renamed";
+
+    const auto renameTo = [&](const QString& oldName, const QString& newName) {
+        QListWidgetItem* item = form->LogoList->findItems(oldName, Qt::MatchExactly).first();
+        form->LogoList->setCurrentItem(item);
+        bool cancelled = false;
+        form->LogoList_BeforeLabelEdit(item, cancelled);
+        form->LogoList_AfterLabelEdit(cancelled, newName);
+        QCoreApplication::processEvents();
+        return !cancelled;
+    };
+    EXPECT_TRUE(renameTo(QStringLiteral("apple.bmp"), QStringLiteral("pear.bmp")));
+    EXPECT_TRUE(machine.exists(QStringLiteral("C:\\Pics\\pear.bmp")));
+    EXPECT_FALSE(machine.exists(QStringLiteral("C:\\Pics\\apple.bmp")));
+    EXPECT_EQ(form->LogoList->currentItem()->text(), QStringLiteral("pear.bmp"));
+    EXPECT_TRUE(form->LogoList->currentItem()->isSelected());
+
+    msgbox.shown.clear();
+    EXPECT_FALSE(renameTo(QStringLiteral("pear.bmp"), QStringLiteral("zebra.JPG")));
+    EXPECT_FALSE(renameTo(QStringLiteral("pear.bmp"), QStringLiteral("..\\out.bmp")));
+    EXPECT_EQ(msgbox.shown.size(), 2);
+    EXPECT_FALSE(renameTo(QStringLiteral("pear.bmp"), QStringLiteral("pear.bmp")));
+    EXPECT_EQ(msgbox.shown.size(), 2) << "an unchanged name is not a failure";
+    EXPECT_TRUE(machine.exists(QStringLiteral("C:\\Pics\\pear.bmp")));
+    EXPECT_FALSE(machine.exists(QStringLiteral("C:\\out.bmp")));
+}
+
+TEST_F(FolderBrowsingTest, ManageMenuFollowsTheSelectedEntry)
+{
+    open();
+    form->CurrentFolder = QStringLiteral("C:\\Pics\\");
+    form->AggiornaDir();
+    form->LogoList->setCurrentRow(int(entries().indexOf(QStringLiteral("Alpha"))));
+    form->prepareManageMenu();
+    EXPECT_FALSE(form->ItmSetLogo[0]->isEnabled());
+
+    writeScreen(QStringLiteral("C:\\Pics\\apple.bmp"), 50);
+    preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("apple.bmp"));
+    form->LogoList->setCurrentRow(int(entries().indexOf(QStringLiteral("apple.bmp"))));
+    form->prepareManageMenu();
+    EXPECT_TRUE(form->ItmRename->isEnabled());
+    EXPECT_TRUE(form->ItmSetLogo[2]->isEnabled());
+    form->ItmSetLogo_Click(2);
+    EXPECT_EQ(form->ImgPreview[2]->tag(), QStringLiteral("C:\\Pics\\apple.bmp"));
+
+    form->LogoList->clear();
+    form->prepareManageMenu();
+    EXPECT_FALSE(form->ItmRename->isEnabled());
+    EXPECT_FALSE(form->ItmDelete->isEnabled());
+    EXPECT_TRUE(form->itmRefresh->isEnabled());
+}
+
+TEST_F(FolderBrowsingTest, ClosingAsksOnlyAboutUnsavedChanges)
+{
+    open();
+    EXPECT_TRUE(form->Form_QueryUnload());
+    EXPECT_TRUE(msgbox.shown.isEmpty()) << "empty name and nothing saved";
+
+    typeName(QStringLiteral("Sunrise"));
+    ASSERT_TRUE(form->OkButton[0]->isEnabled());
+    msgbox.answer(vbNo);
+    EXPECT_FALSE(form->Form_QueryUnload());
+    ASSERT_EQ(msgbox.shown.size(), 1);
+    EXPECT_EQ(msgbox.shown[0].buttons, vbYesNo | vbQuestion | vbDefaultButton2);
+    msgbox.answer(vbYes);
+    EXPECT_TRUE(form->Form_QueryUnload());
+}
+
+} // namespace

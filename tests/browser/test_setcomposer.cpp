@@ -1,0 +1,210 @@
+#include "browserfixture.h"
+
+#include "windows/picturebox.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+
+class SetComposerTest : public BrowserTest {
+protected:
+    void SetUp() override
+    {
+        BrowserTest::SetUp();
+        writeScreen(QStringLiteral("C:\\Pics\\start.sys"), 40);
+        writeScreen(QStringLiteral("C:\\Pics\\wait.bmp"), 60);
+    }
+    void add(int slot, const QString& name)
+    {
+        preview(QStringLiteral("C:\\Pics\\"), name);
+        form->AddButton_Click(slot);
+    }
+    bool exists(const QString& path) const { return machine.exists(QStringLiteral("C:\\Logos\\") + path); }
+    void chooseOnlyStartup()
+    {
+        form->OptOnlyStart->setChecked(true);
+        form->OptOnlyStart_Click();
+    }
+    void chooseComplete()
+    {
+        form->OptCompSet->setChecked(true);
+        form->OptCompSet_Click();
+    }
+};
+
+TEST_F(SetComposerTest, CreatesBothKindsWithTheFilledSlotsOnly)
+{
+    open();
+    add(0, QStringLiteral("start.sys"));
+    add(1, QStringLiteral("wait.bmp"));
+    typeName(QStringLiteral("Sunrise"));
+    form->OkButton_Click(0);
+    EXPECT_TRUE(exists(QStringLiteral("Sunrise\\LOGO.SYS")));
+    EXPECT_TRUE(exists(QStringLiteral("Sunrise\\LOGOW.SYS")));
+    EXPECT_FALSE(exists(QStringLiteral("Sunrise\\LOGOS.SYS")));
+    EXPECT_TRUE(nameRows().contains(QStringLiteral("Sunrise")));
+    EXPECT_TRUE(form->EliminaSetBtn->isEnabled());
+    EXPECT_FALSE(form->OkButton[0]->isEnabled());
+
+    chooseOnlyStartup();
+    typeName(QStringLiteral("Dawn"));
+    form->OkButton_Click(0);
+    EXPECT_EQ(form->NameLogoSet->currentText(), QStringLiteral("Dawn.sls"));
+    EXPECT_TRUE(exists(QStringLiteral("Dawn.sls\\LOGO.SYS")));
+    EXPECT_FALSE(exists(QStringLiteral("Dawn.sls\\LOGOW.SYS")));
+}
+
+TEST_F(SetComposerTest, RefusesTakenAndUnsafeNamesAndWritesNothing)
+{
+    makeSet(QStringLiteral("Sea"), false);
+    open();
+    add(0, QStringLiteral("start.sys"));
+    const QStringList rowsBefore = nameRows();
+    for (const QString& name : { QStringLiteral("Sea"), QStringLiteral("a\\b"), QStringLiteral("..\\Out"),
+             QStringLiteral(".."), QStringLiteral("x:y"), QStringLiteral("a/b") }) {
+        msgbox.shown.clear();
+        typeName(name);
+        form->OkButton_Click(0);
+        ASSERT_EQ(msgbox.shown.size(), 1) << name.toStdString();
+        EXPECT_EQ(msgbox.shown[0].title, QStringLiteral("Cannot create directory"));
+        EXPECT_EQ(msgbox.shown[0].prompt,
+            QStringLiteral("A directory named ") + name + QStringLiteral(" already exist or bad directory name!"));
+    }
+    EXPECT_EQ(nameRows(), rowsBefore);
+    EXPECT_FALSE(exists(QStringLiteral("Sea\\LOGO.SYS")));
+    EXPECT_FALSE(machine.exists(QStringLiteral("C:\\Out")));
+    EXPECT_FALSE(exists(QStringLiteral("a")));
+    EXPECT_EQ(QDir(machine.host(QStringLiteral("C:\\Logos"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+        QStringList({ "Sea" }));
+}
+
+TEST_F(SetComposerTest, LoadsASingleLogoSetAsStartupOnly)
+{
+    makeSet(QStringLiteral("Sunrise.sls"));
+    open(QStringLiteral("Sunrise.sls"));
+    EXPECT_TRUE(form->OptOnlyStart->isChecked());
+    EXPECT_FALSE(form->ImgPreview[1]->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->LblNotAval[1]->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->ImgPreview[0]->hasPicture());
+    EXPECT_FALSE(form->OkButton[0]->isEnabled());
+    EXPECT_FALSE(form->OkButton[1]->isEnabled());
+    EXPECT_TRUE(form->EliminaSetBtn->isEnabled());
+}
+
+TEST_F(SetComposerTest, SingleToCompleteUpdateRenamesAndWritesOnlyFilledSlots)
+{
+    makeSet(QStringLiteral("Sunrise.sls"), false);
+    writeScreen(QStringLiteral("C:\\Logos\\Sunrise.sls\\LOGO.SYS"), 10);
+    open(QStringLiteral("Sunrise.sls"));
+    chooseComplete();
+    EXPECT_EQ(form->NameLogoSet->currentText(), QStringLiteral("Sunrise"));
+    add(2, QStringLiteral("wait.bmp"));
+    ASSERT_TRUE(form->OkButton[1]->isEnabled());
+    form->OkButton_Click(1);
+    EXPECT_FALSE(exists(QStringLiteral("Sunrise.sls")));
+    EXPECT_TRUE(exists(QStringLiteral("Sunrise\\LOGO.SYS")));
+    EXPECT_FALSE(exists(QStringLiteral("Sunrise\\LOGOW.SYS")));
+    EXPECT_TRUE(exists(QStringLiteral("Sunrise\\LOGOS.SYS")));
+    EXPECT_EQ(nameRows(), QStringList({ "Sunrise" }));
+}
+
+TEST_F(SetComposerTest, CompleteToStartupOnlyUpdateDropsTheOtherScreens)
+{
+    makeSet(QStringLiteral("Sea"));
+    open(QStringLiteral("Sea"));
+    chooseOnlyStartup();
+    form->OkButton_Click(1);
+    EXPECT_TRUE(exists(QStringLiteral("Sea.sls\\LOGO.SYS")));
+    EXPECT_FALSE(exists(QStringLiteral("Sea.sls\\LOGOW.SYS")));
+    EXPECT_FALSE(exists(QStringLiteral("Sea.sls\\LOGOS.SYS")));
+    EXPECT_FALSE(exists(QStringLiteral("Sea")));
+}
+
+TEST_F(SetComposerTest, UpdateDeletesAnEmptiedScreenAndKeepsTheOthers)
+{
+    makeSet(QStringLiteral("Sea"));
+    const QByteArray startup = machine.readFile(QStringLiteral("C:\\Logos\\Sea\\LOGO.SYS"));
+    open(QStringLiteral("Sea"));
+    form->DeleteButton_Click(1);
+    ASSERT_TRUE(form->OkButton[1]->isEnabled());
+    form->OkButton_Click(1);
+    EXPECT_FALSE(exists(QStringLiteral("Sea\\LOGOW.SYS")));
+    EXPECT_TRUE(exists(QStringLiteral("Sea\\LOGOS.SYS")));
+    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\Logos\\Sea\\LOGO.SYS")), startup);
+}
+
+TEST_F(SetComposerTest, RenamingTheInstalledSetFollowsItAndASecondUpdateStaysOnIt)
+{
+    makeSet(QStringLiteral("Sea"));
+    makeSet(QStringLiteral("Wave"));
+    settings().DefaultLogoSet = QStringLiteral("Sea");
+    open(QStringLiteral("Sea"));
+    typeName(QStringLiteral("Ocean"));
+    form->OkButton_Click(1);
+    EXPECT_TRUE(exists(QStringLiteral("Ocean\\LOGO.SYS")));
+    EXPECT_EQ(settings().DefaultLogoSet, QStringLiteral("Ocean"));
+    EXPECT_EQ(main->DefaultLogo->text(), QStringLiteral("Ocean"));
+
+    typeName(QStringLiteral("Deep"));
+    form->OkButton_Click(1);
+    EXPECT_TRUE(exists(QStringLiteral("Deep\\LOGO.SYS")));
+    EXPECT_TRUE(exists(QStringLiteral("Wave\\LOGO.SYS"))) << "the other set is left alone";
+    EXPECT_EQ(nameRows(), QStringList({ "Wave", "Deep" }));
+}
+
+TEST_F(SetComposerTest, DeleteSetRemovesOnlyASetOfTheLibrary)
+{
+    makeSet(QStringLiteral("Sea"));
+    writeScreen(QStringLiteral("C:\\Logos\\LOGOW.SYS"), 20);
+    settings().ConfirmLogosetDelete = 1;
+    open(QStringLiteral("Sea"));
+    for (const QString& name : { QString(), QStringLiteral(".."), QStringLiteral("..\\Pics") }) {
+        typeName(name);
+        form->EliminaSetBtn_Click();
+    }
+    EXPECT_TRUE(exists(QStringLiteral("LOGOW.SYS")));
+    EXPECT_TRUE(machine.exists(QStringLiteral("C:\\Pics\\start.sys")));
+    EXPECT_FALSE(form->LibraryChanged);
+
+    typeName(QStringLiteral("Sea"));
+    msgbox.answer(vbNo);
+    form->EliminaSetBtn_Click();
+    EXPECT_TRUE(exists(QStringLiteral("Sea\\LOGO.SYS")));
+
+    form->NameLogoSet->setCurrentIndex(0);
+    form->NameLogoSet_Click(0);
+    form->EliminaSetBtn_Click();
+    EXPECT_FALSE(exists(QStringLiteral("Sea")));
+    EXPECT_TRUE(form->LibraryChanged);
+    EXPECT_TRUE(nameRows().isEmpty());
+    EXPECT_TRUE(form->NameLogoSet->currentText().isEmpty());
+    EXPECT_FALSE(form->ImgPreview[0]->hasPicture());
+    EXPECT_FALSE(form->EliminaSetBtn->isEnabled());
+}
+
+TEST_F(SetComposerTest, SessionFromThreeKindsOfPictureEndsSelectedInTheMainWindow)
+{
+    makeSet(QStringLiteral("Old"));
+    writeJpeg(QStringLiteral("C:\\Pics\\photo.jpg"), 800, 600);
+    writeGif(QStringLiteral("C:\\Pics\\anim.gif"), 200, 150);
+    open(QStringLiteral("Old"));
+    form->ClearAllButton_Click();
+    add(0, QStringLiteral("photo.jpg"));
+    add(1, QStringLiteral("anim.gif"));
+    add(2, QStringLiteral("start.sys"));
+    typeName(QStringLiteral("Holiday"));
+    form->OkButton_Click(0);
+    EXPECT_EQ(temporaryFiles().size(), 2);
+
+    form->done(QDialog::Rejected);
+    for (const char* screen : { "LOGO.SYS", "LOGOW.SYS", "LOGOS.SYS" })
+        EXPECT_TRUE(isLogoScreenFile(QStringLiteral("C:\\Logos\\Holiday\\") + QLatin1String(screen))) << screen;
+    EXPECT_TRUE(temporaryFiles().isEmpty());
+    EXPECT_EQ(main->MyList->itemText(main->MyList->selectedRow()), QStringLiteral("Holiday"));
+    EXPECT_TRUE(main->Imag[1]->hasPicture());
+    EXPECT_EQ(settings().SearchLogoPath, QStringLiteral("C:\\Pics\\"));
+}
+
+} // namespace
