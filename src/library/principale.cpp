@@ -64,11 +64,12 @@ void Principale::createControls()
 
     NumLogo = colouredLabel(area, twipsRect(0, 120, 1215, 255), QColor(0, 0, 192));
     // Wider than its designed 1215 twips: long set names and "<Don't know>" are not cut off.
-    DefaultLogo = colouredLabel(area, twipsRect(1365, 120, 3150, 240), QColor(0, 0, 255));
+    DefaultLogo = colouredLabel(area, twipsRect(1215, 120, 2700, 240), QColor(0, 0, 255));
     DefaultLogo->setAlignment(Qt::AlignCenter);
     DefaultLogo->setText(DontKnow);
     DefaultLogo->setToolTip(QStringLiteral("Default logo set"));
-    LogoType = colouredLabel(area, twipsRect(4560, 120, 675, 195), QColor(0, 128, 0));
+    // Wider than designed too, so that "Single logo" fits whatever the font.
+    LogoType = colouredLabel(area, twipsRect(3960, 120, 1275, 240), QColor(0, 128, 0));
     LogoType->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     MyList = new LogoList(area);
