@@ -30,7 +30,8 @@ test: build
 bench: build
 	$(BUILD_DIR)/bench/bench_convert
 
-fuzz: setup
+fuzz:
+	@./scripts/install-packages $(PACKAGES) clang libclang-rt-14-dev
 	./scripts/run-fuzzers 60
 
 clean:
