@@ -3,9 +3,11 @@
 #include "versionnumber.h"
 #include "webvrchk.h"
 
+#include "app/settings.h"
 #include "app/shellhelpers.h"
 #include "app/twips.h"
 #include "platform/msgbox.h"
+#include "windows/helpwindow.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,10 +15,14 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace
 {
+
+// The help topic about checking for a newer version.
+constexpr int OnlineCheckTopic = 13;
 
 const QString StartStatus = QStringLiteral("Press 'Check!' to receive the latest information...");
 
@@ -46,6 +52,9 @@ FrmOnline::FrmOnline(QWidget* parent)
     setModal(true);
     setMinimumSize(twips(5250), twips(4665));
     createControls();
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this,
+        [this] { showHelpTopic(settings().HelpFile, OnlineCheckTopic, this); });
 
     WebVrChk1 = new WebVrChk(this);
     WebVrChk1->setUrl(updateFileAddress());

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
@@ -22,6 +23,9 @@
 
 namespace
 {
+
+// The help topic about the dialog as a whole.
+constexpr int PreferencesTopic = 12;
 
 QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent)
 {
@@ -100,6 +104,12 @@ FrmOptions::FrmOptions(const MainWindowLink& mainWindow, QWidget* parent)
     QAction* templateEntry = MnuDrive->addAction(QStringLiteral("A"));
     templateEntry->setObjectName(QStringLiteral("ItmDriveList0"));
     ItmDriveList.push_back(templateEntry);
+
+    // F1 explains the whole dialog; Shift+F1 or the title bar's "?" explains one control.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this,
+        [this] { showHelpTopic(settings().HelpFile, PreferencesTopic, this); });
 
     connectReactions();
     Form_Load();
