@@ -50,7 +50,6 @@ FrmOnline::FrmOnline(QWidget* parent)
     setObjectName(QStringLiteral("FrmOnline"));
     setWindowTitle(QStringLiteral("Online check"));
     setModal(true);
-    setMinimumSize(twips(5250), twips(4665));
     createControls();
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this,
@@ -97,7 +96,7 @@ void FrmOnline::createControls()
     Descript->setReadOnly(true);
     Descript->setAccessibleName(QStringLiteral("Information"));
     Descript->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Descript->setMinimumHeight(twips(975));
+    Descript->setFixedHeight(Descript->fontMetrics().lineSpacing() * 5 + 2 * Descript->frameWidth() + 8);
     // The labels' access keys lead to the one control of the frame that takes the focus.
     for (QLabel* caption : Label4)
         caption->setBuddy(Descript);
@@ -123,6 +122,8 @@ void FrmOnline::createControls()
     layout->addWidget(Frame1);
     layout->addWidget(Frame2, 1);
     layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    Frame1->setMinimumWidth(twips(5055));
 
     setTabOrder(BtnCheck, Descript);
     setTabOrder(Descript, BtnDownload);

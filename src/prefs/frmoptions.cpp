@@ -146,6 +146,7 @@ QWidget* FrmOptions::createGeneralTab()
     DriveHost = new QToolButton(page);
     DriveHost->setObjectName(QStringLiteral("DriveHost"));
     DriveHost->setAutoRaise(true);
+    DriveHost->setMinimumWidth(DriveHost->fontMetrics().horizontalAdvance(QStringLiteral("WW")));
     DriveHost->setAccessibleName(QStringLiteral("Put the startup logo in"));
     DriveHost->setStyleSheet(QStringLiteral("QToolButton { color: blue; font-weight: bold; }"));
     Label5->setBuddy(DriveHost);
