@@ -49,12 +49,9 @@ SelPictureForm::SelPictureForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("SelPictureForm"));
     setWindowTitle(QStringLiteral("Logo browser"));
-    // The layout is designed for the classic 8-point dialog font.
-    QFont dialogFont = font();
-    dialogFont.setPixelSize(11);
-    setFont(dialogFont);
     setFixedSize(twips(7320), twips(5100));
     createControls();
+    fitCaptions();
     createMenus();
     connectControls();
     Form_Load();
@@ -97,6 +94,30 @@ void SelPictureForm::createControls()
     setTextColour(ImageInfo, NoPictureColour);
     createSlots();
     createSetControls();
+}
+
+void SelPictureForm::fitCaptions()
+{
+    // The layout was drawn for a narrow 8-point dialog font; the captions that have room to their
+    // right may take it, and the font gets smaller only as far as the others need.
+    for (QRadioButton* option : { OptOnlyStart, OptCompSet, OptDefShut })
+        option->resize(twips(2535), option->height());
+    Label3->resize(twips(2775), Label3->height());
+    const auto fits = [this] {
+        for (QWidget* caption : std::initializer_list<QWidget*> { Label1, Label3, OptOnlyStart, OptCompSet,
+                 OptDefShut, ImageInfo })
+            if (caption->sizeHint().width() > caption->width())
+                return false;
+        return true;
+    };
+    QFont dialogFont = font();
+    dialogFont.setStretch(QFont::SemiCondensed);
+    for (int pixels = 11; pixels >= 9; --pixels) {
+        dialogFont.setPixelSize(pixels);
+        setFont(dialogFont);
+        if (fits())
+            return;
+    }
 }
 
 void SelPictureForm::createSlots()

@@ -141,6 +141,7 @@ protected:
 
 private:
     void createControls();
+    void fitCaptions();
     void createSlots();
     void createSetControls();
     void createMenus();
