@@ -31,10 +31,12 @@ bool startsWith(const QStringList& path, const QStringList& prefix)
 
 std::optional<QStringList> droppedWindowsPaths(const QMimeData& data)
 {
-    if (!data.hasUrls())
+    if (!data.hasUrls() || data.data(QStringLiteral("text/uri-list")).size() > MaxDroppedListBytes)
         return std::nullopt;
     QStringList paths;
     for (const QUrl& url : data.urls()) {
+        if (paths.size() == MaxDroppedPaths)
+            break;
         if (!url.isLocalFile())
             continue;
         const QString windowsPath = platform::windowsPathFor(url.toLocalFile());

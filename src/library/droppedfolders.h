@@ -7,9 +7,13 @@ class QMimeData;
 
 // Folders dragged from the desktop's file manager onto the list of logo sets.
 
+// The most a drop may carry: beyond these the data is not a drop from a file manager.
+constexpr qsizetype MaxDroppedListBytes = 4 * 1024 * 1024;
+constexpr qsizetype MaxDroppedPaths = 10000;
+
 // The dropped local files and folders as Windows paths of the current machine, in the order
-// dropped; entries that lie on no drive of the machine are left out. Empty (nullopt) when the data
-// carries no file list at all.
+// dropped (at most MaxDroppedPaths); entries that lie on no drive of the machine are left out.
+// Empty (nullopt) when the data carries no file list at all, or one bigger than MaxDroppedListBytes.
 std::optional<QStringList> droppedWindowsPaths(const QMimeData& data);
 
 // Whether copying `folder` into the logo folder can make a new set: not a set of the library

@@ -1,6 +1,9 @@
 #include "libraryfixture.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QMimeData>
 #include <QUrl>
 
@@ -72,4 +75,23 @@ TEST_F(DragDropTest, LibraryFoldersAndForeignDataAreLeftAlone)
     EXPECT_TRUE(msgbox.shown.isEmpty());
     EXPECT_EQ(QDir(machine.host(QStringLiteral("C:\\Logos"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
         QStringList({ "Beach" }));
+}
+
+TEST_F(DragDropTest, TheListTakesFileListsFromTheDesktop)
+{
+    QWidget* viewport = window->MyList->activeView()->viewport();
+    QMimeData text;
+    text.setText(QStringLiteral("Moon"));
+    QDragEnterEvent textEnter(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &textEnter);
+    EXPECT_FALSE(textEnter.isAccepted());
+
+    QMimeData files;
+    files.setUrls({ QUrl::fromLocalFile(machine.host(QStringLiteral("C:\\Incoming\\Moon"))) });
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drop);
+    EXPECT_EQ(rows(), QStringList({ "Beach", "Moon" }));
 }

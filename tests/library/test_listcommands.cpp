@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
 
@@ -252,4 +254,31 @@ TEST_F(ListCommandsTest, ReportViewIsMarkedAndKeptForTheNextStart)
     next->Form_Load();
     EXPECT_EQ(next->MyList->View(), LogoList::ReportView);
     EXPECT_TRUE(next->ItmViewType[1]->isChecked());
+}
+
+TEST_F(ListCommandsTest, EditingTheLabelRenamesOnlyWhenAccepted)
+{
+    Principale& w = *window;
+    w.show();
+    const auto editTo = [&](const QString& set, const QString& text) {
+        select(set);
+        w.MyList_KeyUp(Qt::Key_F2, Qt::NoModifier);
+        ASSERT_TRUE(w.MyList->isEditingLabel());
+        auto* editor = w.MyList->activeView()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        editor->setText(text);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(editor, &enter);
+        // The editor commits from a queued call and the list answers from another.
+        QApplication::processEvents();
+        QApplication::processEvents();
+    };
+    editTo(QStringLiteral("Alpha"), QStringLiteral("Arctic"));
+    EXPECT_EQ(onDisk(), QStringList({ "Arctic", "Beach", "Dawn.sls" }));
+    EXPECT_EQ(rows(), QStringList({ "Arctic", "Beach", "Dawn.sls" }));
+
+    editTo(QStringLiteral("Arctic"), QStringLiteral("Dawn.sls"));
+    EXPECT_EQ(
+        msgbox.shown.last().prompt, "Cannot rename folder. The folder already exists or has an invalid name");
+    EXPECT_EQ(rows(), QStringList({ "Arctic", "Beach", "Dawn.sls" }));
 }
