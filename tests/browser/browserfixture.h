@@ -67,13 +67,10 @@ protected:
         image.fill(grey);
         machine.writeFile(path, encoded(image, "BMP"));
     }
-    void writeBmp24(const QString& path, int width, int height) const
+    // A 24-bit picture in any format Qt writes ("BMP", "JPEG").
+    void writePicture(const QString& path, int width, int height, const char* format) const
     {
-        machine.writeFile(path, encoded(gradient(width, height), "BMP"));
-    }
-    void writeJpeg(const QString& path, int width, int height) const
-    {
-        machine.writeFile(path, encoded(gradient(width, height), "JPEG"));
+        machine.writeFile(path, encoded(gradient(width, height), format));
     }
     void writeGif(const QString& path, int width, int height) const
     {

@@ -129,31 +129,6 @@ TEST_F(FolderBrowsingTest, RenameInPlaceRenamesOnDiskOrKeepsTheOldName)
     EXPECT_FALSE(machine.exists(QStringLiteral("C:\\out.bmp")));
 }
 
-TEST_F(FolderBrowsingTest, ManageMenuFollowsTheSelectedEntry)
-{
-    open();
-    form->CurrentFolder = QStringLiteral("C:\\Pics\\");
-    form->AggiornaDir();
-    form->LogoList->setCurrentRow(int(entries().indexOf(QStringLiteral("Alpha"))));
-    form->prepareManageMenu();
-    EXPECT_FALSE(form->ItmSetLogo[0]->isEnabled());
-
-    writeScreen(QStringLiteral("C:\\Pics\\apple.bmp"), 50);
-    preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("apple.bmp"));
-    form->LogoList->setCurrentRow(int(entries().indexOf(QStringLiteral("apple.bmp"))));
-    form->prepareManageMenu();
-    EXPECT_TRUE(form->ItmRename->isEnabled());
-    EXPECT_TRUE(form->ItmSetLogo[2]->isEnabled());
-    form->ItmSetLogo_Click(2);
-    EXPECT_EQ(form->ImgPreview[2]->tag(), QStringLiteral("C:\\Pics\\apple.bmp"));
-
-    form->LogoList->clear();
-    form->prepareManageMenu();
-    EXPECT_FALSE(form->ItmRename->isEnabled());
-    EXPECT_FALSE(form->ItmDelete->isEnabled());
-    EXPECT_TRUE(form->itmRefresh->isEnabled());
-}
-
 TEST_F(FolderBrowsingTest, ClosingAsksOnlyAboutUnsavedChanges)
 {
     open();

@@ -73,31 +73,21 @@ TEST_F(SetComposerTest, RefusesTakenAndUnsafeNamesAndWritesNothing)
             QStringLiteral("A directory named ") + name + QStringLiteral(" already exist or bad directory name!"));
     }
     EXPECT_EQ(nameRows(), rowsBefore);
-    EXPECT_FALSE(exists(QStringLiteral("Sea\\LOGO.SYS")));
     EXPECT_FALSE(machine.exists(QStringLiteral("C:\\Out")));
-    EXPECT_FALSE(exists(QStringLiteral("a")));
+    EXPECT_FALSE(exists(QStringLiteral("Sea\\LOGO.SYS")));
     EXPECT_EQ(QDir(machine.host(QStringLiteral("C:\\Logos"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
         QStringList({ "Sea" }));
 }
 
-TEST_F(SetComposerTest, LoadsASingleLogoSetAsStartupOnly)
-{
-    makeSet(QStringLiteral("Sunrise.sls"));
-    open(QStringLiteral("Sunrise.sls"));
-    EXPECT_TRUE(form->OptOnlyStart->isChecked());
-    EXPECT_FALSE(form->ImgPreview[1]->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->LblNotAval[1]->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->ImgPreview[0]->hasPicture());
-    EXPECT_FALSE(form->OkButton[0]->isEnabled());
-    EXPECT_FALSE(form->OkButton[1]->isEnabled());
-    EXPECT_TRUE(form->EliminaSetBtn->isEnabled());
-}
-
-TEST_F(SetComposerTest, SingleToCompleteUpdateRenamesAndWritesOnlyFilledSlots)
+TEST_F(SetComposerTest, LoadedSingleLogoSetTurnedCompleteIsRenamedWithOnlyFilledSlotsWritten)
 {
     makeSet(QStringLiteral("Sunrise.sls"), false);
     writeScreen(QStringLiteral("C:\\Logos\\Sunrise.sls\\LOGO.SYS"), 10);
     open(QStringLiteral("Sunrise.sls"));
+    EXPECT_TRUE(form->OptOnlyStart->isChecked());
+    EXPECT_TRUE(form->LblNotAval[1]->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->OkButton[0]->isEnabled() || form->OkButton[1]->isEnabled());
+    EXPECT_TRUE(form->EliminaSetBtn->isEnabled());
     chooseComplete();
     EXPECT_EQ(form->NameLogoSet->currentText(), QStringLiteral("Sunrise"));
     add(2, QStringLiteral("wait.bmp"));
@@ -110,21 +100,10 @@ TEST_F(SetComposerTest, SingleToCompleteUpdateRenamesAndWritesOnlyFilledSlots)
     EXPECT_EQ(nameRows(), QStringList({ "Sunrise" }));
 }
 
-TEST_F(SetComposerTest, CompleteToStartupOnlyUpdateDropsTheOtherScreens)
+TEST_F(SetComposerTest, UpdateDeletesScreensTheSetNoLongerHas)
 {
     makeSet(QStringLiteral("Sea"));
-    open(QStringLiteral("Sea"));
-    chooseOnlyStartup();
-    form->OkButton_Click(1);
-    EXPECT_TRUE(exists(QStringLiteral("Sea.sls\\LOGO.SYS")));
-    EXPECT_FALSE(exists(QStringLiteral("Sea.sls\\LOGOW.SYS")));
-    EXPECT_FALSE(exists(QStringLiteral("Sea.sls\\LOGOS.SYS")));
-    EXPECT_FALSE(exists(QStringLiteral("Sea")));
-}
-
-TEST_F(SetComposerTest, UpdateDeletesAnEmptiedScreenAndKeepsTheOthers)
-{
-    makeSet(QStringLiteral("Sea"));
+    makeSet(QStringLiteral("Wave"));
     const QByteArray startup = machine.readFile(QStringLiteral("C:\\Logos\\Sea\\LOGO.SYS"));
     open(QStringLiteral("Sea"));
     form->DeleteButton_Click(1);
@@ -133,6 +112,14 @@ TEST_F(SetComposerTest, UpdateDeletesAnEmptiedScreenAndKeepsTheOthers)
     EXPECT_FALSE(exists(QStringLiteral("Sea\\LOGOW.SYS")));
     EXPECT_TRUE(exists(QStringLiteral("Sea\\LOGOS.SYS")));
     EXPECT_EQ(machine.readFile(QStringLiteral("C:\\Logos\\Sea\\LOGO.SYS")), startup);
+
+    open(QStringLiteral("Wave"));
+    chooseOnlyStartup();
+    form->OkButton_Click(1);
+    EXPECT_TRUE(exists(QStringLiteral("Wave.sls\\LOGO.SYS")));
+    EXPECT_FALSE(exists(QStringLiteral("Wave.sls\\LOGOW.SYS")));
+    EXPECT_FALSE(exists(QStringLiteral("Wave.sls\\LOGOS.SYS")));
+    EXPECT_FALSE(exists(QStringLiteral("Wave")));
 }
 
 TEST_F(SetComposerTest, RenamingTheInstalledSetFollowsItAndASecondUpdateStaysOnIt)
@@ -187,7 +174,7 @@ TEST_F(SetComposerTest, DeleteSetRemovesOnlyASetOfTheLibrary)
 TEST_F(SetComposerTest, SessionFromThreeKindsOfPictureEndsSelectedInTheMainWindow)
 {
     makeSet(QStringLiteral("Old"));
-    writeJpeg(QStringLiteral("C:\\Pics\\photo.jpg"), 800, 600);
+    writePicture(QStringLiteral("C:\\Pics\\photo.jpg"), 800, 600, "JPEG");
     writeGif(QStringLiteral("C:\\Pics\\anim.gif"), 200, 150);
     open(QStringLiteral("Old"));
     form->ClearAllButton_Click();

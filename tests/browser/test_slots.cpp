@@ -26,7 +26,7 @@ TEST_F(SlotsTest, VerdictTellsLogoScreensFromPicturesToConvert)
     writeScreen(QStringLiteral("C:\\Pics\\screen.bmp"), 90);
     writeScreen(QStringLiteral("C:\\Pics\\screen.sys"), 90);
     writeGif(QStringLiteral("C:\\Pics\\screen.gif"), 320, 400);
-    writeBmp24(QStringLiteral("C:\\Pics\\photo.bmp"), 640, 480);
+    writePicture(QStringLiteral("C:\\Pics\\photo.bmp"), 640, 480, "BMP");
     machine.writeFile(QStringLiteral("C:\\Pics\\broken.jpg"), "not a picture");
     open();
 
@@ -41,13 +41,11 @@ TEST_F(SlotsTest, VerdictTellsLogoScreensFromPicturesToConvert)
     preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("photo.bmp"));
     EXPECT_EQ(form->ImageInfo->text(), QStringLiteral("640 x 480 x 16777216"));
     EXPECT_EQ(verdict(*form), SelPictureForm::ConvertColour);
-    EXPECT_TRUE(form->GoodBMP);
     EXPECT_TRUE(form->AddButton[1]->isEnabled());
 
     preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("broken.jpg"));
     EXPECT_EQ(form->ImageInfo->text(), QStringLiteral("no logo selected"));
     EXPECT_EQ(verdict(*form), SelPictureForm::NoPictureColour);
-    EXPECT_FALSE(form->GoodBMP);
     EXPECT_FALSE(form->AddButton[0]->isEnabled());
     EXPECT_FALSE(form->startPictureDrag());
 }
@@ -55,7 +53,7 @@ TEST_F(SlotsTest, VerdictTellsLogoScreensFromPicturesToConvert)
 TEST_F(SlotsTest, AddTakesLogoScreensAsTheyAreAndConvertsTheRest)
 {
     writeScreen(QStringLiteral("C:\\Pics\\screen.sys"), 90);
-    writeBmp24(QStringLiteral("C:\\Pics\\photo.bmp"), 640, 480);
+    writePicture(QStringLiteral("C:\\Pics\\photo.bmp"), 640, 480, "BMP");
     open();
     preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("screen.sys"));
     form->AddButton_Click(0);
@@ -77,7 +75,7 @@ TEST_F(SlotsTest, AddTakesLogoScreensAsTheyAreAndConvertsTheRest)
 TEST_F(SlotsTest, FailedConversionLeavesTheSlotAsItWasAndSaysSo)
 {
     writeScreen(QStringLiteral("C:\\Pics\\screen.sys"), 90);
-    writeJpeg(QStringLiteral("C:\\Pics\\photo.jpg"), 400, 300);
+    writePicture(QStringLiteral("C:\\Pics\\photo.jpg"), 400, 300, "JPEG");
     open();
     preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("screen.sys"));
     form->AddButton_Click(2);
@@ -161,23 +159,6 @@ INSTANTIATE_TEST_SUITE_P(Table, CheckBtnStatusTest,
         StatusRow { true, true, true, false, true, true, false },
         StatusRow { true, false, true, false, true, true, false },
         StatusRow { true, false, false, false, true, true, true }));
-
-TEST_F(SlotsTest, EditingALoadedSetEnablesUpdateOrBoth)
-{
-    makeSet(QStringLiteral("Sea"));
-    writeScreen(QStringLiteral("C:\\Pics\\screen.sys"), 90);
-    open(QStringLiteral("Sea"));
-    preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("screen.sys"));
-    form->AddButton_Click(0);
-    EXPECT_FALSE(form->OkButton[0]->isEnabled());
-    EXPECT_TRUE(form->OkButton[1]->isEnabled());
-    typeName(QStringLiteral("Sea2"));
-    EXPECT_TRUE(form->OkButton[0]->isEnabled());
-    EXPECT_TRUE(form->OkButton[1]->isEnabled());
-    typeName(QString());
-    EXPECT_FALSE(form->OkButton[0]->isEnabled());
-    EXPECT_FALSE(form->OkButton[1]->isEnabled());
-}
 
 TEST_F(SlotsTest, SavingDefaultScreensDeletesAnEmptiedWaitScreen)
 {
