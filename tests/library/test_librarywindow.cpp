@@ -1,15 +1,10 @@
 #include "libraryfixture.h"
 
-#include "library/librarylisting.h"
-#include "platform/launcher.h"
 #include "windows/picturebox.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QMenu>
-#include <QThread>
 #include <QTimer>
 
 TEST_F(LibraryTest, ScanListsSubfoldersAlphabeticallyWithTheirKind)
@@ -137,36 +132,4 @@ TEST_F(LibraryTest, PreviewClicksActOnlyOnShownPictures)
     });
     w.Imag_MouseUp(0, Qt::RightButton, Qt::NoModifier, {});
     EXPECT_EQ(shownDefault, w.ItmOpenAct[2]);
-}
-
-TEST_F(LibraryTest, CustomProgramGetsThePicture)
-{
-    makeSet(QStringLiteral("Set"));
-    writeScreen(QStringLiteral("C:\\Logos\\Set\\LOGO.SYS"), 20);
-    const QString record = machine.host(QStringLiteral("C:\\args.txt"));
-    machine.writeFile(
-        QStringLiteral("C:\\Tools\\view"), "#!/bin/sh\necho \"$1\" > '" + record.toUtf8() + "'\n");
-    QFile(machine.host(QStringLiteral("C:\\Tools\\view"))).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    Principale& w = openWindow();
-    select(QStringLiteral("Set"));
-    settings().CustomProgPath = QStringLiteral("C:\\Tools\\view");
-    settings().DefaultAction = 2;
-
-    w.Imag_MouseUp(0, Qt::LeftButton, Qt::NoModifier, {});
-    QElapsedTimer clock;
-    clock.start();
-    while (!QFile::exists(record) && clock.elapsed() < 5000)
-        QThread::msleep(20);
-    QThread::msleep(50);
-    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\args.txt")).trimmed(),
-        machine.host(QStringLiteral("C:\\Logos\\Set\\LOGO.SYS")).toUtf8());
-    EXPECT_TRUE(msgbox.shown.isEmpty());
-}
-
-TEST(LibraryListing, MarksTheInstalledSet)
-{
-    const LibraryScan scan { { { "Alpha", false }, { "Beach.sls", true } }, "Beach.sls" };
-    EXPECT_EQ(
-        formatLibraryListing(scan), "  multi-logo  Alpha\n* single-logo Beach.sls\ninstalled: Beach.sls\n");
-    EXPECT_EQ(formatLibraryListing({}), "installed: <Don't know>\n");
 }
