@@ -8,40 +8,47 @@ NearestColour::NearestColour(const QList<QRgb>& palette)
     : m_palette(palette)
     , m_first(Cells, -1)
     , m_count(Cells, 0)
+    , m_nearest(size_t(palette.size()))
 {
+    for (int a = 0; a < 3; ++a)
+        m_channels[a].resize(size_t(palette.size()));
+    for (int i = 0; i < palette.size(); ++i) {
+        m_channels[0][size_t(i)] = qRed(palette[i]);
+        m_channels[1][size_t(i)] = qGreen(palette[i]);
+        m_channels[2][size_t(i)] = qBlue(palette[i]);
+    }
 }
 
 void NearestColour::buildCell(int cell)
 {
-    const int low[3] = { (cell >> (2 * CellBits)) * CellSize, ((cell >> CellBits) & (CellSize - 1)) * CellSize,
+    const int low[3] = { (cell >> (2 * CellBits)) * CellSize, ((cell >> CellBits) & ((1 << CellBits) - 1)) * CellSize,
         (cell & ((1 << CellBits) - 1)) * CellSize };
-    auto axis = [&](int value, int a, bool farthest) {
-        const int lo = low[a], hi = low[a] + CellSize - 1;
-        if (farthest)
-            return std::max(std::abs(value - lo), std::abs(value - hi));
-        return value < lo ? lo - value : value > hi ? value - hi : 0;
-    };
-    int bound = 1 << 30; // the least, over the entries, of the farthest distance to the cell
-    m_scratch.clear();
-    for (int i = 0; i < m_palette.size(); ++i) {
-        const int rgb[3] = { qRed(m_palette[i]), qGreen(m_palette[i]), qBlue(m_palette[i]) };
+    const int count = int(m_palette.size());
+    // Per entry: the least and the greatest squared distance to any point of the cell.
+    int bound = 1 << 30;
+    for (int i = 0; i < count; ++i) {
         int nearest = 0, farthest = 0;
         for (int a = 0; a < 3; ++a) {
-            const int n = axis(rgb[a], a, false), f = axis(rgb[a], a, true);
+            const int v = m_channels[a][size_t(i)];
+            const int below = low[a] - v, above = v - (low[a] + CellSize - 1);
+            const int n = std::max({ below, above, 0 });
+            const int f = std::max(-below, -above);
             nearest += n * n;
             farthest += f * f;
         }
+        m_nearest[size_t(i)] = nearest;
         bound = std::min(bound, farthest);
-        if (nearest <= bound)
-            m_scratch.push_back({ rgb[0], rgb[1], rgb[2], i, nearest });
     }
-    const auto last = std::remove_if(
-        m_scratch.begin(), m_scratch.end(), [bound](const Candidate& c) { return c.distanceToCell > bound; });
-    std::sort(m_scratch.begin(), last,
+    m_scratch.clear();
+    for (int i = 0; i < count; ++i)
+        if (m_nearest[size_t(i)] <= bound)
+            m_scratch.push_back({ m_channels[0][size_t(i)], m_channels[1][size_t(i)], m_channels[2][size_t(i)], i,
+                m_nearest[size_t(i)] });
+    std::sort(m_scratch.begin(), m_scratch.end(),
         [](const Candidate& a, const Candidate& b) { return a.distanceToCell < b.distanceToCell; });
     m_first[cell] = int(m_candidates.size());
-    m_candidates.insert(m_candidates.end(), m_scratch.begin(), last);
-    m_count[cell] = int(m_candidates.size()) - m_first[cell];
+    m_candidates.insert(m_candidates.end(), m_scratch.begin(), m_scratch.end());
+    m_count[cell] = int(m_scratch.size());
 }
 
 int NearestColour::find(int r, int g, int b)

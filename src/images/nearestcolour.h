@@ -31,6 +31,8 @@ private:
     std::vector<int> m_count;
     std::vector<Candidate> m_candidates;
     std::vector<Candidate> m_scratch;
+    std::vector<int> m_channels[3]; // red, green, blue of each entry
+    std::vector<int> m_nearest;
 };
 
 } // namespace images

@@ -15,8 +15,8 @@ namespace images {
 namespace {
 
     // A reduced JPEG keeps at least this many decoded pixels per output pixel in each direction, so
-    // the resampler still sees the detail it averages.
-    constexpr int JpegOversampling = 2;
+    // the resampler still sees the detail it averages (measured: 1.5 loses nothing visible).
+    constexpr double JpegOversampling = 1.5;
 
     QByteArray formatName(PictureKind kind)
     {
