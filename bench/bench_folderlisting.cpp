@@ -22,7 +22,8 @@
 #include <functional>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr int Pictures = 2000;
 constexpr int Folders = 40;
@@ -87,13 +88,14 @@ bool makeMachine(const QString& folder)
 {
     QDir root(folder);
     const QString pictures = root.filePath(QStringLiteral("drive_c/Pictures"));
-    if (!root.mkpath(QStringLiteral("drive_c/WINDOWS/TEMP")) || !root.mkpath(pictures) || !makePictures(pictures)
-        || !makeJpeg(root.filePath(QStringLiteral("drive_c/photo.jpg"))))
+    if (!root.mkpath(QStringLiteral("drive_c/WINDOWS/TEMP")) || !root.mkpath(pictures)
+        || !makePictures(pictures) || !makeJpeg(root.filePath(QStringLiteral("drive_c/photo.jpg"))))
         return false;
     QFile ini(root.filePath(QStringLiteral("machine.ini")));
     if (!ini.open(QIODevice::WriteOnly))
         return false;
-    ini.write("[Drives]\nC=drive_c,fixed\n[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\nProgram=C:\\\n");
+    ini.write(
+        "[Drives]\nC=drive_c,fixed\n[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\nProgram=C:\\\n");
     ini.close();
     platform::setCurrentMachine(platform::Machine::open(folder));
     return true;
@@ -117,7 +119,8 @@ int main(int argc, char** argv)
     qsizetype listed = 0;
     const double plain = medianMillis([&] {
         QDir dir(host);
-        const QStringList folders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        const QStringList folders
+            = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
         dir.setNameFilters({ QStringLiteral("*.sys"), QStringLiteral("*.jpg"), QStringLiteral("*.bmp"),
             QStringLiteral("*.gif") });
         listed = folders.size() + dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase).size();
@@ -128,7 +131,8 @@ int main(int argc, char** argv)
     const double ratio = fill / plain;
     std::printf("FillList of %d entries: %.1f ms, plain sorted listing (%lld entries) %.1f ms, ratio %.2f "
                 "(target <= 3) %s\n",
-        form.LogoList->count(), fill, static_cast<long long>(listed), plain, ratio, ratio <= 3 ? "ok" : "MISSED");
+        form.LogoList->count(), fill, static_cast<long long>(listed), plain, ratio,
+        ratio <= 3 ? "ok" : "MISSED");
     std::printf("  of which reading the folder %.1f ms\n", read);
 
     PictureBox box;
@@ -141,9 +145,9 @@ int main(int argc, char** argv)
         },
         3);
     form.CurrentFolder = QStringLiteral("C:\\");
-    const double preview
-        = medianMillis([&] { form.CheckImage(QStringLiteral("C:\\photo.jpg"), QStringLiteral("photo.jpg")); }, 3);
-    std::printf("CheckImage of a 12-megapixel JPEG: %.1f ms, DrawPreview alone %.1f ms, ratio %.2f\n", preview, draw,
-        preview / draw);
+    const double preview = medianMillis(
+        [&] { form.CheckImage(QStringLiteral("C:\\photo.jpg"), QStringLiteral("photo.jpg")); }, 3);
+    std::printf("CheckImage of a 12-megapixel JPEG: %.1f ms, DrawPreview alone %.1f ms, ratio %.2f\n",
+        preview, draw, preview / draw);
     return 0;
 }

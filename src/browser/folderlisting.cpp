@@ -13,7 +13,8 @@
 #include <memory>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
 bool lessIgnoringCase(const QString& a, const QString& b)
 {
@@ -23,8 +24,8 @@ bool lessIgnoringCase(const QString& a, const QString& b)
 
 bool isPicture(const QString& name)
 {
-    static const QString extensions[] = { QStringLiteral(".sys"), QStringLiteral(".jpg"), QStringLiteral(".bmp"),
-        QStringLiteral(".gif") };
+    static const QString extensions[]
+        = { QStringLiteral(".sys"), QStringLiteral(".jpg"), QStringLiteral(".bmp"), QStringLiteral(".gif") };
     return std::any_of(std::begin(extensions), std::end(extensions),
         [&](const QString& extension) { return name.endsWith(extension, Qt::CaseInsensitive); });
 }
@@ -51,12 +52,14 @@ Kind kindOf(const dirent& entry, const QByteArray& hostPath)
 FolderContents readFolderContents(const QString& folder)
 {
     const QString host = platform::hostPathFor(folder);
-    const QByteArray hostPrefix = QFile::encodeName(host.endsWith(QLatin1Char('/')) ? host : host + QLatin1Char('/'));
+    const QByteArray hostPrefix
+        = QFile::encodeName(host.endsWith(QLatin1Char('/')) ? host : host + QLatin1Char('/'));
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(hostPrefix.constData()), ::closedir);
     if (!dir) {
         const int error = errno;
-        throw error == ENOENT || error == ENOTDIR ? platform::FileError::withPath(platform::PathNotFound, folder)
-                                                  : platform::FileError::fromErrno(error, folder);
+        throw error == ENOENT || error == ENOTDIR
+            ? platform::FileError::withPath(platform::PathNotFound, folder)
+            : platform::FileError::fromErrno(error, folder);
     }
     FolderContents contents;
     while (const dirent* entry = ::readdir(dir.get())) {
@@ -73,7 +76,8 @@ FolderContents readFolderContents(const QString& folder)
             contents.folders.append(name);
         // Hidden and system files stay out of the list, as Windows' file lists leave them out.
         else if (kind == Kind::File && picture
-            && !(platform::readDosAttributes(QFile::decodeName(hostPath)) & (platform::vbHidden | platform::vbSystem)))
+            && !(platform::readDosAttributes(QFile::decodeName(hostPath))
+                & (platform::vbHidden | platform::vbSystem)))
             contents.files.append(name);
     }
     std::sort(contents.folders.begin(), contents.folders.end(), lessIgnoringCase);
@@ -83,5 +87,6 @@ FolderContents readFolderContents(const QString& folder)
 
 QString iconKeyForFile(const QString& name)
 {
-    return GetExtension(name).toUpper() == QLatin1String(".SYS") ? QStringLiteral("sys") : QStringLiteral("image");
+    return GetExtension(name).toUpper() == QLatin1String(".SYS") ? QStringLiteral("sys")
+                                                                 : QStringLiteral("image");
 }

@@ -11,8 +11,8 @@ struct FolderContents {
     QStringList files;
 };
 
-inline const QStringList PicturePatterns = { QStringLiteral("*.sys"), QStringLiteral("*.jpg"),
-    QStringLiteral("*.bmp"), QStringLiteral("*.gif") };
+inline const QStringList PicturePatterns
+    = { QStringLiteral("*.sys"), QStringLiteral("*.jpg"), QStringLiteral("*.bmp"), QStringLiteral("*.gif") };
 
 FolderContents readFolderContents(const QString& folder);
 // The image-list key for a picture file's entry: "sys" for ".SYS" files, "image" for the others.

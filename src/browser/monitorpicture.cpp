@@ -3,7 +3,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-namespace {
+namespace
+{
 
 constexpr int Width = 184;
 constexpr int Height = 169;

@@ -4,8 +4,7 @@
 
 // Runs one step of a set or screen write. A missing file, a denied access, a missing path or a
 // bad name (52, 53, 70, 76) only skips the step; any other failure reaches the caller.
-template <class Step>
-void passOver(Step&& step)
+template <class Step> void passOver(Step&& step)
 {
     try {
         step();

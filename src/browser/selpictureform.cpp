@@ -24,7 +24,8 @@ const QColor SelPictureForm::LogoScreenColour = QColor(0, 128, 0);
 const QColor SelPictureForm::ConvertColour = QColor(255, 255, 0);
 const QColor SelPictureForm::NoPictureColour = QColor(255, 0, 0);
 
-namespace {
+namespace
+{
 
 QLabel* label(QWidget* parent, const QString& text, const QRect& place)
 {
@@ -40,7 +41,6 @@ QPushButton* button(QWidget* parent, const QString& text, const QRect& place)
     control->setAutoDefault(false);
     return control;
 }
-
 
 } // namespace
 
@@ -104,8 +104,8 @@ void SelPictureForm::fitCaptions()
         option->resize(twips(2535), option->height());
     Label3->resize(twips(2775), Label3->height());
     const auto fits = [this] {
-        for (QWidget* caption : std::initializer_list<QWidget*> { Label1, Label3, OptOnlyStart, OptCompSet,
-                 OptDefShut, ImageInfo })
+        for (QWidget* caption : std::initializer_list<QWidget*> {
+                 Label1, Label3, OptOnlyStart, OptCompSet, OptDefShut, ImageInfo })
             if (caption->sizeHint().width() > caption->width())
                 return false;
         return true;
@@ -135,7 +135,8 @@ void SelPictureForm::createSlots()
         AddButton[i]->setEnabled(false);
         DeleteButton[i] = button(this, QStringLiteral("Delete"), twipsRect(lefts[i], 4680, 1335, 375));
     }
-    LblNotAval[0] = label(this, QStringLiteral("Default wait/shutdown screens"), twipsRect(120, 3720, 1320, 855));
+    LblNotAval[0]
+        = label(this, QStringLiteral("Default wait/shutdown screens"), twipsRect(120, 3720, 1320, 855));
     LblNotAval[1] = label(this, QStringLiteral("Only startup logo"), twipsRect(1680, 3840, 1095, 495));
     LblNotAval[2] = label(this, QStringLiteral("Only startup logo"), twipsRect(3120, 3840, 1095, 495));
     for (QLabel* notAvailable : LblNotAval) {
@@ -252,9 +253,9 @@ void SelPictureForm::setHelpTopics()
     const QString& helpFile = settings().HelpFile;
     if (helpFile.isEmpty())
         return;
-    const std::pair<QWidget*, int> topics[] = { { OptOnlyStart, 53 }, { OptCompSet, 53 }, { OptDefShut, 53 },
-        { ActButton, 19 }, { LogoList, 48 }, { Drive1, 48 }, { CurView, 47 }, { ImageInfo, 47 },
-        { NameLogoSet, 45 } };
+    const std::pair<QWidget*, int> topics[]
+        = { { OptOnlyStart, 53 }, { OptCompSet, 53 }, { OptDefShut, 53 }, { ActButton, 19 }, { LogoList, 48 },
+              { Drive1, 48 }, { CurView, 47 }, { ImageInfo, 47 }, { NameLogoSet, 45 } };
     for (const auto& [control, topic] : topics)
         setWhatsThisTopic(control, helpFile, topic);
     for (int i = 0; i < 3; ++i) {

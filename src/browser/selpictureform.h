@@ -19,7 +19,8 @@ class QRadioButton;
 // The logo browser: walks the machine's drives and folders, previews pictures, and composes,
 // updates and deletes logo sets from three screen slots (0 = LOGO.SYS, 1 = LOGOW.SYS,
 // 2 = LOGOS.SYS). Handlers keep their historical names so that each step is easy to find.
-class SelPictureForm : public QDialog {
+class SelPictureForm : public QDialog
+{
     Q_OBJECT
 
 public:

@@ -16,7 +16,8 @@
 #include <QRadioButton>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 void selectDrive(QComboBox* drives, const QString& path)
 {

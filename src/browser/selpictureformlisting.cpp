@@ -17,7 +17,8 @@
 #include <QLabel>
 #include <QListWidget>
 
-namespace {
+namespace
+{
 
 QString withoutTrailingBackslash(const QString& folder)
 {
@@ -45,7 +46,8 @@ void SelPictureForm::FillList(QString folder)
     const QIcon sysIcon = imageListIcon(QStringLiteral("sys"));
     const QIcon imageIcon = imageListIcon(QStringLiteral("image"));
     for (const QString& name : std::as_const(File1))
-        LogoList->addItem(new QListWidgetItem(iconKeyForFile(name) == QLatin1String("sys") ? sysIcon : imageIcon, name));
+        LogoList->addItem(
+            new QListWidgetItem(iconKeyForFile(name) == QLatin1String("sys") ? sysIcon : imageIcon, name));
     LogoList->setUpdatesEnabled(true);
 }
 
@@ -63,7 +65,8 @@ void SelPictureForm::Drive1_Change()
         FillList(CurrentFolder);
         CurPath->setText(CurrentFolder.left(2));
     } catch (const std::exception&) {
-        MsgBox(QStringLiteral("Drive ") + drive.toUpper() + QStringLiteral(" isn't accessible! Check it and retry."),
+        MsgBox(QStringLiteral("Drive ") + drive.toUpper()
+                + QStringLiteral(" isn't accessible! Check it and retry."),
             vbCritical);
         const QString appDrive = settings().AppPath.left(2).toLower();
         const int row = Drive1->findText(appDrive, Qt::MatchStartsWith);

@@ -20,7 +20,8 @@
 #include <QMimeData>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 // What a drag from the browser carries; a drop looks only at the preview, not at this.
 const QString PictureMime = QStringLiteral("application/x-bootcanvas-picture");
@@ -105,7 +106,8 @@ void SelPictureForm::LogoList_AfterLabelEdit(bool& cancel, const QString& newStr
 
 void SelPictureForm::selectEntry(const QString& text)
 {
-    const QList<QListWidgetItem*> found = LogoList->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QList<QListWidgetItem*> found
+        = LogoList->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (found.isEmpty())
         return;
     found.first()->setSelected(true);
@@ -180,7 +182,8 @@ bool SelPictureForm::listEventFilter(QEvent* event)
     }
     case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (m_leftPressed && (mouse->globalPosition().toPoint() - m_pressPos).manhattanLength()
+        if (m_leftPressed
+            && (mouse->globalPosition().toPoint() - m_pressPos).manhattanLength()
                 >= QApplication::startDragDistance()) {
             m_leftPressed = false;
             return startPictureDrag();

@@ -20,13 +20,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
+namespace
+{
 
-const QString ScreenNames[] = { QStringLiteral("LOGO.SYS"), QStringLiteral("LOGOW.SYS"), QStringLiteral("LOGOS.SYS") };
+const QString ScreenNames[]
+    = { QStringLiteral("LOGO.SYS"), QStringLiteral("LOGOW.SYS"), QStringLiteral("LOGOS.SYS") };
 
 void cannotCreate(const QString& name)
 {
-    MsgBox(QStringLiteral("A directory named ") + name + QStringLiteral(" already exist or bad directory name!"),
+    MsgBox(
+        QStringLiteral("A directory named ") + name + QStringLiteral(" already exist or bad directory name!"),
         vbExclamation, QStringLiteral("Cannot create directory"));
 }
 

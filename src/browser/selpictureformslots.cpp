@@ -25,7 +25,8 @@
 #include <QRadioButton>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // The runtime's Str(): a blank where a negative number's sign would go.
 QString runtimeStr(double value)
@@ -35,7 +36,6 @@ QString runtimeStr(double value)
         : QString::number(value, 'G', 15);
     return value >= 0 ? QLatin1Char(' ') + digits : digits;
 }
-
 
 } // namespace
 
@@ -56,8 +56,8 @@ void SelPictureForm::CheckImage(const QString& MyPath, const QString& MyFile)
         const bool logoScreen = width == 320 && height == 400 && bitCount == 8 && PictureIsBitmap;
         setTextColour(ImageInfo, logoScreen ? LogoScreenColour : ConvertColour);
         EnableImage();
-        ImageInfo->setText(QString::number(width) + QStringLiteral(" x") + runtimeStr(height) + QStringLiteral(" x")
-            + runtimeStr(std::pow(2.0, bitCount)));
+        ImageInfo->setText(QString::number(width) + QStringLiteral(" x") + runtimeStr(height)
+            + QStringLiteral(" x") + runtimeStr(std::pow(2.0, bitCount)));
     });
     if (!shown) {
         CurView->setTag(QString());
@@ -75,7 +75,8 @@ void SelPictureForm::AddButton_Click(int Index)
     if (textColour(ImageInfo) == ConvertColour) {
         const ScopedHourglass hourglass;
         QString temporary;
-        const bool converted = attempt([&] { temporary = GetTempFile(); }) && ConvertToLogo(PicturePath, temporary);
+        const bool converted
+            = attempt([&] { temporary = GetTempFile(); }) && ConvertToLogo(PicturePath, temporary);
         if (!converted) {
             // An empty file in the slot would be saved as a broken screen: the slot stays as it was.
             if (!temporary.isEmpty())
@@ -179,7 +180,8 @@ void SelPictureForm::saveDefaultScreens()
 {
     LibraryChanged = true;
     const QString& logoPath = settings().LogoPath;
-    const QString targets[] = { logoPath + QStringLiteral("LOGOW.SYS"), logoPath + QStringLiteral("LOGOS.SYS") };
+    const QString targets[]
+        = { logoPath + QStringLiteral("LOGOW.SYS"), logoPath + QStringLiteral("LOGOS.SYS") };
     try {
         for (int i = 1; i <= 2; ++i) {
             const QString source = ImgPreview[i]->tag();

@@ -25,7 +25,8 @@ inline void PrintTo(const QString& text, std::ostream* out)
 
 // A main window over a machine whose logo folder is C:\Logos and a logo browser opened over it,
 // with every question answered through `msgbox` (Yes unless queued otherwise).
-class BrowserTest : public ::testing::Test {
+class BrowserTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

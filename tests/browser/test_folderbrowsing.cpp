@@ -6,9 +6,11 @@
 #include <QCoreApplication>
 #include <QLabel>
 
-namespace {
+namespace
+{
 
-class FolderBrowsingTest : public BrowserTest {
+class FolderBrowsingTest : public BrowserTest
+{
 protected:
     void SetUp() override
     {
@@ -24,7 +26,8 @@ TEST_F(FolderBrowsingTest, ListsParentThenFoldersThenPicturesInCaseInsensitiveOr
 {
     open();
     form->FillList(QStringLiteral("C:\\Pics"));
-    EXPECT_EQ(entries(), QStringList({ "..", "Alpha", "beta", "apple.bmp", "Logo.Sys", "Middle.gif", "zebra.JPG" }));
+    EXPECT_EQ(entries(),
+        QStringList({ "..", "Alpha", "beta", "apple.bmp", "Logo.Sys", "Middle.gif", "zebra.JPG" }));
     form->FillList(QStringLiteral("C:\\"));
     EXPECT_FALSE(entries().contains(QStringLiteral(".."))) << "a drive root has no parent entry";
     EXPECT_TRUE(entries().contains(QStringLiteral("Pics")));

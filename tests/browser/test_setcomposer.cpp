@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QRadioButton>
 
-namespace {
+namespace
+{
 
-class SetComposerTest : public BrowserTest {
+class SetComposerTest : public BrowserTest
+{
 protected:
     void SetUp() override
     {
@@ -70,7 +72,8 @@ TEST_F(SetComposerTest, RefusesTakenAndUnsafeNamesAndWritesNothing)
         ASSERT_EQ(msgbox.shown.size(), 1) << name.toStdString();
         EXPECT_EQ(msgbox.shown[0].title, QStringLiteral("Cannot create directory"));
         EXPECT_EQ(msgbox.shown[0].prompt,
-            QStringLiteral("A directory named ") + name + QStringLiteral(" already exist or bad directory name!"));
+            QStringLiteral("A directory named ") + name
+                + QStringLiteral(" already exist or bad directory name!"));
     }
     EXPECT_EQ(nameRows(), rowsBefore);
     EXPECT_FALSE(machine.exists(QStringLiteral("C:\\Out")));
@@ -187,7 +190,8 @@ TEST_F(SetComposerTest, SessionFromThreeKindsOfPictureEndsSelectedInTheMainWindo
 
     form->done(QDialog::Rejected);
     for (const char* screen : { "LOGO.SYS", "LOGOW.SYS", "LOGOS.SYS" })
-        EXPECT_TRUE(isLogoScreenFile(QStringLiteral("C:\\Logos\\Holiday\\") + QLatin1String(screen))) << screen;
+        EXPECT_TRUE(isLogoScreenFile(QStringLiteral("C:\\Logos\\Holiday\\") + QLatin1String(screen)))
+            << screen;
     EXPECT_TRUE(temporaryFiles().isEmpty());
     EXPECT_EQ(main->MyList->itemText(main->MyList->selectedRow()), QStringLiteral("Holiday"));
     EXPECT_TRUE(main->Imag[1]->hasPicture());

@@ -12,7 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
+namespace
+{
 
 using SlotsTest = BrowserTest;
 
@@ -132,7 +133,9 @@ struct StatusRow {
     bool create, update, remove; // expected, from create/update off and delete on
 };
 
-class CheckBtnStatusTest : public BrowserTest, public ::testing::WithParamInterface<StatusRow> { };
+class CheckBtnStatusTest : public BrowserTest, public ::testing::WithParamInterface<StatusRow>
+{
+};
 
 TEST_P(CheckBtnStatusTest, EnablesTheSetCommandsByTheTable)
 {
