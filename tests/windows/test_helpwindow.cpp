@@ -54,32 +54,13 @@ void closeHelpWindow()
     QCoreApplication::processEvents();
 }
 
-TEST(HelpDocument, ReadsTopicsBlocksAndTitle)
+TEST(HelpDocument, ReadsTopicsAndRendersTheirMarkup)
 {
     const HelpDocument document = sample();
-
     EXPECT_EQ(document.title(), QStringLiteral("Sample Help"));
     ASSERT_EQ(document.topics().size(), 3);
     EXPECT_EQ(document.contents().number, 1);
-    ASSERT_NE(document.topic(30), nullptr);
-    EXPECT_EQ(document.topic(30)->title, QStringLiteral("Tutorial"));
     EXPECT_EQ(document.topic(2), nullptr);
-
-    using Block = HelpDocument::Block;
-    const QList<Block>& blocks = document.topic(30)->blocks;
-    ASSERT_EQ(blocks.size(), 6);
-    EXPECT_EQ(blocks[0].text, QStringLiteral("First line joined to it."));
-    EXPECT_EQ(blocks[1].kind, Block::Heading);
-    EXPECT_EQ(blocks[2].kind, Block::Numbered);
-    EXPECT_EQ(blocks[2].text, QStringLiteral("Open the browser."));
-    EXPECT_EQ(blocks[3].kind, Block::Numbered);
-    EXPECT_EQ(blocks[4].kind, Block::Bullet);
-    EXPECT_EQ(blocks[5].kind, Block::Paragraph);
-}
-
-TEST(HelpDocument, RendersLinksEscapesTextAndFallsBackToContents)
-{
-    const HelpDocument document = sample();
 
     const QString contents = document.topicHtml(1);
     EXPECT_TRUE(contents.contains(QStringLiteral("<a href=\"topic:30\">Tutorial</a>")));
@@ -87,6 +68,7 @@ TEST(HelpDocument, RendersLinksEscapesTextAndFallsBackToContents)
     EXPECT_EQ(document.topicHtml(12345), contents);
 
     const QString tutorial = document.topicHtml(30);
+    EXPECT_TRUE(tutorial.contains(QStringLiteral("<p>First line joined to it.</p><h3>Steps</h3>")));
     EXPECT_TRUE(tutorial.contains(QStringLiteral("Add &lt;pictures&gt; &amp; <b>save</b>")));
     EXPECT_TRUE(tutorial.contains(QStringLiteral("<ol><li>Open the browser.</li><li>")));
     EXPECT_TRUE(tutorial.contains(QStringLiteral("</ol><ul><li>a bullet</li></ul><p>After the list.</p>")));
@@ -106,11 +88,9 @@ TEST(HelpDocument, RefusesWhatIsNotAHelpFile)
     EXPECT_TRUE(refusal("Hello\n@topic 1 Contents\n").startsWith(QStringLiteral("line 1:")));
     EXPECT_TRUE(refusal("@topic 1 A\n@topic 1 B\n").contains(QStringLiteral("twice")));
     EXPECT_TRUE(refusal("@topic one Contents\n").startsWith(QStringLiteral("line 1:")));
-    EXPECT_TRUE(refusal("@topic 1234567 Too big\n").startsWith(QStringLiteral("line 1:")));
-    EXPECT_TRUE(refusal("@topic 1\n").startsWith(QStringLiteral("line 1:")));
     EXPECT_TRUE(refusal("@topic 1 A\n@include x\n").startsWith(QStringLiteral("line 2:")));
-    EXPECT_TRUE(refusal("@topic 1 A\n@title Late\n").startsWith(QStringLiteral("line 2:")));
-    EXPECT_TRUE(refusal(QByteArray("@topic 1 A\nnul").append('\0').append("here\n")).contains(QStringLiteral("not text")));
+    EXPECT_TRUE(refusal(QByteArray("@topic 1 A\nnul").append('\0').append("here\n"))
+                    .contains(QStringLiteral("not text")));
     EXPECT_TRUE(refusal("@topic 1 A\n\xff\xfe\n").contains(QStringLiteral("UTF-8")));
     EXPECT_TRUE(
         refusal("@topic 1 A\n" + QByteArray(HelpDocument::MaxBytes, 'a')).contains(QStringLiteral("bigger")));
@@ -169,7 +149,7 @@ protected:
     TestMachine machine;
 };
 
-TEST_F(HelpWindowTest, OpensAtATopicAndStaysOneWindow)
+TEST_F(HelpWindowTest, OpensAtATopicStaysOneWindowAndNavigates)
 {
     QWidget owner;
     showHelpTopic(HelpFile, 30, &owner);
@@ -192,21 +172,12 @@ TEST_F(HelpWindowTest, OpensAtATopicAndStaysOneWindow)
     showHelpContents(HelpFile, nullptr);
     EXPECT_EQ(window->currentTopic(), 1);
     EXPECT_TRUE(window->textBrowser()->toPlainText().contains(QStringLiteral("See Tutorial")));
-}
 
-TEST_F(HelpWindowTest, FollowsLinksAndTheTopicListAndGoesBack)
-{
-    showHelpContents(HelpFile, nullptr);
-    HelpWindow* window = HelpWindow::instance();
-    ASSERT_NE(window, nullptr);
-
+    // Links, the topic list and Back all move the window and keep the list in step.
     window->textBrowser()->setSource(QUrl(QStringLiteral("topic:19")));
-    EXPECT_EQ(window->currentTopic(), 19);
     EXPECT_EQ(window->topicList()->currentItem()->text(), QStringLiteral("Logo browser"));
-
     window->topicList()->setCurrentRow(1);
     EXPECT_EQ(window->currentTopic(), 30);
-
     window->textBrowser()->backward();
     EXPECT_EQ(window->currentTopic(), 19);
 }
