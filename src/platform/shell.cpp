@@ -35,12 +35,12 @@ bool isWindowsPathText(const QString& text)
     return pattern.match(text).hasMatch();
 }
 
-QString hostFolderOrEmpty(const QString& windowsFolder)
+QString hostPathOrEmpty(const QString& path)
 {
-    if (windowsFolder.isEmpty())
+    if (path.isEmpty())
         return {};
     try {
-        return resolveToHost(windowsFolder);
+        return resolveToHost(path);
     } catch (const FileError&) {
         return {};
     }
@@ -51,7 +51,7 @@ QString defaultDialogFolder()
 {
     if (!hasCurrentMachine())
         return {};
-    return hostFolderOrEmpty(currentMachine().windowsFolder().left(2) + QLatin1Char('\\'));
+    return hostPathOrEmpty(currentMachine().windowsFolder().left(2) + QLatin1Char('\\'));
 }
 
 // A path the host's dialog returned, as the program sees it. Outside every drive the user is told
@@ -64,7 +64,7 @@ QString chosenWindowsPath(const QString& chosen, const QString& what)
     if (windowsPath.isEmpty())
         MsgBox(QStringLiteral("The %1 %2 is not on a drive of the Windows machine. Please choose one on "
                               "a drive of the machine.")
-                   .arg(what, QDir::toNativeSeparators(chosen)),
+                   .arg(what, chosen),
             vbExclamation);
     return windowsPath;
 }
@@ -78,7 +78,7 @@ QUrl shellUrlFor(const QString& target)
     const QUrl url(target, QUrl::StrictMode);
     if (!isWindowsPathText(target) && url.isValid() && url.scheme().size() > 1)
         return url;
-    const QString hostPath = hostFolderOrEmpty(target);
+    const QString hostPath = hostPathOrEmpty(target);
     if (hostPath.isEmpty() || !QFileInfo::exists(hostPath))
         return {};
     return QUrl::fromLocalFile(hostPath);
@@ -108,7 +108,7 @@ QString chooseOpenFile(
         chosen = dialogResponder()(title);
     } else {
         const QString start
-            = initialFolder.isEmpty() ? defaultDialogFolder() : hostFolderOrEmpty(initialFolder);
+            = initialFolder.isEmpty() ? defaultDialogFolder() : hostPathOrEmpty(initialFolder);
         chosen = QFileDialog::getOpenFileName(parent, title, start, filters.join(QLatin1String(";;")));
     }
     return chosenWindowsPath(chosen, QStringLiteral("file"));
