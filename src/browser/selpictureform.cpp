@@ -123,17 +123,20 @@ void SelPictureForm::fitCaptions()
 void SelPictureForm::createSlots()
 {
     const int lefts[] = { 120, 1560, 3000 };
-    const char* names[] = { "Startup screen slot", "Wait screen slot", "Shutdown screen slot" };
+    const char* names[] = { "Startup screen", "Wait screen", "Shutdown screen" };
     for (int i = 0; i < 3; ++i) {
         ImgPreview[i] = new PictureBox(this);
         ImgPreview[i]->setGeometry(twipsRect(lefts[i], 3480, 1335, 1095));
         ImgPreview[i]->setBorder(true);
         ImgPreview[i]->setAcceptDrops(true);
-        ImgPreview[i]->setAccessibleName(QString::fromLatin1(names[i]));
+        ImgPreview[i]->setAccessibleName(QString::fromLatin1(names[i]) + QStringLiteral(" slot"));
         ImgPreview[i]->installEventFilter(this);
         AddButton[i] = button(this, QStringLiteral("Add"), twipsRect(lefts[i], 3000, 1335, 375));
         AddButton[i]->setEnabled(false);
+        AddButton[i]->setAccessibleName(QStringLiteral("Add as ") + QString::fromLatin1(names[i]).toLower());
         DeleteButton[i] = button(this, QStringLiteral("Delete"), twipsRect(lefts[i], 4680, 1335, 375));
+        DeleteButton[i]->setAccessibleName(
+            QStringLiteral("Delete ") + QString::fromLatin1(names[i]).toLower());
     }
     LblNotAval[0]
         = label(this, QStringLiteral("Default wait/shutdown screens"), twipsRect(120, 3720, 1320, 855));
