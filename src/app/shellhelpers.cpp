@@ -29,6 +29,8 @@ QStringList qtFilters(const QString& filter)
         else
             filters.append(display + QStringLiteral(" (") + patterns + QLatin1Char(')'));
     }
+    // Host programs have no ".exe": without this filter none of them could be chosen.
+    filters.append(QStringLiteral("All files (*)"));
     return filters;
 }
 
