@@ -91,6 +91,11 @@ void SelPictureForm::createControls()
 
     ImageInfo = label(this, QStringLiteral("no logo selected"), twipsRect(4560, 2655, 2655, 255));
     ImageInfo->setAlignment(Qt::AlignCenter);
+    // Black behind the verdict colours keeps the yellow and the green readable on any desktop theme.
+    ImageInfo->setAutoFillBackground(true);
+    QPalette infoPalette = ImageInfo->palette();
+    infoPalette.setColor(QPalette::Window, Qt::black);
+    ImageInfo->setPalette(infoPalette);
     setTextColour(ImageInfo, NoPictureColour);
     createSlots();
     createSetControls();
