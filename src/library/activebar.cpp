@@ -25,18 +25,18 @@ ActiveBar::ActiveBar(QMainWindow* window) : QObject(window), m_window(window)
     });
 }
 
-QAction* ActiveBar::addTool(const ToolSpec& spec)
+QAction* ActiveBar::addTool(const ToolDefinition& definition)
 {
-    auto* tool = new QAction(spec.caption, this);
-    tool->setObjectName(spec.name);
-    tool->setToolTip(spec.toolTip.isEmpty() ? QString(spec.caption).remove(QLatin1Char('&')) : spec.toolTip);
-    tool->setData(spec.category);
-    tool->setCheckable(spec.checkable);
+    auto* tool = new QAction(definition.caption, this);
+    tool->setObjectName(definition.name);
+    tool->setToolTip(definition.toolTip.isEmpty() ? QString(definition.caption).remove(QLatin1Char('&')) : definition.toolTip);
+    tool->setData(definition.category);
+    tool->setCheckable(definition.checkable);
     QIcon fallback;
-    if (spec.standardIcon >= 0)
-        fallback = m_window->style()->standardIcon(static_cast<QStyle::StandardPixmap>(spec.standardIcon));
-    if (!spec.iconTheme.isEmpty() || !fallback.isNull())
-        tool->setIcon(QIcon::fromTheme(spec.iconTheme, fallback));
+    if (definition.standardIcon >= 0)
+        fallback = m_window->style()->standardIcon(static_cast<QStyle::StandardPixmap>(definition.standardIcon));
+    if (!definition.iconTheme.isEmpty() || !fallback.isNull())
+        tool->setIcon(QIcon::fromTheme(definition.iconTheme, fallback));
     // A checkable tool's mark is the program's to set (the click handler decides), so the click
     // itself must not flip it.
     connect(tool, &QAction::triggered, this, [this, tool] {
@@ -44,7 +44,7 @@ QAction* ActiveBar::addTool(const ToolSpec& spec)
             tool->setChecked(!tool->isChecked());
         Q_EMIT Click(tool);
     });
-    m_tools.insert(spec.name, tool);
+    m_tools.insert(definition.name, tool);
     return tool;
 }
 

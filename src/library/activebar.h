@@ -16,7 +16,7 @@ class QToolBar;
 class ActiveBar : public QObject {
     Q_OBJECT
 public:
-    struct ToolSpec {
+    struct ToolDefinition {
         QString name;
         QString caption;
         QString toolTip;
@@ -28,7 +28,7 @@ public:
 
     explicit ActiveBar(QMainWindow* window);
 
-    QAction* addTool(const ToolSpec& spec);
+    QAction* addTool(const ToolDefinition& definition);
     // Finds a tool by its name; null when there is none.
     QAction* Tools(const QString& name) const;
 

@@ -49,7 +49,7 @@ QAction* menuEntry(QMenu* menu, const QString& name, const QString& caption)
 void Principale::createBars()
 {
     ActiveBar1 = new ActiveBar(this);
-    const QList<ActiveBar::ToolSpec> tools = {
+    const QList<ActiveBar::ToolDefinition> tools = {
         {"MnuLogo", "&Logo", {}, "Logo", {}, -1, false},
         {"MnuOptions", "&Options", {}, "Logo", {}, -1, false},
         {"MnuHelp", "&Help", {}, "Logo", {}, -1, false},
@@ -71,7 +71,7 @@ void Principale::createBars()
         {"ToolAbout", "About...", "About...", "Logo", "help-about", QStyle::SP_MessageBoxInformation, false},
         {"WhatIsThis", "What's this?", {}, "Logo", {}, -1, false},
     };
-    for (const ActiveBar::ToolSpec& tool : tools)
+    for (const ActiveBar::ToolDefinition& tool : tools)
         ActiveBar1->addTool(tool);
 
     ActiveBar1->addDropDownBand("LogoBand", "Logo", "MnuLogo",
