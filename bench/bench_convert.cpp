@@ -23,7 +23,8 @@
 
 extern char** environ;
 
-namespace {
+namespace
+{
 
 const char* const ImageMagick = "/usr/bin/convert"; // /usr/local/bin/convert is not ImageMagick
 constexpr int Runs = 7;
@@ -97,12 +98,14 @@ struct Sample {
 
 bool benchPicture(const Sample& sample, const QString& folder, const QString& cli, long& peakKiB)
 {
-    const QString ours = folder + "/ours.bmp", theirs = folder + "/theirs.bmp", reference = folder + "/reference.ppm";
+    const QString ours = folder + "/ours.bmp", theirs = folder + "/theirs.bmp",
+                  reference = folder + "/reference.ppm";
     run({ ImageMagick, sample.file, "-filter", "Lanczos", "-resize", "320x400!", "ppm:" + reference });
     std::vector<double> ourTimes, theirTimes;
     for (int i = 0; i < Runs; ++i) {
         const RunResult a = run({ cli, "convert", sample.file, ours });
-        const RunResult b = run({ ImageMagick, sample.file, "-resize", "320x400!", "-colors", "256", "BMP3:" + theirs });
+        const RunResult b
+            = run({ ImageMagick, sample.file, "-resize", "320x400!", "-colors", "256", "BMP3:" + theirs });
         if (!a.ok || !b.ok) {
             std::printf("%s: a conversion failed\n", sample.label);
             return false;
@@ -118,11 +121,12 @@ bool benchPicture(const Sample& sample, const QString& folder, const QString& cl
     const double ta = median(ourTimes), tb = median(theirTimes);
     const double pa = metrics::blurredPsnr(a, ref), pb = metrics::blurredPsnr(b, ref);
     const double sa = metrics::ssim(a, ref), sb = metrics::ssim(b, ref);
-    const bool timeOk = ta <= sample.target * tb, psnrOk = pa >= pb + 0.5, ssimOk = (1 - sa) <= 0.75 * (1 - sb);
-    std::printf("%-26s ours %6.3f s  ImageMagick %6.3f s  ratio %.3f (target <= %.2f) %s\n", sample.label, ta, tb,
-        ta / tb, sample.target, timeOk ? "ok" : "MISSED");
-    std::printf("%-26s blurred PSNR ours %.2f dB  ImageMagick %.2f dB  (+%.2f, target +0.5) %s\n", "", pa, pb, pa - pb,
-        psnrOk ? "ok" : "MISSED");
+    const bool timeOk = ta <= sample.target * tb, psnrOk = pa >= pb + 0.5,
+               ssimOk = (1 - sa) <= 0.75 * (1 - sb);
+    std::printf("%-26s ours %6.3f s  ImageMagick %6.3f s  ratio %.3f (target <= %.2f) %s\n", sample.label, ta,
+        tb, ta / tb, sample.target, timeOk ? "ok" : "MISSED");
+    std::printf("%-26s blurred PSNR ours %.2f dB  ImageMagick %.2f dB  (+%.2f, target +0.5) %s\n", "", pa, pb,
+        pa - pb, psnrOk ? "ok" : "MISSED");
     std::printf("%-26s SSIM ours %.4f  ImageMagick %.4f  1-SSIM ratio %.3f (target <= 0.75) %s\n", "", sa, sb,
         (1 - sa) / (1 - sb), ssimOk ? "ok" : "MISSED");
     std::printf("%-26s output %dx%d, %d bits\n", "", w, h, bits);
@@ -142,7 +146,8 @@ int main(int argc, char** argv)
     }
     QTemporaryDir dir;
     std::printf("making the pictures...\n");
-    const QString photo = dir.filePath("photo.jpg"), bitmap = dir.filePath("picture.bmp"), gif = dir.filePath("picture.gif");
+    const QString photo = dir.filePath("photo.jpg"), bitmap = dir.filePath("picture.bmp"),
+                  gif = dir.filePath("picture.gif");
     photoscene::render(4000, 3000, 1).save(photo, "JPEG", 90);
     photoscene::render(2000, 2000, 2).save(bitmap, "BMP");
     QFile gifFile(gif);
@@ -173,7 +178,8 @@ int main(int argc, char** argv)
     const double preview = medianTime([&] { DrawPreview(photo, box, w, h, bits); });
     const double decode = medianTime([&] { QImageReader(photo).read(); });
     const bool previewOk = preview <= 0.5 * decode;
-    std::printf("DrawPreview of the 12 MP JPEG into 112x89: %.1f ms, full decode %.1f ms, ratio %.3f (target <= 0.5) %s\n",
+    std::printf("DrawPreview of the 12 MP JPEG into 112x89: %.1f ms, full decode %.1f ms, ratio %.3f (target "
+                "<= 0.5) %s\n",
         preview * 1000, decode * 1000, preview / decode, previewOk ? "ok" : "MISSED");
     std::printf("(reported %dx%d, %d bits)\n", w, h, bits);
     return all && previewOk ? 0 : 1;

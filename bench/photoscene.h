@@ -10,7 +10,8 @@
 #include <cstdint>
 #include <thread>
 
-namespace photoscene {
+namespace photoscene
+{
 
 inline float hash(int x, int y, uint32_t seed)
 {

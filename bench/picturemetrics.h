@@ -6,7 +6,8 @@
 #include <cmath>
 #include <vector>
 
-namespace metrics {
+namespace metrics
+{
 
 using Plane = std::vector<float>;
 
@@ -17,7 +18,9 @@ inline Plane channel(const QImage& image, int c)
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x)
-            plane[size_t(y) * rgb.width() + x] = float(c == 0 ? qRed(row[x]) : c == 1 ? qGreen(row[x]) : qBlue(row[x]));
+            plane[size_t(y) * rgb.width() + x] = float(c == 0 ? qRed(row[x])
+                    : c == 1                                  ? qGreen(row[x])
+                                                              : qBlue(row[x]));
     }
     return plane;
 }
@@ -57,7 +60,8 @@ inline double blurredPsnr(const QImage& picture, const QImage& reference)
     double squared = 0;
     const int w = reference.width(), h = reference.height();
     for (int c = 0; c < 3; ++c) {
-        const Plane a = gaussian(channel(picture, c), w, h, 1.0), b = gaussian(channel(reference, c), w, h, 1.0);
+        const Plane a = gaussian(channel(picture, c), w, h, 1.0),
+                    b = gaussian(channel(reference, c), w, h, 1.0);
         for (size_t i = 0; i < a.size(); ++i)
             squared += double(a[i] - b[i]) * (a[i] - b[i]);
     }
@@ -80,7 +84,8 @@ inline double ssim(const QImage& picture, const QImage& reference)
             xy[i] = x[i] * y[i];
         }
         const Plane mx = gaussian(x, w, h, 1.5), my = gaussian(y, w, h, 1.5);
-        const Plane sxx = gaussian(xx, w, h, 1.5), syy = gaussian(yy, w, h, 1.5), sxy = gaussian(xy, w, h, 1.5);
+        const Plane sxx = gaussian(xx, w, h, 1.5), syy = gaussian(yy, w, h, 1.5),
+                    sxy = gaussian(xy, w, h, 1.5);
         double sum = 0;
         for (size_t i = 0; i < x.size(); ++i) {
             const double vx = sxx[i] - double(mx[i]) * mx[i], vy = syy[i] - double(my[i]) * my[i];

@@ -20,14 +20,16 @@ inline QString writeFuzzInput(const uint8_t* data, size_t size, const char* exte
     static QCoreApplication* app = QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
     (void)app;
     // The decoders report every broken input; at fuzzing speed that is only noise.
-    static const bool quiet = (QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false")), true);
+    static const bool quiet
+        = (QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false")), true);
     (void)quiet;
     struct Scratch {
         QString path;
         ~Scratch() { QFile::remove(path); }
     };
     static Scratch scratch;
-    scratch.path = QDir::tempPath() + QStringLiteral("/bootcanvas-fuzz-%1%2").arg(getpid()).arg(QLatin1String(extension));
+    scratch.path = QDir::tempPath()
+        + QStringLiteral("/bootcanvas-fuzz-%1%2").arg(getpid()).arg(QLatin1String(extension));
     const QString& path = scratch.path;
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -2,18 +2,19 @@
 // file arguments are host paths, so no machine is needed for the picture commands.
 #include "images/grafica.h"
 #include "images/imgdll.h"
-#include "library/librarylisting.h"
 #include "install/companioncommands.h"
+#include "library/librarylisting.h"
 
-#include <QGuiApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
 
 #include <functional>
 #include <span>
 
-namespace {
+namespace
+{
 
 QTextStream& out()
 {
@@ -28,7 +29,10 @@ QTextStream& err()
 }
 
 // The picture routines take host paths only when absolute; relative ones are made so here.
-QString hostArgument(const QString& argument) { return QFileInfo(argument).absoluteFilePath(); }
+QString hostArgument(const QString& argument)
+{
+    return QFileInfo(argument).absoluteFilePath();
+}
 
 int convertCommand(const QStringList& args)
 {
@@ -51,8 +55,9 @@ int infoCommand(const QStringList& args)
     const QString extension = QFileInfo(file).suffix().toUpper();
     if (extension == QLatin1String("GIF") || extension == QLatin1String("JPG")) {
         qint16 w = 0, h = 0;
-        const PixelBlock block
-            = extension == QLatin1String("GIF") ? ImgDLLReadRGBFromGIF(file, w, h) : ImgDLLReadRGBFromJPG(file, w, h);
+        const PixelBlock block = extension == QLatin1String("GIF")
+            ? ImgDLLReadRGBFromGIF(file, w, h)
+            : ImgDLLReadRGBFromJPG(file, w, h, QSize(1, 1)); // a reduced decode is enough for the size
         width = w;
         height = h;
         bitCount = extension == QLatin1String("GIF") ? 8 : 24;
@@ -64,7 +69,10 @@ int infoCommand(const QStringList& args)
     return 0;
 }
 
-int listCommand(const QStringList&) { return printLogoLibrary(out(), err()); }
+int listCommand(const QStringList&)
+{
+    return printLogoLibrary(out(), err());
+}
 
 struct Command {
     const char* name;
@@ -76,16 +84,19 @@ struct Command {
 
 const Command commands[] = {
     { "convert", "SRC DST", 2, convertCommand, "make a 320 x 400, 256-colour logo screen of a picture" },
-    { "info", "FILE", 1, infoCommand, "print a picture's width, height, bit count and whether it is a logo screen" },
-    { "list", "", 0, listCommand, "list the logo sets of the machine in use, marking the installed one with *" },
-    { "install", "NAME", 1, [](const QStringList& args) { return runInstallCommand("bootcanvas-cli", args[0]); },
-      "install a logo set of the machine in use as its screens" },
+    { "info", "FILE", 1, infoCommand,
+        "print a picture's width, height, bit count and whether it is a logo screen" },
+    { "list", "", 0, listCommand,
+        "list the logo sets of the machine in use, marking the installed one with *" },
+    { "install", "NAME", 1,
+        [](const QStringList& args) { return runInstallCommand("bootcanvas-cli", args[0]); },
+        "install a logo set of the machine in use as its screens" },
     { "random", "", 0, [](const QStringList&) { return runShufflet("bootcanvas-cli"); },
-      "install another logo set picked at random" },
+        "install another logo set picked at random" },
     { "next", "", 0, [](const QStringList&) { return runCyclette("bootcanvas-cli"); },
-      "install the logo set after the installed one" },
+        "install the logo set after the installed one" },
     { "current", "", 0, [](const QStringList&) { return runCurrentCommand("bootcanvas-cli"); },
-      "print the installed logo set and screens" },
+        "print the installed logo set and screens" },
 };
 
 int usage()

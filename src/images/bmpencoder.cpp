@@ -6,21 +6,29 @@
 
 #include <cstring>
 
-namespace images {
+namespace images
+{
 
-namespace {
+namespace
+{
 
-    constexpr int FileHeaderSize = 14;
-    constexpr int InfoHeaderSize = 40;
-    constexpr int PaletteEntries = 256;
+constexpr int FileHeaderSize = 14;
+constexpr int InfoHeaderSize = 40;
+constexpr int PaletteEntries = 256;
 
-    void put16(char* at, quint16 value) { qToLittleEndian(value, at); }
-    void put32(char* at, quint32 value) { qToLittleEndian(value, at); }
+void put16(char* at, quint16 value)
+{
+    qToLittleEndian(value, at);
+}
+void put32(char* at, quint32 value)
+{
+    qToLittleEndian(value, at);
+}
 
 } // namespace
 
-QByteArray encodeBmp8(std::span<const quint8> indices, int width, int height, std::span<const quint8> palette,
-    int colours)
+QByteArray encodeBmp8(
+    std::span<const quint8> indices, int width, int height, std::span<const quint8> palette, int colours)
 {
     if (!sizeAllowed(width, height) || colours < 1 || colours > PaletteEntries
         || indices.size() < size_t(width) * size_t(height) || palette.size() < size_t(colours) * 4)
@@ -49,7 +57,8 @@ QByteArray encodeBmp8(std::span<const quint8> indices, int width, int height, st
     for (int i = 0; i < colours; ++i)
         std::memcpy(entries + i * 4, palette.data() + i * 4, 3); // the reserved byte stays 0
     for (int y = 0; y < height; ++y)
-        std::memcpy(d + offset + stride * (height - 1 - y), indices.data() + size_t(y) * width, size_t(width));
+        std::memcpy(
+            d + offset + stride * (height - 1 - y), indices.data() + size_t(y) * width, size_t(width));
     return bmp;
 }
 

@@ -8,99 +8,102 @@
 #include <algorithm>
 #include <vector>
 
-namespace images {
+namespace images
+{
 
-namespace {
+namespace
+{
 
-    // The picture's colours when there are no more than `limit` of them, else empty.
-    QList<QRgb> fewColours(const QImage& image, int limit)
-    {
-        QSet<QRgb> seen;
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                seen.insert(row[x] | 0xff000000u);
-                if (seen.size() > limit)
-                    return {};
+// The picture's colours when there are no more than `limit` of them, else empty.
+QList<QRgb> fewColours(const QImage& image, int limit)
+{
+    QSet<QRgb> seen;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            seen.insert(row[x] | 0xff000000u);
+            if (seen.size() > limit)
+                return {};
+        }
+    }
+    QList<QRgb> colours(seen.begin(), seen.end());
+    std::sort(colours.begin(), colours.end());
+    return colours;
+}
+
+// One Lloyd pass: every entry moves to the mean of the pixels nearest to it.
+void refine(const QImage& image, QList<QRgb>& palette)
+{
+    NearestColour nearest(palette);
+    std::vector<qint64> sums(size_t(palette.size()) * 4, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
+            qint64* s = sums.data() + size_t(nearest.find(r, g, b)) * 4;
+            s[0] += r;
+            s[1] += g;
+            s[2] += b;
+            ++s[3];
+        }
+    }
+    for (int i = 0; i < palette.size(); ++i) {
+        const qint64* s = sums.data() + size_t(i) * 4;
+        if (s[3] == 0)
+            continue;
+        auto mean = [n = s[3]](qint64 sum) { return int((sum + n / 2) / n); };
+        palette[i] = qRgb(mean(s[0]), mean(s[1]), mean(s[2]));
+    }
+}
+
+void mapExactly(const QImage& image, const QList<QRgb>& palette, std::span<quint8> indices)
+{
+    NearestColour nearest(palette);
+    quint8* out = indices.data();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            *out++ = quint8(nearest.find(qRed(row[x]), qGreen(row[x]), qBlue(row[x])));
+    }
+}
+
+// Floyd-Steinberg error diffusion along a serpentine path (alternate rows run backwards, so
+// the error does not drift to one side), passing on `strength` of each pixel's error.
+void diffuse(const QImage& image, const QList<QRgb>& palette, float strength, std::span<quint8> indices)
+{
+    NearestColour nearest(palette);
+    const int width = image.width();
+    // Error rows with one spare pixel at each end, three channels a pixel.
+    std::vector<float> current(size_t(width + 2) * 3, 0.0f), next(current.size(), 0.0f);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        quint8* out = indices.data() + size_t(y) * width;
+        const bool forward = y % 2 == 0;
+        const int step = forward ? 1 : -1;
+        std::fill(next.begin(), next.end(), 0.0f);
+        for (int i = 0; i < width; ++i) {
+            const int x = forward ? i : width - 1 - i;
+            float* e = current.data() + size_t(x + 1) * 3;
+            const float want[3] = { std::clamp(qRed(row[x]) + e[0], 0.0f, 255.0f),
+                std::clamp(qGreen(row[x]) + e[1], 0.0f, 255.0f),
+                std::clamp(qBlue(row[x]) + e[2], 0.0f, 255.0f) };
+            const int index = nearest.find(int(want[0] + 0.5f), int(want[1] + 0.5f), int(want[2] + 0.5f));
+            out[x] = quint8(index);
+            const QRgb got = palette[index];
+            const float error[3] = { (want[0] - qRed(got)) * strength, (want[1] - qGreen(got)) * strength,
+                (want[2] - qBlue(got)) * strength };
+            float* ahead = current.data() + size_t(x + 1 + step) * 3;
+            float* below = next.data() + size_t(x + 1) * 3;
+            for (int c = 0; c < 3; ++c) {
+                ahead[c] += error[c] * (7.0f / 16);
+                below[c - 3 * step] += error[c] * (3.0f / 16);
+                below[c] += error[c] * (5.0f / 16);
+                below[c + 3 * step] += error[c] * (1.0f / 16);
             }
         }
-        QList<QRgb> colours(seen.begin(), seen.end());
-        std::sort(colours.begin(), colours.end());
-        return colours;
+        std::swap(current, next);
     }
-
-    // One Lloyd pass: every entry moves to the mean of the pixels nearest to it.
-    void refine(const QImage& image, QList<QRgb>& palette)
-    {
-        NearestColour nearest(palette);
-        std::vector<qint64> sums(size_t(palette.size()) * 4, 0);
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
-                qint64* s = sums.data() + size_t(nearest.find(r, g, b)) * 4;
-                s[0] += r;
-                s[1] += g;
-                s[2] += b;
-                ++s[3];
-            }
-        }
-        for (int i = 0; i < palette.size(); ++i) {
-            const qint64* s = sums.data() + size_t(i) * 4;
-            if (s[3] == 0)
-                continue;
-            auto mean = [n = s[3]](qint64 sum) { return int((sum + n / 2) / n); };
-            palette[i] = qRgb(mean(s[0]), mean(s[1]), mean(s[2]));
-        }
-    }
-
-    void mapExactly(const QImage& image, const QList<QRgb>& palette, std::span<quint8> indices)
-    {
-        NearestColour nearest(palette);
-        quint8* out = indices.data();
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                *out++ = quint8(nearest.find(qRed(row[x]), qGreen(row[x]), qBlue(row[x])));
-        }
-    }
-
-    // Floyd-Steinberg error diffusion along a serpentine path (alternate rows run backwards, so
-    // the error does not drift to one side), passing on `strength` of each pixel's error.
-    void diffuse(const QImage& image, const QList<QRgb>& palette, float strength, std::span<quint8> indices)
-    {
-        NearestColour nearest(palette);
-        const int width = image.width();
-        // Error rows with one spare pixel at each end, three channels a pixel.
-        std::vector<float> current(size_t(width + 2) * 3, 0.0f), next(current.size(), 0.0f);
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            quint8* out = indices.data() + size_t(y) * width;
-            const bool forward = y % 2 == 0;
-            const int step = forward ? 1 : -1;
-            std::fill(next.begin(), next.end(), 0.0f);
-            for (int i = 0; i < width; ++i) {
-                const int x = forward ? i : width - 1 - i;
-                float* e = current.data() + size_t(x + 1) * 3;
-                const float want[3] = { std::clamp(qRed(row[x]) + e[0], 0.0f, 255.0f),
-                    std::clamp(qGreen(row[x]) + e[1], 0.0f, 255.0f), std::clamp(qBlue(row[x]) + e[2], 0.0f, 255.0f) };
-                const int index = nearest.find(int(want[0] + 0.5f), int(want[1] + 0.5f), int(want[2] + 0.5f));
-                out[x] = quint8(index);
-                const QRgb got = palette[index];
-                const float error[3] = { (want[0] - qRed(got)) * strength, (want[1] - qGreen(got)) * strength,
-                    (want[2] - qBlue(got)) * strength };
-                float* ahead = current.data() + size_t(x + 1 + step) * 3;
-                float* below = next.data() + size_t(x + 1) * 3;
-                for (int c = 0; c < 3; ++c) {
-                    ahead[c] += error[c] * (7.0f / 16);
-                    below[c - 3 * step] += error[c] * (3.0f / 16);
-                    below[c] += error[c] * (5.0f / 16);
-                    below[c + 3 * step] += error[c] * (1.0f / 16);
-                }
-            }
-            std::swap(current, next);
-        }
-    }
+}
 
 } // namespace
 

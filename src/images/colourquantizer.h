@@ -6,7 +6,8 @@
 
 #include <span>
 
-namespace images {
+namespace images
+{
 
 struct QuantizerSettings {
     // Lloyd passes that move the palette to the means of the pixels each entry takes.

@@ -4,93 +4,101 @@
 
 #include <cstdlib>
 
-namespace images {
+namespace images
+{
 
-namespace {
+namespace
+{
 
-    quint16 u16(const uchar* p) { return qFromLittleEndian<quint16>(p); }
-    quint32 u32(const uchar* p) { return qFromLittleEndian<quint32>(p); }
+quint16 u16(const uchar* p)
+{
+    return qFromLittleEndian<quint16>(p);
+}
+quint32 u32(const uchar* p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
 
-    bool bmpComplete(const uchar* d, qint64 size)
-    {
-        if (size < 30)
-            return false;
-        const qint64 offset = u32(d + 10);
-        const quint32 headerSize = u32(d + 14);
-        if (headerSize == 12) {
-            const qint64 stride = (qint64(u16(d + 18)) * u16(d + 24) + 31) / 32 * 4;
-            return offset + stride * u16(d + 20) <= size;
-        }
-        if (size < 38)
-            return false;
-        const qint64 width = qint32(u32(d + 18)), height = std::abs(qint64(qint32(u32(d + 22))));
-        const quint32 compression = u32(d + 30), sizeImage = u32(d + 34);
-        switch (compression) {
-        case 0: // uncompressed, and bit fields: every row is there
-        case 3:
-            return offset + (width * u16(d + 28) + 31) / 32 * 4 * height <= size;
-        case 1: // run-length encoded: the header says how long the data is
-        case 2:
-            return sizeImage == 0 || offset + qint64(sizeImage) <= size;
-        default:
-            return true;
-        }
+bool bmpComplete(const uchar* d, qint64 size)
+{
+    if (size < 30)
+        return false;
+    const qint64 offset = u32(d + 10);
+    const quint32 headerSize = u32(d + 14);
+    if (headerSize == 12) {
+        const qint64 stride = (qint64(u16(d + 18)) * u16(d + 24) + 31) / 32 * 4;
+        return offset + stride * u16(d + 20) <= size;
     }
+    if (size < 38)
+        return false;
+    const qint64 width = qint32(u32(d + 18)), height = std::abs(qint64(qint32(u32(d + 22))));
+    const quint32 compression = u32(d + 30), sizeImage = u32(d + 34);
+    switch (compression) {
+    case 0: // uncompressed, and bit fields: every row is there
+    case 3:
+        return offset + (width * u16(d + 28) + 31) / 32 * 4 * height <= size;
+    case 1: // run-length encoded: the header says how long the data is
+    case 2:
+        return sizeImage == 0 || offset + qint64(sizeImage) <= size;
+    default:
+        return true;
+    }
+}
 
-    // Walks the blocks up to the end of the first picture's image data.
-    bool gifComplete(const uchar* d, qint64 size)
-    {
-        if (size < 13)
-            return false;
-        qint64 at = 13;
-        if (d[10] & 0x80)
-            at += 3 * (qint64(2) << (d[10] & 7));
-        auto skipSubBlocks = [&]() {
-            while (at < size) {
-                const int length = d[at++];
-                if (length == 0)
-                    return true;
-                at += length;
-            }
-            return false;
-        };
+// Walks the blocks up to the end of the first picture's image data.
+bool gifComplete(const uchar* d, qint64 size)
+{
+    if (size < 13)
+        return false;
+    qint64 at = 13;
+    if (d[10] & 0x80)
+        at += 3 * (qint64(2) << (d[10] & 7));
+    auto skipSubBlocks = [&]() {
         while (at < size) {
-            const uchar kind = d[at++];
-            if (kind == 0x21) { // extension: label, then sub-blocks
-                ++at;
-                if (!skipSubBlocks())
-                    return false;
-            } else if (kind == 0x2c) { // image: descriptor, local palette, code size, data
-                if (at + 9 > size)
-                    return false;
-                const uchar flags = d[at + 8];
-                at += 9;
-                if (flags & 0x80)
-                    at += 3 * (qint64(2) << (flags & 7));
-                ++at;
-                return skipSubBlocks();
-            } else {
-                return false;
-            }
+            const int length = d[at++];
+            if (length == 0)
+                return true;
+            at += length;
         }
         return false;
-    }
-
-    // The last scan must be followed by the end-of-image marker. Inside scan data every 0xff is
-    // followed by 0 or a restart marker, so neither marker can appear there by chance.
-    bool jpegComplete(const uchar* d, qint64 size)
-    {
-        qint64 lastEnd = -1, lastScan = -1;
-        for (qint64 i = size - 2; i >= 0 && lastScan < 0; --i) {
-            if (d[i] != 0xff)
-                continue;
-            if (d[i + 1] == 0xd9 && lastEnd < 0)
-                lastEnd = i;
-            else if (d[i + 1] == 0xda)
-                lastScan = i;
+    };
+    while (at < size) {
+        const uchar kind = d[at++];
+        if (kind == 0x21) { // extension: label, then sub-blocks
+            ++at;
+            if (!skipSubBlocks())
+                return false;
+        } else if (kind == 0x2c) { // image: descriptor, local palette, code size, data
+            if (at + 9 > size)
+                return false;
+            const uchar flags = d[at + 8];
+            at += 9;
+            if (flags & 0x80)
+                at += 3 * (qint64(2) << (flags & 7));
+            ++at;
+            return skipSubBlocks();
+        } else {
+            return false;
         }
-        return lastScan >= 0 && lastEnd > lastScan;
     }
+    return false;
+}
+
+// The last scan must be followed by the end-of-image marker. Inside scan data every 0xff is
+// followed by 0 or a restart marker, so neither marker can appear there by chance.
+bool jpegComplete(const uchar* d, qint64 size)
+{
+    qint64 lastEnd = -1, lastScan = -1;
+    for (qint64 i = size - 2; i >= 0 && lastScan < 0; --i) {
+        if (d[i] != 0xff)
+            continue;
+        if (d[i + 1] == 0xd9 && lastEnd < 0)
+            lastEnd = i;
+        else if (d[i + 1] == 0xda)
+            lastScan = i;
+    }
+    return lastScan >= 0 && lastEnd > lastScan;
+}
 
 } // namespace
 

@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-namespace images {
+namespace images
+{
 
 // Whether a file holds all the data its first picture needs. The decoders fill a truncated
 // picture with grey or leave it half drawn; such a picture is refused instead. `format` is the

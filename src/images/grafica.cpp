@@ -9,7 +9,8 @@
 
 #include <array>
 
-namespace {
+namespace
+{
 
 constexpr int LogoWidth = 320;
 constexpr int LogoHeight = 400;
@@ -55,8 +56,9 @@ void drawBitmap(const QString& fileName, PictureSurface& box)
         box.clearPicture();
         return;
     }
-    box.setPicture(bitmap.scaled(box.scaleWidth(), box.scaleHeight(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                       .convertToFormat(QImage::Format_RGB32));
+    box.setPicture(
+        bitmap.scaled(box.scaleWidth(), box.scaleHeight(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32));
 }
 
 } // namespace
@@ -92,7 +94,8 @@ void GetBmpInfo(const QString& fileName, qint32& width, qint32& height, qint16& 
 bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile)
 {
     qint16 width = 0, height = 0;
-    PixelBlock source = readerFor(upperExtension(sourceFile))(sourceFile, width, height, QSize(LogoWidth, LogoHeight));
+    PixelBlock source
+        = readerFor(upperExtension(sourceFile))(sourceFile, width, height, QSize(LogoWidth, LogoHeight));
     if (!source)
         return false;
     const PixelBlock resized = ImgDLLResizeRGB(source, width, height, LogoWidth, LogoHeight);
@@ -106,10 +109,12 @@ bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile)
     std::vector<quint8> indices(size_t(LogoWidth) * LogoHeight, 0);
     if (ImgDLLQuantizeRGBTo8Bit(resized, indices, LogoWidth, LogoHeight, LogoColours, palette) != 1)
         return false;
-    return ImgDLLSaveColormappedToBMP(destinationFile, indices, LogoWidth, LogoHeight, 8, LogoColours, palette);
+    return ImgDLLSaveColormappedToBMP(
+        destinationFile, indices, LogoWidth, LogoHeight, 8, LogoColours, palette);
 }
 
-void DrawPreview(const QString& fileName, PictureSurface& box, qint32& width, qint32& height, qint16& bitCount)
+void DrawPreview(
+    const QString& fileName, PictureSurface& box, qint32& width, qint32& height, qint16& bitCount)
 {
     box.clearPicture();
     const QString extension = upperExtension(fileName);

@@ -15,7 +15,8 @@ bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile);
 
 // Draws the picture stretched over the whole of the box and reports its width, height and bit
 // count (8 for GIF, 24 for JPEG, the header's for anything else).
-void DrawPreview(const QString& fileName, PictureSurface& box, qint32& width, qint32& height, qint16& bitCount);
+void DrawPreview(
+    const QString& fileName, PictureSurface& box, qint32& width, qint32& height, qint16& bitCount);
 
 // Shows the picture at its natural size in the box.
 void ShowFullPicture(const QString& fileName, PictureSurface& box);

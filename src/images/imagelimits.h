@@ -2,7 +2,8 @@
 
 #include <QtGlobal>
 
-namespace images {
+namespace images
+{
 
 // The interface passes sizes as 16-bit integers, so no side may exceed this.
 constexpr int MaxSide = 32767;

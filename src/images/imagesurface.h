@@ -3,7 +3,8 @@
 #include "images/picturesurface.h"
 
 // A picture surface without a window, for the command-line tool, benchmarks and tests.
-class ImageSurface : public PictureSurface {
+class ImageSurface : public PictureSurface
+{
 public:
     ImageSurface(int width, int height)
         : m_width(width)

@@ -11,9 +11,11 @@
 #include <QImageReader>
 #include <QPainter>
 
-namespace {
+namespace
+{
 
-PixelBlock readBlock(const QString& fileName, images::PictureKind kind, qint16& width, qint16& height, QSize needed)
+PixelBlock readBlock(
+    const QString& fileName, images::PictureKind kind, qint16& width, qint16& height, QSize needed)
 {
     width = 0;
     height = 0;
@@ -49,17 +51,19 @@ PixelBlock ImgDLLReadRGBFromJPG(const QString& fileName, qint16& width, qint16& 
     return readBlock(fileName, images::PictureKind::Jpeg, width, height, neededSize);
 }
 
-PixelBlock ImgDLLResizeRGB(const PixelBlock& block, qint32 width, qint32 height, qint32 newWidth, qint32 newHeight)
+PixelBlock ImgDLLResizeRGB(
+    const PixelBlock& block, qint32 width, qint32 height, qint32 newWidth, qint32 newHeight)
 {
     if (block.isNull() || width <= 0 || height <= 0)
         return {};
     return PixelBlock::fromImage(images::resampleLanczos(block.image(), newWidth, newHeight));
 }
 
-qint32 ImgDLLQuantizeRGBTo8Bit(const PixelBlock& block, std::span<quint8> indexBuffer, qint32 width, qint32 height,
-    qint32 colours, std::span<quint8> paletteBuffer)
+qint32 ImgDLLQuantizeRGBTo8Bit(const PixelBlock& block, std::span<quint8> indexBuffer, qint32 width,
+    qint32 height, qint32 colours, std::span<quint8> paletteBuffer)
 {
-    if (block.isNull() || block.width() != width || block.height() != height || paletteBuffer.size() < 256 * 4)
+    if (block.isNull() || block.width() != width || block.height() != height
+        || paletteBuffer.size() < 256 * 4)
         return 0;
     QList<QRgb> palette;
     if (!images::quantizeColours(block.image(), colours, indexBuffer, palette))
@@ -92,8 +96,8 @@ bool ImgDLLSaveColormappedToBMP(const QString& fileName, std::span<const quint8>
     return true;
 }
 
-void ImgDLLDrawRGB(QPainter& dc, const PixelBlock& block, qint32 blockWidth, qint32 blockHeight, qint32 x, qint32 y,
-    qint32 width, qint32 height, qint32)
+void ImgDLLDrawRGB(QPainter& dc, const PixelBlock& block, qint32 blockWidth, qint32 blockHeight, qint32 x,
+    qint32 y, qint32 width, qint32 height, qint32)
 {
     if (block.isNull() || blockWidth <= 0 || blockHeight <= 0 || width <= 0 || height <= 0)
         return;

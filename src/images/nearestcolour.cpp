@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace images {
+namespace images
+{
 
 NearestColour::NearestColour(const QList<QRgb>& palette)
     : m_palette(palette)
@@ -21,8 +22,8 @@ NearestColour::NearestColour(const QList<QRgb>& palette)
 
 void NearestColour::buildCell(int cell)
 {
-    const int low[3] = { (cell >> (2 * CellBits)) * CellSize, ((cell >> CellBits) & ((1 << CellBits) - 1)) * CellSize,
-        (cell & ((1 << CellBits) - 1)) * CellSize };
+    const int low[3] = { (cell >> (2 * CellBits)) * CellSize,
+        ((cell >> CellBits) & ((1 << CellBits) - 1)) * CellSize, (cell & ((1 << CellBits) - 1)) * CellSize };
     const int count = int(m_palette.size());
     // Per entry: the least and the greatest squared distance to any point of the cell.
     int bound = 1 << 30;
@@ -42,8 +43,8 @@ void NearestColour::buildCell(int cell)
     m_scratch.clear();
     for (int i = 0; i < count; ++i)
         if (m_nearest[size_t(i)] <= bound)
-            m_scratch.push_back({ m_channels[0][size_t(i)], m_channels[1][size_t(i)], m_channels[2][size_t(i)], i,
-                m_nearest[size_t(i)] });
+            m_scratch.push_back({ m_channels[0][size_t(i)], m_channels[1][size_t(i)],
+                m_channels[2][size_t(i)], i, m_nearest[size_t(i)] });
     std::sort(m_scratch.begin(), m_scratch.end(),
         [](const Candidate& a, const Candidate& b) { return a.distanceToCell < b.distanceToCell; });
     m_first[cell] = int(m_candidates.size());
@@ -56,7 +57,8 @@ int NearestColour::find(int r, int g, int b)
     r = std::clamp(r, 0, 255);
     g = std::clamp(g, 0, 255);
     b = std::clamp(b, 0, 255);
-    const int cell = ((r >> (8 - CellBits)) << (2 * CellBits)) | ((g >> (8 - CellBits)) << CellBits) | (b >> (8 - CellBits));
+    const int cell = ((r >> (8 - CellBits)) << (2 * CellBits)) | ((g >> (8 - CellBits)) << CellBits)
+        | (b >> (8 - CellBits));
     if (m_first[cell] < 0)
         buildCell(cell);
     const Candidate* c = m_candidates.data() + m_first[cell];

@@ -5,13 +5,15 @@
 
 #include <vector>
 
-namespace images {
+namespace images
+{
 
 // Exact nearest palette entry (plain RGB distance) for many queries. The colour cube is cut into
 // 16 x 16 x 16 cells; the first query in a cell lists the entries that can be nearest to any point
 // of it (usually a handful), ordered by their distance to the cell, and every later query in that
 // cell only looks at those.
-class NearestColour {
+class NearestColour
+{
 public:
     explicit NearestColour(const QList<QRgb>& palette);
     int find(int r, int g, int b);

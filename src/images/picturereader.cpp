@@ -10,48 +10,50 @@
 
 #include <cstdlib>
 
-namespace images {
+namespace images
+{
 
-namespace {
+namespace
+{
 
-    // A reduced JPEG keeps at least this many decoded pixels per output pixel in each direction, so
-    // the resampler still sees the detail it averages (measured: 1.5 loses nothing visible).
-    constexpr double JpegOversampling = 1.5;
+// A reduced JPEG keeps at least this many decoded pixels per output pixel in each direction, so
+// the resampler still sees the detail it averages (measured: 1.5 loses nothing visible).
+constexpr double JpegOversampling = 1.5;
 
-    QByteArray formatName(PictureKind kind)
-    {
-        switch (kind) {
-        case PictureKind::Bmp:
-            return "bmp";
-        case PictureKind::Gif:
-            return "gif";
-        case PictureKind::Jpeg:
-            return "jpeg";
-        case PictureKind::Any:
-            break;
-        }
-        return {};
+QByteArray formatName(PictureKind kind)
+{
+    switch (kind) {
+    case PictureKind::Bmp:
+        return "bmp";
+    case PictureKind::Gif:
+        return "gif";
+    case PictureKind::Jpeg:
+        return "jpeg";
+    case PictureKind::Any:
+        break;
     }
+    return {};
+}
 
-    // libjpeg scales by 1/2, 1/4 or 1/8 while it decodes, far cheaper than decoding in full.
-    QSize reducedJpegSize(QSize full, QSize needed)
-    {
-        for (int denominator : {8, 4, 2}) {
-            const QSize reduced((full.width() + denominator - 1) / denominator,
-                (full.height() + denominator - 1) / denominator);
-            if (reduced.width() >= needed.width() * JpegOversampling
-                && reduced.height() >= needed.height() * JpegOversampling)
-                return reduced;
-        }
-        return full;
+// libjpeg scales by 1/2, 1/4 or 1/8 while it decodes, far cheaper than decoding in full.
+QSize reducedJpegSize(QSize full, QSize needed)
+{
+    for (int denominator : { 8, 4, 2 }) {
+        const QSize reduced(
+            (full.width() + denominator - 1) / denominator, (full.height() + denominator - 1) / denominator);
+        if (reduced.width() >= needed.width() * JpegOversampling
+            && reduced.height() >= needed.height() * JpegOversampling)
+            return reduced;
     }
+    return full;
+}
 
-    bool formatAllowed(const QByteArray& format)
-    {
-        // The loader reads what the old picture objects read; other formats are not our input.
-        static const QList<QByteArray> allowed { "bmp", "gif", "jpeg", "jpg", "ico", "cur" };
-        return allowed.contains(format.toLower());
-    }
+bool formatAllowed(const QByteArray& format)
+{
+    // The loader reads what the old picture objects read; other formats are not our input.
+    static const QList<QByteArray> allowed { "bmp", "gif", "jpeg", "jpg", "ico", "cur" };
+    return allowed.contains(format.toLower());
+}
 
 } // namespace
 

@@ -4,14 +4,15 @@
 #include <QSize>
 #include <QString>
 
-namespace images {
+namespace images
+{
 
 // The picture kinds the readers accept. Each reader decodes only its own kind, so a file goes to
 // the reader its extension chose even when its content is something else.
 enum class PictureKind { Bmp, Gif, Jpeg, Any };
 
 struct DecodedPicture {
-    QImage image;  // empty when the file could not be read or was refused
+    QImage image; // empty when the file could not be read or was refused
     QSize fileSize; // the picture's size in the file, whatever resolution `image` has
 };
 

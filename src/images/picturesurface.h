@@ -3,7 +3,8 @@
 #include <QImage>
 
 // What the picture routines draw on: a picture box seen without its window. Sizes are pixels.
-class PictureSurface {
+class PictureSurface
+{
 public:
     virtual ~PictureSurface() = default;
 

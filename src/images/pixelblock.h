@@ -6,7 +6,8 @@
 // The receiver owns the block; it can be moved but not copied, and an empty block stands for the
 // library's handle 0. A reader told that only a small picture is needed may keep the pixels at a
 // reduced resolution: the block always knows its own size, the caller keeps the picture's.
-class PixelBlock {
+class PixelBlock
+{
 public:
     PixelBlock() = default;
     // Takes the picture over, converted to 32-bit RGB; a picture over the size limit gives an empty

@@ -8,128 +8,136 @@
 #include <thread>
 #include <vector>
 
-namespace images {
+namespace images
+{
 
-namespace {
+namespace
+{
 
-    using Pixel = float __attribute__((vector_size(16)));
+using Pixel = float __attribute__((vector_size(16)));
 
-    constexpr double Lobes = 3.0;
-    // The intermediate rows take 16 bytes a pixel: at most 256 MiB of them.
-    constexpr qint64 MaxResampleBufferPixels = qint64(16) * 1024 * 1024;
+constexpr double Lobes = 3.0;
+// The intermediate rows take 16 bytes a pixel: at most 256 MiB of them.
+constexpr qint64 MaxResampleBufferPixels = qint64(16) * 1024 * 1024;
 
-    double sinc(double x)
-    {
-        if (x == 0.0)
-            return 1.0;
-        const double px = std::numbers::pi * x;
-        return std::sin(px) / px;
+double sinc(double x)
+{
+    if (x == 0.0)
+        return 1.0;
+    const double px = std::numbers::pi * x;
+    return std::sin(px) / px;
+}
+
+double lanczos(double x)
+{
+    return std::abs(x) < Lobes ? sinc(x) * sinc(x / Lobes) : 0.0;
+}
+
+// The taps of every output position along one axis: a window of `taps` weights starting at
+// `first[i]`, normalised to sum 1, padded with zero weights.
+struct Kernel {
+    int taps = 0;
+    std::vector<int> first;
+    std::vector<float> weights;
+};
+
+Kernel makeKernel(int sourceLength, int targetLength)
+{
+    const double scale = double(sourceLength) / targetLength;
+    const double stretch = std::max(scale, 1.0);
+    const double support = Lobes * stretch;
+    Kernel kernel;
+    kernel.taps = std::min(int(std::ceil(support)) * 2 + 1, sourceLength);
+    kernel.first.resize(targetLength);
+    kernel.weights.assign(size_t(targetLength) * kernel.taps, 0.0f);
+    std::vector<double> w(kernel.taps);
+    for (int i = 0; i < targetLength; ++i) {
+        const double center = (i + 0.5) * scale;
+        int start = std::max(int(center - support + 0.5), 0);
+        const int stop = std::min(int(center + support + 0.5), sourceLength);
+        start = std::max(std::min(start, stop - kernel.taps), 0);
+        double sum = 0.0;
+        for (int k = 0; k < kernel.taps; ++k) {
+            const int j = start + k;
+            w[k] = j < stop ? lanczos((j + 0.5 - center) / stretch) : 0.0;
+            sum += w[k];
+        }
+        kernel.first[i] = start;
+        for (int k = 0; k < kernel.taps; ++k)
+            kernel.weights[size_t(i) * kernel.taps + k] = float(sum != 0.0 ? w[k] / sum : 0.0);
     }
+    return kernel;
+}
 
-    double lanczos(double x) { return std::abs(x) < Lobes ? sinc(x) * sinc(x / Lobes) : 0.0; }
+Pixel toPixel(QRgb rgb)
+{
+    return Pixel { float(qRed(rgb)), float(qGreen(rgb)), float(qBlue(rgb)), 0.0f };
+}
 
-    // The taps of every output position along one axis: a window of `taps` weights starting at
-    // `first[i]`, normalised to sum 1, padded with zero weights.
-    struct Kernel {
-        int taps = 0;
-        std::vector<int> first;
-        std::vector<float> weights;
-    };
+QRgb toRgb(Pixel p)
+{
+    auto channel = [](float v) { return int(std::clamp(v + 0.5f, 0.0f, 255.0f)); };
+    return qRgb(channel(p[0]), channel(p[1]), channel(p[2]));
+}
 
-    Kernel makeKernel(int sourceLength, int targetLength)
-    {
-        const double scale = double(sourceLength) / targetLength;
-        const double stretch = std::max(scale, 1.0);
-        const double support = Lobes * stretch;
-        Kernel kernel;
-        kernel.taps = std::min(int(std::ceil(support)) * 2 + 1, sourceLength);
-        kernel.first.resize(targetLength);
-        kernel.weights.assign(size_t(targetLength) * kernel.taps, 0.0f);
-        std::vector<double> w(kernel.taps);
-        for (int i = 0; i < targetLength; ++i) {
-            const double center = (i + 0.5) * scale;
-            int start = std::max(int(center - support + 0.5), 0);
-            const int stop = std::min(int(center + support + 0.5), sourceLength);
-            start = std::max(std::min(start, stop - kernel.taps), 0);
-            double sum = 0.0;
+// Runs body(begin, end) over [0, count) on both cores when the work is big enough to pay.
+template <typename Body> void forRows(int count, qint64 work, Body body)
+{
+    if (work < 2'000'000 || count < 2) {
+        body(0, count);
+        return;
+    }
+    const int half = count / 2;
+    std::thread helper([&] { body(half, count); });
+    body(0, half);
+    helper.join();
+}
+
+// Horizontal pass: each source row becomes a row of `kernel` outputs.
+void horizontal(const QImage& source, const Kernel& kernel, std::vector<Pixel>& out, int targetWidth)
+{
+    const int sourceWidth = source.width();
+    forRows(source.height(), qint64(source.height()) * targetWidth * kernel.taps, [&](int begin, int end) {
+        std::vector<Pixel> row(sourceWidth);
+        for (int y = begin; y < end; ++y) {
+            const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+            for (int x = 0; x < sourceWidth; ++x)
+                row[x] = toPixel(in[x]);
+            Pixel* target = out.data() + size_t(y) * targetWidth;
+            for (int x = 0; x < targetWidth; ++x) {
+                const Pixel* taps = row.data() + kernel.first[x];
+                const float* w = kernel.weights.data() + size_t(x) * kernel.taps;
+                Pixel sum {};
+                for (int k = 0; k < kernel.taps; ++k)
+                    sum += taps[k] * w[k];
+                target[x] = sum;
+            }
+        }
+    });
+}
+
+// Vertical pass over rows of already-resampled pixels, written out as 32-bit RGB.
+void vertical(const std::vector<Pixel>& in, int width, const Kernel& kernel, QImage& target)
+{
+    forRows(target.height(), qint64(target.height()) * width * kernel.taps, [&](int begin, int end) {
+        std::vector<Pixel> sum(width);
+        for (int y = begin; y < end; ++y) {
+            std::fill(sum.begin(), sum.end(), Pixel {});
+            const float* w = kernel.weights.data() + size_t(y) * kernel.taps;
             for (int k = 0; k < kernel.taps; ++k) {
-                const int j = start + k;
-                w[k] = j < stop ? lanczos((j + 0.5 - center) / stretch) : 0.0;
-                sum += w[k];
-            }
-            kernel.first[i] = start;
-            for (int k = 0; k < kernel.taps; ++k)
-                kernel.weights[size_t(i) * kernel.taps + k] = float(sum != 0.0 ? w[k] / sum : 0.0);
-        }
-        return kernel;
-    }
-
-    Pixel toPixel(QRgb rgb) { return Pixel { float(qRed(rgb)), float(qGreen(rgb)), float(qBlue(rgb)), 0.0f }; }
-
-    QRgb toRgb(Pixel p)
-    {
-        auto channel = [](float v) { return int(std::clamp(v + 0.5f, 0.0f, 255.0f)); };
-        return qRgb(channel(p[0]), channel(p[1]), channel(p[2]));
-    }
-
-    // Runs body(begin, end) over [0, count) on both cores when the work is big enough to pay.
-    template <typename Body> void forRows(int count, qint64 work, Body body)
-    {
-        if (work < 2'000'000 || count < 2) {
-            body(0, count);
-            return;
-        }
-        const int half = count / 2;
-        std::thread helper([&] { body(half, count); });
-        body(0, half);
-        helper.join();
-    }
-
-    // Horizontal pass: each source row becomes a row of `kernel` outputs.
-    void horizontal(const QImage& source, const Kernel& kernel, std::vector<Pixel>& out, int targetWidth)
-    {
-        const int sourceWidth = source.width();
-        forRows(source.height(), qint64(source.height()) * targetWidth * kernel.taps, [&](int begin, int end) {
-            std::vector<Pixel> row(sourceWidth);
-            for (int y = begin; y < end; ++y) {
-                const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-                for (int x = 0; x < sourceWidth; ++x)
-                    row[x] = toPixel(in[x]);
-                Pixel* target = out.data() + size_t(y) * targetWidth;
-                for (int x = 0; x < targetWidth; ++x) {
-                    const Pixel* taps = row.data() + kernel.first[x];
-                    const float* w = kernel.weights.data() + size_t(x) * kernel.taps;
-                    Pixel sum {};
-                    for (int k = 0; k < kernel.taps; ++k)
-                        sum += taps[k] * w[k];
-                    target[x] = sum;
-                }
-            }
-        });
-    }
-
-    // Vertical pass over rows of already-resampled pixels, written out as 32-bit RGB.
-    void vertical(const std::vector<Pixel>& in, int width, const Kernel& kernel, QImage& target)
-    {
-        forRows(target.height(), qint64(target.height()) * width * kernel.taps, [&](int begin, int end) {
-            std::vector<Pixel> sum(width);
-            for (int y = begin; y < end; ++y) {
-                std::fill(sum.begin(), sum.end(), Pixel {});
-                const float* w = kernel.weights.data() + size_t(y) * kernel.taps;
-                for (int k = 0; k < kernel.taps; ++k) {
-                    const Pixel* row = in.data() + size_t(kernel.first[y] + k) * width;
-                    const float weight = w[k];
-                    if (weight == 0.0f)
-                        continue;
-                    for (int x = 0; x < width; ++x)
-                        sum[x] += row[x] * weight;
-                }
-                auto* out = reinterpret_cast<QRgb*>(target.scanLine(y));
+                const Pixel* row = in.data() + size_t(kernel.first[y] + k) * width;
+                const float weight = w[k];
+                if (weight == 0.0f)
+                    continue;
                 for (int x = 0; x < width; ++x)
-                    out[x] = toRgb(sum[x]);
+                    sum[x] += row[x] * weight;
             }
-        });
-    }
+            auto* out = reinterpret_cast<QRgb*>(target.scanLine(y));
+            for (int x = 0; x < width; ++x)
+                out[x] = toRgb(sum[x]);
+        }
+    });
+}
 
 } // namespace
 
@@ -137,7 +145,8 @@ QImage resampleLanczos(const QImage& source, int width, int height)
 {
     if (source.isNull() || !sizeAllowed(width, height))
         return {};
-    const QImage rgb = source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb
+        = source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
     QImage target(width, height, QImage::Format_RGB32);
     if (rgb.isNull() || target.isNull())
         return {};

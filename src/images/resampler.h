@@ -2,7 +2,8 @@
 
 #include <QImage>
 
-namespace images {
+namespace images
+{
 
 // Resamples a 32-bit RGB picture to exactly width x height (the aspect ratio is not kept) with a
 // three-lobe Lanczos filter widened by the reduction factor, as photo editors do, so that a

@@ -3,173 +3,178 @@
 #include <array>
 #include <vector>
 
-namespace images {
+namespace images
+{
 
-namespace {
+namespace
+{
 
-    constexpr int Side = 33; // 32 levels of 5 bits, plus the zero plane the cumulative sums need
+constexpr int Side = 33; // 32 levels of 5 bits, plus the zero plane the cumulative sums need
 
-    constexpr int at(int r, int g, int b) { return (r * Side + g) * Side + b; }
+constexpr int at(int r, int g, int b)
+{
+    return (r * Side + g) * Side + b;
+}
 
-    struct Box {
-        int r0 = 0, r1 = 0, g0 = 0, g1 = 0, b0 = 0, b1 = 0;
-        int volume() const { return (r1 - r0) * (g1 - g0) * (b1 - b0); }
-    };
+struct Box {
+    int r0 = 0, r1 = 0, g0 = 0, g1 = 0, b0 = 0, b1 = 0;
+    int volume() const { return (r1 - r0) * (g1 - g0) * (b1 - b0); }
+};
 
-    enum Axis { Red, Green, Blue };
+enum Axis { Red, Green, Blue };
 
-    // Cumulative moments of the 5-bit histogram: the sums of any box come from eight corners.
-    struct Moments {
-        std::vector<qint64> weight, red, green, blue;
-        std::vector<double> square;
+// Cumulative moments of the 5-bit histogram: the sums of any box come from eight corners.
+struct Moments {
+    std::vector<qint64> weight, red, green, blue;
+    std::vector<double> square;
 
-        explicit Moments(const QImage& image);
-        template <typename T> T volume(const Box& c, const std::vector<T>& m) const
-        {
-            return m[at(c.r1, c.g1, c.b1)] - m[at(c.r1, c.g1, c.b0)] - m[at(c.r1, c.g0, c.b1)]
-                + m[at(c.r1, c.g0, c.b0)] - m[at(c.r0, c.g1, c.b1)] + m[at(c.r0, c.g1, c.b0)]
-                + m[at(c.r0, c.g0, c.b1)] - m[at(c.r0, c.g0, c.b0)];
-        }
-        // The part of the box's sum that lies on the lower side of its `axis` face (the terms that
-        // do not depend on where that face sits)...
-        qint64 bottom(const Box& c, Axis axis, const std::vector<qint64>& m) const;
-        // ... and the part that moves with the face when it is placed at `position`.
-        qint64 top(const Box& c, Axis axis, int position, const std::vector<qint64>& m) const;
-        double variance(const Box& c) const;
-    };
-
-    Moments::Moments(const QImage& image)
-        : weight(Side * Side * Side)
-        , red(weight.size())
-        , green(weight.size())
-        , blue(weight.size())
-        , square(weight.size())
+    explicit Moments(const QImage& image);
+    template <typename T> T volume(const Box& c, const std::vector<T>& m) const
     {
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
-                const int i = at((r >> 3) + 1, (g >> 3) + 1, (b >> 3) + 1);
-                ++weight[i];
-                red[i] += r;
-                green[i] += g;
-                blue[i] += b;
-                square[i] += double(r * r + g * g + b * b);
+        return m[at(c.r1, c.g1, c.b1)] - m[at(c.r1, c.g1, c.b0)] - m[at(c.r1, c.g0, c.b1)]
+            + m[at(c.r1, c.g0, c.b0)] - m[at(c.r0, c.g1, c.b1)] + m[at(c.r0, c.g1, c.b0)]
+            + m[at(c.r0, c.g0, c.b1)] - m[at(c.r0, c.g0, c.b0)];
+    }
+    // The part of the box's sum that lies on the lower side of its `axis` face (the terms that
+    // do not depend on where that face sits)...
+    qint64 bottom(const Box& c, Axis axis, const std::vector<qint64>& m) const;
+    // ... and the part that moves with the face when it is placed at `position`.
+    qint64 top(const Box& c, Axis axis, int position, const std::vector<qint64>& m) const;
+    double variance(const Box& c) const;
+};
+
+Moments::Moments(const QImage& image)
+    : weight(Side * Side * Side)
+    , red(weight.size())
+    , green(weight.size())
+    , blue(weight.size())
+    , square(weight.size())
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
+            const int i = at((r >> 3) + 1, (g >> 3) + 1, (b >> 3) + 1);
+            ++weight[i];
+            red[i] += r;
+            green[i] += g;
+            blue[i] += b;
+            square[i] += double(r * r + g * g + b * b);
+        }
+    }
+    for (int r = 1; r < Side; ++r) {
+        std::array<qint64, Side> aw {}, ar {}, ag {}, ab {};
+        std::array<double, Side> a2 {};
+        for (int g = 1; g < Side; ++g) {
+            qint64 lw = 0, lr = 0, lg = 0, lb = 0;
+            double l2 = 0;
+            for (int b = 1; b < Side; ++b) {
+                const int i = at(r, g, b);
+                lw += weight[i];
+                lr += red[i];
+                lg += green[i];
+                lb += blue[i];
+                l2 += square[i];
+                aw[b] += lw;
+                ar[b] += lr;
+                ag[b] += lg;
+                ab[b] += lb;
+                a2[b] += l2;
+                const int p = at(r - 1, g, b);
+                weight[i] = weight[p] + aw[b];
+                red[i] = red[p] + ar[b];
+                green[i] = green[p] + ag[b];
+                blue[i] = blue[p] + ab[b];
+                square[i] = square[p] + a2[b];
             }
         }
-        for (int r = 1; r < Side; ++r) {
-            std::array<qint64, Side> aw {}, ar {}, ag {}, ab {};
-            std::array<double, Side> a2 {};
-            for (int g = 1; g < Side; ++g) {
-                qint64 lw = 0, lr = 0, lg = 0, lb = 0;
-                double l2 = 0;
-                for (int b = 1; b < Side; ++b) {
-                    const int i = at(r, g, b);
-                    lw += weight[i];
-                    lr += red[i];
-                    lg += green[i];
-                    lb += blue[i];
-                    l2 += square[i];
-                    aw[b] += lw;
-                    ar[b] += lr;
-                    ag[b] += lg;
-                    ab[b] += lb;
-                    a2[b] += l2;
-                    const int p = at(r - 1, g, b);
-                    weight[i] = weight[p] + aw[b];
-                    red[i] = red[p] + ar[b];
-                    green[i] = green[p] + ag[b];
-                    blue[i] = blue[p] + ab[b];
-                    square[i] = square[p] + a2[b];
-                }
-            }
+    }
+}
+
+qint64 Moments::bottom(const Box& c, Axis axis, const std::vector<qint64>& m) const
+{
+    switch (axis) {
+    case Red:
+        return -m[at(c.r0, c.g1, c.b1)] + m[at(c.r0, c.g1, c.b0)] + m[at(c.r0, c.g0, c.b1)]
+            - m[at(c.r0, c.g0, c.b0)];
+    case Green:
+        return -m[at(c.r1, c.g0, c.b1)] + m[at(c.r1, c.g0, c.b0)] + m[at(c.r0, c.g0, c.b1)]
+            - m[at(c.r0, c.g0, c.b0)];
+    case Blue:
+        return -m[at(c.r1, c.g1, c.b0)] + m[at(c.r1, c.g0, c.b0)] + m[at(c.r0, c.g1, c.b0)]
+            - m[at(c.r0, c.g0, c.b0)];
+    }
+    return 0;
+}
+
+qint64 Moments::top(const Box& c, Axis axis, int p, const std::vector<qint64>& m) const
+{
+    switch (axis) {
+    case Red:
+        return m[at(p, c.g1, c.b1)] - m[at(p, c.g1, c.b0)] - m[at(p, c.g0, c.b1)] + m[at(p, c.g0, c.b0)];
+    case Green:
+        return m[at(c.r1, p, c.b1)] - m[at(c.r1, p, c.b0)] - m[at(c.r0, p, c.b1)] + m[at(c.r0, p, c.b0)];
+    case Blue:
+        return m[at(c.r1, c.g1, p)] - m[at(c.r1, c.g0, p)] - m[at(c.r0, c.g1, p)] + m[at(c.r0, c.g0, p)];
+    }
+    return 0;
+}
+
+double Moments::variance(const Box& c) const
+{
+    const double r = double(volume(c, red)), g = double(volume(c, green)), b = double(volume(c, blue));
+    return volume(c, square) - (r * r + g * g + b * b) / double(volume(c, weight));
+}
+
+struct Split {
+    double gain = 0.0;
+    int position = -1;
+};
+
+// The face position along `axis` that leaves the two halves with the largest sum of
+// squared-mean terms, i.e. the least remaining error.
+Split bestSplit(const Moments& m, const Box& c, Axis axis, int first, int last)
+{
+    const qint64 baseR = m.bottom(c, axis, m.red), baseG = m.bottom(c, axis, m.green);
+    const qint64 baseB = m.bottom(c, axis, m.blue), baseW = m.bottom(c, axis, m.weight);
+    const qint64 wholeR = m.volume(c, m.red), wholeG = m.volume(c, m.green);
+    const qint64 wholeB = m.volume(c, m.blue), wholeW = m.volume(c, m.weight);
+    Split best;
+    for (int i = first; i < last; ++i) {
+        const qint64 halfW = baseW + m.top(c, axis, i, m.weight);
+        if (halfW == 0 || halfW == wholeW)
+            continue;
+        const double r = double(baseR + m.top(c, axis, i, m.red));
+        const double g = double(baseG + m.top(c, axis, i, m.green));
+        const double b = double(baseB + m.top(c, axis, i, m.blue));
+        double gain = (r * r + g * g + b * b) / double(halfW);
+        const double r2 = double(wholeR) - r, g2 = double(wholeG) - g, b2 = double(wholeB) - b;
+        gain += (r2 * r2 + g2 * g2 + b2 * b2) / double(wholeW - halfW);
+        if (gain > best.gain) {
+            best.gain = gain;
+            best.position = i;
         }
     }
+    return best;
+}
 
-    qint64 Moments::bottom(const Box& c, Axis axis, const std::vector<qint64>& m) const
-    {
-        switch (axis) {
-        case Red:
-            return -m[at(c.r0, c.g1, c.b1)] + m[at(c.r0, c.g1, c.b0)] + m[at(c.r0, c.g0, c.b1)]
-                - m[at(c.r0, c.g0, c.b0)];
-        case Green:
-            return -m[at(c.r1, c.g0, c.b1)] + m[at(c.r1, c.g0, c.b0)] + m[at(c.r0, c.g0, c.b1)]
-                - m[at(c.r0, c.g0, c.b0)];
-        case Blue:
-            return -m[at(c.r1, c.g1, c.b0)] + m[at(c.r1, c.g0, c.b0)] + m[at(c.r0, c.g1, c.b0)]
-                - m[at(c.r0, c.g0, c.b0)];
-        }
-        return 0;
+bool cut(const Moments& m, Box& first, Box& second)
+{
+    const Split r = bestSplit(m, first, Red, first.r0 + 1, first.r1);
+    const Split g = bestSplit(m, first, Green, first.g0 + 1, first.g1);
+    const Split b = bestSplit(m, first, Blue, first.b0 + 1, first.b1);
+    second = first;
+    if (r.gain >= g.gain && r.gain >= b.gain) {
+        if (r.position < 0)
+            return false;
+        first.r1 = second.r0 = r.position;
+    } else if (g.gain >= b.gain) {
+        first.g1 = second.g0 = g.position;
+    } else {
+        first.b1 = second.b0 = b.position;
     }
-
-    qint64 Moments::top(const Box& c, Axis axis, int p, const std::vector<qint64>& m) const
-    {
-        switch (axis) {
-        case Red:
-            return m[at(p, c.g1, c.b1)] - m[at(p, c.g1, c.b0)] - m[at(p, c.g0, c.b1)] + m[at(p, c.g0, c.b0)];
-        case Green:
-            return m[at(c.r1, p, c.b1)] - m[at(c.r1, p, c.b0)] - m[at(c.r0, p, c.b1)] + m[at(c.r0, p, c.b0)];
-        case Blue:
-            return m[at(c.r1, c.g1, p)] - m[at(c.r1, c.g0, p)] - m[at(c.r0, c.g1, p)] + m[at(c.r0, c.g0, p)];
-        }
-        return 0;
-    }
-
-    double Moments::variance(const Box& c) const
-    {
-        const double r = double(volume(c, red)), g = double(volume(c, green)), b = double(volume(c, blue));
-        return volume(c, square) - (r * r + g * g + b * b) / double(volume(c, weight));
-    }
-
-    struct Split {
-        double gain = 0.0;
-        int position = -1;
-    };
-
-    // The face position along `axis` that leaves the two halves with the largest sum of
-    // squared-mean terms, i.e. the least remaining error.
-    Split bestSplit(const Moments& m, const Box& c, Axis axis, int first, int last)
-    {
-        const qint64 baseR = m.bottom(c, axis, m.red), baseG = m.bottom(c, axis, m.green);
-        const qint64 baseB = m.bottom(c, axis, m.blue), baseW = m.bottom(c, axis, m.weight);
-        const qint64 wholeR = m.volume(c, m.red), wholeG = m.volume(c, m.green);
-        const qint64 wholeB = m.volume(c, m.blue), wholeW = m.volume(c, m.weight);
-        Split best;
-        for (int i = first; i < last; ++i) {
-            const qint64 halfW = baseW + m.top(c, axis, i, m.weight);
-            if (halfW == 0 || halfW == wholeW)
-                continue;
-            const double r = double(baseR + m.top(c, axis, i, m.red));
-            const double g = double(baseG + m.top(c, axis, i, m.green));
-            const double b = double(baseB + m.top(c, axis, i, m.blue));
-            double gain = (r * r + g * g + b * b) / double(halfW);
-            const double r2 = double(wholeR) - r, g2 = double(wholeG) - g, b2 = double(wholeB) - b;
-            gain += (r2 * r2 + g2 * g2 + b2 * b2) / double(wholeW - halfW);
-            if (gain > best.gain) {
-                best.gain = gain;
-                best.position = i;
-            }
-        }
-        return best;
-    }
-
-    bool cut(const Moments& m, Box& first, Box& second)
-    {
-        const Split r = bestSplit(m, first, Red, first.r0 + 1, first.r1);
-        const Split g = bestSplit(m, first, Green, first.g0 + 1, first.g1);
-        const Split b = bestSplit(m, first, Blue, first.b0 + 1, first.b1);
-        second = first;
-        if (r.gain >= g.gain && r.gain >= b.gain) {
-            if (r.position < 0)
-                return false;
-            first.r1 = second.r0 = r.position;
-        } else if (g.gain >= b.gain) {
-            first.g1 = second.g0 = g.position;
-        } else {
-            first.b1 = second.b0 = b.position;
-        }
-        return true;
-    }
+    return true;
+}
 
 } // namespace
 

@@ -4,7 +4,8 @@
 #include <QList>
 #include <QRgb>
 
-namespace images {
+namespace images
+{
 
 // Xiaolin Wu's variance-minimising palette: the colour cube is split, box by box, where the split
 // removes the most squared error, until there are `colours` boxes; each box gives its mean colour.

@@ -6,7 +6,8 @@ class PictureBox;
 
 // Shows one picture at its natural size in a window without frame or caption, exactly the
 // picture's size; a click or a key that types a character closes it.
-class FrmView : public QDialog {
+class FrmView : public QDialog
+{
     Q_OBJECT
 
 public:

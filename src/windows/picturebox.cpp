@@ -11,9 +11,15 @@ PictureBox::PictureBox(QWidget* parent)
     setAutoFillBackground(true);
 }
 
-int PictureBox::scaleWidth() const { return contentsRect().width(); }
+int PictureBox::scaleWidth() const
+{
+    return contentsRect().width();
+}
 
-int PictureBox::scaleHeight() const { return contentsRect().height(); }
+int PictureBox::scaleHeight() const
+{
+    return contentsRect().height();
+}
 
 void PictureBox::setPicture(const QImage& picture)
 {
@@ -32,7 +38,8 @@ void PictureBox::clearPicture()
 void PictureBox::resizeTo(int width, int height)
 {
     const QMargins margins = contentsMargins();
-    resize(std::max(width, 0) + margins.left() + margins.right(), std::max(height, 0) + margins.top() + margins.bottom());
+    resize(std::max(width, 0) + margins.left() + margins.right(),
+        std::max(height, 0) + margins.top() + margins.bottom());
 }
 
 void PictureBox::setBorder(bool border)

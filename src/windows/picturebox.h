@@ -9,7 +9,8 @@
 // that size already), with an optional sunken border, and reports clicks. `tag` holds whatever the
 // owner wants to remember with the box, such as the file it shows. With autoSize on, the box takes
 // the size of each picture it is given.
-class PictureBox : public QWidget, public PictureSurface {
+class PictureBox : public QWidget, public PictureSurface
+{
     Q_OBJECT
     Q_PROPERTY(QString tag READ tag WRITE setTag)
     Q_PROPERTY(bool border READ hasBorder WRITE setBorder)

@@ -9,63 +9,68 @@
 
 #include <cstdlib>
 
-namespace fixtures {
+namespace fixtures
+{
 
-namespace {
+namespace
+{
 
-    void put16(QByteArray& d, int v) { d.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); }
-    void put32(QByteArray& d, qint64 v)
-    {
-        for (int i = 0; i < 4; ++i)
-            d.append(char((v >> (8 * i)) & 0xff));
-    }
+void put16(QByteArray& d, int v)
+{
+    d.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
+}
+void put32(QByteArray& d, qint64 v)
+{
+    for (int i = 0; i < 4; ++i)
+        d.append(char((v >> (8 * i)) & 0xff));
+}
 
-    QByteArray packedRow(const QImage& image, int y, int bits)
-    {
-        QByteArray row;
-        const int width = image.width();
-        if (bits <= 8) {
-            const int perByte = 8 / bits;
-            for (int x = 0; x < width; x += perByte) {
-                int byte = 0;
-                for (int k = 0; k < perByte; ++k)
-                    byte = (byte << bits) | (x + k < width ? image.pixelIndex(x + k, y) : 0);
-                row.append(char(byte));
-            }
-        } else {
-            for (int x = 0; x < width; ++x) {
-                const QRgb c = image.pixel(x, y);
-                if (bits == 16) {
-                    put16(row, ((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3));
-                } else {
-                    row.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c)));
-                    if (bits == 32)
-                        row.append('\0');
-                }
+QByteArray packedRow(const QImage& image, int y, int bits)
+{
+    QByteArray row;
+    const int width = image.width();
+    if (bits <= 8) {
+        const int perByte = 8 / bits;
+        for (int x = 0; x < width; x += perByte) {
+            int byte = 0;
+            for (int k = 0; k < perByte; ++k)
+                byte = (byte << bits) | (x + k < width ? image.pixelIndex(x + k, y) : 0);
+            row.append(char(byte));
+        }
+    } else {
+        for (int x = 0; x < width; ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (bits == 16) {
+                put16(row, ((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3));
+            } else {
+                row.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c)));
+                if (bits == 32)
+                    row.append('\0');
             }
         }
-        while (row.size() % 4)
-            row.append('\0');
-        return row;
     }
+    while (row.size() % 4)
+        row.append('\0');
+    return row;
+}
 
-    // Runs of one index, at most 255 long, each row ended by 0 0 and the picture by 0 1.
-    QByteArray rle8(const QImage& image)
-    {
-        QByteArray data;
-        for (int y = image.height() - 1; y >= 0; --y) {
-            for (int x = 0; x < image.width();) {
-                const int index = image.pixelIndex(x, y);
-                int run = 1;
-                while (x + run < image.width() && run < 255 && image.pixelIndex(x + run, y) == index)
-                    ++run;
-                data.append(char(run)).append(char(index));
-                x += run;
-            }
-            data.append('\0').append('\0');
+// Runs of one index, at most 255 long, each row ended by 0 0 and the picture by 0 1.
+QByteArray rle8(const QImage& image)
+{
+    QByteArray data;
+    for (int y = image.height() - 1; y >= 0; --y) {
+        for (int x = 0; x < image.width();) {
+            const int index = image.pixelIndex(x, y);
+            int run = 1;
+            while (x + run < image.width() && run < 255 && image.pixelIndex(x + run, y) == index)
+                ++run;
+            data.append(char(run)).append(char(index));
+            x += run;
         }
-        return data.append('\0').append('\1');
+        data.append('\0').append('\0');
     }
+    return data.append('\0').append('\1');
+}
 
 } // namespace
 
@@ -178,7 +183,8 @@ QColor quadrantCentre(const QImage& image, int quadrant)
 
 int colourDistance(const QColor& a, const QColor& b)
 {
-    return std::max({ std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue()) });
+    return std::max(
+        { std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue()) });
 }
 
 } // namespace fixtures

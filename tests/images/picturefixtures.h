@@ -7,13 +7,15 @@
 
 // Fixture pictures made by the tests: Qt writes 1-, 8- and 24-bit BMPs and JPEGs; the other BMP
 // variants (4, 16 and 32 bits, RLE8, OS/2 header, top-down) are written here byte by byte.
-namespace fixtures {
+namespace fixtures
+{
 
 // Four quadrants: top-left, top-right, bottom-left, bottom-right.
 struct Quadrants {
     QColor topLeft, topRight, bottomLeft, bottomRight;
 };
-inline const Quadrants FourColours { QColor(200, 30, 30), QColor(30, 180, 40), QColor(40, 60, 200), QColor(230, 220, 40) };
+inline const Quadrants FourColours { QColor(200, 30, 30), QColor(30, 180, 40), QColor(40, 60, 200),
+    QColor(230, 220, 40) };
 
 QImage quadrants(int width, int height, const Quadrants& colours = FourColours);
 

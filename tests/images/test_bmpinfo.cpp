@@ -7,7 +7,8 @@
 
 using namespace fixtures;
 
-namespace {
+namespace
+{
 
 QImage indexedLogo()
 {

@@ -8,7 +8,8 @@
 #include <cmath>
 #include <type_traits>
 
-namespace {
+namespace
+{
 
 static_assert(!std::is_copy_constructible_v<PixelBlock> && std::is_nothrow_move_constructible_v<PixelBlock>);
 
@@ -17,7 +18,8 @@ QImage gradient(int width, int height)
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x * 255 / (width - 1), y * 255 / (height - 1), (x + y) * 255 / (width + height - 2)));
+            image.setPixel(x, y,
+                qRgb(x * 255 / (width - 1), y * 255 / (height - 1), (x + y) * 255 / (width + height - 2)));
     return image;
 }
 
@@ -27,7 +29,8 @@ QImage expand(const std::vector<quint8>& indices, const std::vector<quint8>& pal
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const int i = indices[size_t(y) * width + x];
-            image.setPixel(x, y, qRgb(palette[size_t(i) * 4 + 2], palette[size_t(i) * 4 + 1], palette[size_t(i) * 4]));
+            image.setPixel(
+                x, y, qRgb(palette[size_t(i) * 4 + 2], palette[size_t(i) * 4 + 1], palette[size_t(i) * 4]));
         }
     return image;
 }
@@ -120,7 +123,8 @@ TEST(SaveBmp, OddWidthsArePaddedAndOnlyEightBitsWritten)
 
     EXPECT_FALSE(ImgDLLSaveColormappedToBMP(dir.filePath("four.bmp"), indices, 3, 2, 4, 16, palette));
     EXPECT_FALSE(ImgDLLSaveColormappedToBMP(dir.filePath("short.bmp"), indices, 30, 2, 8, 256, palette));
-    EXPECT_FALSE(ImgDLLSaveColormappedToBMP(dir.filePath("no/such/folder/x.bmp"), indices, 3, 2, 8, 256, palette));
+    EXPECT_FALSE(
+        ImgDLLSaveColormappedToBMP(dir.filePath("no/such/folder/x.bmp"), indices, 3, 2, 8, 256, palette));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("four.bmp")));
 }
 

@@ -10,9 +10,11 @@
 
 using namespace fixtures;
 
-namespace {
+namespace
+{
 
-class LogoConversion : public ::testing::Test {
+class LogoConversion : public ::testing::Test
+{
 protected:
     QString path(const QString& name) const { return dir.filePath(name); }
     QString write(const QString& name, const QByteArray& bytes) const
@@ -23,8 +25,14 @@ protected:
     QTemporaryDir dir;
 };
 
-quint32 field32(const QByteArray& d, int offset) { return qFromLittleEndian<quint32>(d.constData() + offset); }
-quint16 field16(const QByteArray& d, int offset) { return qFromLittleEndian<quint16>(d.constData() + offset); }
+quint32 field32(const QByteArray& d, int offset)
+{
+    return qFromLittleEndian<quint32>(d.constData() + offset);
+}
+quint16 field16(const QByteArray& d, int offset)
+{
+    return qFromLittleEndian<quint16>(d.constData() + offset);
+}
 
 TEST_F(LogoConversion, WritesAWindowsEightBitBitmapWithFullPaletteAndBottomUpRows)
 {
@@ -52,7 +60,8 @@ TEST_F(LogoConversion, WritesAWindowsEightBitBitmapWithFullPaletteAndBottomUpRow
     // The first stored row is the bottom one: blue on the left, yellow on the right.
     auto stored = [&](int row, int x) {
         const int index = quint8(d[1078 + row * 320 + x]);
-        return QColor(quint8(d[54 + index * 4 + 2]), quint8(d[54 + index * 4 + 1]), quint8(d[54 + index * 4]));
+        return QColor(
+            quint8(d[54 + index * 4 + 2]), quint8(d[54 + index * 4 + 1]), quint8(d[54 + index * 4]));
     };
     EXPECT_LE(colourDistance(stored(10, 80), FourColours.bottomLeft), 6);
     EXPECT_LE(colourDistance(stored(390, 80), FourColours.topLeft), 6);
@@ -102,7 +111,8 @@ TEST_F(LogoConversion, UnreadableSourcesWriteNothing)
     EXPECT_FALSE(ConvertToLogo(path("missing.bmp"), path("a.sys")));
     EXPECT_FALSE(ConvertToLogo(write("empty.bmp", QByteArray()), path("b.sys")));
     EXPECT_FALSE(ConvertToLogo(write("noise.gif", QByteArray(5000, '\x5a')), path("c.sys")));
-    EXPECT_FALSE(QFile::exists(path("a.sys")) || QFile::exists(path("b.sys")) || QFile::exists(path("c.sys")));
+    EXPECT_FALSE(
+        QFile::exists(path("a.sys")) || QFile::exists(path("b.sys")) || QFile::exists(path("c.sys")));
 }
 
 TEST(LogoConversionOnMachine, WindowsPathsGoThroughTheMachine)
@@ -110,7 +120,8 @@ TEST(LogoConversionOnMachine, WindowsPathsGoThroughTheMachine)
     TestMachine machine;
     machine.writeFile("C:\\Pictures\\Sunset.GIF", encodeGif({ quadrants(40, 30) }));
     EXPECT_TRUE(ConvertToLogo("c:\\pictures\\sunset.gif", "C:\\WINDOWS\\TEMP\\~tm1A.TMP"));
-    EXPECT_TRUE(isLogoScreen("C:\\WINDOWS\\TEMP\\~TM1A.TMP") == false) << "a .TMP name is never a logo screen";
+    EXPECT_TRUE(isLogoScreen("C:\\WINDOWS\\TEMP\\~TM1A.TMP") == false)
+        << "a .TMP name is never a logo screen";
     EXPECT_EQ(machine.readFile("C:\\WINDOWS\\TEMP\\~tm1A.TMP").size(), 129078);
     EXPECT_FALSE(ConvertToLogo("Q:\\nowhere.gif", "C:\\WINDOWS\\TEMP\\x.TMP"));
     EXPECT_FALSE(ConvertToLogo("C:\\Pictures\\Sunset.GIF", "Q:\\x.TMP"));

@@ -13,17 +13,21 @@
 
 using namespace fixtures;
 
-namespace {
+namespace
+{
 
-const Quadrants TwoColours { QColor(200, 30, 30), QColor(40, 60, 200), QColor(40, 60, 200), QColor(200, 30, 30) };
-const Quadrants Greys { QColor(30, 30, 30), QColor(100, 100, 100), QColor(170, 170, 170), QColor(240, 240, 240) };
+const Quadrants TwoColours { QColor(200, 30, 30), QColor(40, 60, 200), QColor(40, 60, 200),
+    QColor(200, 30, 30) };
+const Quadrants Greys { QColor(30, 30, 30), QColor(100, 100, 100), QColor(170, 170, 170),
+    QColor(240, 240, 240) };
 
 QImage indexed(const Quadrants& colours)
 {
     const QImage rgb = quadrants(96, 64, colours);
     // Distinct entries only, so a 1-bit picture has exactly two.
     QList<QRgb> unique;
-    for (QRgb c : { colours.topLeft.rgb(), colours.topRight.rgb(), colours.bottomLeft.rgb(), colours.bottomRight.rgb() })
+    for (QRgb c : { colours.topLeft.rgb(), colours.topRight.rgb(), colours.bottomLeft.rgb(),
+             colours.bottomRight.rgb() })
         if (!unique.contains(c))
             unique.append(c);
     return rgb.convertToFormat(QImage::Format_Indexed8, unique, Qt::ThresholdDither);
@@ -37,10 +41,12 @@ void expectConvertedQuadrants(const QString& file, const Quadrants& colours, int
     const QImage logo(out.filePath("LOGO.SYS"), "bmp");
     const QColor expected[] = { colours.topLeft, colours.topRight, colours.bottomLeft, colours.bottomRight };
     for (int q = 0; q < 4; ++q)
-        EXPECT_LE(colourDistance(quadrantCentre(logo, q), expected[q]), tolerance) << qPrintable(file) << " quadrant " << q;
+        EXPECT_LE(colourDistance(quadrantCentre(logo, q), expected[q]), tolerance)
+            << qPrintable(file) << " quadrant " << q;
 }
 
-class PictureFormats : public ::testing::Test {
+class PictureFormats : public ::testing::Test
+{
 protected:
     QString write(const QString& name, const QByteArray& bytes) const
     {
@@ -55,12 +61,16 @@ TEST_F(PictureFormats, BitmapsOfEveryDepthAndLayout)
     expectConvertedQuadrants(write("mono.bmp", encodeBmp(indexed(TwoColours), 1)), TwoColours, 6);
     expectConvertedQuadrants(write("four.bmp", encodeBmp(indexed(FourColours), 4)), FourColours, 6);
     expectConvertedQuadrants(write("eight.bmp", encodeBmp(indexed(FourColours), 8)), FourColours, 6);
-    expectConvertedQuadrants(write("rle.bmp", encodeBmp(indexed(FourColours), 8, BmpLayout::Rle8)), FourColours, 6);
-    expectConvertedQuadrants(write("os2.bmp", encodeBmp(indexed(FourColours), 8, BmpLayout::Os2)), FourColours, 6);
-    expectConvertedQuadrants(write("os2deep.bmp", encodeBmp(quadrants(96, 64), 24, BmpLayout::Os2)), FourColours, 6);
+    expectConvertedQuadrants(
+        write("rle.bmp", encodeBmp(indexed(FourColours), 8, BmpLayout::Rle8)), FourColours, 6);
+    expectConvertedQuadrants(
+        write("os2.bmp", encodeBmp(indexed(FourColours), 8, BmpLayout::Os2)), FourColours, 6);
+    expectConvertedQuadrants(
+        write("os2deep.bmp", encodeBmp(quadrants(96, 64), 24, BmpLayout::Os2)), FourColours, 6);
     expectConvertedQuadrants(write("high.bmp", encodeBmp(quadrants(96, 64), 16)), FourColours, 10);
     expectConvertedQuadrants(write("true.bmp", encodeBmp(quadrants(96, 64), 24)), FourColours, 6);
-    expectConvertedQuadrants(write("down.bmp", encodeBmp(quadrants(96, 64), 24, BmpLayout::TopDown)), FourColours, 6);
+    expectConvertedQuadrants(
+        write("down.bmp", encodeBmp(quadrants(96, 64), 24, BmpLayout::TopDown)), FourColours, 6);
     expectConvertedQuadrants(write("wide.bmp", encodeBmp(quadrants(96, 64), 32)), FourColours, 6);
 }
 
@@ -89,7 +99,8 @@ TEST_F(PictureFormats, GifsInterlacedAndAnimated)
     expectConvertedQuadrants(write("plain.gif", encodeGif({ quadrants(96, 64) })), FourColours, 6);
     expectConvertedQuadrants(write("interlaced.gif", encodeGif({ quadrants(96, 64) }, true)), FourColours, 6);
     // Only the first frame of an animation counts.
-    const QString animated = write("animated.gif", encodeGif({ quadrants(96, 64), quadrants(96, 64, Greys) }));
+    const QString animated
+        = write("animated.gif", encodeGif({ quadrants(96, 64), quadrants(96, 64, Greys) }));
     expectConvertedQuadrants(animated, FourColours, 6);
 }
 

@@ -8,9 +8,11 @@
 
 using namespace fixtures;
 
-namespace {
+namespace
+{
 
-class Preview : public ::testing::Test {
+class Preview : public ::testing::Test
+{
 protected:
     QString write(const QString& name, const QByteArray& bytes) const
     {
@@ -22,8 +24,8 @@ protected:
         ASSERT_TRUE(box.hasPicture());
         const QImage picture = box.picture();
         ASSERT_EQ(picture.size(), QSize(box.scaleWidth(), box.scaleHeight()));
-        const QColor expected[] = { FourColours.topLeft, FourColours.topRight, FourColours.bottomLeft,
-            FourColours.bottomRight };
+        const QColor expected[]
+            = { FourColours.topLeft, FourColours.topRight, FourColours.bottomLeft, FourColours.bottomRight };
         for (int q = 0; q < 4; ++q)
             EXPECT_LE(colourDistance(quadrantCentre(picture, q), expected[q]), tolerance) << "quadrant " << q;
         // Corners too: the picture is stretched, never letter-boxed.

@@ -8,9 +8,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
-class Viewer : public ::testing::Test {
+class Viewer : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -66,8 +68,8 @@ TEST_F(Viewer, KeysWithoutACharacterDoNot)
 TEST_F(Viewer, AClickOnThePictureCloses)
 {
     const QPointF at(100, 200);
-    QMouseEvent press(QEvent::MouseButtonPress, at, view.Preview->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-        Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, view.Preview->mapToGlobal(at), Qt::LeftButton,
+        Qt::LeftButton, Qt::NoModifier);
     QMouseEvent release(QEvent::MouseButtonRelease, at, view.Preview->mapToGlobal(at), Qt::LeftButton,
         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(view.Preview, &press);
