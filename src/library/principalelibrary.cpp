@@ -17,15 +17,17 @@
 namespace
 {
 
+// A missing or unreadable screen leaves the preview empty; the tag names the file either way.
 void drawScreen(PictureBox& box, const QString& path)
 {
-    if (!exists(path, platform::vbNormal) || !attempt([&] {
-            qint32 width = 0, height = 0;
-            qint16 bitCount = 0;
-            DrawPreview(path, box, width, height, bitCount);
-        }))
-        box.clearPicture();
     box.setTag(path);
+    const bool drawn = exists(path, platform::vbNormal) && attempt([&] {
+        qint32 width = 0, height = 0;
+        qint16 bitCount = 0;
+        DrawPreview(path, box, width, height, bitCount);
+    });
+    if (!drawn)
+        box.clearPicture();
 }
 
 } // namespace
@@ -38,9 +40,11 @@ void Principale::LeggiDatiDisco()
     MyList->setUpdatesEnabled(false);
     const bool listed = attempt([&] {
         const LibraryScan scan = scanLogoLibrary(s.LogoPath, s.DefaultLogoSet);
+        QList<std::pair<QString, QString>> rows;
+        rows.reserve(scan.sets.size());
         for (const LogoSetEntry& set : scan.sets)
-            MyList->addItem(
-                set.name, set.singleLogo ? QStringLiteral("singlelogo") : QStringLiteral("multilogo"));
+            rows.append({ set.name, logoSetIconKey(set.name) });
+        MyList->addItems(rows);
         found = scan.installedSet;
     });
     MyList->setUpdatesEnabled(true);
