@@ -84,7 +84,6 @@ LogoList::LogoList(QWidget* parent)
     m_listView->setFlow(QListView::TopToBottom);
     m_listView->setWrapping(true);
     m_listView->setResizeMode(QListView::Adjust);
-    m_listView->setLayoutMode(QListView::Batched);
     m_reportView->setModel(m_model);
     m_reportView->setSelectionModel(m_listView->selectionModel());
     m_reportView->setRootIsDecorated(false);
@@ -284,7 +283,31 @@ void LogoList::selectRow(int row)
     m_selectingInCode = true;
     m_listView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     m_selectingInCode = false;
-    activeView()->scrollTo(index);
+    scrollToCurrent();
+}
+
+void LogoList::scrollToCurrent()
+{
+    // Scrolling lays out every row at once; leaving it to the event loop lets a rescan return at
+    // the speed of the folder listing, and a hidden list scrolls once it shows with its real size.
+    if (!isVisible()) {
+        m_scrollWhenShown = true;
+        return;
+    }
+    QTimer::singleShot(0, this, [this] {
+        const QModelIndex current = m_listView->selectionModel()->currentIndex();
+        if (current.isValid())
+            activeView()->scrollTo(current);
+    });
+}
+
+void LogoList::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_scrollWhenShown) {
+        m_scrollWhenShown = false;
+        scrollToCurrent();
+    }
 }
 
 void LogoList::clearSelection()

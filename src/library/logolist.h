@@ -74,6 +74,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QStandardItemModel* m_model;
@@ -81,7 +82,10 @@ private:
     QTreeView* m_reportView;
     QStackedLayout* m_stack;
     int m_view = ListView;
+    void scrollToCurrent();
+
     bool m_selectingInCode = false;
+    bool m_scrollWhenShown = false;
     int m_rowAtPress = -1;
     int m_editingRow = -1;
 

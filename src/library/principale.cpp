@@ -62,13 +62,13 @@ void Principale::createControls()
     area->setFixedSize(twips(5400), twips(5340));
     setCentralWidget(area);
 
-    NumLogo = colouredLabel(area, twipsRect(0, 120, 1215, 255), QColor(0, 0, 192));
-    // Wider than its designed 1215 twips: long set names and "<Don't know>" are not cut off.
-    DefaultLogo = colouredLabel(area, twipsRect(1215, 120, 2700, 240), QColor(0, 0, 255));
+    // The three labels are wider than designed, so that " 10000 logo sets", long set names and
+    // "Single logo" are not cut off whatever the font.
+    NumLogo = colouredLabel(area, twipsRect(0, 120, 1500, 255), QColor(0, 0, 192));
+    DefaultLogo = colouredLabel(area, twipsRect(1500, 120, 2415, 240), QColor(0, 0, 255));
     DefaultLogo->setAlignment(Qt::AlignCenter);
     DefaultLogo->setText(DontKnow);
     DefaultLogo->setToolTip(QStringLiteral("Default logo set"));
-    // Wider than designed too, so that "Single logo" fits whatever the font.
     LogoType = colouredLabel(area, twipsRect(3960, 120, 1275, 240), QColor(0, 128, 0));
     LogoType->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
