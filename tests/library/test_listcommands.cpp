@@ -137,17 +137,20 @@ TEST_F(ListCommandsTest, DeleteAsksAndKeepsTheInstalledLabelInStep)
     EXPECT_EQ(window->DefaultLogo->text(), "Beach");
     EXPECT_EQ(selectedText(), "Beach");
 
+    // The last row goes: the new last row is selected.
     settings().ConfirmLogosetDelete = 0;
+    select(QStringLiteral("Dawn.sls"));
     window->ItmDelete_Click();
     EXPECT_EQ(msgbox.shown.size(), 2);
-    EXPECT_EQ(onDisk(), QStringList({ "Dawn.sls" }));
-    EXPECT_EQ(window->DefaultLogo->text(), DontKnow);
-    EXPECT_EQ(settings().DefaultLogoSet, DontKnow);
-    EXPECT_EQ(selectedText(), "Dawn.sls");
+    EXPECT_EQ(onDisk(), QStringList({ "Beach" }));
+    EXPECT_EQ(selectedText(), "Beach");
+    EXPECT_EQ(window->DefaultLogo->text(), "Beach");
     EXPECT_EQ(window->NumLogo->text(), " 1 logo set");
 
     window->ItmDelete_Click();
     EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(window->DefaultLogo->text(), DontKnow);
+    EXPECT_EQ(settings().DefaultLogoSet, DontKnow);
     EXPECT_EQ(window->NumLogo->text(), " 0 logo sets");
     for (PictureBox* preview : window->Imag)
         EXPECT_FALSE(preview->hasPicture());
