@@ -16,6 +16,7 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeView>
+#include <memory>
 
 namespace
 {
@@ -160,7 +161,12 @@ bool LogoList::eventFilter(QObject* watched, QEvent* event)
         if (onViewport) {
             auto* drop = static_cast<QDropEvent*>(event);
             drop->acceptProposedAction();
-            Q_EMIT dropped(drop->mimeData());
+            // Answered after the drop has ended: questions and the copy's progress must not keep the
+            // file manager waiting in the middle of its drag.
+            auto data = std::make_shared<QMimeData>();
+            for (const QString& format : drop->mimeData()->formats())
+                data->setData(format, drop->mimeData()->data(format));
+            QTimer::singleShot(0, this, [this, data] { Q_EMIT dropped(data.get()); });
             return true;
         }
         break;

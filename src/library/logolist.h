@@ -69,7 +69,8 @@ Q_SIGNALS:
     void beforeLabelEdit();
     // Raised when the editor closes with a new text; setting cancel keeps the old label.
     void afterLabelEdit(bool& cancel, const QString& newString);
-    // Something was dropped on the list (only drops that carry URLs are accepted).
+    // Something was dropped on the list (only drops that carry URLs are accepted); raised once the
+    // drop itself has finished, with a copy of its data.
     void dropped(const QMimeData* data);
 
 protected:

@@ -41,6 +41,7 @@ protected:
             return false;
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &drop);
+        QApplication::processEvents();
         return true;
     }
 };
