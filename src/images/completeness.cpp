@@ -84,20 +84,20 @@ bool gifComplete(const uchar* d, qint64 size)
     return false;
 }
 
-// The last scan must be followed by the end-of-image marker. Inside scan data every 0xff is
-// followed by 0 or a restart marker, so neither marker can appear there by chance.
+// The last scan must be followed by the end-of-image marker: walking back from the end, the
+// end marker has to come before any scan marker. Inside scan data every 0xff is followed by 0 or a
+// restart marker, so neither marker can appear there by chance.
 bool jpegComplete(const uchar* d, qint64 size)
 {
-    qint64 lastEnd = -1, lastScan = -1;
-    for (qint64 i = size - 2; i >= 0 && lastScan < 0; --i) {
+    for (qint64 i = size - 2; i >= 0; --i) {
         if (d[i] != 0xff)
             continue;
-        if (d[i + 1] == 0xd9 && lastEnd < 0)
-            lastEnd = i;
-        else if (d[i + 1] == 0xda)
-            lastScan = i;
+        if (d[i + 1] == 0xd9)
+            return true;
+        if (d[i + 1] == 0xda)
+            return false;
     }
-    return lastScan >= 0 && lastEnd > lastScan;
+    return false;
 }
 
 } // namespace
