@@ -52,6 +52,10 @@ bool EliminaLogoSet(const QString& folder, const QString& name)
             attempt([&] { platform::removeTree(folder); });
         }
     }
+    // A set whose folder is still there (the trash question answered No, a file that would not go)
+    // was not deleted: saying so keeps it in the lists and keeps the installed set's name.
+    if (platform::folderExists(folder))
+        return false;
     if (Principale* window = mainWindow(); window && window->DefaultLogo->text() == name)
         window->DefaultLogo->setText(DontKnow);
     return true;

@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/shellhelpers.h"
 #include "browser/logosetdeletion.h"
+#include "browser/selpictureform.h"
 #include "windows/frmabout.h"
 
 #include <QAction>
@@ -59,7 +60,7 @@ void Principale::ItmLogoManager_Click()
 void Principale::Timer1_Timer()
 {
     Timer1->stop();
-    // Opening the logo browser under the hourglass comes with the logo browser window itself.
+    showLogoBrowser(this);
 }
 
 void Principale::ItmAbout_Click()

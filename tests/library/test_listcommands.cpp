@@ -173,6 +173,21 @@ TEST_F(ListCommandsTest, DeleteIntoTheTrashRemovesTheEmptiedFolder)
     EXPECT_EQ(rows(), QStringList({ "Alpha" }));
 }
 
+TEST_F(ListCommandsTest, SetThatDidNotGoStaysListedAndInstalled)
+{
+    const ScopedTrash trash;
+    settings().ConfirmLogosetDelete = 0;
+    settings().DeleteInRecycleBin = 1;
+    msgbox.answer(vbNo); // the trash's own question
+    select(QStringLiteral("Beach"));
+    window->ItmDelete_Click();
+    EXPECT_TRUE(trash.trashed().isEmpty());
+    EXPECT_EQ(onDisk(), QStringList({ "Alpha", "Beach", "Dawn.sls" }));
+    EXPECT_EQ(rows(), QStringList({ "Alpha", "Beach", "Dawn.sls" }));
+    EXPECT_EQ(window->DefaultLogo->text(), QStringLiteral("Beach"));
+    EXPECT_EQ(settings().DefaultLogoSet, QStringLiteral("Beach"));
+}
+
 TEST_F(ListCommandsTest, DeletionNeverLeavesTheLibrary)
 {
     writeScreen(QStringLiteral("C:\\Logos\\LOGOW.SYS"), 1);
