@@ -8,6 +8,7 @@
 
 #include "library/principale.h"
 #include "platform/machine.h"
+#include "windows/appicon.h"
 #include "windows/frmsplash.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@ int Main(QApplication& application)
 {
     QApplication::setApplicationName(QStringLiteral("Bootcanvas"));
     QApplication::setApplicationVersion(QStringLiteral(BOOTCANVAS_VERSION));
+    QApplication::setWindowIcon(applicationIcon());
+    QApplication::setDesktopFileName(QStringLiteral("bootcanvas"));
     if (!openMachineInUse())
         return 1;
     Settings& s = settings();
