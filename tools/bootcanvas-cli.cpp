@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
+#include "app/consolestreams.h"
+
 #include <QTextStream>
 
 #include <functional>
@@ -15,18 +17,6 @@
 
 namespace
 {
-
-QTextStream& out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-QTextStream& err()
-{
-    static QTextStream stream(stderr);
-    return stream;
-}
 
 // The picture routines take host paths only when absolute; relative ones are made so here.
 QString hostArgument(const QString& argument)
@@ -37,7 +27,7 @@ QString hostArgument(const QString& argument)
 int convertCommand(const QStringList& args)
 {
     if (!ConvertToLogo(hostArgument(args[0]), hostArgument(args[1]))) {
-        err() << "bootcanvas-cli: no logo screen was made from " << args[0] << Qt::endl;
+        standardError() << "bootcanvas-cli: no logo screen was made from " << args[0] << Qt::endl;
         return 1;
     }
     return 0;
@@ -47,7 +37,7 @@ int infoCommand(const QStringList& args)
 {
     const QString file = hostArgument(args[0]);
     if (!QFileInfo(file).isFile()) {
-        err() << "bootcanvas-cli: cannot read " << args[0] << Qt::endl;
+        standardError() << "bootcanvas-cli: cannot read " << args[0] << Qt::endl;
         return 1;
     }
     qint32 width = 0, height = 0;
@@ -64,14 +54,14 @@ int infoCommand(const QStringList& args)
     } else {
         GetBmpInfo(file, width, height, bitCount);
     }
-    out() << "width: " << width << "\nheight: " << height << "\nbit count: " << bitCount
+    standardOutput() << "width: " << width << "\nheight: " << height << "\nbit count: " << bitCount
           << "\nlogo screen: " << (isLogoScreen(file) ? "yes" : "no") << Qt::endl;
     return 0;
 }
 
 int listCommand(const QStringList&)
 {
-    return printLogoLibrary(out(), err());
+    return printLogoLibrary(standardOutput(), standardError());
 }
 
 struct Command {
@@ -101,10 +91,10 @@ const Command commands[] = {
 
 int usage()
 {
-    err() << "usage: bootcanvas-cli COMMAND [ARGUMENTS]\n";
+    standardError() << "usage: bootcanvas-cli COMMAND [ARGUMENTS]\n";
     for (const Command& command : commands)
-        err() << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary << '\n';
-    err().flush();
+        standardError() << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary << '\n';
+    standardError().flush();
     return 2;
 }
 

@@ -100,3 +100,8 @@ void SaveSettings(const SettingsView& mainWindow)
     write(QStringLiteral("LogoPath"), s.LogoPath);
     write(QStringLiteral("ActionOnDoubleClick"), s.ActionOnDoubleClick);
 }
+
+QString WindowlessSettingsView::defaultLogoCaption() const
+{
+    return settings().DefaultLogoSet;
+}

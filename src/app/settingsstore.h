@@ -14,6 +14,16 @@ public:
     virtual QString defaultLogoCaption() const = 0;
 };
 
+// For programs without a main window (the command-line tool, the companion programs): nothing to
+// apply, and the installed set is the one the settings name.
+class WindowlessSettingsView : public SettingsView {
+public:
+    void ItmViewType_Click(int) override {}
+    void setCustomProgramCaption(const QString&) override {}
+    bool isListViewChecked() const override { return true; }
+    QString defaultLogoCaption() const override;
+};
+
 // Reads every setting but "ShowSplashScreen" into settings(), with their defaults, and applies the
 // view type and the custom program's caption to the main window. A step that fails is skipped.
 void LoadSettings(SettingsView& mainWindow);

@@ -8,33 +8,23 @@
 #include "platform/files.h"
 #include "platform/profile.h"
 
+#include "app/consolestreams.h"
+
 #include <QTextStream>
 #include <functional>
 
 namespace
 {
 
-QTextStream& out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-QTextStream& err()
-{
-    static QTextStream stream(stderr);
-    return stream;
-}
-
 int reportingFailures(const QString& program, const std::function<void()>& command)
 {
     try {
         command();
-        out().flush();
+        standardOutput().flush();
         return 0;
     } catch (const std::exception& error) {
-        out().flush();
-        err() << program << ": " << QString::fromStdString(error.what()) << Qt::endl;
+        standardOutput().flush();
+        standardError() << program << ": " << QString::fromStdString(error.what()) << Qt::endl;
         return 1;
     }
 }
@@ -42,13 +32,13 @@ int reportingFailures(const QString& program, const std::function<void()>& comma
 void reportInstalled(const QString& setName)
 {
     if (setName.isEmpty()) {
-        out() << "No other logo set to change to." << Qt::endl;
+        standardOutput() << "No other logo set to change to." << Qt::endl;
         return;
     }
-    out() << "Installed \"" << setName << "\"";
+    standardOutput() << "Installed \"" << setName << "\"";
     if (settings().SynchronizeLogos != 0)
-        out() << " (wait and shutdown screens at the next Windows start)";
-    out() << Qt::endl;
+        standardOutput() << " (wait and shutdown screens at the next Windows start)";
+    standardOutput() << Qt::endl;
 }
 
 void openWithSettings()
@@ -92,7 +82,7 @@ int runInstallCommand(const QString& program, const QString& setName)
 int runTandemist(const QString& program, const QStringList& arguments)
 {
     if (arguments.size() != 1 || arguments[0].compare(QLatin1String("/auto"), Qt::CaseInsensitive) != 0) {
-        err() << "usage: " << program << " /auto\n"
+        standardError() << "usage: " << program << " /auto\n"
               << "  copies the wait and shutdown screens left pending by Bootcanvas into the Windows folder"
               << Qt::endl;
         return 2;
@@ -100,7 +90,7 @@ int runTandemist(const QString& program, const QStringList& arguments)
     return reportingFailures(program, [] {
         openCompanionMachine();
         const QString folder = runDelayedCopy();
-        out() << "Copied the wait and shutdown screens from " << folder << Qt::endl;
+        standardOutput() << "Copied the wait and shutdown screens from " << folder << Qt::endl;
     });
 }
 
@@ -110,12 +100,12 @@ int runCurrentCommand(const QString& program)
         openWithSettings();
         const QStringList sets = librarySets();
         const int row = installedSetRow(sets);
-        out() << "installed set: " << (row < 0 ? DontKnow : sets[row]) << '\n'
+        standardOutput() << "installed set: " << (row < 0 ? DontKnow : sets[row]) << '\n'
               << "startup screen: " << presence(startupScreenTarget()) << '\n'
               << "wait screen: " << presence(waitScreenTarget()) << '\n'
               << "shutdown screen: " << presence(shutdownScreenTarget()) << '\n';
         if (platform::fileExists(tandemistIniPath())) {
-            out() << "pending copy from: "
+            standardOutput() << "pending copy from: "
                   << platform::GetPrivateProfileString(
                          QStringLiteral("Settings"), QStringLiteral("Path"), QString(), tandemistIniPath())
                   << '\n';
@@ -129,6 +119,6 @@ void prepareUnattendedProcess()
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
-            err() << message << Qt::endl;
+            standardError() << message << Qt::endl;
     });
 }

@@ -20,15 +20,6 @@
 namespace
 {
 
-// LoadSettings applies the view settings to a window; without one there is nothing to apply.
-class NoWindow : public SettingsView
-{
-public:
-    void ItmViewType_Click(int) override { }
-    void setCustomProgramCaption(const QString&) override { }
-    bool isListViewChecked() const override { return true; }
-    QString defaultLogoCaption() const override { return settings().DefaultLogoSet; }
-};
 
 bool settingsKeyExists()
 {
@@ -83,7 +74,7 @@ void loadCompanionSettings()
             QStringLiteral("there are no Bootcanvas settings on this machine yet; start bootcanvas once"));
     const QString storedLogoPath
         = ReadRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("LogoPath")).toString();
-    NoWindow noWindow;
+    WindowlessSettingsView noWindow;
     LoadSettings(noWindow);
     // The program falls back to its own folder quietly; unattended, a vanished folder is worth saying.
     const QString wanted = CutAtNull(storedLogoPath).trimmed().isEmpty()

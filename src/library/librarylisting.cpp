@@ -11,21 +11,6 @@
 
 #include <QTextStream>
 
-namespace
-{
-
-// The settings loader applies the view type to a main window; the tool has none.
-class NoWindow : public SettingsView
-{
-public:
-    void ItmViewType_Click(int) override { }
-    void setCustomProgramCaption(const QString&) override { }
-    bool isListViewChecked() const override { return true; }
-    QString defaultLogoCaption() const override { return settings().DefaultLogoSet; }
-};
-
-} // namespace
-
 QString formatLibraryListing(const LibraryScan& scan)
 {
     QString text;
@@ -51,7 +36,7 @@ int printLogoLibrary(QTextStream& out, QTextStream& err)
     Settings& s = settings();
     s.AppPath = AddBackslash(platform::currentMachine().programFolder());
     s.WinPath = AddBackslash(GetWindowsFolder());
-    NoWindow window;
+    WindowlessSettingsView window;
     LoadSettings(window);
     LibraryScan scan;
     if (!attempt([&] { scan = scanLogoLibrary(s.LogoPath, s.DefaultLogoSet); })) {
