@@ -1,6 +1,8 @@
+#include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"
 
 #include "app/defaultmachine.h"
+#include "app/machinesetup.h"
 #include "app/registrylayer.h"
 #include "app/settings.h"
 #include "app/startup.h"
@@ -70,4 +72,35 @@ TEST(DefaultMachine, IsACompleteWindowsInstallationWithSampleSets)
     EXPECT_GT(msdos.size(), 1024); // Windows wants the file bigger than 1 KB
     EXPECT_EQ(GetStartupFolder(), QStringLiteral("C:\\WINDOWS\\Start Menu\\Programs\\StartUp\\"));
     EXPECT_TRUE(exists(GetStartupFolder(), 16));
+}
+
+TEST(Startup, DamagedMachineIsExplainedOnceAndLeftAsItWas)
+{
+    QTemporaryDir folder;
+    const QByteArray damaged = "[Drives]\nC=drive_c,floppy-of-doom\n";
+    QFile ini(QDir(folder.path()).filePath(QStringLiteral("machine.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(damaged);
+    ini.close();
+    const QByteArray previous = qgetenv("BOOTCANVAS_MACHINE");
+    qputenv("BOOTCANVAS_MACHINE", folder.path().toLocal8Bit());
+    ScriptedMsgBox msgbox;
+    EXPECT_FALSE(openMachineInUse());
+    qputenv("BOOTCANVAS_MACHINE", previous);
+    ASSERT_EQ(msgbox.shown.size(), 1);
+    EXPECT_TRUE(msgbox.shown[0].prompt.contains(QStringLiteral("machine.ini"))) << msgbox.shown[0].prompt.toStdString();
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), damaged);
+}
+
+TEST(Startup, FileExistsTellsEmptyFromMissing)
+{
+    TestMachine machine;
+    machine.writeFile(QStringLiteral("C:\\Logos\\Beach\\LOGO.SYS"), "x");
+    EXPECT_EQ(FileExists(QString(), 16), std::nullopt);
+    EXPECT_EQ(FileExists(QStringLiteral("c:\\logos\\beach"), 16), true);
+    EXPECT_EQ(FileExists(QStringLiteral("C:\\Logos\\Beach\\"), 16), true);
+    EXPECT_EQ(FileExists(QStringLiteral("C:\\Logos\\Beach\\logo.sys"), 0), true);
+    EXPECT_EQ(FileExists(QStringLiteral("C:\\Logos\\Gone"), 16), false);
+    EXPECT_EQ(FileExists(QStringLiteral("Q:\\Logos"), 16), false); // a drive the machine lacks
 }
