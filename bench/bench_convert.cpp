@@ -2,6 +2,7 @@
 // ratio of the whole processes and the fidelity of both results against a Lanczos reference; then
 // times DrawPreview of the photograph against a plain full decode.
 #include "../tests/images/gifencoder.h"
+#include "benchtiming.h"
 #include "images/grafica.h"
 #include "images/imagesurface.h"
 #include "images/imgdll.h"
@@ -28,6 +29,7 @@ namespace
 
 const char* const ImageMagick = "/usr/bin/convert"; // /usr/local/bin/convert is not ImageMagick
 constexpr int Runs = 7;
+using bench::median;
 
 struct RunResult {
     double seconds = 0;
@@ -57,12 +59,6 @@ RunResult run(const QStringList& command)
     result.peakKiB = usage.ru_maxrss;
     result.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return result;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 QByteArray makeGif(const QImage& picture)

@@ -2,45 +2,30 @@
 // listing of the same folder, and its preview of a 12-megapixel JPEG (CheckImage) against drawing
 // the same file straight into a picture box; prints the ratios (listing target: at most 3).
 #include "app/settings.h"
+#include "benchmachine.h"
+#include "benchtiming.h"
 #include "browser/folderlisting.h"
 #include "browser/selpictureform.h"
 #include "images/grafica.h"
-#include "platform/machine.h"
 #include "windows/picturebox.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QListWidget>
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace
 {
 
 constexpr int Pictures = 2000;
 constexpr int Folders = 40;
-constexpr int Runs = 7;
 
-double medianMillis(const std::function<void()>& work, int runs = Runs)
-{
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        QElapsedTimer clock;
-        clock.start();
-        work();
-        times.push_back(clock.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using bench::medianMillis;
 
 bool writeEmpty(const QString& path)
 {
@@ -91,22 +76,14 @@ bool makeMachine(const QString& folder)
     if (!root.mkpath(QStringLiteral("drive_c/WINDOWS/TEMP")) || !root.mkpath(pictures)
         || !makePictures(pictures) || !makeJpeg(root.filePath(QStringLiteral("drive_c/photo.jpg"))))
         return false;
-    QFile ini(root.filePath(QStringLiteral("machine.ini")));
-    if (!ini.open(QIODevice::WriteOnly))
-        return false;
-    ini.write(
-        "[Drives]\nC=drive_c,fixed\n[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\nProgram=C:\\\n");
-    ini.close();
-    platform::setCurrentMachine(platform::Machine::open(folder));
-    return true;
+    return bench::useMachine(folder, "Windows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\nProgram=C:\\\n");
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::preferOffscreen();
     QApplication application(argc, argv);
     QTemporaryDir folder;
     if (!folder.isValid() || !makeMachine(folder.path())) {

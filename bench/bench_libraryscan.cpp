@@ -1,41 +1,24 @@
 // Times LeggiDatiDisco on a logo folder of 10,000 sets against a plain sorted listing of the same
 // folder, in the same run, and prints the ratio (target: at most 3).
 #include "app/settings.h"
+#include "benchmachine.h"
+#include "benchtiming.h"
 #include "library/libraryscan.h"
 #include "library/logolist.h"
 #include "library/principale.h"
-#include "platform/machine.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace
 {
 
 constexpr int Sets = 10000;
-constexpr int Runs = 7;
-
-double medianMillis(const std::function<void()>& work)
-{
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        QElapsedTimer clock;
-        clock.start();
-        work();
-        times.push_back(clock.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using bench::medianMillis;
 
 bool makeMachine(const QString& folder)
 {
@@ -52,22 +35,14 @@ bool makeMachine(const QString& folder)
         if (!QDir(logos).mkdir(name))
             return false;
     }
-    QFile ini(root.filePath(QStringLiteral("machine.ini")));
-    if (!ini.open(QIODevice::WriteOnly))
-        return false;
-    ini.write(
-        "[Drives]\nC=drive_c,fixed\n[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\nProgram=C:\\Logos\n");
-    ini.close();
-    platform::setCurrentMachine(platform::Machine::open(folder));
-    return true;
+    return bench::useMachine(folder, "Windows=C:\\WINDOWS\nTemp=C:\\WINDOWS\nProgram=C:\\Logos\n");
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::preferOffscreen();
     QApplication application(argc, argv);
     QTemporaryDir folder;
     if (!folder.isValid() || !makeMachine(folder.path())) {
