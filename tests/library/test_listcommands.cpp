@@ -3,6 +3,7 @@
 #include "browser/logosetdeletion.h"
 #include "library/activebar.h"
 #include "platform/shell.h"
+#include "support/scopedtrash.h"
 #include "windows/picturebox.h"
 
 #include <QAbstractItemView>
@@ -13,38 +14,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
-
-namespace
-{
-
-// HOME and XDG_DATA_HOME inside a temporary folder, so the trash used is the test's own.
-class ScopedTrash
-{
-public:
-    ScopedTrash()
-        : m_home(qgetenv("HOME"))
-        , m_data(qgetenv("XDG_DATA_HOME"))
-    {
-        qputenv("HOME", m_dir.path().toLocal8Bit());
-        QDir(m_dir.path()).mkpath(QStringLiteral("data"));
-        qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
-    }
-    ~ScopedTrash()
-    {
-        qputenv("HOME", m_home);
-        qputenv("XDG_DATA_HOME", m_data);
-    }
-    QStringList trashed() const
-    {
-        return QDir(m_dir.filePath(QStringLiteral("data/Trash/files"))).entryList(QDir::Files, QDir::Name);
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QByteArray m_home, m_data;
-};
-
-} // namespace
 
 class ListCommandsTest : public LibraryTest
 {

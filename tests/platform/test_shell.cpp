@@ -1,44 +1,16 @@
 #include "platform/shell.h"
+#include "support/scopedtrash.h"
 #include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
 
 namespace
 {
-
-// HOME and XDG_DATA_HOME inside a temporary folder, so the trash used is the test's own.
-class ScopedTrash
-{
-public:
-    ScopedTrash()
-        : m_home(qgetenv("HOME"))
-        , m_data(qgetenv("XDG_DATA_HOME"))
-    {
-        qputenv("HOME", m_dir.path().toLocal8Bit());
-        QDir(m_dir.path()).mkpath(QStringLiteral("data"));
-        qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
-    }
-    ~ScopedTrash()
-    {
-        qputenv("HOME", m_home);
-        qputenv("XDG_DATA_HOME", m_data);
-    }
-    QStringList trashedNames() const
-    {
-        return QDir(m_dir.filePath(QStringLiteral("data/Trash/files")))
-            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QByteArray m_home, m_data;
-};
 
 class ScopedDialogs
 {
@@ -140,7 +112,7 @@ TEST(MoveToTrash, DecliningChangesNothing)
     EXPECT_EQ(box.shown[0].buttons, vbYesNo | vbQuestion);
     EXPECT_TRUE(machine.exists(QStringLiteral("C:\\Logos\\Blue\\LOGO.SYS")));
     EXPECT_TRUE(machine.exists(QStringLiteral("C:\\Logos\\Red\\LOGO.SYS")));
-    EXPECT_TRUE(trash.trashedNames().isEmpty());
+    EXPECT_TRUE(trash.trashed().isEmpty());
 }
 
 TEST(MoveToTrash, WildcardsTakeEveryEntryAfterOneQuestion)
@@ -157,7 +129,7 @@ TEST(MoveToTrash, WildcardsTakeEveryEntryAfterOneQuestion)
     ASSERT_EQ(box.shown.size(), 1);
     EXPECT_TRUE(box.shown[0].prompt.contains(QStringLiteral("3 items")));
     EXPECT_TRUE(QDir(machine.host(QStringLiteral("C:\\Logos\\Blue"))).isEmpty());
-    QStringList trashed = trash.trashedNames();
+    QStringList trashed = trash.trashed();
     trashed.sort();
     EXPECT_EQ(trashed,
         QStringList({ QStringLiteral("LOGO.SYS"), QStringLiteral("LOGOW.SYS"), QStringLiteral("README") }));
