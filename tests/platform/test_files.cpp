@@ -1,29 +1,19 @@
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/tempfiles.h"
+#include "support/fileerrornumber.h"
 #include "support/testmachine.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace platform;
 
 namespace
 {
-
-int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const FileError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 // Hidden and system bits need extended attributes on the test folder's file system.
 bool keepsDosAttributes(const TestMachine& machine)

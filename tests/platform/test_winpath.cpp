@@ -1,27 +1,12 @@
 #include "platform/fileerror.h"
 #include "platform/winpath.h"
+#include "support/fileerrornumber.h"
 #include "support/testmachine.h"
 
 #include <QDir>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace platform;
-
-namespace
-{
-
-int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const FileError& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-} // namespace
 
 TEST(WindowsPathParsing, ResolvesSeparatorsDotsAndTrailingBlanksLexically)
 {
