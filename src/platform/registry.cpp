@@ -64,6 +64,22 @@ std::optional<HiveFile> hiveOf(HKEY root)
     return HiveFile(machine.userHivePath(), QStringLiteral("HKEY_CURRENT_USER"));
 }
 
+// The key behind a handle and the hive file holding it; `status` says why either is missing.
+struct HeldKey {
+    long status = ERROR_SUCCESS;
+    OpenKey key;
+    std::optional<HiveFile> hive;
+};
+
+HeldKey holdKey(HKEY handle)
+{
+    const std::optional<OpenKey> open = resolve(handle);
+    if (!open)
+        return { ERROR_INVALID_HANDLE, {}, std::nullopt };
+    std::optional<HiveFile> hive = hiveOf(open->root);
+    return { hive ? ERROR_SUCCESS : ERROR_BADDB, *open, std::move(hive) };
+}
+
 // Names as the hive file will hold them (Latin-1, "?" for anything else); nothing that would
 // break a line of the file.
 std::optional<QString> storableName(const QString& name)
@@ -132,14 +148,11 @@ long RegOpenKeyExA(HKEY root, const QString& subKey, uint32_t access, HKEY* resu
 
 long RegQueryValueExA(HKEY key, const QString& name, uint32_t* type, QByteArray* data, uint32_t* size)
 {
-    const std::optional<OpenKey> open = resolve(key);
-    if (!open)
-        return ERROR_INVALID_HANDLE;
-    const std::optional<HiveFile> hive = hiveOf(open->root);
-    if (!hive)
-        return ERROR_BADDB;
-    const RegistryHive current = hive->read();
-    const RegistryHive::Key* found = current.findKey(open->path);
+    const HeldKey held = holdKey(key);
+    if (held.status != ERROR_SUCCESS)
+        return held.status;
+    const RegistryHive current = held.hive->read();
+    const RegistryHive::Key* found = current.findKey(held.key.path);
     const RegistryHive::Value* value = found ? found->findValue(name) : nullptr;
     if (!value)
         return ERROR_FILE_NOT_FOUND;
@@ -176,18 +189,15 @@ long RegSetValueExA(HKEY key, const QString& name, uint32_t type, const QByteArr
 
 long RegDeleteValueA(HKEY key, const QString& name)
 {
-    const std::optional<OpenKey> open = resolve(key);
-    if (!open)
-        return ERROR_INVALID_HANDLE;
-    const std::optional<HiveFile> hive = hiveOf(open->root);
-    if (!hive)
-        return ERROR_BADDB;
-    const RegistryHive before = hive->read();
-    const RegistryHive::Key* present = before.findKey(open->path);
+    const HeldKey held = holdKey(key);
+    if (held.status != ERROR_SUCCESS)
+        return held.status;
+    const RegistryHive before = held.hive->read();
+    const RegistryHive::Key* present = before.findKey(held.key.path);
     if (!present || !present->findValue(name))
         return ERROR_FILE_NOT_FOUND; // the usual case at exit: no lock, no write
-    return hive->update([&](RegistryHive& current) {
-        RegistryHive::Key* found = current.findKey(open->path);
+    return held.hive->update([&](RegistryHive& current) {
+        RegistryHive::Key* found = current.findKey(held.key.path);
         return found && found->removeValue(name) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
     });
 }
