@@ -155,6 +155,7 @@ private:
     bool slotEventFilter(int index, QEvent* event);
     void selectEntry(const QString& text);
     bool writeSet(int Index, const QString& name);
+    void markUnchanged();
     void renameInstalledSet(const QString& oldName, const QString& newName);
     void updateMainWindow();
 

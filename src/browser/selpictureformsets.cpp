@@ -55,8 +55,14 @@ void SelPictureForm::NameLogoSet_Click(int row)
     }
     for (int i = 0; i < 3; ++i)
         DeleteButton[i]->setEnabled(ImgPreview[i]->hasPicture());
-    EliminaSetBtn->setEnabled(true);
+    markUnchanged();
+}
+
+// The slots and the name are those of a set on disk: nothing to save, and the set can be deleted.
+void SelPictureForm::markUnchanged()
+{
     SetEnabled(false, { OkButton[0], OkButton[1] });
+    EliminaSetBtn->setEnabled(true);
     SlotsChanged = false;
     NameChanged = false;
 }
@@ -137,10 +143,7 @@ void SelPictureForm::OkButton_Click(int Index)
     } catch (const std::exception&) {
         return;
     }
-    SetEnabled(false, { OkButton[0], OkButton[1] });
-    EliminaSetBtn->setEnabled(true);
-    SlotsChanged = false;
-    NameChanged = false;
+    markUnchanged();
     passOver([&] { AggiornaDir(); });
 }
 

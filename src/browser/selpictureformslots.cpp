@@ -196,10 +196,7 @@ void SelPictureForm::saveDefaultScreens()
     } catch (const std::exception&) {
         return;
     }
-    SetEnabled(false, { OkButton[0], OkButton[1] });
-    EliminaSetBtn->setEnabled(true);
-    SlotsChanged = false;
-    NameChanged = false;
+    markUnchanged();
     attempt([&] { AggiornaDir(); });
 }
 
