@@ -1,3 +1,4 @@
+#include "support/freshsettings.h"
 #include "support/testmachine.h"
 
 #include "app/registrylayer.h"
@@ -19,9 +20,7 @@ class MainWindowBars : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetSettings();
-        settings().AppPath = QStringLiteral("C:\\Program Files\\Bootcanvas\\");
-        settings().WinPath = QStringLiteral("C:\\WINDOWS\\");
+        startWithFreshSettings();
         window.Form_Load();
     }
     QAction* tool(const char* name) { return window.ActiveBar1->Tools(QString::fromLatin1(name)); }

@@ -1,4 +1,5 @@
 #include "fakesettingsview.h"
+#include "support/freshsettings.h"
 #include "support/testmachine.h"
 
 #include "app/registrylayer.h"
@@ -14,12 +15,7 @@ namespace {
 
 class SettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        resetSettings();
-        settings().AppPath = QStringLiteral("C:\\Program Files\\Bootcanvas\\");
-        settings().WinPath = QStringLiteral("C:\\WINDOWS\\");
-    }
+    void SetUp() override { startWithFreshSettings(); }
     void store(const QString& name, const QString& value)
     {
         CreateRegKey(HKEY_LOCAL_MACHINE, SettingsKey);
@@ -32,10 +28,7 @@ protected:
     }
     void restart()
     {
-        const Settings kept = settings();
-        resetSettings();
-        settings().AppPath = kept.AppPath;
-        settings().WinPath = kept.WinPath;
+        startWithFreshSettings();
         view = FakeSettingsView{};
         LoadSettings(view);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/freshsettings.h"
 #include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"
 
@@ -30,11 +31,8 @@ class BrowserTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        resetSettings();
-        Settings& s = settings();
-        s.AppPath = QStringLiteral("C:\\Program Files\\Bootcanvas\\");
-        s.WinPath = QStringLiteral("C:\\WINDOWS\\");
-        s.LogoPath = QStringLiteral("C:\\Logos\\");
+        startWithFreshSettings();
+        settings().LogoPath = QStringLiteral("C:\\Logos\\");
         machine.makeFolder(QStringLiteral("C:\\Logos"));
         machine.makeFolder(QStringLiteral("C:\\Pics"));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/freshsettings.h"
 #include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"
 
@@ -22,11 +23,8 @@ class LibraryTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        resetSettings();
+        startWithFreshSettings();
         Settings& s = settings();
-        s.AppPath = QStringLiteral("C:\\Program Files\\Bootcanvas\\");
-        s.WinPath = QStringLiteral("C:\\WINDOWS\\");
-        s.HelpFile = s.AppPath + QStringLiteral("bootcanvas.hlp");
         s.LogoPath = QStringLiteral("C:\\Logos\\");
         s.ConfirmLogosetDelete = 1;
         s.ConfirmLogoTypeChange = 1;
