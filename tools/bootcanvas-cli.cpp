@@ -5,10 +5,10 @@
 #include "install/companioncommands.h"
 #include "library/librarylisting.h"
 
+#include "app/consolestreams.h"
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
-#include "app/consolestreams.h"
 
 #include <QTextStream>
 
@@ -55,7 +55,7 @@ int infoCommand(const QStringList& args)
         GetBmpInfo(file, width, height, bitCount);
     }
     standardOutput() << "width: " << width << "\nheight: " << height << "\nbit count: " << bitCount
-          << "\nlogo screen: " << (isLogoScreen(file) ? "yes" : "no") << Qt::endl;
+                     << "\nlogo screen: " << (isLogoScreen(file) ? "yes" : "no") << Qt::endl;
     return 0;
 }
 
@@ -93,7 +93,8 @@ int usage()
 {
     standardError() << "usage: bootcanvas-cli COMMAND [ARGUMENTS]\n";
     for (const Command& command : commands)
-        standardError() << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary << '\n';
+        standardError() << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary
+                        << '\n';
     standardError().flush();
     return 2;
 }

@@ -16,7 +16,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace {
+namespace
+{
 
 const QString ProgramFolder = QStringLiteral("drive_c/Program Files/Bootcanvas");
 const QString StartUpFolder = QStringLiteral("C:\\WINDOWS\\Start Menu\\Programs\\StartUp");
@@ -49,7 +50,7 @@ QByteArray msdosSys()
 // The first paint program the host has stands in for Paint.
 QString hostPaintProgram()
 {
-    for (const char* candidate : {"kolourpaint", "pinta", "mtpaint", "drawing", "gimp"}) {
+    for (const char* candidate : { "kolourpaint", "pinta", "mtpaint", "drawing", "gimp" }) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(candidate));
         if (!found.isEmpty())
             return found;
@@ -61,7 +62,8 @@ QString hostPaintProgram()
 QString hostCompanionProgram(const QString& name)
 {
     const QDir here(QCoreApplication::applicationDirPath());
-    for (const QString& candidate : {here.filePath(name), here.filePath(QStringLiteral("../tools/") + name)})
+    for (const QString& candidate :
+        { here.filePath(name), here.filePath(QStringLiteral("../tools/") + name) })
         if (QFileInfo(candidate).isExecutable())
             return QFileInfo(candidate).canonicalFilePath();
     const QString found = QStandardPaths::findExecutable(name);
@@ -71,30 +73,32 @@ QString hostCompanionProgram(const QString& name)
 QByteArray companionPrograms()
 {
     QByteArray lines;
-    for (const char* name : {"tandemist", "shufflet", "cyclette"})
-        lines += "C:\\Program Files\\Bootcanvas\\" + QByteArray(name) + ".exe="
-            + hostCompanionProgram(QString::fromLatin1(name)).toUtf8() + "\n";
+    for (const char* name : { "tandemist", "shufflet", "cyclette" })
+        lines += "C:\\Program Files\\Bootcanvas\\" + QByteArray(name)
+            + ".exe=" + hostCompanionProgram(QString::fromLatin1(name)).toUtf8() + "\n";
     return lines;
 }
 
 void writeStartupShortcuts(const QString& program)
 {
-    for (const char* name : {"Shufflet", "Cyclette"}) {
+    for (const char* name : { "Shufflet", "Cyclette" }) {
         const QString exe = QString::fromLatin1(name).toLower() + QStringLiteral(".exe");
         ShellLink link;
         link.target = QStringLiteral("C:\\Program Files\\Bootcanvas\\") + exe;
         link.relativePath = QStringLiteral(".\\") + exe;
         link.workingDirectory = QStringLiteral("C:\\Program Files\\Bootcanvas");
         link.description = QString::fromLatin1(name);
-        writeHostFile(program + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".lnk"), shellLinkBytes(link));
+        writeHostFile(
+            program + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".lnk"), shellLinkBytes(link));
     }
 }
 
 QByteArray machineIni()
 {
-    QByteArray ini = "; The Windows 95/98 installation that Bootcanvas works on.\n"
-                     "[Drives]\nC=drive_c,fixed\nZ=/,remote\n\n"
-                     "[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\nProgram=C:\\Program Files\\Bootcanvas\n";
+    QByteArray ini
+        = "; The Windows 95/98 installation that Bootcanvas works on.\n"
+          "[Drives]\nC=drive_c,fixed\nZ=/,remote\n\n"
+          "[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\nProgram=C:\\Program Files\\Bootcanvas\n";
     ini += "\n[Programs]\n" + companionPrograms();
     const QString paint = hostPaintProgram();
     if (!paint.isEmpty())
@@ -109,10 +113,10 @@ void writeSampleSets(const QString& program)
         SampleTheme theme;
         bool single;
     } sets[] = {
-        {"Deep Ocean", SampleTheme::Ocean, false},
-        {"Meadow.sls", SampleTheme::Meadow, true},
-        {"Starfield.sls", SampleTheme::Starfield, true},
-        {"Sunrise", SampleTheme::Sunrise, false},
+        { "Deep Ocean", SampleTheme::Ocean, false },
+        { "Meadow.sls", SampleTheme::Meadow, true },
+        { "Starfield.sls", SampleTheme::Starfield, true },
+        { "Sunrise", SampleTheme::Sunrise, false },
     };
     for (const auto& set : sets) {
         const QString folder = program + QLatin1Char('/') + QLatin1String(set.name);
@@ -138,23 +142,29 @@ void writeHelpFile(const QString& program)
 void createDefaultMachine(const QString& folder)
 {
     QDir root(folder);
-    if (!root.mkpath(QStringLiteral("drive_c/WINDOWS/TEMP")) || !root.mkpath(QStringLiteral("drive_c/WINDOWS/Start Menu/Programs/StartUp")))
-        throw platform::FileError(platform::PathNotFound, QStringLiteral("Cannot create the folder ") + folder);
+    if (!root.mkpath(QStringLiteral("drive_c/WINDOWS/TEMP"))
+        || !root.mkpath(QStringLiteral("drive_c/WINDOWS/Start Menu/Programs/StartUp")))
+        throw platform::FileError(
+            platform::PathNotFound, QStringLiteral("Cannot create the folder ") + folder);
     const QString program = root.filePath(ProgramFolder);
     writeSampleSets(program);
     writeHelpFile(program);
     writeStartupShortcuts(program);
     writeHostFile(root.filePath(QStringLiteral("drive_c/MSDOS.SYS")), msdosSys());
-    writeScreen(root.filePath(QStringLiteral("drive_c/LOGO.SYS")), SampleTheme::Sunrise, SampleScreen::Startup);
-    writeScreen(root.filePath(QStringLiteral("drive_c/WINDOWS/LOGOW.SYS")), SampleTheme::Sunrise, SampleScreen::Wait);
-    writeScreen(root.filePath(QStringLiteral("drive_c/WINDOWS/LOGOS.SYS")), SampleTheme::Sunrise, SampleScreen::Shutdown);
+    writeScreen(
+        root.filePath(QStringLiteral("drive_c/LOGO.SYS")), SampleTheme::Sunrise, SampleScreen::Startup);
+    writeScreen(
+        root.filePath(QStringLiteral("drive_c/WINDOWS/LOGOW.SYS")), SampleTheme::Sunrise, SampleScreen::Wait);
+    writeScreen(root.filePath(QStringLiteral("drive_c/WINDOWS/LOGOS.SYS")), SampleTheme::Sunrise,
+        SampleScreen::Shutdown);
     // machine.ini comes last: a machine folder with it is a complete machine.
     writeHostFile(root.filePath(QStringLiteral("machine.ini")), machineIni());
     platform::setCurrentMachine(platform::Machine::open(folder));
     CreateRegKey(platform::HKEY_CURRENT_USER, ShellFoldersKey);
-    WriteRegValue(platform::HKEY_CURRENT_USER, ShellFoldersKey, QStringLiteral("Startup"), StartUpFolder, platform::REG_SZ);
+    WriteRegValue(platform::HKEY_CURRENT_USER, ShellFoldersKey, QStringLiteral("Startup"), StartUpFolder,
+        platform::REG_SZ);
     // The screens installed above are the Sunrise set's, and the companion programs need to know it.
     CreateRegKey(platform::HKEY_LOCAL_MACHINE, SettingsKey);
-    WriteRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet"), QStringLiteral("Sunrise"),
-                  platform::REG_SZ);
+    WriteRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet"),
+        QStringLiteral("Sunrise"), platform::REG_SZ);
 }

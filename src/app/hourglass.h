@@ -3,7 +3,8 @@
 #include <QApplication>
 
 // The hourglass pointer for the lifetime of the object, whatever way the scope is left.
-class ScopedHourglass {
+class ScopedHourglass
+{
 public:
     ScopedHourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~ScopedHourglass() { QApplication::restoreOverrideCursor(); }

@@ -11,11 +11,13 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 
 bool isNewDefaultMachine(const QString& folder)
 {
-    return folder == platform::defaultMachineFolder() && !QFileInfo::exists(QDir(folder).filePath(QStringLiteral("machine.ini")));
+    return folder == platform::defaultMachineFolder()
+        && !QFileInfo::exists(QDir(folder).filePath(QStringLiteral("machine.ini")));
 }
 
 } // namespace
@@ -31,7 +33,9 @@ bool openMachineInUse()
     } catch (const platform::DamagedFileError& error) {
         MsgBox(error.userMessage(), vbCritical);
     } catch (const platform::FileError& error) {
-        MsgBox(QStringLiteral("Bootcanvas cannot prepare its Windows machine in %1: %2").arg(folder, error.message()), vbCritical);
+        MsgBox(QStringLiteral("Bootcanvas cannot prepare its Windows machine in %1: %2")
+                   .arg(folder, error.message()),
+            vbCritical);
     }
     return false;
 }

@@ -4,12 +4,17 @@
 
 using namespace platform;
 
-namespace {
+namespace
+{
 
 // Closes a key on every way out of a function.
-class OpenKey {
+class OpenKey
+{
 public:
-    explicit OpenKey(HKEY root, const QString& subKey) { m_status = RegOpenKeyExA(root, subKey, KEY_ALL_ACCESS, &m_key); }
+    explicit OpenKey(HKEY root, const QString& subKey)
+    {
+        m_status = RegOpenKeyExA(root, subKey, KEY_ALL_ACCESS, &m_key);
+    }
     ~OpenKey()
     {
         if (m_status == ERROR_SUCCESS)
@@ -34,7 +39,8 @@ void CreateRegKey(HKEY root, const QString& subKey)
         RegCloseKey(key);
 }
 
-void WriteRegValue(HKEY root, const QString& subKey, const QString& valueName, const QVariant& value, uint32_t type)
+void WriteRegValue(
+    HKEY root, const QString& subKey, const QString& valueName, const QVariant& value, uint32_t type)
 {
     const OpenKey key(root, subKey);
     if (key.isOpen())

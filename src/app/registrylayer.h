@@ -10,8 +10,8 @@ using platform::HKEY;
 // The program's own small layer over the registry calls. Failures are never shown; reads give an
 // invalid (empty) variant when anything failed.
 void CreateRegKey(HKEY root, const QString& subKey);
-void WriteRegValue(HKEY root, const QString& subKey, const QString& valueName, const QVariant& value,
-                   uint32_t type);
+void WriteRegValue(
+    HKEY root, const QString& subKey, const QString& valueName, const QVariant& value, uint32_t type);
 QVariant ReadRegValue(HKEY root, const QString& subKey, const QString& valueName);
 void DeleteRegValue(HKEY root, const QString& subKey, const QString& valueName);
 

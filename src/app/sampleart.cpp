@@ -6,7 +6,8 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
-namespace {
+namespace
+{
 
 constexpr int ShownWidth = 640;
 constexpr int ShownHeight = 480;
@@ -18,11 +19,16 @@ struct Palette {
 Palette paletteFor(SampleTheme theme)
 {
     switch (theme) {
-    case SampleTheme::Sunrise: return {QColor(20, 30, 90), QColor(250, 150, 60), QColor(255, 235, 140), Qt::white};
-    case SampleTheme::Ocean: return {QColor(0, 30, 70), QColor(20, 140, 170), QColor(180, 240, 255), Qt::white};
-    case SampleTheme::Starfield: return {QColor(0, 0, 10), QColor(30, 10, 60), QColor(255, 255, 220), Qt::white};
-    case SampleTheme::Meadow: return {QColor(110, 180, 240), QColor(60, 150, 50), QColor(250, 250, 120), Qt::black};
-    case SampleTheme::Plain: return {QColor(0, 0, 0), QColor(20, 20, 80), QColor(160, 160, 220), Qt::white};
+    case SampleTheme::Sunrise:
+        return { QColor(20, 30, 90), QColor(250, 150, 60), QColor(255, 235, 140), Qt::white };
+    case SampleTheme::Ocean:
+        return { QColor(0, 30, 70), QColor(20, 140, 170), QColor(180, 240, 255), Qt::white };
+    case SampleTheme::Starfield:
+        return { QColor(0, 0, 10), QColor(30, 10, 60), QColor(255, 255, 220), Qt::white };
+    case SampleTheme::Meadow:
+        return { QColor(110, 180, 240), QColor(60, 150, 50), QColor(250, 250, 120), Qt::black };
+    case SampleTheme::Plain:
+        return { QColor(0, 0, 0), QColor(20, 20, 80), QColor(160, 160, 220), Qt::white };
     }
     return {};
 }
@@ -30,9 +36,12 @@ Palette paletteFor(SampleTheme theme)
 QString captionFor(SampleScreen screen)
 {
     switch (screen) {
-    case SampleScreen::Startup: return QStringLiteral("Starting Windows...");
-    case SampleScreen::Wait: return QStringLiteral("Please wait while your computer shuts down.");
-    case SampleScreen::Shutdown: return QStringLiteral("You can now switch off your computer.");
+    case SampleScreen::Startup:
+        return QStringLiteral("Starting Windows...");
+    case SampleScreen::Wait:
+        return QStringLiteral("Please wait while your computer shuts down.");
+    case SampleScreen::Shutdown:
+        return QStringLiteral("You can now switch off your computer.");
     }
     return {};
 }
@@ -89,7 +98,8 @@ void drawThemeShapes(QPainter& p, SampleTheme theme, const Palette& colours)
         p.setBrush(colours.accent);
         p.drawEllipse(QPointF(520, 90), 45, 45);
         break;
-    case SampleTheme::Plain: break;
+    case SampleTheme::Plain:
+        break;
     }
 }
 
@@ -100,7 +110,8 @@ void drawCaption(QPainter& p, const Palette& colours, SampleScreen screen)
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(0, 0, 0, 140));
-    const QRect box = screen == SampleScreen::Startup ? QRect(0, 40, ShownWidth, 60) : QRect(20, 180, 600, 120);
+    const QRect box
+        = screen == SampleScreen::Startup ? QRect(0, 40, ShownWidth, 60) : QRect(20, 180, 600, 120);
     p.drawText(box.translated(2, 2), Qt::AlignCenter | Qt::TextWordWrap, captionFor(screen));
     p.setPen(colours.text);
     p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, captionFor(screen));

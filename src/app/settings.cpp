@@ -8,5 +8,5 @@ Settings& settings()
 
 void resetSettings()
 {
-    settings() = Settings{};
+    settings() = Settings {};
 }

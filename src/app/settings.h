@@ -5,11 +5,11 @@
 // The program-wide variables: the in-memory copies of the user's settings and the few values that
 // several windows share. One object, reached through settings(); nothing else holds them.
 struct Settings {
-    QString AppPath;       // the program folder, with a trailing "\"
-    QString WinPath;       // the Windows folder, with a trailing "\"
-    QString HelpFile;      // AppPath & "bootcanvas.hlp"
+    QString AppPath; // the program folder, with a trailing "\"
+    QString WinPath; // the Windows folder, with a trailing "\"
+    QString HelpFile; // AppPath & "bootcanvas.hlp"
     QString StartupFolder; // the Start menu's StartUp folder, with a trailing "\"
-    QString LogoPath;      // the logo folder, with a trailing "\"
+    QString LogoPath; // the logo folder, with a trailing "\"
     QString DefaultLogoSet;
     QString StartUpDrive; // "C:\"
     QString SearchLogoPath;

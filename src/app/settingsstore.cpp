@@ -10,7 +10,8 @@
 using platform::HKEY_LOCAL_MACHINE;
 using platform::REG_SZ;
 
-namespace {
+namespace
+{
 
 // Empty text when the value is absent (the registry layer gives an empty variant then).
 QString readText(const QString& name)
@@ -52,7 +53,8 @@ void LoadSettings(SettingsView& mainWindow)
     s.LogoPath = readText(QStringLiteral("LogoPath"));
 
     // Only the letter is stored; a hand-edited "D:" or "D:\" still means drive D.
-    s.StartUpDrive = (storedDrive.isEmpty() ? s.WinPath.left(1) : storedDrive.left(1)) + QStringLiteral(":\\");
+    s.StartUpDrive
+        = (storedDrive.isEmpty() ? s.WinPath.left(1) : storedDrive.left(1)) + QStringLiteral(":\\");
     s.DefaultLogoSet = CutAtNull(s.DefaultLogoSet);
 
     readNumber(QStringLiteral("ActionOnDoubleClick"), s.ActionOnDoubleClick);
@@ -72,8 +74,8 @@ void LoadSettings(SettingsView& mainWindow)
     readNumber(QStringLiteral("View"), view);
     mainWindow.ItmViewType_Click(view > 1 ? 0 : view);
 
-    mainWindow.setCustomProgramCaption(s.CustomProgName.isEmpty() ? QStringLiteral("Custom Program")
-                                                                  : s.CustomProgName);
+    mainWindow.setCustomProgramCaption(
+        s.CustomProgName.isEmpty() ? QStringLiteral("Custom Program") : s.CustomProgName);
 
     readFlagDefaultOn(QStringLiteral("DeleteInTheRecycleBin"), s.DeleteInRecycleBin);
     readFlagDefaultOn(QStringLiteral("ConfirmLogosetDelete"), s.ConfirmLogosetDelete);
@@ -87,7 +89,8 @@ void SaveSettings(const SettingsView& mainWindow)
     write(QStringLiteral("SearchLogoPath"), s.SearchLogoPath);
     write(QStringLiteral("View"), mainWindow.isListViewChecked() ? QStringLiteral("0") : QStringLiteral("1"));
     write(QStringLiteral("Synchronize logos"), s.SynchronizeLogos);
-    write(QStringLiteral("StartUpDrive"), s.StartUpDrive.isEmpty() ? s.WinPath.left(1) : s.StartUpDrive.left(1));
+    write(QStringLiteral("StartUpDrive"),
+        s.StartUpDrive.isEmpty() ? s.WinPath.left(1) : s.StartUpDrive.left(1));
     const QString caption = mainWindow.defaultLogoCaption();
     write(QStringLiteral("DefaultLogoSet"), caption == DontKnow ? QString() : caption);
     write(QStringLiteral("DefaultAction"), s.DefaultAction);

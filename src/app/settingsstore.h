@@ -3,7 +3,8 @@
 #include <QString>
 
 // What loading and saving the settings need of the main window.
-class SettingsView {
+class SettingsView
+{
 public:
     virtual ~SettingsView() = default;
     // Switches the list to list (0) or report (any other index) view and marks the menu entry.
@@ -16,10 +17,11 @@ public:
 
 // For programs without a main window (the command-line tool, the companion programs): nothing to
 // apply, and the installed set is the one the settings name.
-class WindowlessSettingsView : public SettingsView {
+class WindowlessSettingsView : public SettingsView
+{
 public:
-    void ItmViewType_Click(int) override {}
-    void setCustomProgramCaption(const QString&) override {}
+    void ItmViewType_Click(int) override { }
+    void setCustomProgramCaption(const QString&) override { }
     bool isListViewChecked() const override { return true; }
     QString defaultLogoCaption() const override;
 };

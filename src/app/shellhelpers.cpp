@@ -10,7 +10,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
-namespace {
+namespace
+{
 
 // "Pictures (*.bmp)|*.bmp|All|*.*" -> {"Pictures (*.bmp)", "All (*.*)"}: Qt takes the patterns
 // from the display text, so a display text without them gets them added.
@@ -41,7 +42,8 @@ QString BrowseForFolder(QWidget* owner, const QString& title)
     return platform::chooseFolder(owner, title);
 }
 
-QString ShowOpenDialog(QWidget* owner, const QString& filter, const QString& title, const QString& initialFolder)
+QString ShowOpenDialog(
+    QWidget* owner, const QString& filter, const QString& title, const QString& initialFolder)
 {
     const QString chosen = platform::chooseOpenFile(owner, title, initialFolder, qtFilters(filter)).trimmed();
     const qsizetype slash = chosen.lastIndexOf(QLatin1Char('\\'));
@@ -62,10 +64,10 @@ int DeleteToRecycleBin(const QStringList& paths)
 void OpenInPaint(const QString& picturePath)
 {
     const QString paint = settings().WinPath + QStringLiteral("pbrush.exe");
-    if (!platform::startProgram(paint, {GetShortName(picturePath)}))
+    if (!platform::startProgram(paint, { GetShortName(picturePath) }))
         MsgBox(QStringLiteral("Cannot find Paint! If you want to edit your logos install it from Add/Remove "
                               "Software from the Control Panel."),
-               vbExclamation);
+            vbExclamation);
 }
 
 void SetEnabled(bool enabled, const QList<QObject*>& controls)

@@ -11,7 +11,8 @@ class QLineEdit;
 QString BrowseForFolder(QWidget* owner, const QString& title);
 // The open-file dialog. `filter` is display/pattern pairs separated by "|"
 // ("Applications (*.exe)|*.exe"). Also leaves the chosen name (without folder) in OpenFileTitle.
-QString ShowOpenDialog(QWidget* owner, const QString& filter, const QString& title, const QString& initialFolder);
+QString ShowOpenDialog(
+    QWidget* owner, const QString& filter, const QString& title, const QString& initialFolder);
 // Opens a file, folder or address with the desktop's program for it.
 void ShellOpen(const QString& target, QWidget* owner);
 // Moves every path to the trash after one confirmation; 0 when all went, non-zero otherwise.

@@ -35,7 +35,9 @@ int Main(QApplication& application)
 
 qint16 readShowSplashScreen()
 {
-    const QString text = ReadRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("ShowSplashScreen")).toString();
+    const QString text
+        = ReadRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("ShowSplashScreen"))
+              .toString();
     if (CutAtNull(text).isEmpty())
         return 1;
     // A number too big for the flag is not 1, so it means no splash.

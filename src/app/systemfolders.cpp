@@ -20,7 +20,8 @@ QString GetWindowsFolder()
 
 QString GetStartupFolder()
 {
-    const QVariant value = ReadRegValue(platform::HKEY_CURRENT_USER, ShellFoldersKey, QStringLiteral("Startup"));
+    const QVariant value
+        = ReadRegValue(platform::HKEY_CURRENT_USER, ShellFoldersKey, QStringLiteral("Startup"));
     if (!value.isValid())
         throw std::runtime_error("the profile names no Startup folder");
     return AddBackslash(CutAtNull(value.toString()));

@@ -22,5 +22,5 @@ std::optional<bool> FileExists(const QString& path, int attributeMask);
 // FileExists(...) == true, the way every caller uses it.
 bool exists(const QString& path, int attributeMask);
 
-inline const QString ShellFoldersKey =
-    QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell folders");
+inline const QString ShellFoldersKey
+    = QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell folders");

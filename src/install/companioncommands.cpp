@@ -82,9 +82,10 @@ int runInstallCommand(const QString& program, const QString& setName)
 int runTandemist(const QString& program, const QStringList& arguments)
 {
     if (arguments.size() != 1 || arguments[0].compare(QLatin1String("/auto"), Qt::CaseInsensitive) != 0) {
-        standardError() << "usage: " << program << " /auto\n"
-              << "  copies the wait and shutdown screens left pending by Bootcanvas into the Windows folder"
-              << Qt::endl;
+        standardError()
+            << "usage: " << program << " /auto\n"
+            << "  copies the wait and shutdown screens left pending by Bootcanvas into the Windows folder"
+            << Qt::endl;
         return 2;
     }
     return reportingFailures(program, [] {
@@ -101,14 +102,14 @@ int runCurrentCommand(const QString& program)
         const QStringList sets = librarySets();
         const int row = installedSetRow(sets);
         standardOutput() << "installed set: " << (row < 0 ? DontKnow : sets[row]) << '\n'
-              << "startup screen: " << presence(startupScreenTarget()) << '\n'
-              << "wait screen: " << presence(waitScreenTarget()) << '\n'
-              << "shutdown screen: " << presence(shutdownScreenTarget()) << '\n';
+                         << "startup screen: " << presence(startupScreenTarget()) << '\n'
+                         << "wait screen: " << presence(waitScreenTarget()) << '\n'
+                         << "shutdown screen: " << presence(shutdownScreenTarget()) << '\n';
         if (platform::fileExists(tandemistIniPath())) {
             standardOutput() << "pending copy from: "
-                  << platform::GetPrivateProfileString(
-                         QStringLiteral("Settings"), QStringLiteral("Path"), QString(), tandemistIniPath())
-                  << '\n';
+                             << platform::GetPrivateProfileString(QStringLiteral("Settings"),
+                                    QStringLiteral("Path"), QString(), tandemistIniPath())
+                             << '\n';
         }
     });
 }

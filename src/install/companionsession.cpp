@@ -20,7 +20,6 @@
 namespace
 {
 
-
 bool settingsKeyExists()
 {
     platform::HKEY key = 0;

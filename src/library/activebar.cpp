@@ -9,7 +9,9 @@
 #include <QStyle>
 #include <QToolBar>
 
-ActiveBar::ActiveBar(QMainWindow* window) : QObject(window), m_window(window)
+ActiveBar::ActiveBar(QMainWindow* window)
+    : QObject(window)
+    , m_window(window)
 {
     // The only customisation menu a main window has is the one its bars offer on a right click.
     window->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -29,12 +31,14 @@ QAction* ActiveBar::addTool(const ToolDefinition& definition)
 {
     auto* tool = new QAction(definition.caption, this);
     tool->setObjectName(definition.name);
-    tool->setToolTip(definition.toolTip.isEmpty() ? QString(definition.caption).remove(QLatin1Char('&')) : definition.toolTip);
+    tool->setToolTip(definition.toolTip.isEmpty() ? QString(definition.caption).remove(QLatin1Char('&'))
+                                                  : definition.toolTip);
     tool->setData(definition.category);
     tool->setCheckable(definition.checkable);
     QIcon fallback;
     if (definition.standardIcon >= 0)
-        fallback = m_window->style()->standardIcon(static_cast<QStyle::StandardPixmap>(definition.standardIcon));
+        fallback
+            = m_window->style()->standardIcon(static_cast<QStyle::StandardPixmap>(definition.standardIcon));
     if (!definition.iconTheme.isEmpty() || !fallback.isNull())
         tool->setIcon(QIcon::fromTheme(definition.iconTheme, fallback));
     // A checkable tool's mark is the program's to set (the click handler decides), so the click
@@ -53,8 +57,8 @@ QAction* ActiveBar::Tools(const QString& name) const
     return m_tools.value(name);
 }
 
-QMenu* ActiveBar::addDropDownBand(const QString& name, const QString& caption, const QString& opener,
-                                  const QStringList& tools)
+QMenu* ActiveBar::addDropDownBand(
+    const QString& name, const QString& caption, const QString& opener, const QStringList& tools)
 {
     auto* menu = new QMenu(caption, m_window);
     menu->setObjectName(name);

@@ -13,7 +13,8 @@ class QToolBar;
 // The main window's menu bar, drop-down menus and toolbar as one control: tools are actions found
 // by name, shared by every band that shows them, so a check mark or an enabled state set once shows
 // everywhere; one Click signal carries the tool chosen, whichever band it came from.
-class ActiveBar : public QObject {
+class ActiveBar : public QObject
+{
     Q_OBJECT
 public:
     struct ToolDefinition {
@@ -21,7 +22,7 @@ public:
         QString caption;
         QString toolTip;
         QString category;
-        QString iconTheme;  // freedesktop icon name, with a standard icon of the style as fallback
+        QString iconTheme; // freedesktop icon name, with a standard icon of the style as fallback
         int standardIcon = -1; // QStyle::StandardPixmap, or -1
         bool checkable = false;
     };
@@ -33,8 +34,8 @@ public:
     QAction* Tools(const QString& name) const;
 
     // A drop-down band opened by the menu-bar tool `opener` (and usable as a pop-up menu).
-    QMenu* addDropDownBand(const QString& name, const QString& caption, const QString& opener,
-                           const QStringList& tools);
+    QMenu* addDropDownBand(
+        const QString& name, const QString& caption, const QString& opener, const QStringList& tools);
     void addMenuBarBand(const QString& name, const QStringList& tools);
     QToolBar* addToolBarBand(const QString& name, const QString& caption, const QStringList& tools);
     QMenu* band(const QString& name) const;

@@ -4,7 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace {
+namespace
+{
 
 constexpr int Size = 16;
 
@@ -45,7 +46,7 @@ void drawImage(QPainter& p)
     drawScreen(p, QRect(1, 2, 13, 11), QColor(120, 190, 240));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 140, 50));
-    p.drawPolygon(QPolygon({QPoint(3, 13), QPoint(7, 7), QPoint(11, 13)}));
+    p.drawPolygon(QPolygon({ QPoint(3, 13), QPoint(7, 7), QPoint(11, 13) }));
     p.setBrush(QColor(250, 220, 40));
     p.drawEllipse(QPoint(11, 6), 2, 2);
 }
@@ -73,9 +74,12 @@ void drawSys(QPainter& p)
 QIcon draw(const QString& key)
 {
     static const QHash<QString, void (*)(QPainter&)> painters = {
-        {QStringLiteral("image"), drawImage},          {QStringLiteral("closed"), drawFolder},
-        {QStringLiteral("up"), drawUp},                {QStringLiteral("singlelogo"), drawSingleLogo},
-        {QStringLiteral("multilogo"), drawMultiLogo},  {QStringLiteral("sys"), drawSys},
+        { QStringLiteral("image"), drawImage },
+        { QStringLiteral("closed"), drawFolder },
+        { QStringLiteral("up"), drawUp },
+        { QStringLiteral("singlelogo"), drawSingleLogo },
+        { QStringLiteral("multilogo"), drawMultiLogo },
+        { QStringLiteral("sys"), drawSys },
     };
     const auto painter = painters.value(key);
     if (!painter)

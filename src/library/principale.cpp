@@ -13,12 +13,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QShortcut>
 #include <QLabel>
 #include <QListWidget>
+#include <QShortcut>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 Principale* theMainWindow = nullptr;
 
@@ -39,7 +40,8 @@ Principale* mainWindow()
     return theMainWindow;
 }
 
-Principale::Principale(QWidget* parent) : QMainWindow(parent)
+Principale::Principale(QWidget* parent)
+    : QMainWindow(parent)
 {
     theMainWindow = this;
     setObjectName(QStringLiteral("Principale"));
@@ -75,11 +77,11 @@ void Principale::createControls()
     MyList = new LogoList(area);
     MyList->setGeometry(twipsRect(0, 360, 5325, 2895));
 
-    const int lefts[3] = {30, 1800, 3600};
-    const int widths[3] = {1680, 1695, 1695};
-    const int captionLefts[3] = {15, 1800, 3600};
-    const QString names[3] = {QStringLiteral("Startup screen preview"), QStringLiteral("Wait screen preview"),
-                              QStringLiteral("Shutdown screen preview")};
+    const int lefts[3] = { 30, 1800, 3600 };
+    const int widths[3] = { 1680, 1695, 1695 };
+    const int captionLefts[3] = { 15, 1800, 3600 };
+    const QString names[3] = { QStringLiteral("Startup screen preview"),
+        QStringLiteral("Wait screen preview"), QStringLiteral("Shutdown screen preview") };
     for (int i = 0; i < 3; ++i) {
         Imag[i] = new PictureBox(area);
         Imag[i]->setGeometry(twipsRect(lefts[i], 3360, widths[i], 1335));

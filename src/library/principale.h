@@ -19,7 +19,8 @@ class QTimer;
 // The main window: the list of logo sets, the three screens of the selected set, the installed
 // set's name, and every command through its bars and menus. It keeps only the handlers; the work
 // is done by the modules that own it (library scan, installation, imaging).
-class Principale : public QMainWindow, public SettingsView {
+class Principale : public QMainWindow, public SettingsView
+{
     Q_OBJECT
 public:
     explicit Principale(QWidget* parent = nullptr);
@@ -84,8 +85,8 @@ public:
     QLabel* DefaultLogo = nullptr;
     QLabel* LogoType = nullptr;
     LogoList* MyList = nullptr;
-    std::array<PictureBox*, 3> Imag{};
-    std::array<QLabel*, 3> des{};
+    std::array<PictureBox*, 3> Imag {};
+    std::array<QLabel*, 3> des {};
     QTimer* Timer1 = nullptr;
     QListWidget* ListaLogo = nullptr;
 
@@ -97,7 +98,7 @@ public:
     QAction* ItmRefresh = nullptr;
     QAction* ItmLogoManager = nullptr;
     QMenu* MnuTools = nullptr;
-    std::array<QAction*, 2> ItmViewType{};
+    std::array<QAction*, 2> ItmViewType {};
     QAction* ItmViewDefOrActual = nullptr;
     QAction* ItmRandomSpin = nullptr;
     QAction* ItmPref = nullptr;
@@ -109,7 +110,7 @@ public:
     QAction* ItmAbout = nullptr;
     QAction* ItmExit = nullptr;
     QMenu* MnuOpenWith = nullptr;
-    std::array<QAction*, 3> ItmOpenAct{};
+    std::array<QAction*, 3> ItmOpenAct {};
     QAction* ItmAnimate = nullptr;
 
     // Window-level state.

@@ -8,7 +8,8 @@
 #include <QMenu>
 #include <QStyle>
 
-namespace {
+namespace
+{
 
 using Command = void (Principale::*)();
 
@@ -19,22 +20,22 @@ struct ToolCommand {
 
 // Searched in this order; the first tool whose name matches runs its command.
 const ToolCommand toolCommands[] = {
-    {"ToolRename", &Principale::ItmRename_Click},
-    {"ToolDelete", &Principale::ItmDelete_Click},
-    {"ToolRefresh", &Principale::itmRefresh_Click},
-    {"ToolSetDefault", &Principale::ItmSetDefault_Click},
-    {"ToolBrowser", &Principale::ItmLogoManager_Click},
-    {"ToolExplore", &Principale::ItmExplore_Click},
-    {"ToolListView", nullptr},
-    {"ToolReportView", nullptr},
-    {"ToolShowCurrent", nullptr},
-    {"ToolRandom", &Principale::ItmRandomSpin_Click},
-    {"ToolPrefer", &Principale::ItmPref_Click},
-    {"Online", &Principale::ItmOnline_Click},
-    {"ToolContents", &Principale::ItmContents_Click},
-    {"ToolTutorial", &Principale::ItmTutorial_Click},
-    {"ToolAbout", &Principale::ItmAbout_Click},
-    {"MnuExit", &Principale::ItmExit_Click},
+    { "ToolRename", &Principale::ItmRename_Click },
+    { "ToolDelete", &Principale::ItmDelete_Click },
+    { "ToolRefresh", &Principale::itmRefresh_Click },
+    { "ToolSetDefault", &Principale::ItmSetDefault_Click },
+    { "ToolBrowser", &Principale::ItmLogoManager_Click },
+    { "ToolExplore", &Principale::ItmExplore_Click },
+    { "ToolListView", nullptr },
+    { "ToolReportView", nullptr },
+    { "ToolShowCurrent", nullptr },
+    { "ToolRandom", &Principale::ItmRandomSpin_Click },
+    { "ToolPrefer", &Principale::ItmPref_Click },
+    { "Online", &Principale::ItmOnline_Click },
+    { "ToolContents", &Principale::ItmContents_Click },
+    { "ToolTutorial", &Principale::ItmTutorial_Click },
+    { "ToolAbout", &Principale::ItmAbout_Click },
+    { "MnuExit", &Principale::ItmExit_Click },
 };
 
 QAction* menuEntry(QMenu* menu, const QString& name, const QString& caption)
@@ -50,41 +51,54 @@ void Principale::createBars()
 {
     ActiveBar1 = new ActiveBar(this);
     const QList<ActiveBar::ToolDefinition> tools = {
-        {"MnuLogo", "&Logo", {}, "Logo", {}, -1, false},
-        {"MnuOptions", "&Options", {}, "Logo", {}, -1, false},
-        {"MnuHelp", "&Help", {}, "Logo", {}, -1, false},
-        {"MnuExit", "E&xit", {}, "Logo", {}, -1, false},
-        {"ToolRename", "&Rename", "Rename selected logo set", "Logo", "edit-rename", QStyle::SP_FileDialogDetailedView, false},
-        {"ToolDelete", "D&elete", "Delete selected logo set", "Logo", "edit-delete", QStyle::SP_TrashIcon, false},
-        {"ToolSetDefault", "Set as default", "Set as default", "Logo", "emblem-default", QStyle::SP_DialogApplyButton, false},
-        {"ToolBrowser", "Logo &browser...", "Logo browser", "Logo", "image-x-generic", QStyle::SP_FileDialogNewFolder, false},
-        {"ToolExplore", "&Explore", "Opens the folder in Explorer", "Logo", "folder-open", QStyle::SP_DirOpenIcon, false},
-        {"ToolRefresh", "&Refresh", "Refreshed the logo sets list", "Logo", "view-refresh", QStyle::SP_BrowserReload, false},
-        {"ToolListView", "View as l&ist", {}, "Options", "view-list-text", QStyle::SP_FileDialogListView, true},
-        {"ToolReportView", "View as &report", {}, "Options", "view-list-details", QStyle::SP_FileDialogDetailedView, true},
-        {"ToolShowCurrent", "Show current &logo setting", "Show current logo setting", "Options", "computer", QStyle::SP_ComputerIcon, true},
-        {"ToolRandom", "Rando&m Change", "Random change", "Options", "media-playlist-shuffle", QStyle::SP_MediaSkipForward, false},
-        {"ToolPrefer", "&Preferences...", {}, "Options", "preferences-system", -1, false},
-        {"Online", "&Online check...", {}, "Options", "network-workgroup", -1, false},
-        {"ToolContents", "Contents", "Contents", "Logo", "help-contents", QStyle::SP_DialogHelpButton, false},
-        {"ToolTutorial", "Tutorial", {}, "Logo", {}, -1, false},
-        {"ToolAbout", "About...", "About...", "Logo", "help-about", QStyle::SP_MessageBoxInformation, false},
-        {"WhatIsThis", "What's this?", {}, "Logo", {}, -1, false},
+        { "MnuLogo", "&Logo", {}, "Logo", {}, -1, false },
+        { "MnuOptions", "&Options", {}, "Logo", {}, -1, false },
+        { "MnuHelp", "&Help", {}, "Logo", {}, -1, false },
+        { "MnuExit", "E&xit", {}, "Logo", {}, -1, false },
+        { "ToolRename", "&Rename", "Rename selected logo set", "Logo", "edit-rename",
+            QStyle::SP_FileDialogDetailedView, false },
+        { "ToolDelete", "D&elete", "Delete selected logo set", "Logo", "edit-delete", QStyle::SP_TrashIcon,
+            false },
+        { "ToolSetDefault", "Set as default", "Set as default", "Logo", "emblem-default",
+            QStyle::SP_DialogApplyButton, false },
+        { "ToolBrowser", "Logo &browser...", "Logo browser", "Logo", "image-x-generic",
+            QStyle::SP_FileDialogNewFolder, false },
+        { "ToolExplore", "&Explore", "Opens the folder in Explorer", "Logo", "folder-open",
+            QStyle::SP_DirOpenIcon, false },
+        { "ToolRefresh", "&Refresh", "Refreshed the logo sets list", "Logo", "view-refresh",
+            QStyle::SP_BrowserReload, false },
+        { "ToolListView", "View as l&ist", {}, "Options", "view-list-text", QStyle::SP_FileDialogListView,
+            true },
+        { "ToolReportView", "View as &report", {}, "Options", "view-list-details",
+            QStyle::SP_FileDialogDetailedView, true },
+        { "ToolShowCurrent", "Show current &logo setting", "Show current logo setting", "Options", "computer",
+            QStyle::SP_ComputerIcon, true },
+        { "ToolRandom", "Rando&m Change", "Random change", "Options", "media-playlist-shuffle",
+            QStyle::SP_MediaSkipForward, false },
+        { "ToolPrefer", "&Preferences...", {}, "Options", "preferences-system", -1, false },
+        { "Online", "&Online check...", {}, "Options", "network-workgroup", -1, false },
+        { "ToolContents", "Contents", "Contents", "Logo", "help-contents", QStyle::SP_DialogHelpButton,
+            false },
+        { "ToolTutorial", "Tutorial", {}, "Logo", {}, -1, false },
+        { "ToolAbout", "About...", "About...", "Logo", "help-about", QStyle::SP_MessageBoxInformation,
+            false },
+        { "WhatIsThis", "What's this?", {}, "Logo", {}, -1, false },
     };
     for (const ActiveBar::ToolDefinition& tool : tools)
         ActiveBar1->addTool(tool);
 
     ActiveBar1->addDropDownBand("LogoBand", "Logo", "MnuLogo",
-                                {"ToolRename", "ToolDelete", "ToolSetDefault", "ToolBrowser", "ToolExplore", "ToolRefresh"});
+        { "ToolRename", "ToolDelete", "ToolSetDefault", "ToolBrowser", "ToolExplore", "ToolRefresh" });
     ActiveBar1->addDropDownBand("OptionsBand", "Options", "MnuOptions",
-                                {"ToolListView", "ToolReportView", "ToolShowCurrent", "ToolRandom", "ToolPrefer", "Online"});
-    ActiveBar1->addDropDownBand("HelpBand", "Help", "MnuHelp", {"ToolContents", "ToolTutorial", "ToolAbout"});
-    ActiveBar1->addMenuBarBand("MainMenu", {"MnuLogo", "MnuOptions", "MnuHelp", "MnuExit"});
+        { "ToolListView", "ToolReportView", "ToolShowCurrent", "ToolRandom", "ToolPrefer", "Online" });
+    ActiveBar1->addDropDownBand(
+        "HelpBand", "Help", "MnuHelp", { "ToolContents", "ToolTutorial", "ToolAbout" });
+    ActiveBar1->addMenuBarBand("MainMenu", { "MnuLogo", "MnuOptions", "MnuHelp", "MnuExit" });
     ActiveBar1->addToolBarBand("BarMain", "Main",
-                               {"ToolRename", "ToolDelete", "ToolSetDefault", "ToolBrowser", "ToolRefresh",
-                                "ToolShowCurrent", "ToolRandom", "ToolContents", "ToolAbout"});
+        { "ToolRename", "ToolDelete", "ToolSetDefault", "ToolBrowser", "ToolRefresh", "ToolShowCurrent",
+            "ToolRandom", "ToolContents", "ToolAbout" });
     ActiveBar1->Tools("ToolListView")->setChecked(true);
-    for (const char* needsSelection : {"ToolRename", "ToolDelete", "ToolSetDefault"})
+    for (const char* needsSelection : { "ToolRename", "ToolDelete", "ToolSetDefault" })
         ActiveBar1->Tools(needsSelection)->setEnabled(false);
 
     connect(ActiveBar1, &ActiveBar::Click, this, &Principale::ActiveBar1_Click);

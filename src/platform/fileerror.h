@@ -3,7 +3,8 @@
 #include <QString>
 #include <stdexcept>
 
-namespace platform {
+namespace platform
+{
 
 // The runtime's error numbers that callers react to by number.
 enum RuntimeError : int {
@@ -16,7 +17,8 @@ enum RuntimeError : int {
 };
 
 // The one error type of the file layer: a runtime error number and a message for people.
-class FileError : public std::runtime_error {
+class FileError : public std::runtime_error
+{
 public:
     FileError(int number, const QString& message);
     int number() const { return m_number; }
@@ -33,7 +35,8 @@ private:
 
 // A file the program reads (machine.ini, a hive, an INI file) that cannot be understood.
 // The damaged file has been kept beside the original as `keptCopy` when that was possible.
-class DamagedFileError : public std::runtime_error {
+class DamagedFileError : public std::runtime_error
+{
 public:
     DamagedFileError(const QString& file, const QString& reason, const QString& keptCopy = {});
     QString file() const { return m_file; }

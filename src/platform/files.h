@@ -6,7 +6,8 @@
 
 // The runtime's file statements over Windows paths of the current machine. Every failure throws
 // FileError with the runtime's number (52, 53, 58, 70, 75, 76).
-namespace platform {
+namespace platform
+{
 
 enum FileAttribute : int {
     vbNormal = 0,
@@ -53,8 +54,8 @@ bool fileExists(const QString& path);
 // to case. `patterns` are wildcards such as "*.sys" matched without regard to case. Like a file list
 // box, listFiles leaves out hidden and system files unless `attributeMask` asks for them.
 QStringList listSubfolders(const QString& folder);
-QStringList listFiles(const QString& folder, const QStringList& patterns = {QStringLiteral("*")},
-                      int attributeMask = vbNormal);
+QStringList listFiles(const QString& folder, const QStringList& patterns = { QStringLiteral("*") },
+    int attributeMask = vbNormal);
 // Whether a name matches a wildcard ("*", "?") without regard to case; "*.*" matches every name.
 bool matchesWildcard(const QString& name, const QString& pattern);
 

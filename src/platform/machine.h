@@ -6,20 +6,30 @@
 #include <QString>
 #include <optional>
 
-namespace platform {
+namespace platform
+{
 
 // Values of GetDriveTypeA.
-enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4, CdRom = 5, RamDisk = 6 };
+enum class DriveType {
+    Unknown = 0,
+    NoRootDir = 1,
+    Removable = 2,
+    Fixed = 3,
+    Remote = 4,
+    CdRom = 5,
+    RamDisk = 6
+};
 
 struct DriveMapping {
-    QChar letter;       // upper case
+    QChar letter; // upper case
     QString hostFolder; // absolute, no trailing slash (except "/")
     DriveType type = DriveType::Fixed;
 };
 
 // A Windows 9x installation as the program sees it: a host folder with machine.ini (drive map,
 // [Paths], [Programs]) and the two registry hives. Windows paths in [Paths] have no trailing "\".
-class Machine {
+class Machine
+{
 public:
     // Largest machine.ini accepted; anything bigger is damaged.
     static constexpr qint64 MaxIniBytes = 256 * 1024;
@@ -35,7 +45,7 @@ public:
     std::optional<DriveMapping> drive(QChar letter) const;
 
     QString windowsFolder() const { return m_windowsFolder; } // "C:\WINDOWS"
-    QString tempFolder() const { return m_tempFolder; }       // "C:\WINDOWS\TEMP"
+    QString tempFolder() const { return m_tempFolder; } // "C:\WINDOWS\TEMP"
     QString programFolder() const { return m_programFolder; } // "C:\Program Files\Bootcanvas"
     // Host command mapped to a Windows program path in [Programs] (case-insensitive); empty if none.
     QString hostProgramFor(const QString& windowsProgram) const;
@@ -43,7 +53,7 @@ public:
     QString value(const QString& section, const QString& key) const;
 
     QString systemHivePath() const; // host path of system.reg (HKEY_LOCAL_MACHINE)
-    QString userHivePath() const;   // host path of user.reg (HKEY_CURRENT_USER)
+    QString userHivePath() const; // host path of user.reg (HKEY_CURRENT_USER)
 
 private:
     QString m_folder;

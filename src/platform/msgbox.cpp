@@ -4,7 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
 MsgBoxResponder& responder()
 {
@@ -15,11 +16,16 @@ MsgBoxResponder& responder()
 QMessageBox::Icon iconFor(int buttons)
 {
     switch (buttons & 0x70) {
-    case vbCritical: return QMessageBox::Critical;
-    case vbQuestion: return QMessageBox::Question;
-    case vbExclamation: return QMessageBox::Warning;
-    case vbInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case vbCritical:
+        return QMessageBox::Critical;
+    case vbQuestion:
+        return QMessageBox::Question;
+    case vbExclamation:
+        return QMessageBox::Warning;
+    case vbInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -31,20 +37,26 @@ struct ButtonChoice {
 QList<ButtonChoice> buttonsFor(int buttons)
 {
     switch (buttons & 0x7) {
-    case vbOKCancel: return {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
+    case vbOKCancel:
+        return { { QMessageBox::Ok, vbOK }, { QMessageBox::Cancel, vbCancel } };
     case vbAbortRetryIgnore:
-        return {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
-    case vbYesNoCancel: return {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
-    case vbYesNo: return {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
-    case vbRetryCancel: return {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}};
-    default: return {{QMessageBox::Ok, vbOK}};
+        return { { QMessageBox::Abort, vbAbort }, { QMessageBox::Retry, vbRetry },
+            { QMessageBox::Ignore, vbIgnore } };
+    case vbYesNoCancel:
+        return { { QMessageBox::Yes, vbYes }, { QMessageBox::No, vbNo }, { QMessageBox::Cancel, vbCancel } };
+    case vbYesNo:
+        return { { QMessageBox::Yes, vbYes }, { QMessageBox::No, vbNo } };
+    case vbRetryCancel:
+        return { { QMessageBox::Retry, vbRetry }, { QMessageBox::Cancel, vbCancel } };
+    default:
+        return { { QMessageBox::Ok, vbOK } };
     }
 }
 
 int showDialog(const MsgBoxRequest& request)
 {
     QMessageBox box(iconFor(request.buttons), request.title, request.prompt, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+        QApplication::activeWindow());
     const QList<ButtonChoice> choices = buttonsFor(request.buttons);
     for (const ButtonChoice& choice : choices)
         box.addButton(choice.button);
@@ -63,7 +75,7 @@ int showDialog(const MsgBoxRequest& request)
 
 int MsgBox(const QString& prompt, int buttons, const QString& title)
 {
-    const MsgBoxRequest request{prompt, buttons, title.isEmpty() ? applicationTitle() : title};
+    const MsgBoxRequest request { prompt, buttons, title.isEmpty() ? applicationTitle() : title };
     if (responder())
         return responder()(request);
     return showDialog(request);

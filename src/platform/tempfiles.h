@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace platform {
+namespace platform
+{
 
 // GetTempFileNameA with number 0: creates a new, empty file named prefix + 4 hex digits + ".TMP"
 // in the Windows folder `windowsFolder` and returns its Windows path. Throws FileError.

@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace platform {
+namespace platform
+{
 
 // A Windows path split into its drive and its components, "." and ".." already resolved.
 struct WindowsPath {
@@ -34,7 +35,8 @@ QString windowsPathFor(const QString& hostPath);
 
 } // namespace platform
 
-namespace platform {
+namespace platform
+{
 
 // For layers that take file names from both worlds: a Windows path goes through hostPathFor, an
 // absolute host path ("/...") is used as it is (the command-line tool works on host paths).

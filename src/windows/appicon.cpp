@@ -4,7 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace {
+namespace
+{
 
 QPixmap drawIcon(int size)
 {
@@ -34,7 +35,7 @@ QPixmap drawIcon(int size)
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128})
+    for (int size : { 16, 24, 32, 48, 64, 128 })
         icon.addPixmap(drawIcon(size));
     return icon;
 }

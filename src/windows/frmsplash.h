@@ -5,7 +5,8 @@
 class QLabel;
 
 // The picture shown while the program starts. It has no buttons and ignores input.
-class frmSplash : public QWidget {
+class frmSplash : public QWidget
+{
     Q_OBJECT
 public:
     explicit frmSplash(QWidget* parent = nullptr);

@@ -5,7 +5,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-namespace {
+namespace
+{
 
 void drawBackground(QPainter& p, const QRect& area)
 {
@@ -69,5 +70,6 @@ QImage drawSplashPicture()
     drawTitle(p);
     p.end();
     // The picture has 256 colours, as a boot screen of the time would.
-    return picture.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither).convertToFormat(QImage::Format_RGB32);
+    return picture.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither)
+        .convertToFormat(QImage::Format_RGB32);
 }

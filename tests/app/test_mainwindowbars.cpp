@@ -14,9 +14,11 @@
 
 using platform::HKEY_LOCAL_MACHINE;
 
-namespace {
+namespace
+{
 
-class MainWindowBars : public ::testing::Test {
+class MainWindowBars : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -43,7 +45,7 @@ TEST_F(MainWindowBars, BandsShareTheirTools)
     QStringList menuBar;
     for (QAction* entry : window.menuBar()->actions())
         menuBar << entry->objectName();
-    EXPECT_EQ(menuBar, (QStringList{"MnuLogo", "MnuOptions", "MnuHelp", "MnuExit"}));
+    EXPECT_EQ(menuBar, (QStringList { "MnuLogo", "MnuOptions", "MnuHelp", "MnuExit" }));
     EXPECT_EQ(window.ActiveBar1->Tools(QStringLiteral("NoSuchTool")), nullptr);
 }
 
@@ -80,7 +82,10 @@ TEST_F(MainWindowBars, ClosingTheWindowSavesTheSettings)
 {
     tool("ToolReportView")->trigger();
     window.close();
-    EXPECT_EQ(ReadRegValue(HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("View")).toString().left(1), QStringLiteral("1"));
-    EXPECT_EQ(ReadRegValue(HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("LogoPath")).toString().section(QChar(u'\0'), 0, 0),
-              settings().AppPath);
+    EXPECT_EQ(ReadRegValue(HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("View")).toString().left(1),
+        QStringLiteral("1"));
+    EXPECT_EQ(ReadRegValue(HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("LogoPath"))
+                  .toString()
+                  .section(QChar(u'\0'), 0, 0),
+        settings().AppPath);
 }

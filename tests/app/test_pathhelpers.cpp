@@ -44,7 +44,8 @@ TEST(PathHelpers, ShortenPathKeepsTheDriveAndTheTail)
     EXPECT_EQ(ShortenPath(path, 27), path);
     EXPECT_EQ(ShortenPath(path, 100), path);
     // No "\" left in the tail: only the drive and the dots.
-    EXPECT_EQ(ShortenPath(QStringLiteral("C:\\AVeryLongFolderNameWithoutBreaks"), 10), QStringLiteral("C:\\..."));
+    EXPECT_EQ(
+        ShortenPath(QStringLiteral("C:\\AVeryLongFolderNameWithoutBreaks"), 10), QStringLiteral("C:\\..."));
     EXPECT_LE(ShortenPath(QStringLiteral("C:\\abc\\defgh\\ijklmnop\\qrs"), 12).size(), 13);
 }
 

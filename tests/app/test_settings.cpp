@@ -11,9 +11,11 @@
 using platform::HKEY_LOCAL_MACHINE;
 using platform::REG_SZ;
 
-namespace {
+namespace
+{
 
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public ::testing::Test
+{
 protected:
     void SetUp() override { startWithFreshSettings(); }
     void store(const QString& name, const QString& value)
@@ -29,7 +31,7 @@ protected:
     void restart()
     {
         startWithFreshSettings();
-        view = FakeSettingsView{};
+        view = FakeSettingsView {};
         LoadSettings(view);
     }
 

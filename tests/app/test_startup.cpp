@@ -25,9 +25,11 @@ TEST(Startup, SplashIsShownOnlyForOneOrNoSetting)
     TestMachine machine;
     EXPECT_EQ(readShowSplashScreen(), 1);
     CreateRegKey(HKEY_LOCAL_MACHINE, SettingsKey);
-    const std::pair<const char*, int> cases[] = {{"0", 0}, {"2", 2}, {"", 1}, {"1", 1}, {"99999", 0}};
+    const std::pair<const char*, int> cases[]
+        = { { "0", 0 }, { "2", 2 }, { "", 1 }, { "1", 1 }, { "99999", 0 } };
     for (const auto& [stored, expected] : cases) {
-        WriteRegValue(HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("ShowSplashScreen"), QString::fromLatin1(stored), REG_SZ);
+        WriteRegValue(HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("ShowSplashScreen"),
+            QString::fromLatin1(stored), REG_SZ);
         EXPECT_EQ(readShowSplashScreen(), expected) << stored;
     }
 }
@@ -40,7 +42,8 @@ TEST(Startup, SplashStaysForWhatIsLeftOfItsMinimumTime)
     EXPECT_EQ(remainingSplashMillis(5000), 0);
 }
 
-namespace {
+namespace
+{
 
 bool isLogoScreen(const QString& hostPath)
 {
@@ -60,13 +63,16 @@ TEST(DefaultMachine, IsACompleteWindowsInstallationWithSampleSets)
     EXPECT_TRUE(machine.drive(QLatin1Char('Z')).has_value());
 
     QDir root(folder.path());
-    for (const char* screen : {"drive_c/LOGO.SYS", "drive_c/WINDOWS/LOGOW.SYS", "drive_c/WINDOWS/LOGOS.SYS",
-                               "drive_c/Program Files/Bootcanvas/LOGOW.SYS", "drive_c/Program Files/Bootcanvas/Sunrise/LOGOS.SYS",
-                               "drive_c/Program Files/Bootcanvas/Meadow.sls/LOGO.SYS"})
+    for (const char* screen : { "drive_c/LOGO.SYS", "drive_c/WINDOWS/LOGOW.SYS", "drive_c/WINDOWS/LOGOS.SYS",
+             "drive_c/Program Files/Bootcanvas/LOGOW.SYS",
+             "drive_c/Program Files/Bootcanvas/Sunrise/LOGOS.SYS",
+             "drive_c/Program Files/Bootcanvas/Meadow.sls/LOGO.SYS" })
         EXPECT_TRUE(isLogoScreen(root.filePath(QString::fromLatin1(screen)))) << screen;
 
     platform::setCurrentMachine(machine);
-    EXPECT_EQ(platform::GetPrivateProfileInt(QStringLiteral("Options"), QStringLiteral("Logo"), 0, QStringLiteral("C:\\msdos.sys")), 1);
+    EXPECT_EQ(platform::GetPrivateProfileInt(
+                  QStringLiteral("Options"), QStringLiteral("Logo"), 0, QStringLiteral("C:\\msdos.sys")),
+        1);
     QFile msdos(root.filePath(QStringLiteral("drive_c/MSDOS.SYS")));
     ASSERT_TRUE(msdos.open(QIODevice::ReadOnly));
     EXPECT_GT(msdos.size(), 1024); // Windows wants the file bigger than 1 KB
@@ -88,7 +94,8 @@ TEST(Startup, DamagedMachineIsExplainedOnceAndLeftAsItWas)
     EXPECT_FALSE(openMachineInUse());
     qputenv("BOOTCANVAS_MACHINE", previous);
     ASSERT_EQ(msgbox.shown.size(), 1);
-    EXPECT_TRUE(msgbox.shown[0].prompt.contains(QStringLiteral("machine.ini"))) << msgbox.shown[0].prompt.toStdString();
+    EXPECT_TRUE(msgbox.shown[0].prompt.contains(QStringLiteral("machine.ini")))
+        << msgbox.shown[0].prompt.toStdString();
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     EXPECT_EQ(ini.readAll(), damaged);
 }

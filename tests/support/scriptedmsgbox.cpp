@@ -1,6 +1,7 @@
 #include "scriptedmsgbox.h"
 
-ScriptedMsgBox::ScriptedMsgBox(int fallback) : m_fallback(fallback)
+ScriptedMsgBox::ScriptedMsgBox(int fallback)
+    : m_fallback(fallback)
 {
     setMsgBoxResponder([this](const MsgBoxRequest& request) {
         shown.append(request);

@@ -6,7 +6,8 @@
 
 // Answers message boxes for a test: queued answers first, then `fallback`; every request shown is
 // kept in `shown`. The real dialog comes back when the object goes.
-class ScriptedMsgBox {
+class ScriptedMsgBox
+{
 public:
     explicit ScriptedMsgBox(int fallback = vbOK);
     ~ScriptedMsgBox();

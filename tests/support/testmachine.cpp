@@ -7,7 +7,8 @@
 #include <QFileInfo>
 #include <stdexcept>
 
-TestMachine::TestMachine(const QByteArray& extraIni) : m_extraIni(extraIni)
+TestMachine::TestMachine(const QByteArray& extraIni)
+    : m_extraIni(extraIni)
 {
     if (!m_dir.isValid())
         throw std::runtime_error("cannot create a temporary folder for the test machine");
@@ -24,9 +25,9 @@ void TestMachine::writeIni() const
     QFile ini(m_dir.filePath(QStringLiteral("machine.ini")));
     ini.open(QIODevice::WriteOnly | QIODevice::Truncate);
     ini.write("[Drives]\nC=drive_c,fixed\n" + m_extraDrives
-              + "\n[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\n"
-                "Program=C:\\Program Files\\Bootcanvas\n"
-              + m_extraIni);
+        + "\n[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\n"
+          "Program=C:\\Program Files\\Bootcanvas\n"
+        + m_extraIni);
     ini.close();
     platform::setCurrentMachine(platform::Machine::open(m_dir.path()));
 }
@@ -35,8 +36,8 @@ void TestMachine::addDrive(QChar letter, const QString& type)
 {
     const QString folderName = QStringLiteral("drive_") + letter.toLower();
     QDir(m_dir.path()).mkpath(folderName);
-    m_extraDrives += QString(letter.toUpper() + QLatin1Char('=') + folderName + QLatin1Char(',') + type
-                             + QLatin1Char('\n'))
+    m_extraDrives += QString(
+        letter.toUpper() + QLatin1Char('=') + folderName + QLatin1Char(',') + type + QLatin1Char('\n'))
                          .toUtf8();
     writeIni();
 }

@@ -7,7 +7,8 @@
 // A machine in a fresh temporary folder, made the current machine for the test's lifetime:
 // drive C on drive_c with C:\WINDOWS, C:\WINDOWS\TEMP and the program folder
 // C:\Program Files\Bootcanvas; the hives start empty.
-class TestMachine {
+class TestMachine
+{
 public:
     explicit TestMachine(const QByteArray& extraIni = {});
     ~TestMachine();
