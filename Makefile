@@ -28,7 +28,9 @@ test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 bench: build
-	@for benchmark in $(BUILD_DIR)/bench/bench_*; do echo "== $$benchmark"; $$benchmark || exit 1; done
+	@for benchmark in $(BUILD_DIR)/bench/bench_*; do \
+	  [ -f "$$benchmark" ] && [ -x "$$benchmark" ] || continue; \
+	  echo "== $$benchmark"; "$$benchmark" || exit 1; done
 
 fuzz:
 	@./scripts/install-packages $(PACKAGES) clang libclang-rt-14-dev
