@@ -120,6 +120,9 @@ void Principale::Form_Load()
             platform::GetPrivateProfileInt(QStringLiteral("Options"), QStringLiteral("Logo"), 1, MsdosPath));
     });
     attempt([&] { LoadSettings(*this); });
+    // The bars' view marks follow the view the settings brought back, as the menu entries do.
+    ActiveBar1->Tools(QStringLiteral("ToolListView"))->setChecked(isListViewChecked());
+    ActiveBar1->Tools(QStringLiteral("ToolReportView"))->setChecked(!isListViewChecked());
     attempt([&] { LeggiDatiDisco(); });
 }
 

@@ -89,3 +89,14 @@ TEST_F(MainWindowBars, ClosingTheWindowSavesTheSettings)
                   .section(QChar(u'\0'), 0, 0),
         settings().AppPath);
 }
+
+TEST_F(MainWindowBars, RestoredReportViewCarriesItsMarkInTheBars)
+{
+    tool("ToolReportView")->trigger();
+    window.close();
+    Principale restarted;
+    restarted.Form_Load();
+    EXPECT_FALSE(restarted.isListViewChecked());
+    EXPECT_TRUE(restarted.ActiveBar1->Tools(QStringLiteral("ToolReportView"))->isChecked());
+    EXPECT_FALSE(restarted.ActiveBar1->Tools(QStringLiteral("ToolListView"))->isChecked());
+}
