@@ -1,18 +1,25 @@
 // bootcanvas-cli: the program's work from a terminal. Each command is one row of the table below;
 // file arguments are host paths, so no machine is needed for the picture commands.
+#include "images/animatedlayer.h"
+#include "images/bootpreview.h"
 #include "images/grafica.h"
 #include "images/imgdll.h"
+#include "images/paletteanimation.h"
+#include "images/screenanimation.h"
 #include "install/companioncommands.h"
 #include "library/librarylisting.h"
 
 #include "app/consolestreams.h"
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 
 #include <QTextStream>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
 #include <span>
 
 namespace
@@ -24,10 +31,71 @@ QString hostArgument(const QString& argument)
     return QFileInfo(argument).absoluteFilePath();
 }
 
+bool isOption(const QString& argument)
+{
+    return argument.startsWith(QLatin1String("--"));
+}
+
+// "--animate" or "--animate=COLOURS": how many palette entries the added bar rotates.
+std::optional<int> animateOption(const QString& option)
+{
+    if (option == QLatin1String("--animate"))
+        return images::DefaultBarColours;
+    if (!option.startsWith(QLatin1String("--animate=")))
+        return std::nullopt;
+    bool ok = false;
+    const int colours = option.mid(10).toInt(&ok);
+    if (!ok || colours < images::MinBarColours || colours > images::MaxBarColours)
+        return std::nullopt;
+    return colours;
+}
+
 int convertCommand(const QStringList& args)
 {
-    if (!ConvertToLogo(hostArgument(args[0]), hostArgument(args[1]))) {
-        standardError() << "bootcanvas-cli: no logo screen was made from " << args[0] << Qt::endl;
+    LogoOptions options;
+    QStringList files;
+    for (const QString& argument : args) {
+        if (!isOption(argument)) {
+            files.append(argument);
+        } else if (const auto colours = animateOption(argument)) {
+            options.animatedBarColours = *colours;
+        } else {
+            standardError() << "bootcanvas-cli: " << argument
+                            << " is not --animate or --animate=COLOURS with " << images::MinBarColours
+                            << " to " << images::MaxBarColours << " colours" << Qt::endl;
+            return 2;
+        }
+    }
+    if (!ConvertToLogo(hostArgument(files[0]), hostArgument(files[1]), options)) {
+        standardError() << "bootcanvas-cli: no logo screen was made from " << files[0] << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+QString animationText(int firstAnimated)
+{
+    if (firstAnimated == 0)
+        return QStringLiteral("none");
+    return QStringLiteral("palette %1-255, %2 colours")
+        .arg(firstAnimated)
+        .arg(images::animationPeriod(firstAnimated));
+}
+
+int previewCommand(const QStringList& args)
+{
+    const QString file = hostArgument(args[0]);
+    images::IndexedScreen screen = images::readIndexedScreen(file);
+    if (screen.isNull()) {
+        standardError() << "bootcanvas-cli: " << args[0] << " is not an 8-bit BMP screen" << Qt::endl;
+        return 1;
+    }
+    if (images::shownStillAtBoot(file))
+        screen.firstAnimated = 0;
+    QFile out(hostArgument(args[1]));
+    const QByteArray gif = images::bootPreviewGif(screen);
+    if (!out.open(QIODevice::WriteOnly) || out.write(gif) != gif.size() || !out.flush()) {
+        standardError() << "bootcanvas-cli: cannot write " << args[1] << Qt::endl;
         return 1;
     }
     return 0;
@@ -55,7 +123,8 @@ int infoCommand(const QStringList& args)
         GetBmpInfo(file, width, height, bitCount);
     }
     standardOutput() << "width: " << width << "\nheight: " << height << "\nbit count: " << bitCount
-                     << "\nlogo screen: " << (isLogoScreen(file) ? "yes" : "no") << Qt::endl;
+                     << "\nlogo screen: " << (isLogoScreen(file) ? "yes" : "no")
+                     << "\nanimation: " << animationText(images::readFirstAnimatedIndex(file)) << Qt::endl;
     return 0;
 }
 
@@ -70,12 +139,18 @@ struct Command {
     int argumentCount;
     std::function<int(const QStringList&)> run;
     const char* summary;
+    bool takesOptions = false; // arguments starting with "--", given to `run` with the others
 };
 
 const Command commands[] = {
-    { "convert", "SRC DST", 2, convertCommand, "make a 320 x 400, 256-colour logo screen of a picture" },
+    { "convert", "[--animate[=COLOURS]] SRC DST", 2, convertCommand,
+        "make a 320 x 400, 256-colour logo screen of a picture; --animate adds a moving bar whose\n"
+        "      COLOURS (2 to 64, default 20) palette entries turn",
+        true },
     { "info", "FILE", 1, infoCommand,
-        "print a picture's width, height, bit count and whether it is a logo screen" },
+        "print a picture's width, height, bit count, whether it is a logo screen, and its animation" },
+    { "preview", "SCREEN OUT.gif", 2, previewCommand,
+        "write the screen as seen at boot, 640 x 480, as a GIF of one cycle of its animation" },
     { "list", "", 0, listCommand,
         "list the logo sets of the machine in use, marking the installed one with *" },
     { "install", "NAME", 1,
@@ -114,7 +189,8 @@ int main(int argc, char** argv)
     for (const Command& command : commands) {
         if (name != QLatin1String(command.name))
             continue;
-        if (args.size() != command.argumentCount)
+        const auto options = std::count_if(args.begin(), args.end(), isOption);
+        if (args.size() - options != command.argumentCount || (options > 0 && !command.takesOptions))
             return usage();
         return command.run(args);
     }

@@ -10,6 +10,7 @@
 #include "platform/machine.h"
 #include "windows/helpwindow.h"
 #include "windows/picturebox.h"
+#include "windows/screenanimator.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -73,6 +74,7 @@ void SelPictureForm::createControls()
     dark.setColor(QPalette::Base, QColor(64, 64, 64));
     CurView->setPalette(dark);
     CurView->setAccessibleName(QStringLiteral("Picture preview"));
+    new ScreenAnimator(CurView);
 
     Label1 = label(this, QStringLiteral("Select log&os:"), twipsRect(120, 150, 975, 255));
     Drive1 = new QComboBox(this);
@@ -143,6 +145,7 @@ void SelPictureForm::createSlots()
         DeleteButton[i]->setAccessibleName(
             QStringLiteral("Delete ") + QString::fromLatin1(names[i]).toLower());
     }
+    new ScreenAnimator(ImgPreview[0]);
     LblNotAval[0]
         = label(this, QStringLiteral("Default wait/shutdown screens"), twipsRect(120, 3720, 1320, 855));
     LblNotAval[1] = label(this, QStringLiteral("Only startup logo"), twipsRect(1680, 3840, 1095, 495));

@@ -10,6 +10,7 @@
 #include "app/twips.h"
 #include "platform/profile.h"
 #include "windows/picturebox.h"
+#include "windows/screenanimator.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -90,6 +91,7 @@ void Principale::createControls()
         des[i]->setGeometry(twipsRect(captionLefts[i], 4740, 1680, 540));
         des[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
+    new ScreenAnimator(Imag[0]);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(10);

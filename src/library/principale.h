@@ -56,6 +56,8 @@ public:
     void setCustomProgramCaption(const QString& caption) override;
     bool isListViewChecked() const override;
     QString defaultLogoCaption() const override;
+    void setAnimationShown(bool shown) override;
+    bool isAnimationShown() const override;
 
     // The library and the previews.
     void LeggiDatiDisco();

@@ -3,6 +3,7 @@
 #include "activebar.h"
 
 #include "app/attempt.h"
+#include "windows/screenanimator.h"
 
 #include <QAction>
 #include <QMenu>
@@ -169,6 +170,9 @@ void Principale::createMenus()
     connect(ItmExit, &QAction::triggered, this, &Principale::ItmExit_Click);
     for (int i = 0; i < 3; ++i)
         connect(ItmOpenAct[i], &QAction::triggered, this, [this, i] { ItmOpenAct_Click(i); });
+    // Every animated preview follows the mark.
+    connect(ItmAnimate, &QAction::toggled, &AnimationSwitch::instance(), &AnimationSwitch::setOn);
+    AnimationSwitch::instance().setOn(ItmAnimate->isChecked());
     // Qt flips the mark itself before the command runs; the command inverts it, so undo Qt's flip.
     connect(ItmAnimate, &QAction::triggered, this, [this] {
         ItmAnimate->setChecked(!ItmAnimate->isChecked());
@@ -211,4 +215,14 @@ void Principale::ActiveBar1_PreCustomizeMenu(bool& cancel)
 void Principale::ItmAnimate_Click()
 {
     ItmAnimate->setChecked(!ItmAnimate->isChecked());
+}
+
+void Principale::setAnimationShown(bool shown)
+{
+    ItmAnimate->setChecked(shown);
+}
+
+bool Principale::isAnimationShown() const
+{
+    return ItmAnimate->isChecked();
 }

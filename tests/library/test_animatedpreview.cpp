@@ -1,0 +1,119 @@
+// The main window's startup preview moving while "Autoshow animation" is on, seen in screenshots.
+#include "libraryfixture.h"
+
+#include "support/animatedscreens.h"
+
+#include "windows/picturebox.h"
+#include "windows/screenanimator.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QScreen>
+#include <QWindow>
+
+namespace
+{
+
+class AnimatedPreview : public LibraryTest
+{
+protected:
+    void SetUp() override
+    {
+        LibraryTest::SetUp();
+        makeSet(QStringLiteral("Moving"));
+        machine.writeFile(
+            QStringLiteral("C:\\Logos\\Moving\\LOGO.SYS"), fixtures::animatedScreen(320, 400, 236));
+        // Windows does not turn the wait and shutdown screens, whatever their header says.
+        machine.writeFile(
+            QStringLiteral("C:\\Logos\\Moving\\LOGOW.SYS"), fixtures::animatedScreen(320, 400, 236));
+        machine.writeFile(
+            QStringLiteral("C:\\Logos\\Moving\\LOGOS.SYS"), fixtures::animatedScreen(320, 400, 240));
+        makeSet(QStringLiteral("Still"));
+        machine.writeFile(
+            QStringLiteral("C:\\Logos\\Still\\LOGO.SYS"), fixtures::animatedScreen(320, 400, 0));
+    }
+    void TearDown() override { AnimationSwitch::instance().setOn(false); }
+
+    Principale& showWindow(const QString& set, bool animate)
+    {
+        Principale& w = openWindow();
+        w.setAnimationShown(animate);
+        select(set);
+        w.show();
+        // Wait until the window is on the display and painted.
+        if (QWindow* handle = w.windowHandle())
+            waitMillis(handle->isExposed() ? 50 : 300);
+        return w;
+    }
+    static void waitMillis(int millis)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < millis)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    // What the display shows of the window; the window's own rendering where there is no display.
+    static QImage screenshot(QWidget& w)
+    {
+        QImage shot = w.screen() ? w.screen()->grabWindow(w.winId()).toImage() : QImage();
+        if (shot.isNull() || shot.size() != w.size())
+            shot = w.grab().toImage();
+        return shot.convertToFormat(QImage::Format_RGB32);
+    }
+    // The smallest rectangle holding every pixel that differs.
+    static QRect difference(const QImage& a, const QImage& b)
+    {
+        QRect changed;
+        for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+            for (int x = 0; x < std::min(a.width(), b.width()); ++x)
+                if (a.pixel(x, y) != b.pixel(x, y))
+                    changed |= QRect(x, y, 1, 1);
+        return changed;
+    }
+    QRect differenceOver150Millis(Principale& w)
+    {
+        const QImage before = screenshot(w);
+        waitMillis(150);
+        return difference(before, screenshot(w));
+    }
+};
+
+TEST_F(AnimatedPreview, OnlyTheStartupPreviewMovesWhileTheMarkIsOn)
+{
+    Principale& w = showWindow(QStringLiteral("Moving"), true);
+    const QRect preview(w.Imag[0]->mapTo(&w, QPoint(0, 0)), w.Imag[0]->size());
+    const QRect changed = differenceOver150Millis(w);
+    EXPECT_FALSE(changed.isEmpty()) << "the startup preview moves";
+    EXPECT_TRUE(preview.contains(changed)) << "and nothing else does";
+
+    w.setAnimationShown(false);
+    waitMillis(20);
+    EXPECT_TRUE(differenceOver150Millis(w).isEmpty());
+}
+
+TEST_F(AnimatedPreview, StillSetsAndAnOffMarkGiveEqualScreenshots)
+{
+    EXPECT_TRUE(differenceOver150Millis(showWindow(QStringLiteral("Moving"), false)).isEmpty());
+    EXPECT_TRUE(differenceOver150Millis(showWindow(QStringLiteral("Still"), true)).isEmpty());
+}
+
+TEST_F(AnimatedPreview, TheMarkSurvivesARestart)
+{
+    Principale& first = openWindow();
+    LoadSettings(first);
+    EXPECT_FALSE(first.ItmAnimate->isChecked());
+    first.ItmAnimate->setChecked(true);
+    EXPECT_TRUE(AnimationSwitch::instance().isOn()) << "the mark drives the animation";
+    SaveSettings(first);
+
+    startWithFreshSettings();
+    settings().LogoPath = QStringLiteral("C:\\Logos\\");
+    Principale& second = openWindow();
+    EXPECT_FALSE(AnimationSwitch::instance().isOn()) << "a new window starts without the mark";
+    LoadSettings(second);
+    EXPECT_TRUE(second.ItmAnimate->isChecked());
+    EXPECT_TRUE(AnimationSwitch::instance().isOn());
+}
+
+} // namespace
