@@ -1,8 +1,7 @@
 // The screen as seen at boot, written as a GIF of one cycle of its animation.
-#include "images/bmpencoder.h"
 #include "images/bootpreview.h"
-#include "images/paletteanimation.h"
 #include "picturefixtures.h"
+#include "support/animatedscreens.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -13,23 +12,6 @@ using namespace images;
 
 namespace
 {
-
-// A 320 x 400 screen: rows of picture entries, and a short band of animated entries near the
-// bottom that does not reach the edges.
-IndexedScreen bandScreen(int first)
-{
-    QImage indices(320, 400, QImage::Format_Indexed8);
-    QList<QRgb> palette;
-    for (int i = 0; i < 256; ++i)
-        palette.append(qRgb(i, (i * 5) % 256, 255 - i));
-    indices.setColorTable(palette);
-    for (int y = 0; y < 400; ++y)
-        for (int x = 0; x < 320; ++x) {
-            const bool band = y >= 380 && y < 392 && x >= 40 && x < 280;
-            indices.setPixel(x, y, band ? first + (x - 40) * (256 - first) / 240 : (x + y) % first);
-        }
-    return { indices, first };
-}
 
 // The screen at `step` as the boot view shows it, each pixel 2 wide and 1.2 high.
 QImage expectedFrame(const IndexedScreen& screen, int step)
@@ -56,50 +38,42 @@ QList<QImage> decodeGif(const QByteArray& gif, QList<int>* delays = nullptr)
     return frames;
 }
 
-TEST(BootPreview, OneFrameForEveryStepOfTheCycle)
+class BootPreview : public ::testing::Test
 {
-    const IndexedScreen screen = bandScreen(236);
+protected:
+    IndexedScreen screen(int first)
+    {
+        fixtures::writeFile(dir.filePath("LOGO.SYS"), fixtures::animatedScreen(320, 400, first));
+        return readIndexedScreen(dir.filePath("LOGO.SYS"));
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(BootPreview, FrameKIsThePaletteTurnedKTimesEveryHundredMilliseconds)
+{
+    const IndexedScreen moving = screen(236);
     QList<int> delays;
-    const QList<QImage> frames = decodeGif(bootPreviewGif(screen), &delays);
+    const QList<QImage> frames = decodeGif(bootPreviewGif(moving), &delays);
     ASSERT_EQ(frames.size(), 20);
     for (int step = 0; step < frames.size(); ++step) {
-        EXPECT_EQ(frames[step].size(), QSize(640, 480));
         EXPECT_EQ(delays[step], 100) << step;
-        EXPECT_TRUE(frames[step] == expectedFrame(screen, step)) << "frame " << step;
+        EXPECT_TRUE(frames[step] == expectedFrame(moving, step)) << "frame " << step;
     }
     EXPECT_FALSE(frames[0] == frames[1]);
 }
 
-TEST(BootPreview, StillScreensGiveOneStillFrame)
+TEST_F(BootPreview, StillScreensGiveOneFrameAndUnusedEntriesStillTurn)
 {
-    IndexedScreen screen = bandScreen(236);
-    screen.firstAnimated = 0;
-    const QList<QImage> frames = decodeGif(bootPreviewGif(screen));
+    const IndexedScreen still = screen(0);
+    const QList<QImage> frames = decodeGif(bootPreviewGif(still));
     ASSERT_EQ(frames.size(), 1);
-    EXPECT_TRUE(frames[0] == expectedFrame(screen, 0));
+    EXPECT_TRUE(frames[0] == expectedFrame(still, 0));
 
-    // A screen that marks entries as turning but never uses them still has its full cycle.
-    IndexedScreen unused = bandScreen(250);
+    // A screen that marks entries as turning but never shows them still has its full cycle.
+    IndexedScreen unused = screen(250);
     unused.indices.fill(3);
     EXPECT_EQ(decodeGif(bootPreviewGif(unused)).size(), 6);
     EXPECT_TRUE(bootPreviewGif(IndexedScreen {}).isEmpty());
-}
-
-TEST(BootPreview, AScreenFileGoesStraightIntoTheGif)
-{
-    QTemporaryDir dir;
-    const IndexedScreen source = bandScreen(200);
-    std::vector<quint8> indices, palette;
-    for (int y = 0; y < 400; ++y)
-        indices.insert(indices.end(), source.indices.constScanLine(y), source.indices.constScanLine(y) + 320);
-    for (QRgb c : source.indices.colorTable())
-        palette.insert(palette.end(), { quint8(qBlue(c)), quint8(qGreen(c)), quint8(qRed(c)), 0 });
-    fixtures::writeFile(dir.filePath("LOGO.SYS"), encodeBmp8(indices, 320, 400, palette, 256, 200));
-
-    const IndexedScreen read = readIndexedScreen(dir.filePath("LOGO.SYS"));
-    const QList<QImage> frames = decodeGif(bootPreviewGif(read));
-    ASSERT_EQ(frames.size(), 56);
-    EXPECT_TRUE(frames[55] == expectedFrame(source, 55));
 }
 
 } // namespace
