@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
-PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libimagequant-dev \
+PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins \
             googletest libgtest-dev imagemagick xvfb xauth
 
 .PHONY: all setup build run test bench fuzz clean

@@ -3,7 +3,7 @@
 #include "images/grafica.h"
 #include "images/imgdll.h"
 #include "install/companioncommands.h"
-#include "library/librarylisting.h"
+#include "sets/librarylisting.h"
 
 #include "app/consolestreams.h"
 #include <QFileInfo>
