@@ -1,5 +1,6 @@
 // bootcanvas-cli: the program's work from a terminal. Each command is one row of the table below;
 // file arguments are host paths, so no machine is needed for the picture commands.
+#include "images/conversionproblem.h"
 #include "images/grafica.h"
 #include "images/imgdll.h"
 #include "install/companioncommands.h"
@@ -13,6 +14,7 @@
 #include <QTextStream>
 
 #include <functional>
+#include <memory>
 #include <span>
 
 namespace
@@ -24,22 +26,25 @@ QString hostArgument(const QString& argument)
     return QFileInfo(argument).absoluteFilePath();
 }
 
+int failure(const QString& problem)
+{
+    standardError() << "bootcanvas-cli: " << problem << Qt::endl;
+    return 1;
+}
+
 int convertCommand(const QStringList& args)
 {
-    if (!ConvertToLogo(hostArgument(args[0]), hostArgument(args[1]))) {
-        standardError() << "bootcanvas-cli: no logo screen was made from " << args[0] << Qt::endl;
-        return 1;
-    }
+    const QString source = hostArgument(args[0]), destination = hostArgument(args[1]);
+    if (!ConvertToLogo(source, destination))
+        return failure(images::conversionProblem(source, destination));
     return 0;
 }
 
 int infoCommand(const QStringList& args)
 {
     const QString file = hostArgument(args[0]);
-    if (!QFileInfo(file).isFile()) {
-        standardError() << "bootcanvas-cli: cannot read " << args[0] << Qt::endl;
-        return 1;
-    }
+    if (const QString problem = images::pictureProblem(file); !problem.isEmpty())
+        return failure(problem);
     qint32 width = 0, height = 0;
     qint16 bitCount = 0;
     const QString extension = QFileInfo(file).suffix().toUpper();
@@ -70,12 +75,14 @@ struct Command {
     int argumentCount;
     std::function<int(const QStringList&)> run;
     const char* summary;
+    bool onlyPictures = false; // works on picture files alone, without a machine or a windowing system
 };
 
 const Command commands[] = {
-    { "convert", "SRC DST", 2, convertCommand, "make a 320 x 400, 256-colour logo screen of a picture" },
+    { "convert", "SRC DST", 2, convertCommand, "make a 320 x 400, 256-colour logo screen of a picture",
+        true },
     { "info", "FILE", 1, infoCommand,
-        "print a picture's width, height, bit count and whether it is a logo screen" },
+        "print a picture's width, height, bit count and whether it is a logo screen", true },
     { "list", "", 0, listCommand,
         "list the logo sets of the machine in use, marking the installed one with *" },
     { "install", "NAME", 1,
@@ -99,15 +106,26 @@ int usage()
     return 2;
 }
 
+bool onlyPictures(int argc, char** argv)
+{
+    for (const Command& command : commands)
+        if (argc > 1 && qstrcmp(argv[1], command.name) == 0)
+            return command.onlyPictures;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // The machine commands may draw a new default machine's pictures, which needs a GUI application.
+    // The machine commands may draw a new default machine's pictures, which needs a GUI application;
+    // the picture commands do without one, as starting it costs more than a small conversion.
     prepareUnattendedProcess();
-    QGuiApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = onlyPictures(argc, argv)
+        ? std::make_unique<QCoreApplication>(argc, argv)
+        : std::make_unique<QGuiApplication>(argc, argv);
     ImgDLLStringInitDLL(QString());
-    QStringList args = app.arguments().mid(1);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty())
         return usage();
     const QString name = args.takeFirst();

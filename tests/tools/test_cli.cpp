@@ -1,0 +1,130 @@
+// bootcanvas-cli run as a user runs it: every failure is one line naming the file and the reason.
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct Outcome {
+    int exitCode = -1;
+    QString output, errors;
+};
+
+class Cli : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!QFileInfo(program).isExecutable())
+            GTEST_SKIP() << "bootcanvas-cli is not built";
+    }
+
+    Outcome run(const QStringList& arguments) const
+    {
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(program, arguments);
+        process.waitForFinished(30000);
+        return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError()) };
+    }
+
+    QString write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    static QByteArray jpeg(int width, int height)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(QColor(90, 140, 200));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPEG");
+        return bytes;
+    }
+
+    // Expects a failure reported as one line that names `path` and says `reason`.
+    void expectFailure(const QStringList& arguments, const QString& path, const QString& reason) const
+    {
+        const Outcome outcome = run(arguments);
+        const QString what = arguments.join(u' ');
+        EXPECT_EQ(outcome.exitCode, 1) << qPrintable(what);
+        EXPECT_TRUE(outcome.output.isEmpty()) << qPrintable(what);
+        EXPECT_EQ(outcome.errors.count(u'\n'), 1) << qPrintable(outcome.errors);
+        EXPECT_TRUE(outcome.errors.startsWith(QStringLiteral("bootcanvas-cli: ") + path + u':'))
+            << qPrintable(outcome.errors);
+        EXPECT_TRUE(outcome.errors.contains(reason)) << qPrintable(outcome.errors);
+    }
+
+    const QString program = QStringLiteral(BOOTCANVAS_BINARY_DIR "/tools/bootcanvas-cli");
+    QTemporaryDir dir;
+};
+
+TEST_F(Cli, ConversionFailuresNameTheFileAndTheReason)
+{
+    const QString photo = write(QStringLiteral("photo.jpg"), jpeg(64, 48));
+    const QString out = dir.filePath(QStringLiteral("LOGO.SYS"));
+    ASSERT_EQ(run({ QStringLiteral("convert"), photo, out }).exitCode, 0);
+
+    const QString missing = dir.filePath(QStringLiteral("missing.bmp"));
+    expectFailure({ QStringLiteral("convert"), missing, out }, missing, QStringLiteral("no such file"));
+    expectFailure({ QStringLiteral("convert"), dir.path(), out }, dir.path(), QStringLiteral("is a folder"));
+
+    // A JPEG under another extension goes to the BMP reader, which says what it reads.
+    const QString misnamed = write(QStringLiteral("photo.jpeg"), jpeg(64, 48));
+    expectFailure(
+        { QStringLiteral("convert"), misnamed, out }, misnamed, QStringLiteral("not a BMP picture"));
+    const QString text = write(QStringLiteral("notes.gif"), "just some words");
+    expectFailure({ QStringLiteral("convert"), text, out }, text, QStringLiteral("not a GIF picture"));
+
+    const QByteArray whole = jpeg(64, 48);
+    const QString cut = write(QStringLiteral("cut.jpg"), whole.left(whole.size() / 2));
+    expectFailure({ QStringLiteral("convert"), cut, out }, cut, QStringLiteral("truncated"));
+
+    QByteArray huge = whole;
+    const qsizetype frame = huge.indexOf("\xff\xc0");
+    ASSERT_GT(frame, 0);
+    qToBigEndian(quint16(40000), huge.data() + frame + 5);
+    qToBigEndian(quint16(40000), huge.data() + frame + 7);
+    const QString big = write(QStringLiteral("big.jpg"), huge);
+    expectFailure({ QStringLiteral("convert"), big, out }, big,
+        QStringLiteral("40000 x 40000 pixels is larger than the limit of 32767 pixels a side"));
+}
+
+TEST_F(Cli, DestinationProblemsAreReportedAfterAGoodSource)
+{
+    const QString photo = write(QStringLiteral("photo.jpg"), jpeg(64, 48));
+    expectFailure(
+        { QStringLiteral("convert"), photo, dir.path() }, dir.path(), QStringLiteral("is a folder"));
+    const QString nowhere = dir.filePath(QStringLiteral("no/such/folder/LOGO.SYS"));
+    expectFailure(
+        { QStringLiteral("convert"), photo, nowhere }, nowhere, QStringLiteral("its folder does not exist"));
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
+    // A relative destination is named as the user typed it, made absolute.
+    expectFailure({ QStringLiteral("convert"), QStringLiteral("photo.jpg"), QStringLiteral(".") },
+        QDir(dir.path()).absolutePath(), QStringLiteral("is a folder"));
+}
+
+TEST_F(Cli, InfoExplainsTooAndArgumentMistakesStayUsageErrors)
+{
+    expectFailure({ QStringLiteral("info"), dir.path() }, dir.path(), QStringLiteral("is a folder"));
+    const Outcome good = run({ QStringLiteral("info"), write(QStringLiteral("p.jpg"), jpeg(64, 48)) });
+    EXPECT_EQ(good.exitCode, 0);
+    EXPECT_TRUE(good.output.contains(QStringLiteral("width: 64"))) << qPrintable(good.output);
+    EXPECT_EQ(run({ QStringLiteral("convert"), QStringLiteral("only-one") }).exitCode, 2);
+    EXPECT_EQ(run({ QStringLiteral("nonsense") }).exitCode, 2);
+}
+
+} // namespace
