@@ -3,8 +3,10 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
-PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libimagequant-dev \
+PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins \
             googletest libgtest-dev imagemagick python3-pil xvfb xauth
+# Real photographs for `make bench` only (desktop wallpapers, about 27 MB).
+BENCH_PACKAGES := lomiri-wallpapers-16.04 lomiri-wallpapers-20.04
 
 .PHONY: all setup build run test bench fuzz clean
 
@@ -28,6 +30,7 @@ test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 bench: build
+	@./scripts/install-packages $(BENCH_PACKAGES)
 	@for benchmark in $(BUILD_DIR)/bench/bench_*; do \
 	  [ -f "$$benchmark" ] && [ -x "$$benchmark" ] || continue; \
 	  echo "== $$benchmark"; "$$benchmark" || exit 1; done

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QLoggingCategory>
 #include <QString>
 
@@ -35,4 +36,17 @@ inline QString writeFuzzInput(const uint8_t* data, size_t size, const char* exte
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     return path;
+}
+
+// Mutated headers often declare pictures of tens of megapixels, which the readers would decode in
+// full at a few inputs a second; image libraries' fuzzers refuse such headers up front, and so do
+// these. The full-size limits are exercised by the unit tests instead.
+constexpr qint64 MaxFuzzPixels = 1'000'000;
+
+inline bool declaredSizeIsSmall(const QString& path, const char* format)
+{
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    const QSize size = reader.size();
+    return qint64(size.width()) * qAbs(qint64(size.height())) <= MaxFuzzPixels;
 }

@@ -2,12 +2,13 @@
 // file arguments are host paths, so no machine is needed for the picture commands.
 #include "images/animatedlayer.h"
 #include "images/bootpreview.h"
+#include "images/conversionproblem.h"
 #include "images/grafica.h"
 #include "images/imgdll.h"
 #include "images/paletteanimation.h"
 #include "images/screenanimation.h"
 #include "install/companioncommands.h"
-#include "library/librarylisting.h"
+#include "sets/librarylisting.h"
 
 #include "app/consolestreams.h"
 #include <QFile>
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -29,6 +31,12 @@ namespace
 QString hostArgument(const QString& argument)
 {
     return QFileInfo(argument).absoluteFilePath();
+}
+
+int failure(const QString& problem)
+{
+    standardError() << "bootcanvas-cli: " << problem << Qt::endl;
+    return 1;
 }
 
 bool isOption(const QString& argument)
@@ -56,7 +64,7 @@ int convertCommand(const QStringList& args)
     QStringList files;
     for (const QString& argument : args) {
         if (!isOption(argument)) {
-            files.append(argument);
+            files.append(hostArgument(argument));
         } else if (const auto colours = animateOption(argument)) {
             options.animatedBarColours = *colours;
         } else {
@@ -66,10 +74,8 @@ int convertCommand(const QStringList& args)
             return 2;
         }
     }
-    if (!ConvertToLogo(hostArgument(files[0]), hostArgument(files[1]), options)) {
-        standardError() << "bootcanvas-cli: no logo screen was made from " << files[0] << Qt::endl;
-        return 1;
-    }
+    if (!ConvertToLogo(files[0], files[1], options))
+        return failure(images::conversionProblem(files[0], files[1]));
     return 0;
 }
 
@@ -84,30 +90,26 @@ QString animationText(int firstAnimated)
 
 int previewCommand(const QStringList& args)
 {
-    const QString file = hostArgument(args[0]);
+    const QString file = hostArgument(args[0]), target = hostArgument(args[1]);
+    if (const QString problem = images::pictureProblem(file); !problem.isEmpty())
+        return failure(problem);
     images::IndexedScreen screen = images::readIndexedScreen(file);
-    if (screen.isNull()) {
-        standardError() << "bootcanvas-cli: " << args[0] << " is not an 8-bit BMP screen" << Qt::endl;
-        return 1;
-    }
+    if (screen.isNull())
+        return failure(file + QStringLiteral(": not an 8-bit BMP screen"));
     if (images::shownStillAtBoot(file))
         screen.firstAnimated = 0;
-    QFile out(hostArgument(args[1]));
+    QFile out(target);
     const QByteArray gif = images::bootPreviewGif(screen);
-    if (!out.open(QIODevice::WriteOnly) || out.write(gif) != gif.size() || !out.flush()) {
-        standardError() << "bootcanvas-cli: cannot write " << args[1] << Qt::endl;
-        return 1;
-    }
+    if (!out.open(QIODevice::WriteOnly) || out.write(gif) != gif.size() || !out.flush())
+        return failure(target + QStringLiteral(": cannot be written (") + out.errorString() + u')');
     return 0;
 }
 
 int infoCommand(const QStringList& args)
 {
     const QString file = hostArgument(args[0]);
-    if (!QFileInfo(file).isFile()) {
-        standardError() << "bootcanvas-cli: cannot read " << args[0] << Qt::endl;
-        return 1;
-    }
+    if (const QString problem = images::pictureProblem(file); !problem.isEmpty())
+        return failure(problem);
     qint32 width = 0, height = 0;
     qint16 bitCount = 0;
     const QString extension = QFileInfo(file).suffix().toUpper();
@@ -139,6 +141,7 @@ struct Command {
     int argumentCount;
     std::function<int(const QStringList&)> run;
     const char* summary;
+    bool onlyPictures = false; // works on picture files alone, without a machine or a windowing system
     bool takesOptions = false; // arguments starting with "--", given to `run` with the others
 };
 
@@ -146,11 +149,11 @@ const Command commands[] = {
     { "convert", "[--animate[=COLOURS]] SRC DST", 2, convertCommand,
         "make a 320 x 400, 256-colour logo screen of a picture; --animate adds a moving bar whose\n"
         "      COLOURS (2 to 64, default 20) palette entries turn",
-        true },
+        true, true },
     { "info", "FILE", 1, infoCommand,
-        "print a picture's width, height, bit count, whether it is a logo screen, and its animation" },
+        "print a picture's width, height, bit count, whether it is a logo screen, and its animation", true },
     { "preview", "SCREEN OUT.gif", 2, previewCommand,
-        "write the screen as seen at boot, 640 x 480, as a GIF of one cycle of its animation" },
+        "write the screen as seen at boot, 640 x 480, as a GIF of one cycle of its animation", true },
     { "list", "", 0, listCommand,
         "list the logo sets of the machine in use, marking the installed one with *" },
     { "install", "NAME", 1,
@@ -174,15 +177,26 @@ int usage()
     return 2;
 }
 
+bool onlyPictures(int argc, char** argv)
+{
+    for (const Command& command : commands)
+        if (argc > 1 && qstrcmp(argv[1], command.name) == 0)
+            return command.onlyPictures;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // The machine commands may draw a new default machine's pictures, which needs a GUI application.
+    // The machine commands may draw a new default machine's pictures, which needs a GUI application;
+    // the picture commands do without one, as starting it costs more than a small conversion.
     prepareUnattendedProcess();
-    QGuiApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = onlyPictures(argc, argv)
+        ? std::make_unique<QCoreApplication>(argc, argv)
+        : std::make_unique<QGuiApplication>(argc, argv);
     ImgDLLStringInitDLL(QString());
-    QStringList args = app.arguments().mid(1);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty())
         return usage();
     const QString name = args.takeFirst();

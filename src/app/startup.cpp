@@ -8,6 +8,7 @@
 
 #include "library/principale.h"
 #include "platform/machine.h"
+#include "platformui/msgboxdialog.h"
 #include "windows/appicon.h"
 #include "windows/frmsplash.h"
 
@@ -21,6 +22,7 @@ int Main(QApplication& application)
     QApplication::setApplicationVersion(QStringLiteral(BOOTCANVAS_VERSION));
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setDesktopFileName(QStringLiteral("bootcanvas"));
+    installMsgBoxDialog();
     if (!openMachineInUse())
         return 1;
     Settings& s = settings();

@@ -45,8 +45,9 @@ QPushButton* button(QWidget* parent, const QString& text, const QRect& place)
 
 } // namespace
 
-SelPictureForm::SelPictureForm(QWidget* parent)
+SelPictureForm::SelPictureForm(LibraryLink library, QWidget* parent)
     : QDialog(parent)
+    , m_library(std::move(library))
 {
     setObjectName(QStringLiteral("SelPictureForm"));
     setWindowTitle(QStringLiteral("Logo browser"));
@@ -295,12 +296,12 @@ void SelPictureForm::done(int result)
     QDialog::done(result);
 }
 
-void showLogoBrowser(QWidget* owner)
+void showLogoBrowser(QWidget* owner, const LibraryLink& library)
 {
     std::unique_ptr<SelPictureForm> form;
     {
         const ScopedHourglass hourglass;
-        form = std::make_unique<SelPictureForm>(owner);
+        form = std::make_unique<SelPictureForm>(library, owner);
         form->LockNameLogoSet = false;
     }
     form->exec();

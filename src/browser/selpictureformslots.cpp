@@ -211,6 +211,7 @@ void SelPictureForm::EliminaSetBtn_Click()
     attempt([&] { deleted = EliminaLogoSet(settings().LogoPath + name, name); });
     if (!deleted)
         return;
+    renameInstalledCaption(name, DontKnow);
     LibraryChanged = true;
     LoadedSetName.clear();
     EliminaSetBtn->setEnabled(false);

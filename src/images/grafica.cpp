@@ -1,6 +1,7 @@
 #include "images/grafica.h"
 
 #include "images/animatedlayer.h"
+#include "images/bmprows.h"
 #include "images/imgdll.h"
 #include "images/picturereader.h"
 
@@ -17,23 +18,19 @@ constexpr int LogoWidth = 320;
 constexpr int LogoHeight = 400;
 constexpr int LogoColours = 256;
 
-// The extension with its dot, upper-cased, taken from the last part of the path; empty if none.
-QString upperExtension(const QString& fileName)
-{
-    const qsizetype slash = std::max(fileName.lastIndexOf(u'\\'), fileName.lastIndexOf(u'/'));
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    return dot > slash ? fileName.mid(dot).toUpper() : QString();
-}
-
+using images::upperExtension;
 using Reader = PixelBlock (*)(const QString&, qint16&, qint16&, QSize);
 
-Reader readerFor(const QString& extension)
+Reader readerFor(const QString& fileName)
 {
-    if (extension == QLatin1String(".GIF"))
+    switch (images::readerKindFor(fileName)) {
+    case images::PictureKind::Gif:
         return ImgDLLReadRGBFromGIF;
-    if (extension == QLatin1String(".JPG"))
+    case images::PictureKind::Jpeg:
         return ImgDLLReadRGBFromJPG;
-    return ImgDLLReadRGBFromBMP;
+    default:
+        return ImgDLLReadRGBFromBMP;
+    }
 }
 
 // Draws a block over the whole box through the imaging entries and makes it the box's picture.
@@ -52,8 +49,16 @@ void drawBlockOnBox(const PixelBlock& block, qint32 width, qint32 height, Pictur
 // BMP and ".SYS" files are stretched straight from the decoded bitmap in one step.
 void drawBitmap(const QString& fileName, PictureSurface& box)
 {
-    QImage bitmap = images::readPicture(images::hostPathOrEmpty(fileName), images::PictureKind::Bmp).image;
-    if (bitmap.isNull() || box.scaleWidth() <= 0 || box.scaleHeight() <= 0) {
+    if (box.scaleWidth() <= 0 || box.scaleHeight() <= 0) {
+        box.clearPicture();
+        return;
+    }
+    const QString hostPath = images::hostPathOrEmpty(fileName);
+    // Twice the box's rows are plenty for a smooth preview; a big bitmap is not read in full.
+    QImage bitmap = images::readBmpRows(hostPath, 2 * box.scaleHeight());
+    if (bitmap.isNull())
+        bitmap = images::readPicture(hostPath, images::PictureKind::Bmp).image;
+    if (bitmap.isNull()) {
         box.clearPicture();
         return;
     }
@@ -95,7 +100,7 @@ void GetBmpInfo(const QString& fileName, qint32& width, qint32& height, qint16& 
 bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile, const LogoOptions& options)
 {
     qint16 width = 0, height = 0;
-    const Reader reader = readerFor(upperExtension(sourceFile));
+    const Reader reader = readerFor(sourceFile);
     PixelBlock source = reader(sourceFile, width, height, QSize(LogoWidth, LogoHeight));
     if (!source)
         return false;
@@ -136,7 +141,7 @@ void DrawPreview(
     bitCount = extension == QLatin1String(".GIF") ? 8 : 24;
     qint16 fileWidth = 0, fileHeight = 0;
     const PixelBlock block
-        = readerFor(extension)(fileName, fileWidth, fileHeight, QSize(box.scaleWidth(), box.scaleHeight()));
+        = readerFor(fileName)(fileName, fileWidth, fileHeight, QSize(box.scaleWidth(), box.scaleHeight()));
     width = fileWidth;
     height = fileHeight;
     if (!block)
@@ -156,7 +161,7 @@ void ShowFullPicture(const QString& fileName, PictureSurface& box)
         return;
     }
     qint16 width = 0, height = 0;
-    const PixelBlock block = readerFor(upperExtension(fileName))(fileName, width, height, QSize());
+    const PixelBlock block = readerFor(fileName)(fileName, width, height, QSize());
     box.resizeTo(width, height);
     if (block)
         drawBlockOnBox(block, width, height, box);

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace images
@@ -66,12 +67,43 @@ QString hostPathOrEmpty(const QString& fileName)
     }
 }
 
+QString upperExtension(const QString& fileName)
+{
+    const qsizetype slash = std::max(fileName.lastIndexOf(u'\\'), fileName.lastIndexOf(u'/'));
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot > slash ? fileName.mid(dot).toUpper() : QString();
+}
+
+PictureKind readerKindFor(const QString& fileName)
+{
+    const QString extension = upperExtension(fileName);
+    if (extension == QLatin1String(".GIF"))
+        return PictureKind::Gif;
+    if (extension == QLatin1String(".JPG"))
+        return PictureKind::Jpeg;
+    return PictureKind::Bmp;
+}
+
 DecodedPicture readPicture(const QString& hostPath, PictureKind kind, QSize neededSize)
 {
     DecodedPicture result;
     const QFileInfo info(hostPath);
-    if (hostPath.isEmpty() || !info.isFile() || info.size() > MaxFileBytes)
+    if (hostPath.isEmpty() || !info.exists()) {
+        result.problem = ReadProblem::Missing;
         return result;
+    }
+    if (!info.isFile()) {
+        result.problem = info.isDir() ? ReadProblem::Folder : ReadProblem::NotThisKind;
+        return result;
+    }
+    if (!info.isReadable()) {
+        result.problem = ReadProblem::Unreadable;
+        return result;
+    }
+    if (info.size() > MaxFileBytes) {
+        result.problem = ReadProblem::FileTooLarge;
+        return result;
+    }
 
     QImageReader::setAllocationLimit(MaxBlockMiB);
     QImageReader reader(hostPath);
@@ -79,29 +111,47 @@ DecodedPicture readPicture(const QString& hostPath, PictureKind kind, QSize need
         reader.setFormat(formatName(kind));
         reader.setAutoDetectImageFormat(false);
     }
-    if (!reader.canRead() || !formatAllowed(reader.format()))
+    if (!reader.canRead() || !formatAllowed(reader.format())) {
+        result.problem = ReadProblem::NotThisKind;
         return result;
+    }
+
+    QFile file(hostPath);
+    const uchar* bytes = file.open(QIODevice::ReadOnly) ? file.map(0, file.size()) : nullptr;
+    if (!bytes) {
+        result.problem = ReadProblem::Unreadable;
+        return result;
+    }
+    const bool complete = pictureLooksComplete(bytes, file.size(), reader.format().toLower());
 
     // A top-down bitmap reports a negative height.
     const QSize size(reader.size().width(), std::abs(reader.size().height()));
-    if (!sizeAllowed(size.width(), size.height()))
+    if (size.width() <= 0 || size.height() <= 0) {
+        // Cut before its header ends, a file has no size either.
+        result.problem = complete ? ReadProblem::BadSize : ReadProblem::Truncated;
         return result;
+    }
+    result.fileSize = size;
+    if (!sizeAllowed(size.width(), size.height())) {
+        result.problem = ReadProblem::TooLarge;
+        return result;
+    }
+    if (!complete) {
+        result.problem = ReadProblem::Truncated;
+        return result;
+    }
     if (reader.format() == "jpeg" && neededSize.isValid() && !neededSize.isEmpty()) {
         const QSize reduced = reducedJpegSize(size, neededSize);
         if (reduced != size)
             reader.setScaledSize(reduced);
     }
 
-    QFile file(hostPath);
-    const uchar* bytes = file.open(QIODevice::ReadOnly) ? file.map(0, file.size()) : nullptr;
-    if (!bytes || !pictureLooksComplete(bytes, file.size(), reader.format().toLower()))
-        return result;
-
     QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull()) {
+        result.problem = ReadProblem::Undecodable;
         return result;
+    }
     result.image = std::move(image);
-    result.fileSize = size;
     return result;
 }
 

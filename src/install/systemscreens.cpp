@@ -3,8 +3,8 @@
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "app/settings.h"
-#include "library/libraryscan.h"
 #include "platform/files.h"
+#include "sets/libraryscan.h"
 
 QString startupScreenTarget()
 {

@@ -8,6 +8,8 @@
 
 class ActiveBar;
 class LogoList;
+struct LibraryLink;
+class PictureActions;
 class PictureBox;
 class QAction;
 class QLabel;
@@ -45,7 +47,6 @@ public:
     void ItmTutorial_Click();
     void ItmAbout_Click();
     void ItmExit_Click();
-    void ItmOpenAct_Click(int index);
     void ItmAnimate_Click();
     void ItmRandomSpin_Click();
     void ItmViewDefOrActual_Click();
@@ -66,6 +67,8 @@ public:
     void Imag_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void AzioneSuImmagine(int index);
     void OpenExplorer(const QString& folder);
+    // What the logo browser may reach of this window.
+    LibraryLink browserLink();
 
     // The list's own events (keys are Qt key codes).
     void MnuListLogo_Click();
@@ -111,6 +114,7 @@ public:
     QAction* ItmBugReport = nullptr;
     QAction* ItmAbout = nullptr;
     QAction* ItmExit = nullptr;
+    PictureActions* Pictures = nullptr; // owns MnuOpenWith and ItmOpenAct
     QMenu* MnuOpenWith = nullptr;
     std::array<QAction*, 3> ItmOpenAct {};
     QAction* ItmAnimate = nullptr;

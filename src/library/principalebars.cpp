@@ -3,6 +3,7 @@
 #include "activebar.h"
 
 #include "app/attempt.h"
+#include "windows/pictureactions.h"
 #include "windows/screenanimator.h"
 
 #include <QAction>
@@ -145,10 +146,10 @@ void Principale::createMenus()
     ItmExit = new QAction(QStringLiteral("E&xit"), this);
     ItmExit->setObjectName("ItmExit");
 
-    MnuOpenWith = new QMenu(QStringLiteral("OpenWith"), this);
-    ItmOpenAct[0] = menuEntry(MnuOpenWith, "ItmOpenAct0", "&View actual size");
-    ItmOpenAct[1] = menuEntry(MnuOpenWith, "ItmOpenAct1", "&Open Paint");
-    ItmOpenAct[2] = menuEntry(MnuOpenWith, "ItmOpenAct2", "Open custom program");
+    Pictures = new PictureActions(this);
+    Pictures->choosePreferences = [this] { ItmPref_Click(); };
+    MnuOpenWith = Pictures->menu();
+    ItmOpenAct = Pictures->actions();
     MnuOpenWith->addSeparator()->setVisible(false);
     ItmAnimate = menuEntry(MnuOpenWith, "ItmAnimate", "Autoshow animation");
     ItmAnimate->setCheckable(true);
@@ -168,8 +169,6 @@ void Principale::createMenus()
     connect(ItmContents, &QAction::triggered, this, &Principale::ItmContents_Click);
     connect(ItmAbout, &QAction::triggered, this, &Principale::ItmAbout_Click);
     connect(ItmExit, &QAction::triggered, this, &Principale::ItmExit_Click);
-    for (int i = 0; i < 3; ++i)
-        connect(ItmOpenAct[i], &QAction::triggered, this, [this, i] { ItmOpenAct_Click(i); });
     // Every animated preview follows the mark.
     connect(ItmAnimate, &QAction::toggled, &AnimationSwitch::instance(), &AnimationSwitch::setOn);
     AnimationSwitch::instance().setOn(ItmAnimate->isChecked());

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace platform
@@ -165,6 +166,23 @@ QString resolveToHost(const QString& path)
     if (path.startsWith(QLatin1Char('/')))
         return path;
     return hostPathFor(path);
+}
+
+QString resolveToHostOrEmpty(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    try {
+        return resolveToHost(path);
+    } catch (const FileError&) {
+        return {};
+    }
+}
+
+bool looksLikeWindowsPath(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z]:[\\\\/]"));
+    return pattern.match(text).hasMatch();
 }
 
 } // namespace platform

@@ -20,7 +20,7 @@ TEST_F(AnimatedSlotsTest, TheStartupSlotAloneGetsTheBarAndMovesWhileTheMarkIsOn)
     writePicture(QStringLiteral("C:\\Pics\\photo.jpg"), 400, 300, "JPEG");
     settings().AnimatedBar = 1;
     open();
-    main->setAnimationShown(true);
+    AnimationSwitch::instance().setOn(true); // what the main window's mark does
     form->show();
     preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("photo.jpg"));
     form->AddButton_Click(0);

@@ -53,6 +53,35 @@ TEST_F(Preview, LogoScreenFillsABoxOfAnySize)
     }
 }
 
+TEST_F(Preview, TallBitmapsOfEveryPlainLayoutKeepTheirOrientation)
+{
+    // Far more rows than the box needs, so only some of them are read.
+    const QImage rgb = quadrants(120, 900);
+    const QImage eight = rgb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        { "up8.bmp", encodeBmp(eight, 8) }, { "down8.bmp", encodeBmp(eight, 8, BmpLayout::TopDown) },
+        { "up24.bmp", encodeBmp(rgb, 24) }, { "down32.bmp", encodeBmp(rgb, 32, BmpLayout::TopDown) },
+        { "rle.bmp", encodeBmp(eight, 8, BmpLayout::Rle8) }, // decoded in full instead
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImageSurface box(40, 30);
+        qint32 width = 0, height = 0;
+        qint16 bits = 0;
+        DrawPreview(write(c.name, c.bytes), box, width, height, bits);
+        EXPECT_EQ(width, 120);
+        EXPECT_EQ(std::abs(height), 900); // the header's own value: negative for top-down rows
+        expectFilledWithQuadrants(box, 4);
+        // A truncated bitmap is refused by both readers.
+        DrawPreview(write(c.name, c.bytes.left(c.bytes.size() - 100)), box, width, height, bits);
+        EXPECT_FALSE(box.hasPicture());
+    }
+}
+
 TEST_F(Preview, GifAndJpegReportFixedBitCounts)
 {
     // The bit count comes from the kind of file, not from what it holds.

@@ -1,5 +1,5 @@
 #include "app/settings.h"
-#include "platform/shell.h"
+#include "platformui/dialogs.h"
 #include "prefs/frmoptions.h"
 #include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"

@@ -1,17 +1,21 @@
-// bootcanvas-cli's animation commands, run as a user runs them.
-#include "support/animatedscreens.h"
-
-#include "images/screenanimation.h"
-
+// bootcanvas-cli run as a user runs it: every failure is one line naming the file and the reason.
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace
 {
+
+struct Outcome {
+    int exitCode = -1;
+    QString output, errors;
+};
 
 class Cli : public ::testing::Test
 {
@@ -20,58 +24,107 @@ protected:
     {
         if (!QFileInfo(program).isExecutable())
             GTEST_SKIP() << "bootcanvas-cli is not built";
-        write("LOGO.SYS", fixtures::animatedScreen(320, 400, 240));
-        write("LOGOW.SYS", fixtures::animatedScreen(320, 400, 240));
-        write("still.sys", fixtures::animatedScreen(200, 100, 0));
     }
-    int run(const QStringList& arguments)
+
+    Outcome run(const QStringList& arguments) const
     {
         QProcess process;
+        process.setWorkingDirectory(dir.path());
         process.start(program, arguments);
-        process.waitForFinished(60000);
-        output = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        process.waitForFinished(30000);
+        return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError()) };
     }
-    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
-    void write(const char* name, const QByteArray& bytes) const
+
+    QString write(const QString& name, const QByteArray& bytes) const
     {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
         file.write(bytes);
+        return file.fileName();
+    }
+
+    static QByteArray jpeg(int width, int height)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(QColor(90, 140, 200));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPEG");
+        return bytes;
+    }
+
+    // Expects a failure reported as one line that names `path` and says `reason`.
+    void expectFailure(const QStringList& arguments, const QString& path, const QString& reason) const
+    {
+        const Outcome outcome = run(arguments);
+        const QString what = arguments.join(u' ');
+        EXPECT_EQ(outcome.exitCode, 1) << qPrintable(what);
+        EXPECT_TRUE(outcome.output.isEmpty()) << qPrintable(what);
+        EXPECT_EQ(outcome.errors.count(u'\n'), 1) << qPrintable(outcome.errors);
+        EXPECT_TRUE(outcome.errors.startsWith(QStringLiteral("bootcanvas-cli: ") + path + u':'))
+            << qPrintable(outcome.errors);
+        EXPECT_TRUE(outcome.errors.contains(reason)) << qPrintable(outcome.errors);
     }
 
     const QString program = QStringLiteral(BOOTCANVAS_BINARY_DIR "/tools/bootcanvas-cli");
     QTemporaryDir dir;
-    QString output;
 };
 
-TEST_F(Cli, InfoAndConvertSpeakOfTheTurningEntries)
+TEST_F(Cli, ConversionFailuresNameTheFileAndTheReason)
 {
-    ASSERT_EQ(run({ "info", path("LOGO.SYS") }), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains("animation: palette 240-255, 16 colours\n")) << output.toStdString();
-    ASSERT_EQ(run({ "info", path("still.sys") }), 0);
-    EXPECT_TRUE(output.contains("animation: none\n")) << output.toStdString();
+    const QString photo = write(QStringLiteral("photo.jpg"), jpeg(64, 48));
+    const QString out = dir.filePath(QStringLiteral("LOGO.SYS"));
+    ASSERT_EQ(run({ QStringLiteral("convert"), photo, out }).exitCode, 0);
 
-    ASSERT_EQ(run({ "convert", "--animate", path("still.sys"), path("a.sys") }), 0) << output.toStdString();
-    EXPECT_EQ(images::readFirstAnimatedIndex(path("a.sys")), 236);
-    ASSERT_EQ(run({ "convert", path("still.sys"), path("b.sys"), "--animate=64" }), 0);
-    EXPECT_EQ(images::readFirstAnimatedIndex(path("b.sys")), 192);
-    for (const char* wrong : { "--animate=1", "--animate=65", "--animate=x", "--colours=20" })
-        EXPECT_EQ(run({ "convert", wrong, path("still.sys"), path("c.sys") }), 2) << wrong;
-    EXPECT_FALSE(QFile::exists(path("c.sys")));
-    EXPECT_EQ(run({ "info", "--animate", path("still.sys") }), 2) << "only convert takes the option";
+    const QString missing = dir.filePath(QStringLiteral("missing.bmp"));
+    expectFailure({ QStringLiteral("convert"), missing, out }, missing, QStringLiteral("no such file"));
+    expectFailure({ QStringLiteral("convert"), dir.path(), out }, dir.path(), QStringLiteral("is a folder"));
+
+    // A JPEG under another extension goes to the BMP reader, which says what it reads.
+    const QString misnamed = write(QStringLiteral("photo.jpeg"), jpeg(64, 48));
+    expectFailure(
+        { QStringLiteral("convert"), misnamed, out }, misnamed, QStringLiteral("not a BMP picture"));
+    const QString text = write(QStringLiteral("notes.gif"), "just some words");
+    expectFailure({ QStringLiteral("convert"), text, out }, text, QStringLiteral("not a GIF picture"));
+
+    const QByteArray whole = jpeg(64, 48);
+    const QString cut = write(QStringLiteral("cut.jpg"), whole.left(whole.size() / 2));
+    expectFailure({ QStringLiteral("convert"), cut, out }, cut, QStringLiteral("truncated"));
+
+    QByteArray huge = whole;
+    const qsizetype frame = huge.indexOf("\xff\xc0");
+    ASSERT_GT(frame, 0);
+    qToBigEndian(quint16(40000), huge.data() + frame + 5);
+    qToBigEndian(quint16(40000), huge.data() + frame + 7);
+    const QString big = write(QStringLiteral("big.jpg"), huge);
+    expectFailure({ QStringLiteral("convert"), big, out }, big,
+        QStringLiteral("40000 x 40000 pixels is larger than the limit of 32767 pixels a side"));
 }
 
-TEST_F(Cli, PreviewWritesOneCycleAndKeepsWaitScreensStill)
+TEST_F(Cli, DestinationProblemsAreReportedAfterAGoodSource)
 {
-    ASSERT_EQ(run({ "preview", path("LOGO.SYS"), path("logo.gif") }), 0) << output.toStdString();
-    QImageReader moving(path("logo.gif"));
-    EXPECT_EQ(moving.imageCount(), 16);
-    EXPECT_EQ(moving.size(), QSize(640, 480));
-    ASSERT_EQ(run({ "preview", path("LOGOW.SYS"), path("wait.gif") }), 0);
-    EXPECT_EQ(QImageReader(path("wait.gif")).imageCount(), 1);
-    EXPECT_EQ(run({ "preview", path("logo.gif"), path("x.gif") }), 1) << "only 8-bit bitmaps are screens";
-    EXPECT_EQ(run({ "preview", path("LOGO.SYS"), path("no/such/folder/x.gif") }), 1);
+    const QString photo = write(QStringLiteral("photo.jpg"), jpeg(64, 48));
+    expectFailure(
+        { QStringLiteral("convert"), photo, dir.path() }, dir.path(), QStringLiteral("is a folder"));
+    const QString nowhere = dir.filePath(QStringLiteral("no/such/folder/LOGO.SYS"));
+    expectFailure(
+        { QStringLiteral("convert"), photo, nowhere }, nowhere, QStringLiteral("its folder does not exist"));
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
+    // A relative destination is named as the user typed it, made absolute.
+    expectFailure({ QStringLiteral("convert"), QStringLiteral("photo.jpg"), QStringLiteral(".") },
+        QDir(dir.path()).absolutePath(), QStringLiteral("is a folder"));
+}
+
+TEST_F(Cli, InfoExplainsTooAndArgumentMistakesStayUsageErrors)
+{
+    expectFailure({ QStringLiteral("info"), dir.path() }, dir.path(), QStringLiteral("is a folder"));
+    const Outcome good = run({ QStringLiteral("info"), write(QStringLiteral("p.jpg"), jpeg(64, 48)) });
+    EXPECT_EQ(good.exitCode, 0);
+    EXPECT_TRUE(good.output.contains(QStringLiteral("width: 64"))) << qPrintable(good.output);
+    EXPECT_EQ(run({ QStringLiteral("convert"), QStringLiteral("only-one") }).exitCode, 2);
+    EXPECT_EQ(run({ QStringLiteral("nonsense") }).exitCode, 2);
 }
 
 } // namespace
