@@ -35,8 +35,11 @@ bool bmpComplete(const uchar* d, qint64 size)
     const quint32 compression = u32(d + 30), sizeImage = u32(d + 34);
     switch (compression) {
     case 0: // uncompressed, and bit fields: every row is there
-    case 3:
-        return offset + (width * u16(d + 28) + 31) / 32 * 4 * height <= size;
+    case 3: {
+        // Divided rather than multiplied: a hostile header's product overflows 64 bits.
+        const qint64 stride = (width * u16(d + 28) + 31) / 32 * 4;
+        return offset <= size && (height == 0 || stride <= (size - offset) / height);
+    }
     case 1: // run-length encoded: the header says how long the data is
     case 2:
         return sizeImage == 0 || offset + qint64(sizeImage) <= size;
