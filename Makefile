@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins \
-            googletest libgtest-dev imagemagick xvfb xauth
+            googletest libgtest-dev imagemagick xvfb xauth python3-pyatspi at-spi2-core dbus
 
 .PHONY: all setup build run test bench fuzz clean
 
