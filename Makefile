@@ -4,7 +4,8 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libimagequant-dev \
-            googletest libgtest-dev imagemagick xvfb xauth
+            googletest libgtest-dev imagemagick xvfb xauth \
+            mtools dosfstools qemu-utils qemu-system-common fuse3
 
 .PHONY: all setup build run test bench fuzz clean
 
