@@ -12,6 +12,7 @@
 
 #include "app/consolestreams.h"
 #include <QFile>
+#include "app/imagemachine.h"
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
@@ -165,11 +166,15 @@ const Command commands[] = {
         "install the logo set after the installed one" },
     { "current", "", 0, [](const QStringList&) { return runCurrentCommand("bootcanvas-cli"); },
         "print the installed logo set and screens" },
+    { "restore", "", 0, [](const QStringList&) { return runRestoreCommand("bootcanvas-cli"); },
+        "put back the screens the system had before the first installation" },
+    { "repair", "", 0, [](const QStringList&) { return runRepairCommand("bootcanvas-cli"); },
+        "check the machine's disk images with fsck.fat and repair them" },
 };
 
 int usage()
 {
-    standardError() << "usage: bootcanvas-cli COMMAND [ARGUMENTS]\n";
+    standardError() << "usage: bootcanvas-cli [--image DISK-IMAGE] COMMAND [ARGUMENTS]\n";
     for (const Command& command : commands)
         standardError() << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary
                         << '\n';
@@ -197,6 +202,15 @@ int main(int argc, char** argv)
         : std::make_unique<QGuiApplication>(argc, argv);
     ImgDLLStringInitDLL(QString());
     QStringList args = app->arguments().mid(1);
+    try {
+        if (const std::optional<QString> image = takeImageOption(args))
+            useImageMachine(*image);
+    } catch (const std::invalid_argument&) {
+        return usage();
+    } catch (const std::exception& error) {
+        standardError() << "bootcanvas-cli: " << QString::fromStdString(error.what()) << Qt::endl;
+        return 1;
+    }
     if (args.isEmpty())
         return usage();
     const QString name = args.takeFirst();

@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "imagemachine.h"
 #include "machinesetup.h"
 #include "pathhelpers.h"
 #include "registrylayer.h"
@@ -9,6 +10,7 @@
 #include "library/principale.h"
 #include "platform/machine.h"
 #include "platformui/msgboxdialog.h"
+#include "platform/msgbox.h"
 #include "windows/appicon.h"
 #include "windows/frmsplash.h"
 
@@ -23,6 +25,14 @@ int Main(QApplication& application)
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setDesktopFileName(QStringLiteral("bootcanvas"));
     installMsgBoxDialog();
+    try {
+        QStringList arguments = application.arguments().mid(1);
+        if (const std::optional<QString> image = takeImageOption(arguments))
+            useImageMachine(*image);
+    } catch (const std::exception& error) {
+        MsgBox(QString::fromStdString(error.what()), vbCritical);
+        return 1;
+    }
     if (!openMachineInUse())
         return 1;
     Settings& s = settings();

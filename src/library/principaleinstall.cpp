@@ -12,6 +12,7 @@
 #include "install/companionregistration.h"
 #include "install/randompick.h"
 #include "install/systemscreens.h"
+#include "platform/msgbox.h"
 #include "windows/picturebox.h"
 
 #include <QAction>
@@ -154,7 +155,12 @@ void Principale::ItmSetDefault_Click()
         return;
     ScopedHourglass hourglass;
     Settings& s = settings();
-    SyncPending = installLogoSet(name, s.SynchronizeLogos != 0);
+    try {
+        SyncPending = installLogoSet(name, s.SynchronizeLogos != 0);
+    } catch (const std::exception& error) {
+        MsgBox(QString::fromStdString(error.what()), vbExclamation);
+        return;
+    }
     s.DefaultLogoSet = name;
     DefaultLogo->setText(name);
 }

@@ -2,6 +2,7 @@
 
 #include "fileerror.h"
 #include "hostfolder.h"
+#include "imagefiles.h"
 #include "machine.h"
 
 #include <QDir>
@@ -121,6 +122,9 @@ QString hostPathFor(const QString& windowsPath)
     const std::optional<DriveMapping> drive = currentMachine().drive(path.drive);
     if (!drive)
         throw FileError::withPath(PathNotFound, windowsPath);
+    // Readers that need a host file get a copy of the image's file.
+    if (!drive->imagePath.isEmpty())
+        return imageHostCopy(*imageLocationOf(windowsPath));
 
     QString host = drive->hostFolder;
     bool parentExists = hostFolderExists(host);
