@@ -5,7 +5,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString file = writeFuzzInput(data, size, ".gif");
-    if (!declaredSizeIsSmall(file, "gif"))
+    // The decoder allocates the logical screen, which may be far larger than the frames it reports.
+    const qint64 screen = size >= 10 ? qint64(data[6] | data[7] << 8) * (data[8] | data[9] << 8) : 0;
+    if (screen > MaxFuzzPixels || !declaredSizeIsSmall(file, "gif"))
         return 0;
     qint16 width = 0, height = 0;
     // Alternate full and reduced decodes so both paths of the reader are covered.

@@ -107,11 +107,8 @@ public:
     QAction* ItmViewDefOrActual = nullptr;
     QAction* ItmRandomSpin = nullptr;
     QAction* ItmPref = nullptr;
-    QAction* ItmNetUpdate = nullptr;
-    QMenu* MnuDrive = nullptr;
     QMenu* MnuHelp = nullptr;
     QAction* ItmContents = nullptr;
-    QAction* ItmBugReport = nullptr;
     QAction* ItmAbout = nullptr;
     QAction* ItmExit = nullptr;
     PictureActions* Pictures = nullptr; // owns MnuOpenWith and ItmOpenAct
@@ -133,9 +130,11 @@ private:
     void createControls();
     void createBars();
     void createMenus();
+    void connectCommands();
     void connectLibraryEvents();
     void enableSetTools();
     bool m_unloaded = false;
+    bool m_inCurrentView = false; // what the view shows; the tool's mark is what it should show
     QString m_oldLabel;
     QPoint m_lastMouseDown;
 };

@@ -166,8 +166,13 @@ void Principale::ItmRandomSpin_Click()
 
 void Principale::ItmViewDefOrActual_Click()
 {
+    const bool show = isShowingCurrentSetting(*this);
+    // Entering twice would save the view's own caption as the installed set's.
+    if (show == m_inCurrentView)
+        return;
+    m_inCurrentView = show;
     ScopedHourglass hourglass;
-    if (isShowingCurrentSetting(*this))
+    if (show)
         enterCurrentSettingView(*this);
     else
         leaveCurrentSettingView(*this);

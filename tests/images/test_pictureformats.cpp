@@ -1,4 +1,5 @@
 // Every picture variant the readers must understand, and the ones they must refuse.
+#include "images/completeness.h"
 #include "images/grafica.h"
 #include "images/imagesurface.h"
 #include "images/imgdll.h"
@@ -177,6 +178,18 @@ TEST_F(PictureFormats, HostileSizesAreRefusedWithoutDecoding)
         EXPECT_FALSE(ConvertToLogo(file, dir.filePath("out.sys"))) << c.name;
         EXPECT_LT(timer.elapsed(), 2000) << c.name << " was decoded instead of refused";
     }
+}
+
+TEST_F(PictureFormats, RowCountsTooBigToMultiplyAreIncomplete)
+{
+    // Width x depth x height overflows 64 bits; the check must not wrap round to "complete".
+    QByteArray bmp = hugeBmp(0x7fffffff, 0x7fffffff);
+    qToLittleEndian(quint16(0xffff), bmp.data() + 28);
+    EXPECT_FALSE(images::pictureLooksComplete(
+        reinterpret_cast<const uchar*>(bmp.constData()), bmp.size(), QByteArrayLiteral("bmp")));
+    const QByteArray whole = encodeBmp(quadrants(8, 8), 24);
+    EXPECT_TRUE(images::pictureLooksComplete(
+        reinterpret_cast<const uchar*>(whole.constData()), whole.size(), QByteArrayLiteral("bmp")));
 }
 
 TEST_F(PictureFormats, TruncatedFilesGiveNoPictureAndCorruptOnesNoCrash)
