@@ -77,7 +77,10 @@ TEST_F(AnimatedPreview, OnlyTheStartupPreviewMovesWhileTheMarkIsOn)
 {
     Principale& w = showWindow(QStringLiteral("Moving"), true);
     const QRect preview(w.Imag[0]->mapTo(&w, QPoint(0, 0)), w.Imag[0]->size());
-    const QRect changed = changeOver150Millis(w);
+    // A loaded machine may hold back a step now and then; three tries are plenty.
+    QRect changed;
+    for (int attempt = 0; attempt < 3 && changed.isEmpty(); ++attempt)
+        changed = changeOver150Millis(w);
     EXPECT_FALSE(changed.isEmpty()) << "the startup preview moves";
     EXPECT_TRUE(preview.contains(changed)) << "and nothing else does";
 
