@@ -133,15 +133,10 @@ int runRepairCommand(const QString& program)
 {
     return reportingFailures(program, [] {
         openCompanionMachine();
-        for (const platform::DriveMapping& drive : platform::currentMachine().drives()) {
-            if (drive.imagePath.isEmpty())
-                continue;
-            const platform::RepairReport report
-                = platform::repairImage(platform::openImageDrive(drive.imagePath, drive.partition), false);
-            standardOutput() << drive.letter << ": " << drive.imagePath << ": "
-                             << (report.wasClean ? "clean" : "repaired") << '\n'
-                             << report.checkerOutput << Qt::endl;
-        }
+        for (const platform::DriveRepair& repair : platform::repairMachineImages())
+            standardOutput() << repair.letter << ": " << repair.imagePath << ": "
+                             << (repair.report.wasClean ? "clean" : "repaired") << '\n'
+                             << repair.report.checkerOutput << Qt::endl;
     });
 }
 

@@ -12,6 +12,8 @@
 #include "install/companionregistration.h"
 #include "install/randompick.h"
 #include "install/systemscreens.h"
+#include "platform/imagedrive.h"
+#include "platform/imagerepair.h"
 #include "platform/msgbox.h"
 #include "windows/picturebox.h"
 
@@ -148,6 +150,26 @@ void CloseAll(Principale& window)
 
 } // namespace
 
+namespace
+{
+
+// An unclean image is never written silently: the user decides whether fsck.fat repairs it.
+void offerImageRepair(const platform::UncleanImageError& error)
+{
+    const QString question
+        = error.message() + QStringLiteral("\n\nRepair it now? Install the set again afterwards.");
+    if (MsgBox(question, vbYesNo | vbQuestion) != vbYes)
+        return;
+    try {
+        platform::repairMachineImages();
+        MsgBox(QStringLiteral("The disk image %1 has been repaired.").arg(error.imagePath()), vbInformation);
+    } catch (const std::exception& failure) {
+        MsgBox(QString::fromStdString(failure.what()), vbExclamation);
+    }
+}
+
+} // namespace
+
 void Principale::ItmSetDefault_Click()
 {
     const QString name = selectedSetName(*this);
@@ -157,6 +179,9 @@ void Principale::ItmSetDefault_Click()
     Settings& s = settings();
     try {
         SyncPending = installLogoSet(name, s.SynchronizeLogos != 0);
+    } catch (const platform::UncleanImageError& error) {
+        offerImageRepair(error);
+        return;
     } catch (const std::exception& error) {
         MsgBox(QString::fromStdString(error.what()), vbExclamation);
         return;

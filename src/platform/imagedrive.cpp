@@ -24,21 +24,7 @@ QByteArray encoded(const QString& path)
 
 ImageReader readerOf(std::shared_ptr<int> fd)
 {
-    return [fd](qint64 offset, qint64 size) {
-        QByteArray bytes(qMax<qint64>(size, 0), Qt::Uninitialized);
-        qint64 total = 0;
-        while (total < bytes.size()) {
-            const ssize_t got
-                = ::pread(*fd, bytes.data() + total, size_t(bytes.size() - total), offset + total);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                break;
-            total += got;
-        }
-        bytes.truncate(total);
-        return bytes;
-    };
+    return [fd](qint64 offset, qint64 size) { return readImageAt(*fd, offset, size); };
 }
 
 QString attributeFlag(int attributes, int bit, char letter)
@@ -53,6 +39,22 @@ bool sameStat(const struct stat& a, const struct stat& b)
 }
 
 } // namespace
+
+QByteArray readImageAt(int fd, qint64 offset, qint64 size)
+{
+    QByteArray bytes(qMax<qint64>(size, 0), Qt::Uninitialized);
+    qint64 total = 0;
+    while (total < bytes.size()) {
+        const ssize_t got = ::pread(fd, bytes.data() + total, size_t(bytes.size() - total), offset + total);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        total += got;
+    }
+    bytes.truncate(total);
+    return bytes;
+}
 
 UncleanImageError::UncleanImageError(const QString& imagePath, const QString& reason)
     : FileError(PathFileAccessError,
@@ -132,13 +134,7 @@ void ImageDrive::checkWritable(bool requireClean)
             QStringLiteral("The disk image %1 cannot be written: %2")
                 .arg(m_imagePath, QString::fromLocal8Bit(strerror(errno))));
     ::close(fd);
-    // An exported image is held by our own daemon, whose locks keep a virtual machine out.
-    const QString user = m_rawPath == m_imagePath ? imageUserSeen(m_imagePath) : QString();
-    if (!user.isEmpty())
-        throw FileError(PermissionDenied,
-            QStringLiteral(
-                "The disk image %1 is in use (%2). Shut the virtual machine down first, then try again.")
-                .arg(m_imagePath, user));
+    checkNotInUse();
     if (!Mtools::installed())
         throw FileError(PathFileAccessError,
             QStringLiteral(
@@ -149,6 +145,24 @@ void ImageDrive::checkWritable(bool requireClean)
         throw UncleanImageError(m_imagePath, QStringLiteral("the copies of its allocation table disagree"));
     if (!m_mtools)
         m_mtools.emplace(m_rawPath, m_partition.offset);
+}
+
+void ImageDrive::checkNotInUse()
+{
+    // An exported image is held by our own daemon, whose locks keep a virtual machine out.
+    if (m_rawPath != m_imagePath)
+        return;
+    // The steps of one command follow each other within moments; looking through every process
+    // for each of them would make an installation many times slower.
+    if (m_lastInUseCheck.isValid() && !m_lastInUseCheck.hasExpired(InUseCheckMillis))
+        return;
+    const QString user = imageUserSeen(m_imagePath);
+    if (!user.isEmpty())
+        throw FileError(PermissionDenied,
+            QStringLiteral(
+                "The disk image %1 is in use (%2). Shut the virtual machine down first, then try again.")
+                .arg(m_imagePath, user));
+    m_lastInUseCheck.start();
 }
 
 void ImageDrive::checkClean(const QStringList& folder)
@@ -225,7 +239,7 @@ void ImageDrive::replace(
     const QString temporaryPath = Mtools::volumePath(folder + QStringList(temporary));
     try {
         m_mtools->run(QStringLiteral("mcopy"), { QStringLiteral("-o"), source.fileName(), temporaryPath });
-        flush();
+        m_volume.reset();
         const std::optional<FatEntry> written = volume().find(folder + QStringList(temporary));
         if (!written || read(*written, data.size()) != data)
             throw FileError(PathFileAccessError,
@@ -240,10 +254,12 @@ void ImageDrive::replace(
         flush();
         throw;
     }
-    m_mtools->run(QStringLiteral("mattrib"),
-        { attributeFlag(attributes, 1, 'r'), attributeFlag(attributes, 2, 'h'),
-            attributeFlag(attributes, 4, 's'), attributeFlag(attributes, 32, 'a'),
-            Mtools::volumePath(folder + QStringList(name)) });
+    // mcopy leaves the archive bit alone set, so other attributes take one more call.
+    if (attributes != 0x20)
+        m_mtools->run(QStringLiteral("mattrib"),
+            { attributeFlag(attributes, 1, 'r'), attributeFlag(attributes, 2, 'h'),
+                attributeFlag(attributes, 4, 's'), attributeFlag(attributes, 32, 'a'),
+                Mtools::volumePath(folder + QStringList(name)) });
     flush();
 }
 

@@ -4,6 +4,7 @@
 #include "fileerror.h"
 #include "mtools.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -30,6 +31,9 @@ public:
 private:
     QString m_imagePath;
 };
+
+// Up to `size` bytes of a descriptor at `offset`; fewer only at its end.
+QByteArray readImageAt(int fd, qint64 offset, qint64 size);
 
 class ImageDrive
 {
@@ -63,6 +67,8 @@ private:
     void open();
     bool imageChanged() const;
     void checkClean(const QStringList& folder);
+    void checkNotInUse();
+    static constexpr qint64 InUseCheckMillis = 1000;
     void flush();
 
     QString m_imagePath, m_rawPath;
@@ -72,6 +78,7 @@ private:
     struct stat m_seen = {};
     std::optional<FatVolume> m_volume;
     std::optional<Mtools> m_mtools;
+    QElapsedTimer m_lastInUseCheck;
 };
 
 } // namespace platform

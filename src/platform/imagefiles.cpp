@@ -148,6 +148,8 @@ void imageSetAttr(const ImageLocation& at, int attributes)
         return;
     if (entry.isFolder())
         attributes &= ~vbReadOnly;
+    if ((entry.attributes & KeptAttributes) == (attributes & KeptAttributes))
+        return;
     at.drive->change(QStringLiteral("mattrib"),
         { attributeArgument(attributes, vbReadOnly, 'r'), attributeArgument(attributes, vbHidden, 'h'),
             attributeArgument(attributes, vbSystem, 's'), attributeArgument(attributes, vbArchive, 'a'),
@@ -227,7 +229,8 @@ void copyThroughMemory(const QString& source, const QString& target)
     if (fileExists(target) && GetAttr(target) & (vbReadOnly | vbHidden))
         throw FileError::withPath(PathFileAccessError, target); // as CopyFile refuses
     if (const auto to = imageLocationOf(target)) {
-        imageWriteFile(*to, data, attributes & KeptAttributes);
+        // A file written on FAT is marked for backup, as Windows marks its copies.
+        imageWriteFile(*to, data, (attributes & KeptAttributes) | vbArchive);
         return;
     }
     writeFileAtomically(target, data);

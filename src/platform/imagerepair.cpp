@@ -1,6 +1,8 @@
 #include "imagerepair.h"
 
 #include "fileerror.h"
+#include "imagedrives.h"
+#include "machine.h"
 
 #include <QFile>
 #include <QProcess>
@@ -37,22 +39,6 @@ private:
     int m_fd;
 };
 
-QByteArray readAt(int fd, qint64 offset, qint64 size)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    qint64 total = 0;
-    while (total < size) {
-        const ssize_t got = ::pread(fd, bytes.data() + total, size_t(size - total), offset + total);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        total += got;
-    }
-    bytes.truncate(total);
-    return bytes;
-}
-
 void writeAt(int fd, qint64 offset, const QByteArray& bytes, const QString& path)
 {
     qint64 total = 0;
@@ -74,10 +60,10 @@ void copyRange(
 {
     for (qint64 done = 0; done < size; done += ChunkBytes) {
         const qint64 length = qMin(ChunkBytes, size - done);
-        const QByteArray chunk = readAt(from, fromOffset + done, length);
+        const QByteArray chunk = readImageAt(from, fromOffset + done, length);
         if (chunk.size() != length)
             throw FileError(PathFileAccessError, QStringLiteral("%1 ended while it was copied").arg(path));
-        if (onlyChanged && readAt(to, toOffset + done, length) == chunk)
+        if (onlyChanged && readImageAt(to, toOffset + done, length) == chunk)
             continue;
         writeAt(to, toOffset + done, chunk, path);
     }
@@ -165,6 +151,16 @@ RepairReport repairImage(ImageDrive& drive, bool checkOnly)
         drive.change(QStringLiteral("mdel"), { Mtools::volumePath(leftover) }, false);
     report.wasClean = report.wasClean && leftovers.isEmpty();
     return report;
+}
+
+QList<DriveRepair> repairMachineImages()
+{
+    QList<DriveRepair> repairs;
+    for (const DriveMapping& drive : currentMachine().drives())
+        if (!drive.imagePath.isEmpty())
+            repairs.append({ drive.letter, drive.imagePath,
+                repairImage(openImageDrive(drive.imagePath, drive.partition), false) });
+    return repairs;
 }
 
 } // namespace platform

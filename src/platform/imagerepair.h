@@ -2,6 +2,7 @@
 
 #include "imagedrive.h"
 
+#include <QList>
 #include <QString>
 
 namespace platform
@@ -18,5 +19,13 @@ struct RepairReport {
 // and written back only where the repair changed it. Refuses (FileError) an image in use or
 // read-only, and says which package is missing when fsck.fat is not installed.
 RepairReport repairImage(ImageDrive& drive, bool checkOnly);
+
+struct DriveRepair {
+    QChar letter;
+    QString imagePath;
+    RepairReport report;
+};
+// Repairs every disk-image drive of the current machine.
+QList<DriveRepair> repairMachineImages();
 
 } // namespace platform

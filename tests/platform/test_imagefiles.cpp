@@ -77,7 +77,7 @@ TEST_F(ImageFiles, CopiesInOutAndWithinTheImageWithTheSourcesAttributes)
         PathFileAccessError);
 
     FileCopy(Windows + QStringLiteral("LOGOW.SYS"), Windows + QStringLiteral("Copy of Logow.sys"));
-    EXPECT_EQ(GetAttr(Windows + QStringLiteral("COPY OF LOGOW.SYS")), vbReadOnly | vbHidden);
+    EXPECT_EQ(GetAttr(Windows + QStringLiteral("COPY OF LOGOW.SYS")), vbReadOnly | vbHidden | vbArchive);
     FileCopy(Windows + QStringLiteral("LOGOW.SYS"), QStringLiteral("H:\\back.sys"));
     EXPECT_EQ(readFile(QStringLiteral("H:\\back.sys"), 1 << 20), QByteArray(130'000, 'w'));
     EXPECT_EQ(GetAttr(QStringLiteral("H:\\back.sys")) & vbReadOnly, vbReadOnly);
