@@ -4,7 +4,7 @@
 #include "app/settings.h"
 #include "benchtiming.h"
 #include "install/systemscreens.h"
-#include "library/libraryscan.h"
+#include "sets/libraryscan.h"
 #include "platform/imagedrive.h"
 #include "platform/machine.h"
 
