@@ -3,8 +3,9 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
-PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libimagequant-dev \
-            googletest libgtest-dev imagemagick xvfb xauth
+PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins \
+            googletest libgtest-dev imagemagick python3-pil xvfb xauth python3-pyatspi at-spi2-core dbus \
+            mtools dosfstools qemu-utils qemu-system-common fuse3
 # Real photographs for `make bench` only (desktop wallpapers, about 27 MB).
 BENCH_PACKAGES := lomiri-wallpapers-16.04 lomiri-wallpapers-20.04
 

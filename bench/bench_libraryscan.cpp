@@ -3,9 +3,9 @@
 #include "app/settings.h"
 #include "benchmachine.h"
 #include "benchtiming.h"
-#include "library/libraryscan.h"
 #include "library/logolist.h"
 #include "library/principale.h"
+#include "sets/libraryscan.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,20 +1,28 @@
 // bootcanvas-cli: the program's work from a terminal. Each command is one row of the table below;
 // file arguments are host paths, so no machine is needed for the picture commands.
+#include "images/animatedlayer.h"
+#include "images/bootpreview.h"
 #include "images/conversionproblem.h"
 #include "images/grafica.h"
 #include "images/imgdll.h"
+#include "images/paletteanimation.h"
+#include "images/screenanimation.h"
 #include "install/companioncommands.h"
-#include "library/librarylisting.h"
+#include "sets/librarylisting.h"
 
 #include "app/consolestreams.h"
+#include <QFile>
+#include "app/imagemachine.h"
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 
 #include <QTextStream>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 
 namespace
@@ -32,11 +40,69 @@ int failure(const QString& problem)
     return 1;
 }
 
+bool isOption(const QString& argument)
+{
+    return argument.startsWith(QLatin1String("--"));
+}
+
+// "--animate" or "--animate=COLOURS": how many palette entries the added bar rotates.
+std::optional<int> animateOption(const QString& option)
+{
+    if (option == QLatin1String("--animate"))
+        return images::DefaultBarColours;
+    if (!option.startsWith(QLatin1String("--animate=")))
+        return std::nullopt;
+    bool ok = false;
+    const int colours = option.mid(10).toInt(&ok);
+    if (!ok || colours < images::MinBarColours || colours > images::MaxBarColours)
+        return std::nullopt;
+    return colours;
+}
+
 int convertCommand(const QStringList& args)
 {
-    const QString source = hostArgument(args[0]), destination = hostArgument(args[1]);
-    if (!ConvertToLogo(source, destination))
-        return failure(images::conversionProblem(source, destination));
+    LogoOptions options;
+    QStringList files;
+    for (const QString& argument : args) {
+        if (!isOption(argument)) {
+            files.append(hostArgument(argument));
+        } else if (const auto colours = animateOption(argument)) {
+            options.animatedBarColours = *colours;
+        } else {
+            standardError() << "bootcanvas-cli: " << argument
+                            << " is not --animate or --animate=COLOURS with " << images::MinBarColours
+                            << " to " << images::MaxBarColours << " colours" << Qt::endl;
+            return 2;
+        }
+    }
+    if (!ConvertToLogo(files[0], files[1], options))
+        return failure(images::conversionProblem(files[0], files[1]));
+    return 0;
+}
+
+QString animationText(int firstAnimated)
+{
+    if (firstAnimated == 0)
+        return QStringLiteral("none");
+    return QStringLiteral("palette %1-255, %2 colours")
+        .arg(firstAnimated)
+        .arg(images::animationPeriod(firstAnimated));
+}
+
+int previewCommand(const QStringList& args)
+{
+    const QString file = hostArgument(args[0]), target = hostArgument(args[1]);
+    if (const QString problem = images::pictureProblem(file); !problem.isEmpty())
+        return failure(problem);
+    images::IndexedScreen screen = images::readIndexedScreen(file);
+    if (screen.isNull())
+        return failure(file + QStringLiteral(": not an 8-bit BMP screen"));
+    if (images::shownStillAtBoot(file))
+        screen.firstAnimated = 0;
+    QFile out(target);
+    const QByteArray gif = images::bootPreviewGif(screen);
+    if (!out.open(QIODevice::WriteOnly) || out.write(gif) != gif.size() || !out.flush())
+        return failure(target + QStringLiteral(": cannot be written (") + out.errorString() + u')');
     return 0;
 }
 
@@ -60,7 +126,8 @@ int infoCommand(const QStringList& args)
         GetBmpInfo(file, width, height, bitCount);
     }
     standardOutput() << "width: " << width << "\nheight: " << height << "\nbit count: " << bitCount
-                     << "\nlogo screen: " << (isLogoScreen(file) ? "yes" : "no") << Qt::endl;
+                     << "\nlogo screen: " << (isLogoScreen(file) ? "yes" : "no")
+                     << "\nanimation: " << animationText(images::readFirstAnimatedIndex(file)) << Qt::endl;
     return 0;
 }
 
@@ -76,13 +143,18 @@ struct Command {
     std::function<int(const QStringList&)> run;
     const char* summary;
     bool onlyPictures = false; // works on picture files alone, without a machine or a windowing system
+    bool takesOptions = false; // arguments starting with "--", given to `run` with the others
 };
 
 const Command commands[] = {
-    { "convert", "SRC DST", 2, convertCommand, "make a 320 x 400, 256-colour logo screen of a picture",
-        true },
+    { "convert", "[--animate[=COLOURS]] SRC DST", 2, convertCommand,
+        "make a 320 x 400, 256-colour logo screen of a picture; --animate adds a moving bar whose\n"
+        "      COLOURS (2 to 64, default 20) palette entries turn",
+        true, true },
     { "info", "FILE", 1, infoCommand,
-        "print a picture's width, height, bit count and whether it is a logo screen", true },
+        "print a picture's width, height, bit count, whether it is a logo screen, and its animation", true },
+    { "preview", "SCREEN OUT.gif", 2, previewCommand,
+        "write the screen as seen at boot, 640 x 480, as a GIF of one cycle of its animation", true },
     { "list", "", 0, listCommand,
         "list the logo sets of the machine in use, marking the installed one with *" },
     { "install", "NAME", 1,
@@ -94,11 +166,15 @@ const Command commands[] = {
         "install the logo set after the installed one" },
     { "current", "", 0, [](const QStringList&) { return runCurrentCommand("bootcanvas-cli"); },
         "print the installed logo set and screens" },
+    { "restore", "", 0, [](const QStringList&) { return runRestoreCommand("bootcanvas-cli"); },
+        "put back the screens the system had before the first installation" },
+    { "repair", "", 0, [](const QStringList&) { return runRepairCommand("bootcanvas-cli"); },
+        "check the machine's disk images with fsck.fat and repair them" },
 };
 
 int usage()
 {
-    standardError() << "usage: bootcanvas-cli COMMAND [ARGUMENTS]\n";
+    standardError() << "usage: bootcanvas-cli [--image DISK-IMAGE] COMMAND [ARGUMENTS]\n";
     for (const Command& command : commands)
         standardError() << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary
                         << '\n';
@@ -126,13 +202,23 @@ int main(int argc, char** argv)
         : std::make_unique<QGuiApplication>(argc, argv);
     ImgDLLStringInitDLL(QString());
     QStringList args = app->arguments().mid(1);
+    try {
+        if (const std::optional<QString> image = takeImageOption(args))
+            useImageMachine(*image);
+    } catch (const std::invalid_argument&) {
+        return usage();
+    } catch (const std::exception& error) {
+        standardError() << "bootcanvas-cli: " << QString::fromStdString(error.what()) << Qt::endl;
+        return 1;
+    }
     if (args.isEmpty())
         return usage();
     const QString name = args.takeFirst();
     for (const Command& command : commands) {
         if (name != QLatin1String(command.name))
             continue;
-        if (args.size() != command.argumentCount)
+        const auto options = std::count_if(args.begin(), args.end(), isOption);
+        if (args.size() - options != command.argumentCount || (options > 0 && !command.takesOptions))
             return usage();
         return command.run(args);
     }

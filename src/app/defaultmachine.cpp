@@ -5,10 +5,10 @@
 #include "settings.h"
 #include "systemfolders.h"
 
-#include "install/shelllink.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/machine.h"
+#include "platform/shelllink.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
 
 // The hourglass pointer for the lifetime of the object, whatever way the scope is left.
 class ScopedHourglass
 {
 public:
-    ScopedHourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~ScopedHourglass() { QApplication::restoreOverrideCursor(); }
+    ScopedHourglass() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~ScopedHourglass() { QGuiApplication::restoreOverrideCursor(); }
     ScopedHourglass(const ScopedHourglass&) = delete;
     ScopedHourglass& operator=(const ScopedHourglass&) = delete;
 };

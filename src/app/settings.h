@@ -25,6 +25,7 @@ struct Settings {
     qint16 ConfirmLogoTypeChange = 0;
     qint16 ShowSplashScreen = 0;
     qint16 LogoOption = 0;
+    qint16 AnimatedBar = 0; // 1 = pictures converted for the startup slot get a moving bar
 };
 
 Settings& settings();

@@ -80,6 +80,11 @@ void LoadSettings(SettingsView& mainWindow)
     readFlagDefaultOn(QStringLiteral("DeleteInTheRecycleBin"), s.DeleteInRecycleBin);
     readFlagDefaultOn(QStringLiteral("ConfirmLogosetDelete"), s.ConfirmLogosetDelete);
     readFlagDefaultOn(QStringLiteral("ConfirmLogoTypeChange"), s.ConfirmLogoTypeChange);
+
+    qint16 animation = 0;
+    readNumber(QStringLiteral("AutoshowAnimation"), animation);
+    mainWindow.setAnimationShown(animation != 0);
+    readNumber(QStringLiteral("AnimatedBar"), s.AnimatedBar);
 }
 
 void SaveSettings(const SettingsView& mainWindow)
@@ -102,6 +107,9 @@ void SaveSettings(const SettingsView& mainWindow)
     write(QStringLiteral("ShowSplashScreen"), s.ShowSplashScreen);
     write(QStringLiteral("LogoPath"), s.LogoPath);
     write(QStringLiteral("ActionOnDoubleClick"), s.ActionOnDoubleClick);
+    write(QStringLiteral("AutoshowAnimation"),
+        mainWindow.isAnimationShown() ? QStringLiteral("1") : QStringLiteral("0"));
+    write(QStringLiteral("AnimatedBar"), s.AnimatedBar);
 }
 
 QString WindowlessSettingsView::defaultLogoCaption() const

@@ -13,6 +13,9 @@ public:
     virtual void setCustomProgramCaption(const QString& caption) = 0;
     virtual bool isListViewChecked() const = 0;
     virtual QString defaultLogoCaption() const = 0;
+    // The check mark of "Autoshow animation".
+    virtual void setAnimationShown(bool shown) = 0;
+    virtual bool isAnimationShown() const = 0;
 };
 
 // For programs without a main window (the command-line tool, the companion programs): nothing to
@@ -24,6 +27,11 @@ public:
     void setCustomProgramCaption(const QString&) override { }
     bool isListViewChecked() const override { return true; }
     QString defaultLogoCaption() const override;
+    void setAnimationShown(bool shown) override { m_animationShown = shown; }
+    bool isAnimationShown() const override { return m_animationShown; }
+
+private:
+    bool m_animationShown = false;
 };
 
 // Reads every setting but "ShowSplashScreen" into settings(), with their defaults, and applies the

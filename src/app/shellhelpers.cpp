@@ -6,6 +6,7 @@
 #include "platform/launcher.h"
 #include "platform/msgbox.h"
 #include "platform/shell.h"
+#include "platformui/dialogs.h"
 
 #include <QFileInfo>
 #include <QLineEdit>

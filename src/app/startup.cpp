@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "imagemachine.h"
 #include "machinesetup.h"
 #include "pathhelpers.h"
 #include "registrylayer.h"
@@ -8,6 +9,8 @@
 
 #include "library/principale.h"
 #include "platform/machine.h"
+#include "platformui/msgboxdialog.h"
+#include "platform/msgbox.h"
 #include "windows/appicon.h"
 #include "windows/frmsplash.h"
 
@@ -21,6 +24,15 @@ int Main(QApplication& application)
     QApplication::setApplicationVersion(QStringLiteral(BOOTCANVAS_VERSION));
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setDesktopFileName(QStringLiteral("bootcanvas"));
+    installMsgBoxDialog();
+    try {
+        QStringList arguments = application.arguments().mid(1);
+        if (const std::optional<QString> image = takeImageOption(arguments))
+            useImageMachine(*image);
+    } catch (const std::exception& error) {
+        MsgBox(QString::fromStdString(error.what()), vbCritical);
+        return 1;
+    }
     if (!openMachineInUse())
         return 1;
     Settings& s = settings();

@@ -4,12 +4,9 @@
 #include "app/hourglass.h"
 #include "app/settings.h"
 #include "app/shellhelpers.h"
-#include "library/principale.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "platform/winpath.h"
-
-#include <QLabel>
 
 bool isLibrarySetFolder(const QString& folder, const QString& name, const QString& logoPath)
 {
@@ -54,9 +51,5 @@ bool EliminaLogoSet(const QString& folder, const QString& name)
     }
     // A set whose folder is still there (the trash question answered No, a file that would not go)
     // was not deleted: saying so keeps it in the lists and keeps the installed set's name.
-    if (platform::folderExists(folder))
-        return false;
-    if (Principale* window = mainWindow(); window && window->DefaultLogo->text() == name)
-        window->DefaultLogo->setText(DontKnow);
-    return true;
+    return !platform::folderExists(folder);
 }

@@ -10,6 +10,7 @@
 #include "platform/machine.h"
 #include "windows/helpwindow.h"
 #include "windows/picturebox.h"
+#include "windows/screenanimator.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -44,8 +45,9 @@ QPushButton* button(QWidget* parent, const QString& text, const QRect& place)
 
 } // namespace
 
-SelPictureForm::SelPictureForm(QWidget* parent)
+SelPictureForm::SelPictureForm(LibraryLink library, QWidget* parent)
     : QDialog(parent)
+    , m_library(std::move(library))
 {
     setObjectName(QStringLiteral("SelPictureForm"));
     setWindowTitle(QStringLiteral("Logo browser"));
@@ -73,6 +75,7 @@ void SelPictureForm::createControls()
     dark.setColor(QPalette::Base, QColor(64, 64, 64));
     CurView->setPalette(dark);
     CurView->setAccessibleName(QStringLiteral("Picture preview"));
+    new ScreenAnimator(CurView);
 
     Label1 = label(this, QStringLiteral("Select log&os:"), twipsRect(120, 150, 975, 255));
     Drive1 = new QComboBox(this);
@@ -143,6 +146,7 @@ void SelPictureForm::createSlots()
         DeleteButton[i]->setAccessibleName(
             QStringLiteral("Delete ") + QString::fromLatin1(names[i]).toLower());
     }
+    new ScreenAnimator(ImgPreview[0]);
     LblNotAval[0]
         = label(this, QStringLiteral("Default wait/shutdown screens"), twipsRect(120, 3720, 1320, 855));
     LblNotAval[1] = label(this, QStringLiteral("Only startup logo"), twipsRect(1680, 3840, 1095, 495));
@@ -292,12 +296,12 @@ void SelPictureForm::done(int result)
     QDialog::done(result);
 }
 
-void showLogoBrowser(QWidget* owner)
+void showLogoBrowser(QWidget* owner, const LibraryLink& library)
 {
     std::unique_ptr<SelPictureForm> form;
     {
         const ScopedHourglass hourglass;
-        form = std::make_unique<SelPictureForm>(owner);
+        form = std::make_unique<SelPictureForm>(library, owner);
         form->LockNameLogoSet = false;
     }
     form->exec();

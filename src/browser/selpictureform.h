@@ -1,5 +1,7 @@
 #pragma once
 
+#include "librarylink.h"
+
 #include <QDialog>
 #include <QPoint>
 #include <QStringList>
@@ -24,7 +26,7 @@ class SelPictureForm : public QDialog
     Q_OBJECT
 
 public:
-    explicit SelPictureForm(QWidget* parent = nullptr);
+    explicit SelPictureForm(LibraryLink library = {}, QWidget* parent = nullptr);
     ~SelPictureForm() override;
 
     void Form_Load();
@@ -157,7 +159,9 @@ private:
     bool writeSet(int Index, const QString& name);
     void markUnchanged();
     void renameInstalledSet(const QString& oldName, const QString& newName);
-    void updateMainWindow();
+    void renameInstalledCaption(const QString& oldName, const QString& newName);
+
+    LibraryLink m_library;
 
     QListWidgetItem* m_editingItem = nullptr;
     QPoint m_pressPos;
@@ -168,4 +172,4 @@ private:
 
 // Opens the logo browser modally over `owner` under the hourglass, as the main window's timer
 // does after the click that asked for it.
-void showLogoBrowser(QWidget* owner);
+void showLogoBrowser(QWidget* owner, const LibraryLink& library);

@@ -3,11 +3,8 @@
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "app/settings.h"
-#include "library/logolist.h"
-#include "library/principale.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
-#include "windows/picturebox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -40,14 +37,12 @@ void SelPictureForm::Form_Activate()
     }
     Settings& s = settings();
     try {
-        Principale* main = mainWindow();
-        if (!main)
-            throw std::runtime_error("no main window");
+        if (!m_library.connected())
+            throw std::runtime_error("no library");
         // Refilled rather than appended to, so that a second activation cannot list a set twice.
         NameLogoSet->clear();
-        for (int row = 0; row < main->MyList->count(); ++row)
-            NameLogoSet->addItem(main->MyList->itemText(row));
-        const int selected = main->MyList->selectedRow();
+        NameLogoSet->addItems(m_library.setNames());
+        const int selected = m_library.selectedSet();
         if (selected < 0)
             throw std::runtime_error("no set selected");
         NameLogoSet->setCurrentIndex(selected);
@@ -96,25 +91,10 @@ void SelPictureForm::Form_Unload()
     const QString name = NameLogoSet->currentText();
     if (name.isEmpty() && !LibraryChanged)
         return;
-    Principale* main = mainWindow();
-    if (!main)
+    if (!m_library.connected())
         return;
     if (LibraryChanged)
-        updateMainWindow();
+        m_library.rescan();
     if (!name.isEmpty() && !m_discardAnswered)
-        main->SelItem(name);
-}
-
-void SelPictureForm::updateMainWindow()
-{
-    Principale* main = mainWindow();
-    main->ListaLogo->clear();
-    for (int row = NameLogoSet->count() - 1; row >= 0; --row)
-        main->ListaLogo->addItem(NameLogoSet->itemText(row));
-    const int n = main->ListaLogo->count();
-    main->NumLogo->setText(QLatin1Char(' ') + QString::number(n)
-        + (n == 1 ? QStringLiteral(" logo set") : QStringLiteral(" logo sets")));
-    for (PictureBox* preview : main->Imag)
-        preview->clearPicture();
-    main->LeggiDatiDisco();
+        m_library.select(name);
 }

@@ -4,13 +4,13 @@
 
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
-#include "app/pictureactions.h"
 #include "app/settings.h"
 #include "app/systemfolders.h"
-#include "library/imagelist.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
+#include "windows/imagelist.h"
+#include "windows/pictureactions.h"
 #include "windows/picturebox.h"
 
 #include <QComboBox>
@@ -112,7 +112,8 @@ void SelPictureForm::LogoList_DblClick()
     } else if (CurView->hasPicture()) {
         LockNameLogoSet = true;
         settings().ActionImageFile = PicturePath;
-        DoDefaultAction();
+        if (m_library.pictures)
+            m_library.pictures->runDefault();
     }
 }
 

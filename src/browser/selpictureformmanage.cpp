@@ -2,13 +2,13 @@
 
 #include "dragcursor.h"
 
-#include "app/pictureactions.h"
 #include "app/settings.h"
 #include "app/shellhelpers.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "platform/winpath.h"
+#include "windows/pictureactions.h"
 #include "windows/picturebox.h"
 
 #include <QAction>
@@ -141,10 +141,12 @@ void SelPictureForm::pictureAction(PictureBox* box, Qt::MouseButton button)
         return;
     LockNameLogoSet = true;
     settings().ActionImageFile = box->tag();
+    if (!m_library.pictures)
+        return;
     if (button == Qt::RightButton)
-        ShowOpenWithMenu(this);
+        m_library.pictures->showMenu();
     else if (button == Qt::LeftButton)
-        DoDefaultAction();
+        m_library.pictures->runDefault();
 }
 
 bool SelPictureForm::startPictureDrag()

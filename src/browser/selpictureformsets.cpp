@@ -7,7 +7,6 @@
 #include "app/settings.h"
 #include "app/shellhelpers.h"
 #include "app/systemfolders.h"
-#include "library/principale.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
@@ -199,6 +198,11 @@ void SelPictureForm::renameInstalledSet(const QString& oldName, const QString& n
     // The installed set keeps being known under its new name, as a rename in the main list does.
     if (s.DefaultLogoSet.compare(oldName, Qt::CaseInsensitive) == 0)
         s.DefaultLogoSet = newName;
-    if (Principale* main = mainWindow(); main && main->DefaultLogo->text() == oldName)
-        main->DefaultLogo->setText(newName);
+    renameInstalledCaption(oldName, newName);
+}
+
+void SelPictureForm::renameInstalledCaption(const QString& oldName, const QString& newName)
+{
+    if (m_library.connected() && m_library.installedCaption() == oldName)
+        m_library.setInstalledCaption(newName);
 }

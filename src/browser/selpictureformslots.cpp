@@ -11,6 +11,7 @@
 #include "app/settings.h"
 #include "app/shellhelpers.h"
 #include "app/systemfolders.h"
+#include "images/animatedlayer.h"
 #include "images/grafica.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
@@ -75,8 +76,11 @@ void SelPictureForm::AddButton_Click(int Index)
     if (textColour(ImageInfo) == ConvertColour) {
         const ScopedHourglass hourglass;
         QString temporary;
+        // Only the startup screen moves at boot, so only its slot gets the bar.
+        const LogoOptions options { Index == 0 && settings().AnimatedBar == 1 ? images::DefaultBarColours
+                                                                              : 0 };
         const bool converted
-            = attempt([&] { temporary = GetTempFile(); }) && ConvertToLogo(PicturePath, temporary);
+            = attempt([&] { temporary = GetTempFile(); }) && ConvertToLogo(PicturePath, temporary, options);
         if (!converted) {
             // An empty file in the slot would be saved as a broken screen: the slot stays as it was.
             if (!temporary.isEmpty())
@@ -207,6 +211,7 @@ void SelPictureForm::EliminaSetBtn_Click()
     attempt([&] { deleted = EliminaLogoSet(settings().LogoPath + name, name); });
     if (!deleted)
         return;
+    renameInstalledCaption(name, DontKnow);
     LibraryChanged = true;
     LoadedSetName.clear();
     EliminaSetBtn->setEnabled(false);

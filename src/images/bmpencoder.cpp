@@ -1,6 +1,8 @@
 #include "images/bmpencoder.h"
 
 #include "images/imagelimits.h"
+#include "images/paletteanimation.h"
+#include "images/screenanimation.h"
 
 #include <QtEndian>
 
@@ -14,7 +16,6 @@ namespace
 
 constexpr int FileHeaderSize = 14;
 constexpr int InfoHeaderSize = 40;
-constexpr int PaletteEntries = 256;
 
 void put16(char* at, quint16 value)
 {
@@ -27,10 +28,11 @@ void put32(char* at, quint32 value)
 
 } // namespace
 
-QByteArray encodeBmp8(
-    std::span<const quint8> indices, int width, int height, std::span<const quint8> palette, int colours)
+QByteArray encodeBmp8(std::span<const quint8> indices, int width, int height, std::span<const quint8> palette,
+    int colours, int firstAnimated)
 {
     if (!sizeAllowed(width, height) || colours < 1 || colours > PaletteEntries
+        || (firstAnimated != 0 && !isAnimatedStart(firstAnimated))
         || indices.size() < size_t(width) * size_t(height) || palette.size() < size_t(colours) * 4)
         return {};
     const qint64 stride = (qint64(width) + 3) / 4 * 4;
@@ -53,6 +55,7 @@ QByteArray encodeBmp8(
     put32(d + 30, 0); // BI_RGB, no compression
     put32(d + 34, quint32(pixelBytes));
     put32(d + 46, PaletteEntries);
+    put32(d + FirstAnimatedOffset, quint32(firstAnimated));
     char* entries = d + FileHeaderSize + InfoHeaderSize;
     for (int i = 0; i < colours; ++i)
         std::memcpy(entries + i * 4, palette.data() + i * 4, 3); // the reserved byte stays 0

@@ -19,6 +19,15 @@ quint32 u32(const uchar* p)
     return qFromLittleEndian<quint32>(p);
 }
 
+// Whether `rows` rows of `rowBytes` bytes from `offset` lie within `size` bytes. Header fields can
+// ask for more bytes than 64 bits hold, so the product is never formed.
+bool rowsFit(qint64 offset, qint64 rowBytes, qint64 rows, qint64 size)
+{
+    if (offset > size)
+        return false;
+    return rows == 0 || rowBytes <= (size - offset) / rows;
+}
+
 bool bmpComplete(const uchar* d, qint64 size)
 {
     if (size < 30)
@@ -27,7 +36,7 @@ bool bmpComplete(const uchar* d, qint64 size)
     const quint32 headerSize = u32(d + 14);
     if (headerSize == 12) {
         const qint64 stride = (qint64(u16(d + 18)) * u16(d + 24) + 31) / 32 * 4;
-        return offset + stride * u16(d + 20) <= size;
+        return rowsFit(offset, stride, u16(d + 20), size);
     }
     if (size < 38)
         return false;
@@ -35,11 +44,8 @@ bool bmpComplete(const uchar* d, qint64 size)
     const quint32 compression = u32(d + 30), sizeImage = u32(d + 34);
     switch (compression) {
     case 0: // uncompressed, and bit fields: every row is there
-    case 3: {
-        // Divided rather than multiplied: a hostile header's product overflows 64 bits.
-        const qint64 stride = (width * u16(d + 28) + 31) / 32 * 4;
-        return offset <= size && (height == 0 || stride <= (size - offset) / height);
-    }
+    case 3:
+        return rowsFit(offset, (width * u16(d + 28) + 31) / 32 * 4, height, size);
     case 1: // run-length encoded: the header says how long the data is
     case 2:
         return sizeImage == 0 || offset + qint64(sizeImage) <= size;

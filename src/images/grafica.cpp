@@ -1,5 +1,6 @@
 #include "images/grafica.h"
 
+#include "images/animatedlayer.h"
 #include "images/bmprows.h"
 #include "images/imgdll.h"
 #include "images/picturereader.h"
@@ -96,10 +97,11 @@ void GetBmpInfo(const QString& fileName, qint32& width, qint32& height, qint16& 
         bitCount = qFromLittleEndian<qint16>(header.constData() + 28);
 }
 
-bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile)
+bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile, const LogoOptions& options)
 {
     qint16 width = 0, height = 0;
-    PixelBlock source = readerFor(sourceFile)(sourceFile, width, height, QSize(LogoWidth, LogoHeight));
+    const Reader reader = readerFor(sourceFile);
+    PixelBlock source = reader(sourceFile, width, height, QSize(LogoWidth, LogoHeight));
     if (!source)
         return false;
     const PixelBlock resized = ImgDLLResizeRGB(source, width, height, LogoWidth, LogoHeight);
@@ -107,14 +109,23 @@ bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile)
     if (!resized)
         return false;
 
+    // The picture gets the entries below the animated ones; the moving part is laid over it.
+    const images::AnimatedLayer animation = options.animatedBarColours > 0
+        ? images::animatedBar(LogoWidth, LogoHeight, options.animatedBarColours)
+        : reader == ImgDLLReadRGBFromBMP ? images::keptAnimation(sourceFile, LogoWidth, LogoHeight)
+                                         : images::AnimatedLayer();
+    if (options.animatedBarColours > 0 && animation.isEmpty())
+        return false;
     std::array<quint8, LogoColours * 4> palette {};
     for (int i = 0; i < LogoColours; ++i)
         palette[size_t(i) * 4] = quint8(i);
     std::vector<quint8> indices(size_t(LogoWidth) * LogoHeight, 0);
-    if (ImgDLLQuantizeRGBTo8Bit(resized, indices, LogoWidth, LogoHeight, LogoColours, palette) != 1)
+    const int pictureColours = animation.isEmpty() ? LogoColours : animation.firstAnimated;
+    if (ImgDLLQuantizeRGBTo8Bit(resized, indices, LogoWidth, LogoHeight, pictureColours, palette) != 1)
         return false;
+    animation.applyTo(indices, palette);
     return ImgDLLSaveColormappedToBMP(
-        destinationFile, indices, LogoWidth, LogoHeight, 8, LogoColours, palette);
+        destinationFile, indices, LogoWidth, LogoHeight, 8, LogoColours, palette, animation.firstAnimated);
 }
 
 void DrawPreview(

@@ -8,10 +8,17 @@
 // first; bitCount keeps the caller's value when it cannot be read. Never fails.
 void GetBmpInfo(const QString& fileName, qint32& width, qint32& height, qint16& bitCount);
 
+struct LogoOptions {
+    // How many entries at the end of the palette rotate under a bar added across the bottom (2 to
+    // 64). With 0 no bar is added, and a source screen that moves keeps its own animation.
+    int animatedBarColours = 0;
+};
+
 // Turns a BMP, ".SYS", GIF or JPEG picture into a 320 x 400, 256-colour logo screen at
 // destinationFile. Returns whether a logo screen was written (the destination is untouched when
 // not).
-bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile);
+bool ConvertToLogo(
+    const QString& sourceFile, const QString& destinationFile, const LogoOptions& options = {});
 
 // Draws the picture stretched over the whole of the box and reports its width, height and bit
 // count (8 for GIF, 24 for JPEG, the header's for anything else).

@@ -78,11 +78,13 @@ qint32 ImgDLLQuantizeRGBTo8Bit(const PixelBlock& block, std::span<quint8> indexB
 }
 
 bool ImgDLLSaveColormappedToBMP(const QString& fileName, std::span<const quint8> indexBuffer, qint32 width,
-    qint32 height, qint32 bitsPerPixel, qint32 colours, std::span<const quint8> paletteBuffer)
+    qint32 height, qint32 bitsPerPixel, qint32 colours, std::span<const quint8> paletteBuffer,
+    qint32 firstAnimated)
 {
     if (bitsPerPixel != 8)
         return false;
-    const QByteArray bmp = images::encodeBmp8(indexBuffer, width, height, paletteBuffer, colours);
+    const QByteArray bmp
+        = images::encodeBmp8(indexBuffer, width, height, paletteBuffer, colours, firstAnimated);
     if (bmp.isEmpty())
         return false;
     const QString hostPath = images::hostPathOrEmpty(fileName);

@@ -38,9 +38,11 @@ PixelBlock ImgDLLResizeRGB(
 qint32 ImgDLLQuantizeRGBTo8Bit(const PixelBlock& block, std::span<quint8> indexBuffer, qint32 width,
     qint32 height, qint32 colours, std::span<quint8> paletteBuffer);
 
-// Writes an 8-bit BMP (the only depth supported). Returns whether the file was written.
+// Writes an 8-bit BMP (the only depth supported) whose palette animation starts at `firstAnimated`
+// (0: none). Returns whether the file was written.
 bool ImgDLLSaveColormappedToBMP(const QString& fileName, std::span<const quint8> indexBuffer, qint32 width,
-    qint32 height, qint32 bitsPerPixel, qint32 colours, std::span<const quint8> paletteBuffer);
+    qint32 height, qint32 bitsPerPixel, qint32 colours, std::span<const quint8> paletteBuffer,
+    qint32 firstAnimated = 0);
 
 // Draws the whole block scaled into the rectangle (x, y, width, height) of the painter's device.
 // `blockWidth` and `blockHeight` are the picture's size as the reader reported it; `flags` is 0.

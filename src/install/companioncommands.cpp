@@ -2,10 +2,14 @@
 
 #include "companionregistration.h"
 #include "companionsession.h"
+#include "originalscreens.h"
 #include "systemscreens.h"
 
 #include "app/settings.h"
 #include "platform/files.h"
+#include "platform/imagedrives.h"
+#include "platform/imagerepair.h"
+#include "platform/machine.h"
 #include "platform/profile.h"
 
 #include "app/consolestreams.h"
@@ -110,6 +114,33 @@ int runCurrentCommand(const QString& program)
                              << platform::GetPrivateProfileString(QStringLiteral("Settings"),
                                     QStringLiteral("Path"), QString(), tandemistIniPath())
                              << '\n';
+        }
+    });
+}
+
+int runRestoreCommand(const QString& program)
+{
+    return reportingFailures(program, [] {
+        openWithSettings();
+        for (const QString& target : { startupScreenTarget(), waitScreenTarget(), shutdownScreenTarget() })
+            platform::checkWritable(target);
+        restoreOriginalScreens();
+        standardOutput() << "Put back the screens the system had before the first installation." << Qt::endl;
+    });
+}
+
+int runRepairCommand(const QString& program)
+{
+    return reportingFailures(program, [] {
+        openCompanionMachine();
+        for (const platform::DriveMapping& drive : platform::currentMachine().drives()) {
+            if (drive.imagePath.isEmpty())
+                continue;
+            const platform::RepairReport report
+                = platform::repairImage(platform::openImageDrive(drive.imagePath, drive.partition), false);
+            standardOutput() << drive.letter << ": " << drive.imagePath << ": "
+                             << (report.wasClean ? "clean" : "repaired") << '\n'
+                             << report.checkerOutput << Qt::endl;
         }
     });
 }

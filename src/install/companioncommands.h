@@ -11,6 +11,10 @@ int runCyclette(const QString& program);
 int runTandemist(const QString& program, const QStringList& arguments);
 int runInstallCommand(const QString& program, const QString& setName);
 int runCurrentCommand(const QString& program);
+// Puts back the screens the system had before Bootcanvas first installed into it.
+int runRestoreCommand(const QString& program);
+// Checks every disk-image drive of the machine with fsck.fat and repairs what it finds.
+int runRepairCommand(const QString& program);
 
 // Prepares a process that never shows a window: Qt's offscreen platform (still needed to draw a new
 // default machine's pictures) unless the user chose one, and Qt's own warnings kept off the terminal,

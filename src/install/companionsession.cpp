@@ -9,13 +9,13 @@
 #include "app/settings.h"
 #include "app/settingsstore.h"
 #include "app/systemfolders.h"
-#include "library/libraryscan.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/machine.h"
 #include "platform/msgbox.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
+#include "sets/libraryscan.h"
 
 namespace
 {

@@ -3,8 +3,10 @@
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "app/settings.h"
-#include "library/libraryscan.h"
+#include "originalscreens.h"
 #include "platform/files.h"
+#include "platform/imagedrives.h"
+#include "sets/libraryscan.h"
 
 QString startupScreenTarget()
 {
@@ -57,6 +59,10 @@ void copyWaitAndShutdownScreens(const QString& folder)
 
 bool installLogoSet(const QString& setName, bool synchronize)
 {
+    // An image that cannot be written is explained once, before any screen is touched.
+    for (const QString& target : { startupScreenTarget(), waitScreenTarget(), shutdownScreenTarget() })
+        platform::checkWritable(target);
+    keepOriginalScreens();
     ToggleReadOnlyAttrib();
     const auto sources = logoSetScreenPaths(settings().LogoPath, setName);
     attempt([&] { replaceSystemScreen(sources[0], startupScreenTarget()); });

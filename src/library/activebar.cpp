@@ -41,13 +41,6 @@ QAction* ActiveBar::addTool(const ToolDefinition& definition)
             = m_window->style()->standardIcon(static_cast<QStyle::StandardPixmap>(definition.standardIcon));
     if (!definition.iconTheme.isEmpty() || !fallback.isNull())
         tool->setIcon(QIcon::fromTheme(definition.iconTheme, fallback));
-    // A checkable tool's mark is the program's to set (the click handler decides), so the click
-    // itself must not flip it.
-    connect(tool, &QAction::triggered, this, [this, tool] {
-        if (tool->isCheckable())
-            tool->setChecked(!tool->isChecked());
-        Q_EMIT Click(tool);
-    });
     m_tools.insert(definition.name, tool);
     return tool;
 }

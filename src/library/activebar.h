@@ -12,7 +12,8 @@ class QToolBar;
 
 // The main window's menu bar, drop-down menus and toolbar as one control: tools are actions found
 // by name, shared by every band that shows them, so a check mark or an enabled state set once shows
-// everywhere; one Click signal carries the tool chosen, whichever band it came from.
+// everywhere. A tool is the command's one action: the window connects to its triggered signal, or
+// to toggled for a checkable tool, so the command runs however the tool was chosen.
 class ActiveBar : public QObject
 {
     Q_OBJECT
@@ -44,7 +45,6 @@ public:
     void PopupMenu(const QString& bandName, QPoint at = QPoint(-1, -1));
 
 Q_SIGNALS:
-    void Click(QAction* tool);
     // Raised before the bars' customisation menu would open; setting cancel keeps it closed.
     void PreCustomizeMenu(bool& cancel);
 

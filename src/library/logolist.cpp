@@ -1,6 +1,6 @@
 #include "logolist.h"
 
-#include "imagelist.h"
+#include "windows/imagelist.h"
 
 #include <QDropEvent>
 #include <QHeaderView>

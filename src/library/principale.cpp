@@ -10,6 +10,7 @@
 #include "app/twips.h"
 #include "platform/profile.h"
 #include "windows/picturebox.h"
+#include "windows/screenanimator.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -47,8 +48,9 @@ Principale::Principale(QWidget* parent)
     setObjectName(QStringLiteral("Principale"));
     setWindowTitle(QStringLiteral("Bootcanvas"));
     createControls();
-    createMenus();
     createBars();
+    createMenus();
+    connectCommands();
     connectLibraryEvents();
 }
 
@@ -90,6 +92,7 @@ void Principale::createControls()
         des[i]->setGeometry(twipsRect(captionLefts[i], 4740, 1680, 540));
         des[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
+    new ScreenAnimator(Imag[0]);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(10);
@@ -119,10 +122,8 @@ void Principale::Form_Load()
         s.LogoOption = static_cast<qint16>(
             platform::GetPrivateProfileInt(QStringLiteral("Options"), QStringLiteral("Logo"), 1, MsdosPath));
     });
+    // The view entries are the bars' view tools, so their marks follow the view brought back.
     attempt([&] { LoadSettings(*this); });
-    // The bars' view marks follow the view the settings brought back, as the menu entries do.
-    ActiveBar1->Tools(QStringLiteral("ToolListView"))->setChecked(isListViewChecked());
-    ActiveBar1->Tools(QStringLiteral("ToolReportView"))->setChecked(!isListViewChecked());
     attempt([&] { LeggiDatiDisco(); });
 }
 
@@ -142,6 +143,9 @@ void Principale::ItmViewType_Click(int index)
 {
     const bool list = index == 0;
     MyList->setView(list ? LogoList::ListView : LogoList::ReportView);
+    // Setting the marks must not run the command again.
+    const QSignalBlocker listBlocker(ItmViewType[0]);
+    const QSignalBlocker reportBlocker(ItmViewType[1]);
     ItmViewType[0]->setChecked(list);
     ItmViewType[1]->setChecked(!list);
 }

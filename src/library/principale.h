@@ -8,6 +8,8 @@
 
 class ActiveBar;
 class LogoList;
+struct LibraryLink;
+class PictureActions;
 class PictureBox;
 class QAction;
 class QLabel;
@@ -45,7 +47,6 @@ public:
     void ItmTutorial_Click();
     void ItmAbout_Click();
     void ItmExit_Click();
-    void ItmOpenAct_Click(int index);
     void ItmAnimate_Click();
     void ItmRandomSpin_Click();
     void ItmViewDefOrActual_Click();
@@ -56,6 +57,8 @@ public:
     void setCustomProgramCaption(const QString& caption) override;
     bool isListViewChecked() const override;
     QString defaultLogoCaption() const override;
+    void setAnimationShown(bool shown) override;
+    bool isAnimationShown() const override;
 
     // The library and the previews.
     void LeggiDatiDisco();
@@ -64,6 +67,8 @@ public:
     void Imag_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void AzioneSuImmagine(int index);
     void OpenExplorer(const QString& folder);
+    // What the logo browser may reach of this window.
+    LibraryLink browserLink();
 
     // The list's own events (keys are Qt key codes).
     void MnuListLogo_Click();
@@ -102,13 +107,11 @@ public:
     QAction* ItmViewDefOrActual = nullptr;
     QAction* ItmRandomSpin = nullptr;
     QAction* ItmPref = nullptr;
-    QAction* ItmNetUpdate = nullptr;
-    QMenu* MnuDrive = nullptr;
     QMenu* MnuHelp = nullptr;
     QAction* ItmContents = nullptr;
-    QAction* ItmBugReport = nullptr;
     QAction* ItmAbout = nullptr;
     QAction* ItmExit = nullptr;
+    PictureActions* Pictures = nullptr; // owns MnuOpenWith and ItmOpenAct
     QMenu* MnuOpenWith = nullptr;
     std::array<QAction*, 3> ItmOpenAct {};
     QAction* ItmAnimate = nullptr;
@@ -127,9 +130,11 @@ private:
     void createControls();
     void createBars();
     void createMenus();
+    void connectCommands();
     void connectLibraryEvents();
     void enableSetTools();
     bool m_unloaded = false;
+    bool m_inCurrentView = false; // what the view shows; the tool's mark is what it should show
     QString m_oldLabel;
     QPoint m_lastMouseDown;
 };

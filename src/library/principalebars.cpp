@@ -3,6 +3,8 @@
 #include "activebar.h"
 
 #include "app/attempt.h"
+#include "windows/pictureactions.h"
+#include "windows/screenanimator.h"
 
 #include <QAction>
 #include <QMenu>
@@ -18,7 +20,7 @@ struct ToolCommand {
     Command command;
 };
 
-// Searched in this order; the first tool whose name matches runs its command.
+// The commands that run once per activation of their tool, whichever band or key activated it.
 const ToolCommand toolCommands[] = {
     { "ToolRename", &Principale::ItmRename_Click },
     { "ToolDelete", &Principale::ItmDelete_Click },
@@ -26,9 +28,6 @@ const ToolCommand toolCommands[] = {
     { "ToolSetDefault", &Principale::ItmSetDefault_Click },
     { "ToolBrowser", &Principale::ItmLogoManager_Click },
     { "ToolExplore", &Principale::ItmExplore_Click },
-    { "ToolListView", nullptr },
-    { "ToolReportView", nullptr },
-    { "ToolShowCurrent", nullptr },
     { "ToolRandom", &Principale::ItmRandomSpin_Click },
     { "ToolPrefer", &Principale::ItmPref_Click },
     { "Online", &Principale::ItmOnline_Click },
@@ -37,13 +36,6 @@ const ToolCommand toolCommands[] = {
     { "ToolAbout", &Principale::ItmAbout_Click },
     { "MnuExit", &Principale::ItmExit_Click },
 };
-
-QAction* menuEntry(QMenu* menu, const QString& name, const QString& caption)
-{
-    QAction* entry = menu->addAction(caption);
-    entry->setObjectName(name);
-    return entry;
-}
 
 } // namespace
 
@@ -101,106 +93,64 @@ void Principale::createBars()
     for (const char* needsSelection : { "ToolRename", "ToolDelete", "ToolSetDefault" })
         ActiveBar1->Tools(needsSelection)->setEnabled(false);
 
-    connect(ActiveBar1, &ActiveBar::Click, this, &Principale::ActiveBar1_Click);
     connect(ActiveBar1, &ActiveBar::PreCustomizeMenu, this, &Principale::ActiveBar1_PreCustomizeMenu);
 }
 
-// The classic menus are never shown in the menu bar: they hold the commands, and MnuOpenWith is the
-// previews' pop-up menu.
+// Every command is one action: the menu entries the program knows (ItmRename, ItmViewType, ...) are
+// the tools themselves, and the classic menus are the bands that show them.
 void Principale::createMenus()
 {
-    MnuListLogo = new QMenu(QStringLiteral("&Logo"), this);
-    ItmRename = menuEntry(MnuListLogo, "ItmRename", "Re&name");
-    ItmDelete = menuEntry(MnuListLogo, "ItmDelete", "D&elete");
-    ItmSetDefault = menuEntry(MnuListLogo, "ItmSetDefault", "Set as &default");
-    MnuListLogo->addSeparator();
-    ItmExplore = menuEntry(MnuListLogo, "ItmExplore", "&Explore");
-    ItmRefresh = menuEntry(MnuListLogo, "ItmRefresh", "&Refresh");
-    ItmLogoManager = menuEntry(MnuListLogo, "ItmLogoManager", "&Logo browser...");
+    MnuListLogo = ActiveBar1->band(QStringLiteral("LogoBand"));
+    MnuTools = ActiveBar1->band(QStringLiteral("OptionsBand"));
+    MnuHelp = ActiveBar1->band(QStringLiteral("HelpBand"));
+    ItmRename = ActiveBar1->Tools(QStringLiteral("ToolRename"));
+    ItmDelete = ActiveBar1->Tools(QStringLiteral("ToolDelete"));
+    ItmSetDefault = ActiveBar1->Tools(QStringLiteral("ToolSetDefault"));
+    ItmExplore = ActiveBar1->Tools(QStringLiteral("ToolExplore"));
+    ItmRefresh = ActiveBar1->Tools(QStringLiteral("ToolRefresh"));
+    ItmLogoManager = ActiveBar1->Tools(QStringLiteral("ToolBrowser"));
+    ItmViewType = { ActiveBar1->Tools(QStringLiteral("ToolListView")),
+        ActiveBar1->Tools(QStringLiteral("ToolReportView")) };
+    ItmViewDefOrActual = ActiveBar1->Tools(QStringLiteral("ToolShowCurrent"));
+    ItmRandomSpin = ActiveBar1->Tools(QStringLiteral("ToolRandom"));
+    ItmPref = ActiveBar1->Tools(QStringLiteral("ToolPrefer"));
+    ItmContents = ActiveBar1->Tools(QStringLiteral("ToolContents"));
+    ItmAbout = ActiveBar1->Tools(QStringLiteral("ToolAbout"));
+    ItmExit = ActiveBar1->Tools(QStringLiteral("MnuExit"));
 
-    MnuTools = new QMenu(QStringLiteral("&Options"), this);
-    ItmViewType[0] = menuEntry(MnuTools, "ItmViewType0", "&View as list");
-    ItmViewType[1] = menuEntry(MnuTools, "ItmViewType1", "&View as report");
-    MnuTools->addSeparator();
-    ItmViewDefOrActual = menuEntry(MnuTools, "ItmViewDefOrActual", "Show current logo setting");
-    MnuTools->addSeparator();
-    ItmRandomSpin = menuEntry(MnuTools, "ItmRandomSpin", "&Random change");
-    MnuTools->addSeparator();
-    ItmPref = menuEntry(MnuTools, "ItmPref", "&Preferences...");
-    ItmNetUpdate = menuEntry(MnuTools, "ItmNetUpdate", "&NetUpdate");
-    ItmNetUpdate->setVisible(false);
-    for (QAction* view : ItmViewType)
-        view->setCheckable(true);
-
-    MnuDrive = new QMenu(QStringLiteral("StartUp logo in"), this);
-    menuEntry(MnuDrive, "ItmDriveList0", "A");
-
-    MnuHelp = new QMenu(QStringLiteral("&Help"), this);
-    ItmContents = menuEntry(MnuHelp, "ItmContents", "&Contents");
-    MnuHelp->addSeparator();
-    ItmBugReport = menuEntry(MnuHelp, "ItmBugReport", "&Bug report");
-    ItmAbout = menuEntry(MnuHelp, "ItmAbout", "A&bout...");
-
-    ItmExit = new QAction(QStringLiteral("E&xit"), this);
-    ItmExit->setObjectName("ItmExit");
-
-    MnuOpenWith = new QMenu(QStringLiteral("OpenWith"), this);
-    ItmOpenAct[0] = menuEntry(MnuOpenWith, "ItmOpenAct0", "&View actual size");
-    ItmOpenAct[1] = menuEntry(MnuOpenWith, "ItmOpenAct1", "&Open Paint");
-    ItmOpenAct[2] = menuEntry(MnuOpenWith, "ItmOpenAct2", "Open custom program");
+    Pictures = new PictureActions(this);
+    Pictures->choosePreferences = [this] { ItmPref_Click(); };
+    MnuOpenWith = Pictures->menu();
+    ItmOpenAct = Pictures->actions();
     MnuOpenWith->addSeparator()->setVisible(false);
-    ItmAnimate = menuEntry(MnuOpenWith, "ItmAnimate", "Autoshow animation");
+    // Its mark is all it does, and the action flips that itself.
+    ItmAnimate = MnuOpenWith->addAction(QStringLiteral("Autoshow animation"));
+    ItmAnimate->setObjectName(QStringLiteral("ItmAnimate"));
     ItmAnimate->setCheckable(true);
     ItmAnimate->setVisible(false);
+}
 
-    connect(ItmRename, &QAction::triggered, this, &Principale::ItmRename_Click);
-    connect(ItmDelete, &QAction::triggered, this, &Principale::ItmDelete_Click);
-    connect(ItmSetDefault, &QAction::triggered, this, &Principale::ItmSetDefault_Click);
-    connect(ItmExplore, &QAction::triggered, this, &Principale::ItmExplore_Click);
-    connect(ItmRefresh, &QAction::triggered, this, &Principale::itmRefresh_Click);
-    connect(ItmLogoManager, &QAction::triggered, this, &Principale::ItmLogoManager_Click);
+void Principale::connectCommands()
+{
+    for (const ToolCommand& entry : toolCommands)
+        connect(ActiveBar1->Tools(QLatin1String(entry.tool)), &QAction::triggered, this,
+            [this, command = entry.command] { attempt([&] { (this->*command)(); }); });
+    // Checkable tools run on `toggled`, so a mark changed by a click, a key or an assistive tool
+    // always runs its command once and the view never gets out of step with the mark.
     for (int i = 0; i < 2; ++i)
-        connect(ItmViewType[i], &QAction::triggered, this, [this, i] { ItmViewType_Click(i); });
-    connect(ItmViewDefOrActual, &QAction::triggered, this, &Principale::ItmViewDefOrActual_Click);
-    connect(ItmRandomSpin, &QAction::triggered, this, &Principale::ItmRandomSpin_Click);
-    connect(ItmPref, &QAction::triggered, this, &Principale::ItmPref_Click);
-    connect(ItmContents, &QAction::triggered, this, &Principale::ItmContents_Click);
-    connect(ItmAbout, &QAction::triggered, this, &Principale::ItmAbout_Click);
-    connect(ItmExit, &QAction::triggered, this, &Principale::ItmExit_Click);
-    for (int i = 0; i < 3; ++i)
-        connect(ItmOpenAct[i], &QAction::triggered, this, [this, i] { ItmOpenAct_Click(i); });
-    // Qt flips the mark itself before the command runs; the command inverts it, so undo Qt's flip.
-    connect(ItmAnimate, &QAction::triggered, this, [this] {
-        ItmAnimate->setChecked(!ItmAnimate->isChecked());
-        ItmAnimate_Click();
-    });
+        connect(
+            ItmViewType[i], &QAction::toggled, this, [this, i] { attempt([&] { ItmViewType_Click(i); }); });
+    connect(ItmViewDefOrActual, &QAction::toggled, this,
+        [this] { attempt([&] { ItmViewDefOrActual_Click(); }); });
+    // Every animated preview follows the mark.
+    connect(ItmAnimate, &QAction::toggled, &AnimationSwitch::instance(), &AnimationSwitch::setOn);
+    AnimationSwitch::instance().setOn(ItmAnimate->isChecked());
 }
 
 void Principale::ActiveBar1_Click(QAction* tool)
 {
-    const QString name = tool->objectName();
-    for (const ToolCommand& entry : toolCommands) {
-        if (name != QLatin1String(entry.tool))
-            continue;
-        attempt([&] {
-            if (name == QLatin1String("ToolListView")) {
-                ItmViewType_Click(0);
-                ActiveBar1->Tools("ToolListView")->setChecked(true);
-                ActiveBar1->Tools("ToolReportView")->setChecked(false);
-            } else if (name == QLatin1String("ToolReportView")) {
-                ItmViewType_Click(1);
-                ActiveBar1->Tools("ToolListView")->setChecked(false);
-                ActiveBar1->Tools("ToolReportView")->setChecked(true);
-            } else if (name == QLatin1String("ToolShowCurrent")) {
-                QAction* showCurrent = ActiveBar1->Tools("ToolShowCurrent");
-                showCurrent->setChecked(!showCurrent->isChecked());
-                ItmViewDefOrActual_Click();
-            } else {
-                (this->*entry.command)();
-            }
-        });
-        return;
-    }
+    if (tool)
+        tool->trigger();
 }
 
 void Principale::ActiveBar1_PreCustomizeMenu(bool& cancel)
@@ -210,5 +160,15 @@ void Principale::ActiveBar1_PreCustomizeMenu(bool& cancel)
 
 void Principale::ItmAnimate_Click()
 {
-    ItmAnimate->setChecked(!ItmAnimate->isChecked());
+    ItmAnimate->toggle();
+}
+
+void Principale::setAnimationShown(bool shown)
+{
+    ItmAnimate->setChecked(shown);
+}
+
+bool Principale::isAnimationShown() const
+{
+    return ItmAnimate->isChecked();
 }

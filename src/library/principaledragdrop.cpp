@@ -1,7 +1,6 @@
 #include "principale.h"
 
 #include "droppedfolders.h"
-#include "libraryscan.h"
 #include "logolist.h"
 
 #include "app/attempt.h"
@@ -9,7 +8,8 @@
 #include "app/settings.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
-#include "platform/shell.h"
+#include "platformui/foldercopy.h"
+#include "sets/libraryscan.h"
 
 void Principale::MyList_OLEDragDrop(const QMimeData* data)
 {

@@ -12,6 +12,7 @@
 #include "install/companionregistration.h"
 #include "install/randompick.h"
 #include "install/systemscreens.h"
+#include "platform/msgbox.h"
 #include "windows/picturebox.h"
 
 #include <QAction>
@@ -154,7 +155,12 @@ void Principale::ItmSetDefault_Click()
         return;
     ScopedHourglass hourglass;
     Settings& s = settings();
-    SyncPending = installLogoSet(name, s.SynchronizeLogos != 0);
+    try {
+        SyncPending = installLogoSet(name, s.SynchronizeLogos != 0);
+    } catch (const std::exception& error) {
+        MsgBox(QString::fromStdString(error.what()), vbExclamation);
+        return;
+    }
     s.DefaultLogoSet = name;
     DefaultLogo->setText(name);
 }
@@ -166,8 +172,13 @@ void Principale::ItmRandomSpin_Click()
 
 void Principale::ItmViewDefOrActual_Click()
 {
+    const bool show = isShowingCurrentSetting(*this);
+    // Entering twice would save the view's own caption as the installed set's.
+    if (show == m_inCurrentView)
+        return;
+    m_inCurrentView = show;
     ScopedHourglass hourglass;
-    if (isShowingCurrentSetting(*this))
+    if (show)
         enterCurrentSettingView(*this);
     else
         leaveCurrentSettingView(*this);

@@ -1,6 +1,5 @@
 #include "principale.h"
 
-#include "libraryscan.h"
 #include "logolist.h"
 
 #include "app/attempt.h"
@@ -10,6 +9,7 @@
 #include "app/systemfolders.h"
 #include "images/grafica.h"
 #include "platform/files.h"
+#include "sets/libraryscan.h"
 #include "windows/picturebox.h"
 
 #include <QLabel>

@@ -29,6 +29,8 @@ void Principale::ItmDelete_Click()
     const QString name = MyList->itemText(row);
     if (!EliminaLogoSet(s.LogoPath + name, name))
         return;
+    if (DefaultLogo->text() == name)
+        DefaultLogo->setText(DontKnow);
     if (s.DefaultLogoSet == name) {
         s.DefaultLogoSet = DontKnow;
         DefaultLogo->setText(DontKnow);
@@ -60,7 +62,7 @@ void Principale::ItmLogoManager_Click()
 void Principale::Timer1_Timer()
 {
     Timer1->stop();
-    showLogoBrowser(this);
+    showLogoBrowser(this, browserLink());
 }
 
 void Principale::ItmAbout_Click()

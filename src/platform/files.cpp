@@ -4,6 +4,7 @@
 #include "dosattributes.h"
 #include "fileerror.h"
 #include "hostfolder.h"
+#include "imagefiles.h"
 #include "machine.h"
 #include "winpath.h"
 
@@ -139,15 +140,25 @@ bool renameEntry(const QString& from, const QString& to, bool noReplace)
     return ::rename(source.constData(), target.constData()) == 0;
 }
 
+// Whether two paths are on the same drive that is a disk image.
+bool onSameImage(const std::optional<ImageLocation>& a, const std::optional<ImageLocation>& b)
+{
+    return a && b && a->drive == b->drive;
+}
+
 } // namespace
 
 void FileCopy(const QString& source, const QString& target)
 {
+    if (isOnImageDrive(source) || isOnImageDrive(target))
+        return copyThroughMemory(source, target);
     copyHostFile(hostPathFor(source), source, hostPathFor(target), target);
 }
 
 void Kill(const QString& path)
 {
+    if (const auto image = imageLocationOf(path))
+        return imageKill(*image);
     const QString host = hostPathFor(path);
     const struct stat info = statOrThrow(host, path);
     if (S_ISDIR(info.st_mode) || isHiddenOrSystem(host))
@@ -161,6 +172,8 @@ void Kill(const QString& path)
 
 void MkDir(const QString& path)
 {
+    if (const auto image = imageLocationOf(path))
+        return imageMkDir(*image);
     if (isDriveRoot(path))
         throw FileError::withPath(PathFileAccessError, path);
     if (::mkdir(encoded(hostPathFor(path)).constData(), 0777) != 0)
@@ -169,6 +182,8 @@ void MkDir(const QString& path)
 
 void RmDir(const QString& path)
 {
+    if (const auto image = imageLocationOf(path))
+        return imageRmDir(*image);
     if (isDriveRoot(path))
         throw FileError::withPath(PathFileAccessError, path);
     if (::rmdir(encoded(hostPathFor(path)).constData()) != 0) {
@@ -181,6 +196,20 @@ void RmDir(const QString& path)
 
 void Name(const QString& oldPath, const QString& newPath)
 {
+    const auto oldImage = imageLocationOf(oldPath), newImage = imageLocationOf(newPath);
+    if (onSameImage(oldImage, newImage))
+        return imageRename(*oldImage, *newImage);
+    if (oldImage || newImage) {
+        // Between drives a file moves as copy then delete; a folder does not move.
+        if (!fileExists(oldPath))
+            throw FileError::withPath(folderExists(oldPath) ? PathFileAccessError : FileNotFound, oldPath);
+        if (entryExists(newPath, vbDirectory | vbHidden | vbSystem))
+            throw FileError::withPath(FileAlreadyExists, newPath);
+        copyThroughMemory(oldPath, newPath);
+        SetAttr(oldPath, vbNormal);
+        Kill(oldPath);
+        return;
+    }
     const QString oldHost = hostPathFor(oldPath);
     struct stat oldInfo;
     if (::lstat(encoded(oldHost).constData(), &oldInfo) != 0)
@@ -222,6 +251,8 @@ void Name(const QString& oldPath, const QString& newPath)
 
 int GetAttr(const QString& path)
 {
+    if (const auto image = imageLocationOf(path))
+        return imageGetAttr(*image);
     const QString host = hostPathFor(path);
     const struct stat info = statOrThrow(host, path);
     int attributes = readDosAttributes(host);
@@ -236,6 +267,8 @@ void SetAttr(const QString& path, int attributes)
 {
     if (attributes & FileAttributeNormalApi)
         attributes = vbNormal;
+    if (const auto image = imageLocationOf(path))
+        return imageSetAttr(*image, attributes);
     const QString host = hostPathFor(path);
     const struct stat info = statOrThrow(host, path);
     const auto changeMode = [&](bool readOnly) {
@@ -260,6 +293,13 @@ bool entryExists(const QString& path, int attributeMask)
     try {
         if (path.isEmpty())
             return false;
+        if (const auto image = imageLocationOf(path)) {
+            const int found = imageEntryAttributes(*image);
+            if (found < 0 || ((found & vbDirectory) && !(attributeMask & vbDirectory)))
+                return false;
+            const int wanted = found & (vbHidden | vbSystem);
+            return (wanted & attributeMask) == wanted;
+        }
         const QString host = hostPathFor(path);
         struct stat info;
         if (!statHost(host, info))
@@ -276,6 +316,10 @@ bool entryExists(const QString& path, int attributeMask)
 bool folderExists(const QString& path)
 {
     try {
+        if (const auto image = path.isEmpty() ? std::nullopt : imageLocationOf(path)) {
+            const int found = imageEntryAttributes(*image);
+            return found >= 0 && (found & vbDirectory);
+        }
         return !path.isEmpty() && hostFolderExists(hostPathFor(path));
     } catch (const std::exception&) {
         return false;
@@ -285,6 +329,10 @@ bool folderExists(const QString& path)
 bool fileExists(const QString& path)
 {
     try {
+        if (const auto image = path.isEmpty() ? std::nullopt : imageLocationOf(path)) {
+            const int found = imageEntryAttributes(*image);
+            return found >= 0 && !(found & vbDirectory);
+        }
         struct stat info;
         return !path.isEmpty() && statHost(hostPathFor(path), info) && S_ISREG(info.st_mode);
     } catch (const std::exception&) {
@@ -295,6 +343,8 @@ bool fileExists(const QString& path)
 QByteArray readFile(const QString& path, qint64 maxBytes)
 {
     maxBytes = qMin(maxBytes, std::numeric_limits<qint64>::max() - 1);
+    if (const auto image = imageLocationOf(path))
+        return imageReadFile(*image, maxBytes);
     InputFile input(hostPathFor(path), path);
     if (input.info().st_size > maxBytes)
         throw FileError::withPath(PathFileAccessError, path);
@@ -313,6 +363,8 @@ QByteArray readFile(const QString& path, qint64 maxBytes)
 
 void writeFileAtomically(const QString& path, const QByteArray& data)
 {
+    if (const auto image = imageLocationOf(path))
+        return imageWriteFile(*image, data);
     AtomicFile file(hostPathFor(path), path);
     file.write(data.constData(), data.size());
     file.commit();
@@ -329,6 +381,8 @@ void removeTree(const QString& folder)
 {
     if (isDriveRoot(folder))
         throw FileError::withPath(PathFileAccessError, folder);
+    if (const auto image = imageLocationOf(folder))
+        return imageRemoveTree(*image);
     const QString host = hostPathFor(folder);
     if (!hostFolderExists(host))
         throw FileError::withPath(PathNotFound, folder);

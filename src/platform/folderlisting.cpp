@@ -2,6 +2,7 @@
 #include "fileerror.h"
 #include "files.h"
 #include "hostfolder.h"
+#include "imagefiles.h"
 #include "winpath.h"
 
 #include <QFile>
@@ -50,7 +51,7 @@ bool matchesFrom(QStringView name, QStringView pattern)
     return p == pattern.size();
 }
 
-QStringList listEntries(const QString& folder, EntryKind kind, const QStringList& patterns, int attributeMask)
+QList<ListedEntry> hostListing(const QString& folder)
 {
     const QString host = hostPathFor(folder);
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(QFile::encodeName(host).constData()), ::closedir);
@@ -59,7 +60,7 @@ QStringList listEntries(const QString& folder, EntryKind kind, const QStringList
         throw error == ENOENT || error == ENOTDIR ? FileError::withPath(PathNotFound, folder)
                                                   : FileError::fromErrno(error, folder);
     }
-    QStringList names;
+    QList<ListedEntry> entries;
     while (const dirent* entry = ::readdir(dir.get())) {
         const QString name = QFile::decodeName(entry->d_name);
         if (name == QLatin1String(".") || name == QLatin1String(".."))
@@ -68,19 +69,35 @@ QStringList listEntries(const QString& folder, EntryKind kind, const QStringList
         struct stat info;
         if (::stat(QFile::encodeName(path).constData(), &info) != 0)
             continue; // a dangling link is neither a file nor a folder
+        if (S_ISDIR(info.st_mode))
+            entries.append({ name, true, 0 });
+        else if (S_ISREG(info.st_mode))
+            entries.append({ name, false, -1 }); // attributes read only for the names that match
+    }
+    return entries;
+}
+
+QStringList listEntries(const QString& folder, EntryKind kind, const QStringList& patterns, int attributeMask)
+{
+    const std::optional<ImageLocation> image = imageLocationOf(folder);
+    const QList<ListedEntry> entries = image ? imageListing(*image) : hostListing(folder);
+    const QString host = image ? QString() : hostPathFor(folder);
+    QStringList names;
+    for (const ListedEntry& entry : entries) {
+        if (entry.folder != (kind == EntryKind::Folder))
+            continue;
         if (kind == EntryKind::Folder) {
-            if (S_ISDIR(info.st_mode))
-                names.append(name);
+            names.append(entry.name);
             continue;
         }
-        if (!S_ISREG(info.st_mode))
-            continue;
         if (!std::any_of(patterns.begin(), patterns.end(),
-                [&](const QString& pattern) { return matchesWildcard(name, pattern); }))
+                [&](const QString& pattern) { return matchesWildcard(entry.name, pattern); }))
             continue;
-        const int hiddenBits = readDosAttributes(path) & (vbHidden | vbSystem);
+        const int attributes
+            = entry.attributes >= 0 ? entry.attributes : readDosAttributes(joinHostPath(host, entry.name));
+        const int hiddenBits = attributes & (vbHidden | vbSystem);
         if ((hiddenBits & attributeMask) == hiddenBits)
-            names.append(name);
+            names.append(entry.name);
     }
     std::sort(names.begin(), names.end(), lessIgnoringCase);
     return names;

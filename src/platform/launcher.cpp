@@ -32,15 +32,6 @@ bool isMappedWindowsPath(const QString& text)
     return hasCurrentMachine() && currentMachine().drive(text.at(0).toUpper()).has_value();
 }
 
-QString hostPathOrEmpty(const QString& program)
-{
-    try {
-        return resolveToHost(program);
-    } catch (const FileError&) {
-        return {};
-    }
-}
-
 // A [Programs] value is one host executable, or, when no file has that exact name, a command with
 // fixed arguments split as a shell would split words (quotes group; nothing is expanded).
 QStringList mappedCommand(const QString& windowsProgram)
@@ -102,7 +93,7 @@ QStringList resolveProgramCommand(const QString& windowsProgram, const QStringLi
     if (!mapped.isEmpty())
         return mapped + translatedArguments(arguments, false);
 
-    const QString hostProgram = hostPathOrEmpty(windowsProgram);
+    const QString hostProgram = resolveToHostOrEmpty(windowsProgram);
     if (hostProgram.isEmpty())
         return {};
     if (isExecutableFile(hostProgram))

@@ -89,7 +89,19 @@ std::optional<DriveType> driveTypeNamed(const QString& name)
     return std::nullopt;
 }
 
-// "C" + "drive_c,fixed": the folder may itself contain commas, so the type follows the last one.
+// "partition=N" after the type: which partition of a disk image holds the drive.
+std::optional<int> partitionOption(const QString& option)
+{
+    static const QString key = QStringLiteral("partition=");
+    if (!option.startsWith(key, Qt::CaseInsensitive))
+        return std::nullopt;
+    bool ok = false;
+    const int number = option.mid(key.size()).trimmed().toInt(&ok);
+    return ok && number >= 1 && number <= 64 ? std::optional<int>(number) : std::nullopt;
+}
+
+// "C" + "drive_c,fixed" or "C" + "/vms/win98.img,fixed,partition=5": the folder may itself contain
+// commas, so the type follows the last comma that is not the partition's.
 DriveMapping parseDrive(const IniReader& reader, const QString& machineFolder, const IniEntry& entry)
 {
     const QString where = QStringLiteral("line %1: ").arg(entry.line);
@@ -98,7 +110,16 @@ DriveMapping parseDrive(const IniReader& reader, const QString& machineFolder, c
     DriveMapping drive;
     drive.letter = entry.key.at(0).toUpper();
     QString folder = entry.value;
-    const qsizetype comma = folder.lastIndexOf(QLatin1Char(','));
+    qsizetype comma = folder.lastIndexOf(QLatin1Char(','));
+    std::optional<int> partition;
+    if (comma >= 0
+        && folder.mid(comma + 1).trimmed().startsWith(QLatin1String("partition"), Qt::CaseInsensitive)) {
+        partition = partitionOption(folder.mid(comma + 1).trimmed());
+        if (!partition)
+            reader.fail(where + QStringLiteral("bad partition \"%1\"").arg(folder.mid(comma + 1)));
+        folder = folder.left(comma);
+        comma = folder.lastIndexOf(QLatin1Char(','));
+    }
     if (comma >= 0) {
         const std::optional<DriveType> type = driveTypeNamed(folder.mid(comma + 1).trimmed());
         if (!type)
@@ -109,6 +130,16 @@ DriveMapping parseDrive(const IniReader& reader, const QString& machineFolder, c
     if (folder.isEmpty())
         reader.fail(where + QStringLiteral("drive %1 has no folder").arg(drive.letter));
     drive.hostFolder = QDir::cleanPath(QDir(machineFolder).absoluteFilePath(folder));
+    // A regular file is a disk image; anything else is a folder, missing ones included.
+    if (QFileInfo(drive.hostFolder).isFile()) {
+        drive.imagePath = drive.hostFolder;
+        drive.partition = partition.value_or(0);
+    } else if (partition) {
+        reader.fail(where
+            + QStringLiteral("drive %1 names a partition but %2 is no disk image")
+                  .arg(drive.letter)
+                  .arg(drive.hostFolder));
+    }
     return drive;
 }
 

@@ -24,6 +24,10 @@ struct DriveMapping {
     QChar letter; // upper case
     QString hostFolder; // absolute, no trailing slash (except "/")
     DriveType type = DriveType::Fixed;
+    // A drive in a disk image: the image file, and its partition (0: the first FAT partition,
+    // 1-4 primary, 5 and up logical). Empty for a host folder.
+    QString imagePath;
+    int partition = 0;
 };
 
 // A Windows 9x installation as the program sees it: a host folder with machine.ini (drive map,

@@ -1,8 +1,7 @@
 #include "msgbox.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QTextStream>
+#include <cstdio>
 
 namespace
 {
@@ -13,62 +12,18 @@ MsgBoxResponder& responder()
     return instance;
 }
 
-QMessageBox::Icon iconFor(int buttons)
+MsgBoxResponder& dialog()
 {
-    switch (buttons & 0x70) {
-    case vbCritical:
-        return QMessageBox::Critical;
-    case vbQuestion:
-        return QMessageBox::Question;
-    case vbExclamation:
-        return QMessageBox::Warning;
-    case vbInformation:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
+    static MsgBoxResponder instance;
+    return instance;
 }
 
-struct ButtonChoice {
-    QMessageBox::StandardButton button;
-    int result;
-};
-
-QList<ButtonChoice> buttonsFor(int buttons)
+// Without windows nobody can answer, so the message goes to the terminal and the safe answer back.
+int answerInTerminal(const MsgBoxRequest& request)
 {
-    switch (buttons & 0x7) {
-    case vbOKCancel:
-        return { { QMessageBox::Ok, vbOK }, { QMessageBox::Cancel, vbCancel } };
-    case vbAbortRetryIgnore:
-        return { { QMessageBox::Abort, vbAbort }, { QMessageBox::Retry, vbRetry },
-            { QMessageBox::Ignore, vbIgnore } };
-    case vbYesNoCancel:
-        return { { QMessageBox::Yes, vbYes }, { QMessageBox::No, vbNo }, { QMessageBox::Cancel, vbCancel } };
-    case vbYesNo:
-        return { { QMessageBox::Yes, vbYes }, { QMessageBox::No, vbNo } };
-    case vbRetryCancel:
-        return { { QMessageBox::Retry, vbRetry }, { QMessageBox::Cancel, vbCancel } };
-    default:
-        return { { QMessageBox::Ok, vbOK } };
-    }
-}
-
-int showDialog(const MsgBoxRequest& request)
-{
-    QMessageBox box(iconFor(request.buttons), request.title, request.prompt, QMessageBox::NoButton,
-        QApplication::activeWindow());
-    const QList<ButtonChoice> choices = buttonsFor(request.buttons);
-    for (const ButtonChoice& choice : choices)
-        box.addButton(choice.button);
-    const int defaultIndex = (request.buttons & 0xF00) >> 8;
-    if (defaultIndex < choices.size())
-        box.setDefaultButton(choices[defaultIndex].button);
-    const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
-    for (const ButtonChoice& choice : choices)
-        if (choice.button == chosen)
-            return choice.result;
-    // Closed with Esc or the close box: the runtime answers Cancel, or No where there is no Cancel.
-    return (request.buttons & 0x7) == vbYesNo ? vbNo : vbCancel;
+    QTextStream err(stderr);
+    err << request.title << ": " << request.prompt << Qt::endl;
+    return closedMsgBoxAnswer(request.buttons);
 }
 
 } // namespace
@@ -78,12 +33,31 @@ int MsgBox(const QString& prompt, int buttons, const QString& title)
     const MsgBoxRequest request { prompt, buttons, title.isEmpty() ? applicationTitle() : title };
     if (responder())
         return responder()(request);
-    return showDialog(request);
+    if (dialog())
+        return dialog()(request);
+    return answerInTerminal(request);
 }
 
 void setMsgBoxResponder(MsgBoxResponder newResponder)
 {
     responder() = std::move(newResponder);
+}
+
+void setMsgBoxDialog(MsgBoxResponder newDialog)
+{
+    dialog() = std::move(newDialog);
+}
+
+int closedMsgBoxAnswer(int buttons)
+{
+    switch (buttons & 0x7) {
+    case vbOKOnly:
+        return vbOK;
+    case vbYesNo:
+        return vbNo;
+    default:
+        return vbCancel;
+    }
 }
 
 QString applicationTitle()

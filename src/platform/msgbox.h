@@ -3,10 +3,10 @@
 #include <QString>
 #include <functional>
 
-class QWidget;
-
 // The runtime's MsgBox: one call shows a message or asks a question and returns the button chosen.
 // A responder can stand in for the dialog, so tests answer questions and read the texts shown.
+// The dialog itself lives with the windows (platformui/msgboxdialog.h); a program without windows
+// prints the message to standard error and answers as if it had been closed.
 enum VbMsgBoxStyle : int {
     vbOKOnly = 0,
     vbOKCancel = 1,
@@ -46,6 +46,11 @@ int MsgBox(const QString& prompt, int buttons = vbOKOnly, const QString& title =
 
 // Replaces the dialog by `responder`; an empty responder restores the dialog.
 void setMsgBoxResponder(MsgBoxResponder responder);
+// The window that asks the user; set once by a program that has windows.
+void setMsgBoxDialog(MsgBoxResponder dialog);
+// The answer of a message box closed with Esc or the close box: OK where OK is the only button,
+// No where there is No but no Cancel, Cancel otherwise.
+int closedMsgBoxAnswer(int buttons);
 
 // "Bootcanvas" unless changed.
 QString applicationTitle();

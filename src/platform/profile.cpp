@@ -2,6 +2,7 @@
 
 #include "fileerror.h"
 #include "files.h"
+#include "imagedrives.h"
 #include "winpath.h"
 
 #include <QFile>
@@ -181,15 +182,50 @@ std::optional<qint64> leadingNumber(const QString& text)
 std::optional<QByteArray> readProfile(const QString& file)
 {
     try {
-        QFile input(resolveToHost(file));
-        if (!input.open(QIODevice::ReadOnly))
-            return std::nullopt;
-        const QByteArray bytes = input.read(IniDocument::MaxBytes + 1);
+        QByteArray bytes;
+        if (isOnImageDrive(file)) {
+            bytes = readFile(file, IniDocument::MaxBytes + 1);
+        } else {
+            QFile input(resolveToHost(file));
+            if (!input.open(QIODevice::ReadOnly))
+                return std::nullopt;
+            bytes = input.read(IniDocument::MaxBytes + 1);
+        }
         if (bytes.size() > IniDocument::MaxBytes || bytes.contains('\0'))
             return std::nullopt;
         return bytes;
     } catch (const FileError&) {
         return std::nullopt;
+    }
+}
+
+QByteArray checkedProfileBytes(const QByteArray& bytes, const QString& file)
+{
+    if (bytes.size() > IniDocument::MaxBytes)
+        throw DamagedFileError(file, QStringLiteral("it is larger than 1 MB"));
+    if (bytes.contains('\0'))
+        throw DamagedFileError(file, QStringLiteral("it holds bytes that are not text"));
+    return bytes;
+}
+
+// The same edit on a disk image, whose files are read and replaced whole through the file layer.
+bool writeImageProfileString(
+    const QString& section, const QString& key, const QString& value, const QString& file)
+{
+    try {
+        const bool exists = fileExists(file);
+        if (exists && GetAttr(file) & vbReadOnly)
+            return false;
+        const QByteArray old
+            = exists ? checkedProfileBytes(readFile(file, IniDocument::MaxBytes + 1), file) : QByteArray();
+        IniDocument document = IniDocument::parse(old);
+        document.setValue(section, key, value);
+        const QByteArray updated = document.toBytes();
+        if (!exists || updated != old)
+            writeFileAtomically(file, updated);
+        return true;
+    } catch (const FileError&) {
+        return false;
     }
 }
 
@@ -295,6 +331,8 @@ bool WritePrivateProfileString(
 {
     if (!IniDocument::canStore(section, key))
         return false;
+    if (isOnImageDrive(file))
+        return writeImageProfileString(section, key, value, file);
     QString host;
     try {
         host = resolveToHost(file);

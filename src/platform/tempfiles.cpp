@@ -1,7 +1,9 @@
 #include "tempfiles.h"
 
 #include "fileerror.h"
+#include "files.h"
 #include "hostfolder.h"
+#include "imagefiles.h"
 #include "winpath.h"
 
 #include <QFile>
@@ -16,7 +18,8 @@ namespace platform
 QString createTempFile(const QString& windowsFolder, const QString& prefix)
 {
     const QString folder = parseWindowsPath(windowsFolder).toString();
-    if (!hostFolderExists(hostPathFor(folder)))
+    const std::optional<ImageLocation> image = imageLocationOf(folder);
+    if (image ? !folderExists(folder) : !hostFolderExists(hostPathFor(folder)))
         throw FileError::withPath(PathNotFound, windowsFolder);
     const QString base = folder.endsWith(QLatin1Char('\\')) ? folder : folder + QLatin1Char('\\');
 
@@ -27,6 +30,11 @@ QString createTempFile(const QString& windowsFolder, const QString& prefix)
         const uint number = (start - 1 + step) % 0xFFFF + 1;
         const QString path
             = base + prefix.left(3) + QStringLiteral("%1.TMP").arg(number, 4, 16, QLatin1Char('0')).toUpper();
+        if (image) {
+            if (imageCreateFile(*imageLocationOf(path)))
+                return path;
+            continue;
+        }
         // Going through the path layer makes a name taken in another case count as taken.
         const int fd = ::open(
             QFile::encodeName(hostPathFor(path)).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

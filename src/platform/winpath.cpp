@@ -2,11 +2,13 @@
 
 #include "fileerror.h"
 #include "hostfolder.h"
+#include "imagefiles.h"
 #include "machine.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace platform
@@ -120,6 +122,9 @@ QString hostPathFor(const QString& windowsPath)
     const std::optional<DriveMapping> drive = currentMachine().drive(path.drive);
     if (!drive)
         throw FileError::withPath(PathNotFound, windowsPath);
+    // Readers that need a host file get a copy of the image's file.
+    if (!drive->imagePath.isEmpty())
+        return imageHostCopy(*imageLocationOf(windowsPath));
 
     QString host = drive->hostFolder;
     bool parentExists = hostFolderExists(host);
@@ -165,6 +170,23 @@ QString resolveToHost(const QString& path)
     if (path.startsWith(QLatin1Char('/')))
         return path;
     return hostPathFor(path);
+}
+
+QString resolveToHostOrEmpty(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    try {
+        return resolveToHost(path);
+    } catch (const FileError&) {
+        return {};
+    }
+}
+
+bool looksLikeWindowsPath(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z]:[\\\\/]"));
+    return pattern.match(text).hasMatch();
 }
 
 } // namespace platform

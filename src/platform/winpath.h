@@ -41,5 +41,9 @@ namespace platform
 // For layers that take file names from both worlds: a Windows path goes through hostPathFor, an
 // absolute host path ("/...") is used as it is (the command-line tool works on host paths).
 QString resolveToHost(const QString& path);
+// resolveToHost, or empty text for a path that maps to no host path (and for empty text).
+QString resolveToHostOrEmpty(const QString& path);
+// True for text that starts like an absolute Windows path: a letter, a colon and a separator.
+bool looksLikeWindowsPath(const QString& text);
 
 } // namespace platform

@@ -187,6 +187,8 @@ QWidget* FrmOptions::createImagesTab()
 {
     auto* page = new QWidget(this);
     ChkShowAnim = checkBox("ChkShowAnim", QStringLiteral("Autos&how logo animation"), page);
+    ChkAnimatedBar
+        = checkBox("ChkAnimatedBar", QStringLiteral("Add an animated &bar to new startup screens"), page);
     ImageClickFrame = new QGroupBox(QStringLiteral("When I click on image"), page);
     const QString captions[3] = { QStringLiteral("&Show it in its actual size"),
         QStringLiteral("Open &Paint"), QStringLiteral("Op&en program:") };
@@ -214,6 +216,7 @@ QWidget* FrmOptions::createImagesTab()
 
     auto* column = new QVBoxLayout(page);
     column->addWidget(ChkShowAnim);
+    column->addWidget(ChkAnimatedBar);
     column->addWidget(ImageClickFrame);
     return page;
 }
@@ -270,8 +273,8 @@ void FrmOptions::assignHelpTopics()
         { ChkSyncronize, 34 }, { DriveHost, 35 }, { btnBrwFolder, 36 }, { TxtLogoPath, 36 },
         { DblAction, 37 }, { ChkDeleteRecycle, 38 }, { ChkDelConfirm, 39 }, { ChkConfirmChange, 40 },
         { OptOpen[0], 41 }, { OptOpen[1], 42 }, { OptOpen[2], 43 }, { CustomName, 43 }, { CustProg, 44 },
-        { BtnBrowse, 44 }, { ChkShowAnim, 51 }, { StartUpAction[2], 52 }, { StartUpAction[0], 54 },
-        { StartUpAction[1], 55 } };
+        { BtnBrowse, 44 }, { ChkShowAnim, 51 }, { ChkAnimatedBar, 56 }, { StartUpAction[2], 52 },
+        { StartUpAction[0], 54 }, { StartUpAction[1], 55 } };
     if (helpFile.isEmpty())
         return;
     for (const auto& [control, topic] : topics)

@@ -66,6 +66,7 @@ public:
     QCheckBox* ChkDeleteRecycle = nullptr;
 
     QCheckBox* ChkShowAnim = nullptr;
+    QCheckBox* ChkAnimatedBar = nullptr; // Settings::AnimatedBar
     QGroupBox* ImageClickFrame = nullptr;
     std::array<QRadioButton*, 3> OptOpen {};
     QLineEdit* CustomName = nullptr;

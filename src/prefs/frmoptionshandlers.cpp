@@ -77,6 +77,7 @@ void FrmOptions::Form_Activate()
     CustomName->setText(s.CustomProgName);
     CustProg->setText(s.CustomProgPath);
     ChkShowAnim->setChecked(m_mainWindow.animate && m_mainWindow.animate->isChecked());
+    ChkAnimatedBar->setCheckState(checkState(s.AnimatedBar));
     GetDiskInfo();
     ChkDeleteRecycle->setCheckState(checkState(s.DeleteInRecycleBin));
     ChkDelConfirm->setCheckState(checkState(s.ConfirmLogosetDelete));
@@ -242,6 +243,7 @@ void FrmOptions::BtnOK_Click()
     }
     if (m_mainWindow.animate)
         m_mainWindow.animate->setChecked(ChkShowAnim->isChecked());
+    s.AnimatedBar = flag(ChkAnimatedBar);
 
     s.DeleteInRecycleBin = flag(ChkDeleteRecycle);
     s.ConfirmLogosetDelete = flag(ChkDelConfirm);

@@ -2,6 +2,7 @@
 
 #include "images/grafica.h"
 #include "windows/picturebox.h"
+#include "windows/screenanimator.h"
 
 #include <QKeyEvent>
 
@@ -16,12 +17,14 @@ FrmView::FrmView(QWidget* parent)
     Preview->setBackgroundRole(QPalette::Window);
     Preview->setAutoSize(true);
     Preview->move(0, 0);
+    new ScreenAnimator(Preview);
     connect(Preview, &PictureBox::mouseReleased, this, [this](Qt::MouseButton, QPoint) { accept(); });
 }
 
 void FrmView::loadPicture(const QString& fileName)
 {
     ShowFullPicture(fileName, *Preview);
+    Preview->setTag(fileName);
     setFixedSize(Preview->size());
 }
 

@@ -27,12 +27,28 @@ void PictureBox::setPicture(const QImage& picture)
     if (m_autoSize && !picture.isNull())
         resizeTo(picture.width(), picture.height());
     update();
+    Q_EMIT contentChanged();
 }
 
 void PictureBox::clearPicture()
 {
     m_picture = QImage();
     update();
+    Q_EMIT contentChanged();
+}
+
+void PictureBox::showFrame(const QImage& frame)
+{
+    m_picture = frame;
+    update();
+}
+
+void PictureBox::setTag(const QString& tag)
+{
+    if (tag == m_tag)
+        return;
+    m_tag = tag;
+    Q_EMIT contentChanged();
 }
 
 void PictureBox::resizeTo(int width, int height)

@@ -26,9 +26,11 @@ public:
     bool hasPicture() const override { return !m_picture.isNull(); }
     QImage picture() const override { return m_picture; }
     void resizeTo(int width, int height) override;
+    // Shows a step of an animation in place of the picture, without counting as a new picture.
+    void showFrame(const QImage& frame);
 
     QString tag() const { return m_tag; }
-    void setTag(const QString& tag) { m_tag = tag; }
+    void setTag(const QString& tag);
     bool hasBorder() const { return m_border; }
     void setBorder(bool border);
     bool autoSize() const { return m_autoSize; }
@@ -42,6 +44,8 @@ Q_SIGNALS:
     // A press and release of the left button inside the box.
     void clicked();
     void doubleClicked();
+    // The picture was set or cleared, or the tag changed: what the box shows may be another file.
+    void contentChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

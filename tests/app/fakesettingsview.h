@@ -8,6 +8,7 @@ struct FakeSettingsView : SettingsView {
     QString customCaption;
     bool listChecked = true;
     QString defaultCaption = QStringLiteral("<Don't know>");
+    bool animationShown = false;
 
     void ItmViewType_Click(int index) override
     {
@@ -17,4 +18,6 @@ struct FakeSettingsView : SettingsView {
     void setCustomProgramCaption(const QString& caption) override { customCaption = caption; }
     bool isListViewChecked() const override { return listChecked; }
     QString defaultLogoCaption() const override { return defaultCaption; }
+    void setAnimationShown(bool shown) override { animationShown = shown; }
+    bool isAnimationShown() const override { return animationShown; }
 };

@@ -138,3 +138,21 @@ TEST_F(SettingsTest, ValuesThatAreNotNumbersLeaveTheirDefaults)
     EXPECT_EQ(settings().DeleteInRecycleBin, 0);
     EXPECT_EQ(settings().ActionOnDoubleClick, 1);
 }
+
+TEST_F(SettingsTest, AnimationChoicesStartOffAndSurviveARestart)
+{
+    LoadSettings(view);
+    EXPECT_FALSE(view.animationShown);
+    EXPECT_EQ(settings().AnimatedBar, 0);
+    SaveSettings(view);
+    EXPECT_EQ(stored(QStringLiteral("AutoshowAnimation")), QStringLiteral("0"));
+    EXPECT_EQ(stored(QStringLiteral("AnimatedBar")), QStringLiteral("0"));
+
+    view.animationShown = true;
+    settings().AnimatedBar = 1;
+    SaveSettings(view);
+    EXPECT_EQ(stored(QStringLiteral("AutoshowAnimation")), QStringLiteral("1"));
+    restart();
+    EXPECT_TRUE(view.animationShown);
+    EXPECT_EQ(settings().AnimatedBar, 1);
+}

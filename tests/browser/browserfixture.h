@@ -7,8 +7,7 @@
 #include "app/settings.h"
 #include "browser/selpictureform.h"
 #include "images/gifencoder.h"
-#include "library/logolist.h"
-#include "library/principale.h"
+#include "sets/libraryscan.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -24,8 +23,50 @@ inline void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
-// A main window over a machine whose logo folder is C:\Logos and a logo browser opened over it,
-// with every question answered through `msgbox` (Yes unless queued otherwise).
+// The main window's side of the browser's link, as plain values: the sets on disk, the selected
+// one and the installed-set caption, read again on every rescan.
+struct LibraryStandIn {
+    QStringList names;
+    int selected = -1;
+    QString caption;
+
+    void rescan()
+    {
+        names.clear();
+        caption = DontKnow;
+        selected = -1;
+        try {
+            const LibraryScan scan = scanLogoLibrary(settings().LogoPath, settings().DefaultLogoSet);
+            for (const LogoSetEntry& set : scan.sets)
+                names.append(set.name);
+            if (!scan.installedSet.isEmpty())
+                caption = scan.installedSet;
+            select(scan.installedSet);
+        } catch (const std::exception&) {
+        }
+    }
+    // A name that is not listed leaves the selection as it was.
+    void select(const QString& name)
+    {
+        if (const int row = names.indexOf(name); row >= 0)
+            selected = row;
+    }
+    QString selectedName() const { return selected < 0 ? QString() : names.value(selected); }
+    LibraryLink link()
+    {
+        LibraryLink link;
+        link.setNames = [this] { return names; };
+        link.selectedSet = [this] { return selected; };
+        link.installedCaption = [this] { return caption; };
+        link.setInstalledCaption = [this](const QString& text) { caption = text; };
+        link.rescan = [this] { rescan(); };
+        link.select = [this](const QString& name) { select(name); };
+        return link;
+    }
+};
+
+// A machine whose logo folder is C:\Logos and a logo browser opened over its library, with every
+// question answered through `msgbox` (Yes unless queued otherwise).
 class BrowserTest : public ::testing::Test
 {
 protected:
@@ -100,17 +141,24 @@ protected:
         return QDir(machine.host(QStringLiteral("C:\\WINDOWS\\TEMP"))).entryList(QDir::Files);
     }
 
-    // Opens the main window on the library, selects `selected` there and opens the browser.
+    // Reads the library, selects `selected` there and opens the browser over it.
     SelPictureForm& open(const QString& selected = {})
     {
-        form.reset(); // a child of the old main window
-        main = std::make_unique<Principale>();
-        main->LeggiDatiDisco();
-        if (!selected.isEmpty())
-            main->SelItem(selected);
-        form = std::make_unique<SelPictureForm>(main.get());
+        form.reset(); // it still holds the old link
+        form = std::make_unique<SelPictureForm>(connectLibrary(selected));
         form->Form_Activate();
         return *form;
+    }
+    virtual LibraryLink connectLibrary(const QString& selected)
+    {
+        library.rescan();
+        library.select(selected);
+        return library.link();
+    }
+    void add(int slot, const QString& name)
+    {
+        preview(QStringLiteral("C:\\Pics\\"), name);
+        form->AddButton_Click(slot);
     }
     // Previews a picture as a click on its entry in the list would.
     void preview(const QString& folder, const QString& name)
@@ -143,6 +191,6 @@ protected:
 
     TestMachine machine;
     ScriptedMsgBox msgbox { vbYes };
-    std::unique_ptr<Principale> main;
+    LibraryStandIn library;
     std::unique_ptr<SelPictureForm> form;
 };

@@ -18,11 +18,6 @@ protected:
         writeScreen(QStringLiteral("C:\\Pics\\start.sys"), 40);
         writeScreen(QStringLiteral("C:\\Pics\\wait.bmp"), 60);
     }
-    void add(int slot, const QString& name)
-    {
-        preview(QStringLiteral("C:\\Pics\\"), name);
-        form->AddButton_Click(slot);
-    }
     bool exists(const QString& path) const { return machine.exists(QStringLiteral("C:\\Logos\\") + path); }
     void chooseOnlyStartup()
     {
@@ -135,7 +130,7 @@ TEST_F(SetComposerTest, RenamingTheInstalledSetFollowsItAndASecondUpdateStaysOnI
     form->OkButton_Click(1);
     EXPECT_TRUE(exists(QStringLiteral("Ocean\\LOGO.SYS")));
     EXPECT_EQ(settings().DefaultLogoSet, QStringLiteral("Ocean"));
-    EXPECT_EQ(main->DefaultLogo->text(), QStringLiteral("Ocean"));
+    EXPECT_EQ(library.caption, QStringLiteral("Ocean"));
 
     typeName(QStringLiteral("Deep"));
     form->OkButton_Click(1);
@@ -172,30 +167,6 @@ TEST_F(SetComposerTest, DeleteSetRemovesOnlyASetOfTheLibrary)
     EXPECT_TRUE(form->NameLogoSet->currentText().isEmpty());
     EXPECT_FALSE(form->ImgPreview[0]->hasPicture());
     EXPECT_FALSE(form->EliminaSetBtn->isEnabled());
-}
-
-TEST_F(SetComposerTest, SessionFromThreeKindsOfPictureEndsSelectedInTheMainWindow)
-{
-    makeSet(QStringLiteral("Old"));
-    writePicture(QStringLiteral("C:\\Pics\\photo.jpg"), 800, 600, "JPEG");
-    writeGif(QStringLiteral("C:\\Pics\\anim.gif"), 200, 150);
-    open(QStringLiteral("Old"));
-    form->ClearAllButton_Click();
-    add(0, QStringLiteral("photo.jpg"));
-    add(1, QStringLiteral("anim.gif"));
-    add(2, QStringLiteral("start.sys"));
-    typeName(QStringLiteral("Holiday"));
-    form->OkButton_Click(0);
-    EXPECT_EQ(temporaryFiles().size(), 2);
-
-    form->done(QDialog::Rejected);
-    for (const char* screen : { "LOGO.SYS", "LOGOW.SYS", "LOGOS.SYS" })
-        EXPECT_TRUE(isLogoScreenFile(QStringLiteral("C:\\Logos\\Holiday\\") + QLatin1String(screen)))
-            << screen;
-    EXPECT_TRUE(temporaryFiles().isEmpty());
-    EXPECT_EQ(main->MyList->itemText(main->MyList->selectedRow()), QStringLiteral("Holiday"));
-    EXPECT_TRUE(main->Imag[1]->hasPicture());
-    EXPECT_EQ(settings().SearchLogoPath, QStringLiteral("C:\\Pics\\"));
 }
 
 } // namespace

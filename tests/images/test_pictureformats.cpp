@@ -158,6 +158,7 @@ TEST_F(PictureFormats, HostileSizesAreRefusedWithoutDecoding)
         { "wide.bmp", hugeBmp(40000, 10) },
         { "many.bmp", hugeBmp(30000, 30000) }, // fits 16 bits, but not the pixel limit
         { "negative.bmp", hugeBmp(-5, 10) },
+        { "endless.bmp", hugeBmp(0x7fffffff, 0x7fffffff) }, // more bytes than 64 bits count
         { "wide.gif", hugeGif(65535, 65535) },
         { "many.gif", hugeGif(30000, 30000) },
         { "wide.jpg", hugeJpeg(65500, 65500) },

@@ -70,12 +70,7 @@ protected:
         window->ItmSetDefault_Click();
     }
     QString selectedName() const { return window->MyList->itemText(window->MyList->selectedRow()); }
-    void toggleCurrentView()
-    {
-        QAction* tool = window->ActiveBar1->Tools(QStringLiteral("ToolShowCurrent"));
-        tool->setChecked(!tool->isChecked());
-        window->ItmViewDefOrActual_Click();
-    }
+    void toggleCurrentView() { window->ActiveBar1->Tools(QStringLiteral("ToolShowCurrent"))->toggle(); }
 
     TestMachine machine;
     std::unique_ptr<Principale> window;

@@ -5,6 +5,7 @@
 #include "install/companionsession.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
+#include "support/scopedenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,25 +22,6 @@ void writeSetting(const QString& name, const QString& value)
     CreateRegKey(platform::HKEY_LOCAL_MACHINE, SettingsKey);
     WriteRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, name, value, platform::REG_SZ);
 }
-
-// Sets an environment variable for a scope, then puts back what was there.
-class ScopedEnvironment
-{
-public:
-    ScopedEnvironment(const char* name, const QString& value)
-        : m_name(name)
-        , m_old(qgetenv(name))
-        , m_had(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~ScopedEnvironment() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
-
-private:
-    const char* m_name;
-    QByteArray m_old;
-    bool m_had;
-};
 
 QString errorOf(const std::function<void()>& step)
 {

@@ -1,4 +1,6 @@
 #include "platform/shell.h"
+#include "platformui/dialogs.h"
+#include "platformui/foldercopy.h"
 #include "support/scopedtrash.h"
 #include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"

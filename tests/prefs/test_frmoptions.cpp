@@ -1,5 +1,5 @@
 #include "app/settings.h"
-#include "platform/shell.h"
+#include "platformui/dialogs.h"
 #include "prefs/frmoptions.h"
 #include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"
@@ -27,7 +27,7 @@ auto variables(const Settings& s)
 {
     return std::make_tuple(s.LogoPath, s.StartUpDrive, s.CustomProgName, s.CustomProgPath, s.SynchronizeLogos,
         s.DefaultAction, s.ActionOnDoubleClick, s.DeleteInRecycleBin, s.ConfirmLogosetDelete,
-        s.ConfirmLogoTypeChange, s.ShowSplashScreen, s.LogoOption);
+        s.ConfirmLogoTypeChange, s.ShowSplashScreen, s.LogoOption, s.AnimatedBar);
 }
 
 int selectedOption(const std::array<QRadioButton*, 3>& options)
@@ -223,8 +223,9 @@ TEST_F(FrmOptionsTest, CancelChangesNothingButTheLogoMark)
     auto dialog = open();
     dialog->TxtLogoPath->setText(QStringLiteral("C:\\Elsewhere"));
     dialog->DblAction->setCurrentIndex(1);
-    for (QCheckBox* box : { dialog->ChkSyncronize, dialog->ChkShowSplash, dialog->ActiveStart,
-             dialog->ChkConfirmChange, dialog->ChkDelConfirm, dialog->ChkDeleteRecycle, dialog->ChkShowAnim })
+    for (QCheckBox* box :
+        { dialog->ChkSyncronize, dialog->ChkShowSplash, dialog->ActiveStart, dialog->ChkConfirmChange,
+            dialog->ChkDelConfirm, dialog->ChkDeleteRecycle, dialog->ChkShowAnim, dialog->ChkAnimatedBar })
         box->click();
     dialog->ItmDriveList_Click(0);
     dialog->OptOpen[1]->click();
@@ -239,6 +240,17 @@ TEST_F(FrmOptionsTest, CancelChangesNothingButTheLogoMark)
     EXPECT_TRUE(inStartUp("Shufflet.lnk"));
     EXPECT_EQ(rescans, 0);
     EXPECT_EQ(logoChangedMarks, 1);
+}
+
+TEST_F(FrmOptionsTest, TheAnimatedBarChoiceIsShownAndKeptByOk)
+{
+    settings().AnimatedBar = 1;
+    auto dialog = open();
+    EXPECT_TRUE(dialog->ChkAnimatedBar->isChecked());
+    EXPECT_EQ(dialog->ChkAnimatedBar->text(), QStringLiteral("Add an animated &bar to new startup screens"));
+    dialog->ChkAnimatedBar->click();
+    dialog->BtnOK_Click();
+    EXPECT_EQ(settings().AnimatedBar, 0);
 }
 
 TEST_F(FrmOptionsTest, StoredValuesTheControlsCannotShowSurviveOk)
@@ -274,7 +286,8 @@ TEST_F(FrmOptionsTest, TabsTextBoxesAndHelpTopics)
         dialog->btnBrwFolder, dialog->TxtLogoPath, dialog->DblAction, dialog->ChkDeleteRecycle,
         dialog->ChkDelConfirm, dialog->ChkConfirmChange, dialog->OptOpen[0], dialog->OptOpen[1],
         dialog->OptOpen[2], dialog->CustomName, dialog->CustProg, dialog->BtnBrowse, dialog->ChkShowAnim,
-        dialog->StartUpAction[0], dialog->StartUpAction[1], dialog->StartUpAction[2] };
+        dialog->ChkAnimatedBar, dialog->StartUpAction[0], dialog->StartUpAction[1],
+        dialog->StartUpAction[2] };
     for (QWidget* control : controls)
         EXPECT_FALSE(control->whatsThis().isEmpty()) << control->objectName().toStdString();
 }

@@ -1,10 +1,15 @@
 // Every test program runs its windows on the offscreen platform, with one QApplication.
+// BOOTCANVAS_TEST_PLATFORM names another (xcb under xvfb-run) for checks of what reaches a display.
+
+#include "platformui/popupaccessibility.h"
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray platform = qgetenv("BOOTCANVAS_TEST_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
+    installPopupAccessibility(); // as the program does
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

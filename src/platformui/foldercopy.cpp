@@ -1,7 +1,7 @@
-#include "shell.h"
+#include "foldercopy.h"
 
-#include "fileerror.h"
-#include "winpath.h"
+#include "platform/fileerror.h"
+#include "platform/winpath.h"
 
 #include <QCoreApplication>
 #include <QDir>

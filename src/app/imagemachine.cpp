@@ -1,0 +1,123 @@
+#include "imagemachine.h"
+
+#include "defaultmachine.h"
+#include "registrylayer.h"
+#include "settings.h"
+#include "systemfolders.h"
+
+#include "platform/fileerror.h"
+#include "platform/files.h"
+#include "platform/imagedrives.h"
+#include "platform/machine.h"
+#include "platform/profile.h"
+#include "platform/winpath.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <stdexcept>
+
+namespace
+{
+
+const QString DefaultWindowsFolder = QStringLiteral("C:\\WINDOWS");
+
+// [Paths] WinDir of the image's MSDOS.SYS, when it names a folder on C.
+QString windowsFolderOf(const QString& imagePath)
+{
+    platform::ImageDrive& drive = platform::openImageDrive(imagePath, 0);
+    const std::optional<platform::FatEntry> msdos = drive.find({ QStringLiteral("MSDOS.SYS") });
+    if (!msdos || msdos->isFolder())
+        return DefaultWindowsFolder;
+    const QByteArray bytes = drive.read(*msdos, platform::IniDocument::MaxBytes);
+    const QString named = platform::IniDocument::parse(bytes)
+                              .value(QStringLiteral("Paths"), QStringLiteral("WinDir"))
+                              .value_or(DefaultWindowsFolder);
+    try {
+        const platform::WindowsPath path = platform::parseWindowsPath(named);
+        return path.drive == QLatin1Char('C') && !path.parts.isEmpty() ? path.toString()
+                                                                       : DefaultWindowsFolder;
+    } catch (const platform::FileError&) {
+        return DefaultWindowsFolder;
+    }
+}
+
+// The host folder of the default machine's program folder, which holds the logo library.
+QString defaultProgramFolderOnHost()
+{
+    const platform::Machine machine = platform::Machine::open(platform::defaultMachineFolder());
+    const platform::WindowsPath program = platform::parseWindowsPath(machine.programFolder());
+    const std::optional<platform::DriveMapping> drive = machine.drive(program.drive);
+    if (!drive || !drive->imagePath.isEmpty())
+        throw platform::FileError(platform::PathNotFound,
+            QStringLiteral("The default machine's program folder is not a folder on the host"));
+    return QDir::cleanPath(drive->hostFolder + QLatin1Char('/') + program.parts.join(QLatin1Char('/')));
+}
+
+QByteArray imageMachineIni(const QString& imagePath)
+{
+    const QString windows = windowsFolderOf(imagePath);
+    return ("; The machine Bootcanvas keeps for the disk image " + imagePath + "\n[Drives]\nC=" + imagePath
+        + ",fixed\nP=" + defaultProgramFolderOnHost()
+        + ",fixed\nT=temp,fixed\nZ=/,remote\n\n[Paths]\nWindows=" + windows + "\nTemp=T:\\\nProgram=P:\\\n")
+        .toUtf8();
+}
+
+void ensureDefaultMachine()
+{
+    const QString folder = platform::defaultMachineFolder();
+    if (!QFileInfo::exists(QDir(folder).filePath(QStringLiteral("machine.ini"))))
+        createDefaultMachine(folder);
+}
+
+} // namespace
+
+QString imageMachineFolder(const QString& imagePath)
+{
+    const QString absolute = QFileInfo(imagePath).absoluteFilePath();
+    const QByteArray hash
+        = QCryptographicHash::hash(absolute.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    QString name = QFileInfo(absolute).completeBaseName();
+    for (QChar& c : name)
+        if (!c.isLetterOrNumber() && c != QLatin1Char('-') && c != QLatin1Char('_'))
+            c = QLatin1Char('_');
+    const QString images = QFileInfo(platform::defaultMachineFolder()).path() + QStringLiteral("/images/");
+    return images + name.left(40) + QLatin1Char('-') + QString::fromLatin1(hash);
+}
+
+void useImageMachine(const QString& imagePath)
+{
+    const QString image = QFileInfo(imagePath).absoluteFilePath();
+    if (!QFileInfo(image).isFile())
+        throw platform::FileError(
+            platform::FileNotFound, QStringLiteral("No disk image at %1").arg(imagePath));
+    ensureDefaultMachine();
+    const QString folder = imageMachineFolder(image);
+    const QString ini = QDir(folder).filePath(QStringLiteral("machine.ini"));
+    if (!QFileInfo::exists(ini)) {
+        if (!QDir().mkpath(folder + QStringLiteral("/temp")))
+            throw platform::FileError(
+                platform::PathNotFound, QStringLiteral("Cannot create the folder ") + folder);
+        platform::writeHostFileAtomically(ini, imageMachineIni(image));
+        const platform::Machine machine = platform::Machine::open(folder);
+        platform::setCurrentMachine(machine);
+        CreateRegKey(platform::HKEY_CURRENT_USER, ShellFoldersKey);
+        WriteRegValue(platform::HKEY_CURRENT_USER, ShellFoldersKey, QStringLiteral("Startup"),
+            machine.windowsFolder() + QStringLiteral("\\Start Menu\\Programs\\StartUp"), platform::REG_SZ);
+        // Its settings start at their defaults, so the command-line tool can work on it at once.
+        CreateRegKey(platform::HKEY_LOCAL_MACHINE, SettingsKey);
+    }
+    // Set for the whole process and the companion programs it starts.
+    qputenv("BOOTCANVAS_MACHINE", QFile::encodeName(folder));
+}
+
+std::optional<QString> takeImageOption(QStringList& arguments)
+{
+    if (arguments.isEmpty() || arguments.first() != QLatin1String("--image"))
+        return std::nullopt;
+    if (arguments.size() < 2)
+        throw std::invalid_argument("--image needs the path of a disk image");
+    arguments.removeFirst();
+    return arguments.takeFirst();
+}

@@ -1,0 +1,74 @@
+#include "msgboxdialog.h"
+
+#include "platform/msgbox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace
+{
+
+QMessageBox::Icon iconFor(int buttons)
+{
+    switch (buttons & 0x70) {
+    case vbCritical:
+        return QMessageBox::Critical;
+    case vbQuestion:
+        return QMessageBox::Question;
+    case vbExclamation:
+        return QMessageBox::Warning;
+    case vbInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+struct ButtonChoice {
+    QMessageBox::StandardButton button;
+    int result;
+};
+
+QList<ButtonChoice> buttonsFor(int buttons)
+{
+    switch (buttons & 0x7) {
+    case vbOKCancel:
+        return { { QMessageBox::Ok, vbOK }, { QMessageBox::Cancel, vbCancel } };
+    case vbAbortRetryIgnore:
+        return { { QMessageBox::Abort, vbAbort }, { QMessageBox::Retry, vbRetry },
+            { QMessageBox::Ignore, vbIgnore } };
+    case vbYesNoCancel:
+        return { { QMessageBox::Yes, vbYes }, { QMessageBox::No, vbNo }, { QMessageBox::Cancel, vbCancel } };
+    case vbYesNo:
+        return { { QMessageBox::Yes, vbYes }, { QMessageBox::No, vbNo } };
+    case vbRetryCancel:
+        return { { QMessageBox::Retry, vbRetry }, { QMessageBox::Cancel, vbCancel } };
+    default:
+        return { { QMessageBox::Ok, vbOK } };
+    }
+}
+
+int showDialog(const MsgBoxRequest& request)
+{
+    QMessageBox box(iconFor(request.buttons), request.title, request.prompt, QMessageBox::NoButton,
+        QApplication::activeWindow());
+    const QList<ButtonChoice> choices = buttonsFor(request.buttons);
+    for (const ButtonChoice& choice : choices)
+        box.addButton(choice.button);
+    const int defaultIndex = (request.buttons & 0xF00) >> 8;
+    if (defaultIndex < choices.size())
+        box.setDefaultButton(choices[defaultIndex].button);
+    const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const ButtonChoice& choice : choices)
+        if (choice.button == chosen)
+            return choice.result;
+    return closedMsgBoxAnswer(request.buttons);
+}
+
+} // namespace
+
+void installMsgBoxDialog()
+{
+    setMsgBoxDialog(showDialog);
+}

@@ -1,0 +1,76 @@
+#include "pictureactions.h"
+
+#include "frmview.h"
+
+#include "app/settings.h"
+#include "app/shellhelpers.h"
+#include "app/systemfolders.h"
+#include "platform/files.h"
+#include "platform/launcher.h"
+#include "platform/msgbox.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+
+PictureActions::PictureActions(QWidget* owner)
+    : QObject(owner)
+    , m_owner(owner)
+    , m_menu(new QMenu(QStringLiteral("OpenWith"), owner))
+{
+    m_menu->setObjectName(QStringLiteral("MnuOpenWith"));
+    const char* captions[] = { "&View actual size", "&Open Paint", "Open custom program" };
+    for (int i = 0; i < 3; ++i) {
+        m_actions[i] = m_menu->addAction(QString::fromLatin1(captions[i]));
+        m_actions[i]->setObjectName(QStringLiteral("ItmOpenAct%1").arg(i));
+        connect(m_actions[i], &QAction::triggered, this, [this, i] { run(i); });
+    }
+}
+
+void PictureActions::showMenu()
+{
+    const int action = settings().DefaultAction;
+    m_menu->setDefaultAction(action >= 0 && action < 3 ? m_actions[action] : nullptr);
+    m_menu->exec(QCursor::pos());
+}
+
+void PictureActions::runDefault()
+{
+    run(settings().DefaultAction);
+}
+
+void PictureActions::run(int index)
+{
+    const QString picture = settings().ActionImageFile;
+    switch (index) {
+    case 0:
+        FrmView::showPicture(picture, m_owner);
+        break;
+    case 1:
+        OpenInPaint(picture);
+        break;
+    case 2:
+        openInCustomProgram(picture);
+        break;
+    default:
+        break;
+    }
+}
+
+void PictureActions::openInCustomProgram(const QString& picture)
+{
+    const QString program = settings().CustomProgPath;
+    if (exists(program, platform::vbNormal)) {
+        // Started and left alone: a program that fails to start is not reported.
+        platform::startProgram(program, { GetShortName(picture) });
+    } else if (!program.isEmpty()) {
+        MsgBox(QStringLiteral("Cannot find the file ") + program
+                + QStringLiteral(" or it is not an executable file. Check it out and retry."),
+            vbExclamation | vbOKOnly);
+    } else if (MsgBox(QStringLiteral("You haven't specified a custom program. Would you like to do it now?"),
+                   vbYesNo | vbQuestion)
+        == vbYes) {
+        if (choosePreferences)
+            choosePreferences();
+    }
+}

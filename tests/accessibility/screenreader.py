@@ -1,0 +1,160 @@
+#!/usr/bin/python3
+"""Drives Bootcanvas through the accessibility tree, as a screen reader does.
+
+Run inside an X display and a D-Bus session (see run-screenreader-test): it starts the
+accessibility bus, starts the program on a fresh machine, toggles "Show current logo setting"
+twice through its accessibility action, and opens the logo browser's "Action..." menu to find
+"Create new set" on the tree. Exits 77 (skipped) when no accessibility bus can be reached.
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+
+
+def skip(reason):
+    print("SKIPPED: " + reason)
+    sys.exit(SKIP)
+
+
+try:
+    import pyatspi
+except ImportError:
+    skip("python3-pyatspi is not installed")
+
+
+def wait_for(what, find, timeout=20.0):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        found = find()
+        if found is not None:
+            return found
+        time.sleep(0.2)
+    raise AssertionError("timed out waiting for " + what)
+
+
+def walk(node, depth=0):
+    if node is None or depth > 40:
+        return
+    yield node
+    try:
+        count = node.childCount
+    except Exception:
+        return
+    for index in range(count):
+        try:
+            child = node.getChildAtIndex(index)
+        except Exception:
+            continue
+        yield from walk(child, depth + 1)
+
+
+def find_node(root, name, roles=None):
+    # The tree changes under us: read it afresh every time.
+    try:
+        root.clear_cache()
+    except Exception:
+        pass
+    for node in walk(root):
+        try:
+            if node.name == name and (roles is None or node.getRole() in roles):
+                return node
+        except Exception:
+            continue
+    return None
+
+
+def do_action(node, action_name):
+    actions = node.queryAction()
+    for index in range(actions.nActions):
+        if actions.getName(index) == action_name:
+            actions.doAction(index)
+            return
+    names = [actions.getName(index) for index in range(actions.nActions)]
+    raise AssertionError("%s offers no %s action (only %s)" % (node.name, action_name, names))
+
+
+def start_accessibility_bus():
+    launcher = "/usr/libexec/at-spi-bus-launcher"
+    if not os.path.exists(launcher):
+        skip("at-spi-bus-launcher is not installed (package at-spi2-core)")
+    if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
+        skip("no D-Bus session bus")
+    bus = subprocess.Popen([launcher, "--launch-immediately"], stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
+    time.sleep(1.0)
+    if bus.poll() is not None:
+        skip("the accessibility bus could not start")
+    return bus
+
+
+def find_application(name):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for index in range(desktop.childCount):
+        app = desktop.getChildAtIndex(index)
+        if app is not None and app.name.lower() == name:
+            return app
+    return None
+
+
+def main():
+    program = sys.argv[1]
+    bus = start_accessibility_bus()
+    home = tempfile.mkdtemp(prefix="bootcanvas-a11y-")
+    env = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
+               XDG_CONFIG_HOME=os.path.join(home, "config"), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb")
+    env.pop("BOOTCANVAS_MACHINE", None)
+    app_process = subprocess.Popen([program], env=env)
+    try:
+        app = wait_for("Bootcanvas on the accessibility bus", lambda: find_application("bootcanvas"))
+        check_current_setting_view(app)
+        check_browser_menu(app)
+        print("PASSED")
+        return 0
+    finally:
+        app_process.kill()
+        app_process.wait()
+        bus.kill()
+        bus.wait()
+
+
+def check_current_setting_view(app):
+    toggles = (pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_PUSH_BUTTON)
+    tool = wait_for("the Show current logo setting tool",
+                    lambda: find_node(app, "Show current logo setting", toggles))
+    caption = wait_for("the installed-set caption",
+                       lambda: find_node(app, "<Don't know>") or installed_caption(app))
+    installed = caption.name
+    do_action(tool, "Toggle")
+    wait_for("the current-setting caption", lambda: find_node(app, "Current logo setting"))
+    do_action(tool, "Toggle")
+    wait_for("the installed set's name again", lambda: find_node(app, installed))
+    if find_node(app, "Current logo setting") is not None:
+        raise AssertionError("the view stayed on after the second toggle")
+
+
+def installed_caption(app):
+    # The label under the count line whose tool tip names it.
+    for node in walk(app):
+        try:
+            if node.getRole() == pyatspi.ROLE_LABEL and node.description == "Default logo set":
+                return node
+        except Exception:
+            continue
+    return None
+
+
+def check_browser_menu(app):
+    tool = wait_for("the Logo browser tool", lambda: find_node(app, "Logo browser..."))
+    do_action(tool, "Press")
+    button = wait_for("the Action... button", lambda: find_node(app, "Action..."))
+    do_action(button, "Press")
+    wait_for("Create new set in the open Action menu", lambda: find_node(app, "Create new set"))
+
+
+if __name__ == "__main__":
+    sys.exit(main())
