@@ -42,6 +42,7 @@ inline QString writeFuzzInput(const uint8_t* data, size_t size, const char* exte
 // full at a few inputs a second; image libraries' fuzzers refuse such headers up front, and so do
 // these. The full-size limits are exercised by the unit tests instead.
 constexpr qint64 MaxFuzzPixels = 1'000'000;
+constexpr qint64 MaxFuzzResamplePixels = 256 * 256;
 
 inline bool declaredSizeIsSmall(const QString& path, const char* format)
 {

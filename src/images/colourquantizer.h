@@ -13,8 +13,10 @@ struct QuantizerSettings {
     // Lloyd passes that move the palette to the means of the pixels each entry takes.
     int refinePasses = 3;
     // Share of the error that error diffusion passes on: full strength shows as dither noise,
-    // none as banding; in between keeps tone and structure.
-    float ditherStrength = 0.8f;
+    // none as banding; in between keeps tone and structure. Measured on photographs, tone (blurred
+    // error) improves up to about 0.9 and falls off beyond, while structural error grows all the
+    // way; 0.85 keeps both.
+    float ditherStrength = 0.85f;
 };
 
 // Reduces a 32-bit RGB picture to at most `colours` colours: `indices` gets one palette index per
