@@ -1,7 +1,5 @@
 #include "selpictureform.h"
 
-#include "labelcolour.h"
-
 #include "monitorpicture.h"
 
 #include "app/hourglass.h"
@@ -9,6 +7,7 @@
 #include "app/twips.h"
 #include "platform/machine.h"
 #include "windows/helpwindow.h"
+#include "windows/labelcolour.h"
 #include "windows/picturebox.h"
 #include "windows/screenanimator.h"
 
@@ -99,7 +98,7 @@ void SelPictureForm::createControls()
     QPalette infoPalette = ImageInfo->palette();
     infoPalette.setColor(QPalette::Window, Qt::black);
     ImageInfo->setPalette(infoPalette);
-    setTextColour(ImageInfo, NoPictureColour);
+    showVerdict(Verdict::NoPicture);
     createSlots();
     createSetControls();
 }

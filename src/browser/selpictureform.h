@@ -116,6 +116,9 @@ public:
     QStringList File1;
     QStringList List1;
 
+    // What the previewed picture is: the Add buttons convert only what needs it.
+    enum class Verdict { NoPicture, LogoScreen, NeedsConversion };
+    Verdict PictureVerdict = Verdict::NoPicture;
     bool GoodBMP = false;
     bool LockNameLogoSet = false;
     QString CurrentFolder;
@@ -151,6 +154,8 @@ private:
     void connectControls();
     void setHelpTopics();
     void setNameText(const QString& text);
+    void showVerdict(Verdict verdict);
+    bool startOnSelectedSet();
     void setSlotVisible(int index, bool visible);
     void drawSlot(int index, const QString& path);
     bool listEventFilter(QEvent* event);

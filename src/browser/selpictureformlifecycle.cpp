@@ -11,20 +11,20 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
-#include <stdexcept>
 
 namespace
 {
 
-void selectDrive(QComboBox* drives, const QString& path)
+// Whether the drive list holds the drive of `path`; it is selected then.
+bool selectDrive(QComboBox* drives, const QString& path)
 {
     const QString wanted = path.left(2).toLower();
     for (int row = 0; row < drives->count(); ++row)
         if (drives->itemText(row).left(2) == wanted) {
             drives->setCurrentIndex(row);
-            return;
+            return true;
         }
-    throw std::runtime_error("no such drive");
+    return false;
 }
 
 } // namespace
@@ -36,34 +36,42 @@ void SelPictureForm::Form_Activate()
         return;
     }
     Settings& s = settings();
-    try {
-        if (!m_library.connected())
-            throw std::runtime_error("no library");
-        // Refilled rather than appended to, so that a second activation cannot list a set twice.
-        NameLogoSet->clear();
-        NameLogoSet->addItems(m_library.setNames());
-        const int selected = m_library.selectedSet();
-        if (selected < 0)
-            throw std::runtime_error("no set selected");
-        NameLogoSet->setCurrentIndex(selected);
-        NameLogoSet_Click(selected);
-        if (isSingleLogoSet(NameLogoSet->currentText())) {
-            OnlyStartup = true;
-            OptOnlyStart->setChecked(true);
-            OptOnlyStart_Click();
-        }
-        if (!(platform::GetAttr(s.SearchLogoPath) & platform::vbDirectory))
-            s.SearchLogoPath = s.AppPath;
-        selectDrive(Drive1, s.SearchLogoPath);
-        Drive1_Change();
-        FillList(s.SearchLogoPath);
-    } catch (const std::exception&) {
+    bool started = false;
+    if (!attempt([&] { started = startOnSelectedSet(); }) || !started) {
+        // Without a set to start from the browser opens on the program folder.
         s.SearchLogoPath = s.AppPath;
-        attempt([&] { selectDrive(Drive1, s.SearchLogoPath); });
+        selectDrive(Drive1, s.SearchLogoPath);
         attempt([&] { FillList(s.SearchLogoPath); });
     }
     CurrentFolder = AddBackslash(s.SearchLogoPath);
     CurPath->setText(s.SearchLogoPath);
+}
+
+bool SelPictureForm::startOnSelectedSet()
+{
+    if (!m_library.connected())
+        return false;
+    // Refilled rather than appended to, so that a second activation cannot list a set twice.
+    NameLogoSet->clear();
+    NameLogoSet->addItems(m_library.setNames());
+    const int selected = m_library.selectedSet();
+    if (selected < 0)
+        return false;
+    NameLogoSet->setCurrentIndex(selected);
+    NameLogoSet_Click(selected);
+    if (isSingleLogoSet(NameLogoSet->currentText())) {
+        OnlyStartup = true;
+        OptOnlyStart->setChecked(true);
+        OptOnlyStart_Click();
+    }
+    Settings& s = settings();
+    if (!(platform::GetAttr(s.SearchLogoPath) & platform::vbDirectory))
+        s.SearchLogoPath = s.AppPath;
+    if (!selectDrive(Drive1, s.SearchLogoPath))
+        return false;
+    Drive1_Change();
+    FillList(s.SearchLogoPath);
+    return true;
 }
 
 bool SelPictureForm::Form_QueryUnload()

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QListWidget>
@@ -200,6 +201,16 @@ bool SelPictureForm::listEventFilter(QEvent* event)
             MnuManage->popup(mouse->globalPosition().toPoint());
         }
         return false;
+    }
+    case QEvent::ContextMenu: {
+        // The menu key and Shift+F10 open the list's menu, as the right button does.
+        if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Keyboard)
+            return false;
+        const QListWidgetItem* item = LogoList->currentItem();
+        const QPoint at = item ? LogoList->visualItemRect(item).center() : QPoint(0, 0);
+        prepareManageMenu();
+        MnuManage->popup(LogoList->viewport()->mapToGlobal(at));
+        return true;
     }
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(event)->key();

@@ -1,7 +1,5 @@
 #include "selpictureform.h"
 
-#include "labelcolour.h"
-
 #include "logosetdeletion.h"
 #include "passover.h"
 
@@ -15,6 +13,7 @@
 #include "images/grafica.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
+#include "windows/labelcolour.h"
 #include "windows/picturebox.h"
 
 #include <QAction>
@@ -42,30 +41,34 @@ QString runtimeStr(double value)
 
 void SelPictureForm::CheckImage(const QString& MyPath, const QString& MyFile)
 {
-    PictureIsBitmap = false;
     GoodBMP = false;
     PicturePath = MyPath;
-    const bool shown = attempt([&] {
-        const QString extension = GetExtension(MyFile).toUpper();
-        PictureIsBitmap = extension == QLatin1String(".SYS") || extension == QLatin1String(".BMP");
-        qint32 width = 0, height = 0;
-        qint16 bitCount = 0;
-        DrawPreview(PicturePath, *CurView, width, height, bitCount);
-        if (!CurView->hasPicture())
-            throw std::runtime_error("nothing drawn");
-        CurView->setTag(PicturePath);
-        const bool logoScreen = width == 320 && height == 400 && bitCount == 8 && PictureIsBitmap;
-        setTextColour(ImageInfo, logoScreen ? LogoScreenColour : ConvertColour);
-        EnableImage();
-        ImageInfo->setText(QString::number(width) + QStringLiteral(" x") + runtimeStr(height)
-            + QStringLiteral(" x") + runtimeStr(std::pow(2.0, bitCount)));
-    });
-    if (!shown) {
+    const QString extension = GetExtension(MyFile).toUpper();
+    PictureIsBitmap = extension == QLatin1String(".SYS") || extension == QLatin1String(".BMP");
+    qint32 width = 0, height = 0;
+    qint16 bitCount = 0;
+    const bool drawn = attempt([&] { DrawPreview(PicturePath, *CurView, width, height, bitCount); })
+        && CurView->hasPicture();
+    if (!drawn) {
         CurView->setTag(QString());
         ImageInfo->setText(QStringLiteral("no logo selected"));
         DisableImage();
-        setTextColour(ImageInfo, NoPictureColour);
+        showVerdict(Verdict::NoPicture);
+        return;
     }
+    CurView->setTag(PicturePath);
+    const bool logoScreen = width == 320 && height == 400 && bitCount == 8 && PictureIsBitmap;
+    showVerdict(logoScreen ? Verdict::LogoScreen : Verdict::NeedsConversion);
+    EnableImage();
+    ImageInfo->setText(QString::number(width) + QStringLiteral(" x") + runtimeStr(height)
+        + QStringLiteral(" x") + runtimeStr(std::pow(2.0, bitCount)));
+}
+
+void SelPictureForm::showVerdict(Verdict verdict)
+{
+    PictureVerdict = verdict;
+    const QColor colours[] = { NoPictureColour, LogoScreenColour, ConvertColour };
+    setTextColour(ImageInfo, colours[int(verdict)]);
 }
 
 void SelPictureForm::AddButton_Click(int Index)
@@ -73,7 +76,7 @@ void SelPictureForm::AddButton_Click(int Index)
     if (!GoodBMP)
         return;
     QString slotFile = PicturePath;
-    if (textColour(ImageInfo) == ConvertColour) {
+    if (PictureVerdict == Verdict::NeedsConversion) {
         const ScopedHourglass hourglass;
         QString temporary;
         // Only the startup screen moves at boot, so only its slot gets the bar.

@@ -9,6 +9,7 @@
 #include "app/systemfolders.h"
 #include "app/twips.h"
 #include "platform/profile.h"
+#include "windows/labelcolour.h"
 #include "windows/picturebox.h"
 #include "windows/screenanimator.h"
 
@@ -28,9 +29,7 @@ QLabel* colouredLabel(QWidget* parent, const QRect& geometry, const QColor& colo
 {
     auto* label = new QLabel(parent);
     label->setGeometry(geometry);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    setTextColour(label, colour);
     return label;
 }
 
@@ -98,11 +97,6 @@ void Principale::createControls()
     Timer1->setInterval(10);
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &Principale::Timer1_Timer);
-
-    // Hidden list of set names that the logo browser refills and reads.
-    ListaLogo = new QListWidget(area);
-    ListaLogo->setGeometry(-1000, -1000, 10, 10);
-    ListaLogo->hide();
 
     // F1 reaches the window whichever control has the focus.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);

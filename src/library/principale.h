@@ -13,7 +13,6 @@ class PictureActions;
 class PictureBox;
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QMimeData;
 class QTimer;
@@ -93,7 +92,6 @@ public:
     std::array<PictureBox*, 3> Imag {};
     std::array<QLabel*, 3> des {};
     QTimer* Timer1 = nullptr;
-    QListWidget* ListaLogo = nullptr;
 
     QMenu* MnuListLogo = nullptr;
     QAction* ItmRename = nullptr;

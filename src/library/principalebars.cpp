@@ -103,20 +103,15 @@ void Principale::createMenus()
     MnuListLogo = ActiveBar1->band(QStringLiteral("LogoBand"));
     MnuTools = ActiveBar1->band(QStringLiteral("OptionsBand"));
     MnuHelp = ActiveBar1->band(QStringLiteral("HelpBand"));
-    ItmRename = ActiveBar1->Tools(QStringLiteral("ToolRename"));
-    ItmDelete = ActiveBar1->Tools(QStringLiteral("ToolDelete"));
-    ItmSetDefault = ActiveBar1->Tools(QStringLiteral("ToolSetDefault"));
-    ItmExplore = ActiveBar1->Tools(QStringLiteral("ToolExplore"));
-    ItmRefresh = ActiveBar1->Tools(QStringLiteral("ToolRefresh"));
-    ItmLogoManager = ActiveBar1->Tools(QStringLiteral("ToolBrowser"));
-    ItmViewType = { ActiveBar1->Tools(QStringLiteral("ToolListView")),
-        ActiveBar1->Tools(QStringLiteral("ToolReportView")) };
-    ItmViewDefOrActual = ActiveBar1->Tools(QStringLiteral("ToolShowCurrent"));
-    ItmRandomSpin = ActiveBar1->Tools(QStringLiteral("ToolRandom"));
-    ItmPref = ActiveBar1->Tools(QStringLiteral("ToolPrefer"));
-    ItmContents = ActiveBar1->Tools(QStringLiteral("ToolContents"));
-    ItmAbout = ActiveBar1->Tools(QStringLiteral("ToolAbout"));
-    ItmExit = ActiveBar1->Tools(QStringLiteral("MnuExit"));
+    const std::pair<QAction**, const char*> entries[]
+        = { { &ItmRename, "ToolRename" }, { &ItmDelete, "ToolDelete" }, { &ItmSetDefault, "ToolSetDefault" },
+              { &ItmExplore, "ToolExplore" }, { &ItmRefresh, "ToolRefresh" },
+              { &ItmLogoManager, "ToolBrowser" }, { &ItmViewType[0], "ToolListView" },
+              { &ItmViewType[1], "ToolReportView" }, { &ItmViewDefOrActual, "ToolShowCurrent" },
+              { &ItmRandomSpin, "ToolRandom" }, { &ItmPref, "ToolPrefer" }, { &ItmContents, "ToolContents" },
+              { &ItmAbout, "ToolAbout" }, { &ItmExit, "MnuExit" } };
+    for (const auto& [entry, tool] : entries)
+        *entry = ActiveBar1->Tools(QLatin1String(tool));
 
     Pictures = new PictureActions(this);
     Pictures->choosePreferences = [this] { ItmPref_Click(); };

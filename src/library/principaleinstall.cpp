@@ -15,6 +15,7 @@
 #include "platform/imagedrive.h"
 #include "platform/imagerepair.h"
 #include "platform/msgbox.h"
+#include "windows/labelcolour.h"
 #include "windows/picturebox.h"
 
 #include <QAction>
@@ -32,13 +33,6 @@ const QString CurrentSettingCaption = QStringLiteral("Current logo setting");
 // selection is hidden and the label shows no set name; this property keeps their state meanwhile.
 const char* const setToolNames[] = { "ToolRename", "ToolDelete", "ToolSetDefault" };
 const char* const EnabledBeforeView = "enabledBeforeCurrentView";
-
-void setLabelColour(QLabel* label, const QColor& colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
 
 bool isShowingCurrentSetting(const Principale& window)
 {
@@ -90,13 +84,12 @@ void enterCurrentSettingView(Principale& window)
     window.LogoType->hide();
     window.SavedDefaultCaption = window.DefaultLogo->text();
     window.SavedSelection = selectedSetName(window);
-    window.ListaLogo->clearSelection();
     window.MyList->setEnabled(false);
     for (PictureBox* box : window.Imag)
         box->setUpdatesEnabled(false);
     showInstalledScreens(window);
     window.DefaultLogo->clear();
-    setLabelColour(window.DefaultLogo, QColor(0, 128, 0));
+    setTextColour(window.DefaultLogo, QColor(0, 128, 0));
     window.DefaultLogo->setText(CurrentSettingCaption);
     for (PictureBox* box : window.Imag)
         box->setUpdatesEnabled(true);
@@ -108,7 +101,7 @@ void leaveCurrentSettingView(Principale& window)
     window.ActiveBar1->Tools(QStringLiteral("MnuLogo"))->setEnabled(true);
     window.ActiveBar1->Tools(QStringLiteral("ToolRandom"))->setEnabled(true);
     setSetToolsEnabledForView(window, false);
-    setLabelColour(window.DefaultLogo, QColor(0, 0, 255));
+    setTextColour(window.DefaultLogo, QColor(0, 0, 255));
     window.DefaultLogo->setText(window.SavedDefaultCaption);
     window.MyList->setEnabled(true);
     attempt([&] { window.SelItem(window.SavedSelection); });

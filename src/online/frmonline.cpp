@@ -8,6 +8,7 @@
 #include "app/twips.h"
 #include "platform/msgbox.h"
 #include "windows/helpwindow.h"
+#include "windows/labelcolour.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,11 +35,8 @@ QLabel* label(QWidget* parent, const QString& text, bool bold, bool blue)
         font.setBold(true);
         control->setFont(font);
     }
-    if (blue) {
-        QPalette palette = control->palette();
-        palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        control->setPalette(palette);
-    }
+    if (blue)
+        setTextColour(control, QColor(0, 0, 255));
     return control;
 }
 

@@ -4,6 +4,8 @@
 #include "windows/picturebox.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -65,6 +67,17 @@ TEST_F(BrowserWiringTest, ActionMenuIsOnTheAccessibilityTreeWhileOpen)
     EXPECT_TRUE(entries.contains(QStringLiteral("Create new set")))
         << entries.join(QLatin1Char('|')).toStdString();
     form->mnuAction->close();
+}
+
+TEST_F(BrowserWiringTest, MenuKeyOpensTheManageMenu)
+{
+    form->LogoList->setFocus();
+    QContextMenuEvent menuKey(
+        QContextMenuEvent::Keyboard, QPoint(0, 0), form->LogoList->mapToGlobal(QPoint(0, 0)));
+    QCoreApplication::sendEvent(form->LogoList, &menuKey);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->MnuManage));
+    EXPECT_TRUE(form->MnuManage->isVisible());
+    form->MnuManage->close();
 }
 
 } // namespace

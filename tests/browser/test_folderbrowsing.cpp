@@ -98,6 +98,22 @@ TEST_F(FolderBrowsingTest, OpensInTheLastFolderOnlyWhenASetIsSelectedAndTheFolde
     EXPECT_EQ(form->CurrentFolder, settings().AppPath);
 }
 
+TEST_F(FolderBrowsingTest, WithoutALibraryOrAReachableFolderItStartsInTheProgramFolder)
+{
+    makeSet(QStringLiteral("Sea"));
+    settings().SearchLogoPath = QStringLiteral("Q:\\Pics\\"); // a drive the machine does not have
+    open(QStringLiteral("Sea"));
+    EXPECT_EQ(form->CurrentFolder, settings().AppPath);
+    EXPECT_EQ(nameRows(), QStringList({ "Sea" }));
+
+    settings().SearchLogoPath = QStringLiteral("C:\\Pics\\");
+    form = std::make_unique<SelPictureForm>(); // opened by an owner that has no library
+    form->Form_Activate();
+    EXPECT_EQ(form->CurrentFolder, settings().AppPath);
+    EXPECT_TRUE(nameRows().isEmpty());
+    form->done(QDialog::Rejected);
+}
+
 TEST_F(FolderBrowsingTest, RenameInPlaceRenamesOnDiskOrKeepsTheOldName)
 {
     open();
