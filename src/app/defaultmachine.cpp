@@ -35,18 +35,6 @@ void writeScreen(const QString& path, SampleTheme theme, SampleScreen screen)
         throw platform::FileError(platform::PathFileAccessError, QStringLiteral("Cannot write ") + path);
 }
 
-QByteArray msdosSys()
-{
-    QByteArray text = "[Paths]\r\nWinDir=C:\\WINDOWS\r\nWinBootDir=C:\\WINDOWS\r\nHostWinBootDrv=C\r\n\r\n"
-                      "[Options]\r\nBootMulti=1\r\nBootGUI=1\r\nDoubleBuffer=1\r\nAutoScan=1\r\n"
-                      "WinVer=4.10.2222\r\nLogo=1\r\n;\r\n"
-                      ";The following lines are required for compatibility with other programs.\r\n"
-                      ";Do not remove them (MSDOS.SYS needs to be >1024 bytes).\r\n";
-    for (char tail = 'a'; tail <= 's'; ++tail)
-        text += ';' + QByteArray(70, 'x') + tail + "\r\n";
-    return text;
-}
-
 // The first paint program the host has stands in for Paint.
 QString hostPaintProgram()
 {
@@ -139,6 +127,18 @@ void writeHelpFile(const QString& program)
 
 } // namespace
 
+QByteArray defaultMsdosSys()
+{
+    QByteArray text = "[Paths]\r\nWinDir=C:\\WINDOWS\r\nWinBootDir=C:\\WINDOWS\r\nHostWinBootDrv=C\r\n\r\n"
+                      "[Options]\r\nBootMulti=1\r\nBootGUI=1\r\nDoubleBuffer=1\r\nAutoScan=1\r\n"
+                      "WinVer=4.10.2222\r\nLogo=1\r\n;\r\n"
+                      ";The following lines are required for compatibility with other programs.\r\n"
+                      ";Do not remove them (MSDOS.SYS needs to be >1024 bytes).\r\n";
+    for (char tail = 'a'; tail <= 's'; ++tail)
+        text += ';' + QByteArray(70, 'x') + tail + "\r\n";
+    return text;
+}
+
 void createDefaultMachine(const QString& folder)
 {
     QDir root(folder);
@@ -150,7 +150,7 @@ void createDefaultMachine(const QString& folder)
     writeSampleSets(program);
     writeHelpFile(program);
     writeStartupShortcuts(program);
-    writeHostFile(root.filePath(QStringLiteral("drive_c/MSDOS.SYS")), msdosSys());
+    writeHostFile(root.filePath(QStringLiteral("drive_c/MSDOS.SYS")), defaultMsdosSys());
     writeScreen(
         root.filePath(QStringLiteral("drive_c/LOGO.SYS")), SampleTheme::Sunrise, SampleScreen::Startup);
     writeScreen(

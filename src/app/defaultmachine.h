@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Creates a complete machine in `folder` for a user without a Windows installation of their own:
@@ -8,3 +9,7 @@
 // screens; drive Z on the host's root; the user's Shell folders in the registry. Every picture is
 // drawn here and now. Throws platform::FileError when the folder cannot be written.
 void createDefaultMachine(const QString& folder);
+
+// The boot configuration of a freshly installed Windows 98 (C:\MSDOS.SYS), padded past 1024 bytes
+// as Windows wants it.
+QByteArray defaultMsdosSys();

@@ -1,5 +1,6 @@
 #include "platform/fileerror.h"
 #include "platform/machine.h"
+#include "support/scopedenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,34 +24,6 @@ QString damageReason(const QByteArray& ini)
     }
     return {};
 }
-
-// Sets an environment variable for one scope and puts the old value back.
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : m_name(name)
-        , m_had(qEnvironmentVariableIsSet(name))
-        , m_old(qgetenv(name))
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
 
 } // namespace
 
@@ -149,16 +122,16 @@ TEST(Machine, OpenReadsTheFolderAndRefusesMissingOrOversizedFiles)
 TEST(Machine, FolderInUseFollowsTheEnvironment)
 {
     {
-        const ScopedEnv data("XDG_DATA_HOME", "/data/home");
-        const ScopedEnv machine("BOOTCANVAS_MACHINE", "");
+        const ScopedEnvironment data("XDG_DATA_HOME", "/data/home");
+        const ScopedEnvironment machine("BOOTCANVAS_MACHINE", "");
         EXPECT_EQ(defaultMachineFolder(), QStringLiteral("/data/home/bootcanvas/machine"));
         EXPECT_EQ(machineFolderInUse(), defaultMachineFolder());
     }
     {
         // A relative XDG_DATA_HOME is not valid and falls back to the home folder.
-        const ScopedEnv data("XDG_DATA_HOME", "relative");
-        const ScopedEnv home("HOME", "/home/someone");
-        const ScopedEnv machine("BOOTCANVAS_MACHINE", "/mnt/win98machine");
+        const ScopedEnvironment data("XDG_DATA_HOME", "relative");
+        const ScopedEnvironment home("HOME", "/home/someone");
+        const ScopedEnvironment machine("BOOTCANVAS_MACHINE", "/mnt/win98machine");
         EXPECT_EQ(defaultMachineFolder(), QStringLiteral("/home/someone/.local/share/bootcanvas/machine"));
         EXPECT_EQ(machineFolderInUse(), QStringLiteral("/mnt/win98machine"));
     }

@@ -1,5 +1,7 @@
 #include "testimage.h"
 
+#include "app/defaultmachine.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -78,14 +80,7 @@ bool TestImage::qemuImgAvailable()
 
 QByteArray TestImage::msdosSys()
 {
-    QByteArray text
-        = "[Paths]\r\nWinDir=C:\\WINDOWS\r\nWinBootDir=C:\\WINDOWS\r\nHostWinBootDrv=C\r\n\r\n"
-          "[Options]\r\nBootMulti=1\r\nBootGUI=1\r\nDoubleBuffer=1\r\nAutoScan=1\r\nWinVer=4.10.2222\r\n"
-          "Logo=1\r\n;\r\n;The following lines are required for compatibility with other programs.\r\n"
-          ";Do not remove them (MSDOS.SYS needs to be >1024 bytes).\r\n";
-    for (char c = 'a'; c <= 's'; ++c)
-        text += ";" + QByteArray(68, 'x') + c + "\r\n";
-    return text;
+    return defaultMsdosSys();
 }
 
 TestImage::TestImage(Layout layout, int megabytes)
