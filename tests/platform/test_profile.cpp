@@ -1,3 +1,4 @@
+#include "app/defaultmachine.h"
 #include "platform/fileerror.h"
 #include "platform/profile.h"
 #include "support/testmachine.h"
@@ -14,14 +15,7 @@ const QString Msdos = QStringLiteral("C:\\WINDOWS\\MSDOS.SYS");
 
 QByteArray realMsdosSys()
 {
-    QByteArray text = "[Paths]\r\nWinDir=C:\\WINDOWS\r\nWinBootDir=C:\\WINDOWS\r\nHostWinBootDrv=C\r\n\r\n"
-                      "[Options]\r\nBootMulti=1\r\nBootGUI=1\r\nDoubleBuffer=1\r\nAutoScan=1\r\n"
-                      "WinVer=4.10.1998\r\nLogo=1\r\n;\r\n"
-                      ";The following lines are required for compatibility with other programs.\r\n"
-                      ";Do not remove them (MSDOS.SYS needs to be >1024 bytes).\r\n";
-    for (char last = 'a'; last <= 's'; ++last)
-        text += ';' + QByteArray(70, 'x') + last + "\r\n";
-    return text;
+    return defaultMsdosSys();
 }
 
 QString valueOf(const QByteArray& text, const char* section, const char* key)
