@@ -125,6 +125,7 @@ int runRestoreCommand(const QString& program)
         for (const QString& target : { startupScreenTarget(), waitScreenTarget(), shutdownScreenTarget() })
             platform::checkWritable(target);
         restoreOriginalScreens();
+        recordNoInstalledSet();
         standardOutput() << "Put back the screens the system had before the first installation." << Qt::endl;
     });
 }

@@ -37,6 +37,14 @@ QString oneLine(QString text)
         .simplified();
 }
 
+void recordInstalledSet(const QString& setName)
+{
+    settings().DefaultLogoSet = setName.isEmpty() ? DontKnow : setName;
+    CreateRegKey(platform::HKEY_LOCAL_MACHINE, SettingsKey);
+    WriteRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet"), setName,
+        platform::REG_SZ);
+}
+
 } // namespace
 
 CompanionError::CompanionError(const QString& message)
@@ -109,13 +117,16 @@ int installedSetRow(const QStringList& sets)
 
 void installAndRecord(const QString& setName)
 {
-    Settings& s = settings();
-    const bool pending = installLogoSet(setName, s.SynchronizeLogos != 0);
-    s.DefaultLogoSet = setName;
+    const bool pending = installLogoSet(setName, settings().SynchronizeLogos != 0);
     updateTandemistRegistration(pending, setName);
-    CreateRegKey(platform::HKEY_LOCAL_MACHINE, SettingsKey);
-    WriteRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet"), setName,
-        platform::REG_SZ);
+    recordInstalledSet(setName);
+}
+
+void recordNoInstalledSet()
+{
+    // A pending companion copy would put the set's screens back over the restored ones.
+    updateTandemistRegistration(false, QString());
+    recordInstalledSet(QString());
 }
 
 QString installNamedSet(const QString& name)

@@ -34,6 +34,8 @@ int installedSetRow(const QStringList& sets);
 // Installs `setName` as "Set as default" does, then registers or removes the companion copy and
 // records the set as the installed one in the settings key, as the exit sequence would.
 void installAndRecord(const QString& setName);
+// After the system's own screens are put back: no set is installed, and no companion copy is pending.
+void recordNoInstalledSet();
 
 // The set installed by each way of changing: a set of that name (without regard to case), one of
 // the others at random, the one after the installed set (wrapping round). Empty when there was

@@ -25,7 +25,13 @@ QString shutdownScreenTarget()
 
 void clearScreenAttributes(const QString& target)
 {
-    attempt([&] { platform::SetAttr(target, platform::FileAttributeNormalApi); });
+    // Only these bits stand in the way or hide the screen; clearing a lone archive bit would cost
+    // a tool run per screen inside a disk image.
+    attempt([&] {
+        if (platform::fileExists(target)
+            && platform::GetAttr(target) & (platform::vbReadOnly | platform::vbHidden | platform::vbSystem))
+            platform::SetAttr(target, platform::FileAttributeNormalApi);
+    });
 }
 
 void ToggleReadOnlyAttrib()

@@ -2,6 +2,7 @@
 
 #include "app/pathhelpers.h"
 #include "app/registrylayer.h"
+#include "install/companioncommands.h"
 #include "install/companionsession.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
@@ -126,4 +127,24 @@ TEST_F(Companion, ProgramsChangeTheSetAndReportFailuresInOneLine)
     EXPECT_EQ(run("shufflet"), 1);
     EXPECT_TRUE(output.startsWith(QLatin1String("shufflet: ")) && output.count(QLatin1Char('\n')) == 1)
         << output.toStdString();
+}
+
+TEST_F(Companion, RestoreForgetsTheInstalledSetAndAnyPendingCopy)
+{
+    addSet(QStringLiteral("Ocean"), 10);
+    machine.writeFile(QStringLiteral("C:\\LOGO.SYS"), "own startup");
+    writeSetting(QStringLiteral("LogoPath"), Program);
+    writeSetting(QStringLiteral("Synchronize logos"), QStringLiteral("1"));
+    ASSERT_EQ(runInstallCommand(QStringLiteral("bootcanvas-cli"), QStringLiteral("ocean")), 0);
+    ASSERT_TRUE(ReadRegValue(platform::HKEY_LOCAL_MACHINE, RunKey, QStringLiteral("Tandemist")).isValid());
+
+    ASSERT_EQ(runRestoreCommand(QStringLiteral("bootcanvas-cli")), 0);
+    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\LOGO.SYS")), QByteArray("own startup"));
+    EXPECT_EQ(
+        CutAtNull(ReadRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet"))
+                      .toString()),
+        QString());
+    EXPECT_FALSE(ReadRegValue(platform::HKEY_LOCAL_MACHINE, RunKey, QStringLiteral("Tandemist")).isValid());
+    loadCompanionSettings();
+    EXPECT_EQ(installedSetRow(librarySets()), -1);
 }
