@@ -1,5 +1,7 @@
 #include "disklayout.h"
 
+#include "littleendian.h"
+
 #include <QtEndian>
 
 namespace platform
@@ -10,16 +12,6 @@ namespace
 
 constexpr qint64 SectorBytes = 512;
 constexpr qint64 VhdFooterBytes = 512;
-
-quint32 le32(const QByteArray& bytes, int at)
-{
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-
-quint16 le16(const QByteArray& bytes, int at)
-{
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
 
 QByteArray readSector(const ImageReader& read, qint64 offset)
 {

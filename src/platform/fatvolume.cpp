@@ -2,6 +2,8 @@
 
 #include "fatdirectory.h"
 
+#include "littleendian.h"
+
 #include <QtEndian>
 
 namespace platform
@@ -9,16 +11,6 @@ namespace platform
 
 namespace
 {
-
-quint16 le16(const QByteArray& bytes, int at)
-{
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
-
-quint32 le32(const QByteArray& bytes, int at)
-{
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
 
 bool isPowerOfTwo(quint32 value)
 {
