@@ -5,14 +5,7 @@
 namespace
 {
 
-enum LinkFlag : quint32 {
-    HasLinkInfo = 0x02,
-    HasName = 0x04,
-    HasRelativePath = 0x08,
-    HasWorkingDir = 0x10,
-    HasArguments = 0x20,
-};
-
+constexpr quint32 HasLinkInfo = 0x02;
 constexpr quint32 HeaderSize = 0x4C;
 constexpr quint32 LinkInfoHeaderSize = 0x1C;
 constexpr quint32 VolumeIdAndLocalBasePath = 0x01;
@@ -22,6 +15,19 @@ constexpr quint32 ShowNormal = 1;
 // The shell link class identifier 00021401-0000-0000-C000-000000000046, in its stored byte order.
 constexpr unsigned char LinkClassId[16]
     = { 0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46 };
+
+// The optional strings in the fixed order they follow the link information, each announced by
+// its flag in the header.
+struct OptionalString {
+    const QString ShellLink::*text;
+    quint32 flag;
+};
+constexpr OptionalString OptionalStrings[] = {
+    { &ShellLink::description, 0x04 }, // has a name
+    { &ShellLink::relativePath, 0x08 }, // has a relative path
+    { &ShellLink::workingDirectory, 0x10 }, // has a working folder
+    { &ShellLink::arguments, 0x20 }, // has arguments
+};
 
 void put32(QByteArray& bytes, quint32 value)
 {
@@ -99,22 +105,15 @@ void putString(QByteArray& bytes, const QString& text)
 QByteArray shellLinkBytes(const ShellLink& link)
 {
     quint32 flags = HasLinkInfo;
-    if (!link.description.isEmpty())
-        flags |= HasName;
-    if (!link.relativePath.isEmpty())
-        flags |= HasRelativePath;
-    if (!link.workingDirectory.isEmpty())
-        flags |= HasWorkingDir;
-    if (!link.arguments.isEmpty())
-        flags |= HasArguments;
+    for (const OptionalString& optional : OptionalStrings)
+        if (!(link.*optional.text).isEmpty())
+            flags |= optional.flag;
 
     QByteArray bytes = header(flags);
     bytes.append(linkInfo(link.target));
-    // The optional strings follow in this fixed order, each only when its flag is set.
-    for (const QString* text :
-        { &link.description, &link.relativePath, &link.workingDirectory, &link.arguments })
-        if (!text->isEmpty())
-            putString(bytes, *text);
+    for (const OptionalString& optional : OptionalStrings)
+        if (const QString& text = link.*optional.text; !text.isEmpty())
+            putString(bytes, text);
     put32(bytes, 0); // end of the extra data blocks
     return bytes;
 }
