@@ -146,6 +146,31 @@ bool onSameImage(const std::optional<ImageLocation>& a, const std::optional<Imag
     return a && b && a->drive == b->drive;
 }
 
+enum class EntryKind { Missing, File, Folder, Other };
+
+// What a Windows path names, whatever its attributes; a path that cannot be mapped names nothing.
+EntryKind entryKind(const QString& path)
+{
+    if (path.isEmpty())
+        return EntryKind::Missing;
+    try {
+        if (const auto image = imageLocationOf(path)) {
+            const int found = imageEntryAttributes(*image);
+            if (found < 0)
+                return EntryKind::Missing;
+            return found & vbDirectory ? EntryKind::Folder : EntryKind::File;
+        }
+        struct stat info;
+        if (!statHost(hostPathFor(path), info))
+            return EntryKind::Missing;
+        if (S_ISDIR(info.st_mode))
+            return EntryKind::Folder;
+        return S_ISREG(info.st_mode) ? EntryKind::File : EntryKind::Other;
+    } catch (const std::exception&) {
+        return EntryKind::Missing;
+    }
+}
+
 } // namespace
 
 void FileCopy(const QString& source, const QString& target)
@@ -315,29 +340,12 @@ bool entryExists(const QString& path, int attributeMask)
 
 bool folderExists(const QString& path)
 {
-    try {
-        if (const auto image = path.isEmpty() ? std::nullopt : imageLocationOf(path)) {
-            const int found = imageEntryAttributes(*image);
-            return found >= 0 && (found & vbDirectory);
-        }
-        return !path.isEmpty() && hostFolderExists(hostPathFor(path));
-    } catch (const std::exception&) {
-        return false;
-    }
+    return entryKind(path) == EntryKind::Folder;
 }
 
 bool fileExists(const QString& path)
 {
-    try {
-        if (const auto image = path.isEmpty() ? std::nullopt : imageLocationOf(path)) {
-            const int found = imageEntryAttributes(*image);
-            return found >= 0 && !(found & vbDirectory);
-        }
-        struct stat info;
-        return !path.isEmpty() && statHost(hostPathFor(path), info) && S_ISREG(info.st_mode);
-    } catch (const std::exception&) {
-        return false;
-    }
+    return entryKind(path) == EntryKind::File;
 }
 
 QByteArray readFile(const QString& path, qint64 maxBytes)
