@@ -49,6 +49,32 @@ bool parentFolderExists(const QString& path)
     }
 }
 
+// The runtime's numbers for the host's errno values; ENOENT alone needs a look at the disk.
+struct ErrnoNumber {
+    int error;
+    int number;
+};
+constexpr ErrnoNumber ErrnoNumbers[] = {
+    { ENOTDIR, PathNotFound },
+    { EACCES, PermissionDenied },
+    { EPERM, PermissionDenied },
+    { EROFS, PermissionDenied },
+    { EEXIST, FileAlreadyExists },
+    { ENAMETOOLONG, BadFileName },
+    { EINVAL, BadFileName },
+    { EILSEQ, BadFileName },
+};
+
+int numberForErrno(int error, const QString& path)
+{
+    if (error == ENOENT)
+        return parentFolderExists(path) ? FileNotFound : PathNotFound;
+    for (const ErrnoNumber& known : ErrnoNumbers)
+        if (known.error == error)
+            return known.number;
+    return PathFileAccessError;
+}
+
 } // namespace
 
 FileError::FileError(int number, const QString& message)
@@ -64,24 +90,7 @@ FileError FileError::withPath(int number, const QString& path)
 
 FileError FileError::fromErrno(int error, const QString& path)
 {
-    switch (error) {
-    case ENOENT:
-        return withPath(parentFolderExists(path) ? FileNotFound : PathNotFound, path);
-    case ENOTDIR:
-        return withPath(PathNotFound, path);
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return withPath(PermissionDenied, path);
-    case EEXIST:
-        return withPath(FileAlreadyExists, path);
-    case ENAMETOOLONG:
-    case EINVAL:
-    case EILSEQ:
-        return withPath(BadFileName, path);
-    default:
-        return withPath(PathFileAccessError, path);
-    }
+    return withPath(numberForErrno(error, path), path);
 }
 
 DamagedFileError::DamagedFileError(const QString& file, const QString& reason, const QString& keptCopy)
