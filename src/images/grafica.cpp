@@ -67,6 +67,14 @@ void drawBitmap(const QString& fileName, PictureSurface& box)
             .convertToFormat(QImage::Format_RGB32));
 }
 
+// Reads a little-endian field of a header into `into`; a header too short for it leaves it alone.
+template <typename Field, typename Target>
+void readHeaderField(const QByteArray& header, int offset, Target& into)
+{
+    if (header.size() >= offset + int(sizeof(Field)))
+        into = qFromLittleEndian<Field>(header.constData() + offset);
+}
+
 } // namespace
 
 void GetBmpInfo(const QString& fileName, qint32& width, qint32& height, qint16& bitCount)
@@ -77,24 +85,19 @@ void GetBmpInfo(const QString& fileName, qint32& width, qint32& height, qint16& 
     if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
         return;
     const QByteArray header = file.read(30);
-    auto has = [&](int offset, int size) { return header.size() >= offset + size; };
+    quint32 infoHeaderSize = 0;
+    readHeaderField<quint32>(header, 14, infoHeaderSize);
     // The OS/2 core header (12 bytes) keeps 16-bit sizes and the bit count where the Windows
     // header keeps other fields.
-    if (has(14, 4) && qFromLittleEndian<quint32>(header.constData() + 14) == 12) {
-        if (has(18, 2))
-            width = qFromLittleEndian<quint16>(header.constData() + 18);
-        if (has(20, 2))
-            height = qFromLittleEndian<quint16>(header.constData() + 20);
-        if (has(24, 2))
-            bitCount = qFromLittleEndian<qint16>(header.constData() + 24);
+    if (infoHeaderSize == 12) {
+        readHeaderField<quint16>(header, 18, width);
+        readHeaderField<quint16>(header, 20, height);
+        readHeaderField<qint16>(header, 24, bitCount);
         return;
     }
-    if (has(18, 4))
-        width = qFromLittleEndian<qint32>(header.constData() + 18);
-    if (has(22, 4))
-        height = qFromLittleEndian<qint32>(header.constData() + 22);
-    if (has(28, 2))
-        bitCount = qFromLittleEndian<qint16>(header.constData() + 28);
+    readHeaderField<qint32>(header, 18, width);
+    readHeaderField<qint32>(header, 22, height);
+    readHeaderField<qint16>(header, 28, bitCount);
 }
 
 bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile, const LogoOptions& options)
