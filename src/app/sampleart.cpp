@@ -33,17 +33,21 @@ Palette paletteFor(SampleTheme theme)
     return {};
 }
 
-QString captionFor(SampleScreen screen)
+struct Caption {
+    QString text;
+    int pixelSize;
+    QRect box;
+};
+
+// The startup screen greets at the top; the two shutdown screens speak in the middle.
+Caption captionFor(SampleScreen screen)
 {
-    switch (screen) {
-    case SampleScreen::Startup:
-        return QStringLiteral("Starting Windows...");
-    case SampleScreen::Wait:
-        return QStringLiteral("Please wait while your computer shuts down.");
-    case SampleScreen::Shutdown:
-        return QStringLiteral("You can now switch off your computer.");
-    }
-    return {};
+    if (screen == SampleScreen::Startup)
+        return { QStringLiteral("Starting Windows..."), 34, QRect(0, 40, ShownWidth, 60) };
+    const QRect middle(20, 180, 600, 120);
+    if (screen == SampleScreen::Wait)
+        return { QStringLiteral("Please wait while your computer shuts down."), 24, middle };
+    return { QStringLiteral("You can now switch off your computer."), 24, middle };
 }
 
 void drawSky(QPainter& p, const Palette& colours, SampleScreen screen)
@@ -105,16 +109,15 @@ void drawThemeShapes(QPainter& p, SampleTheme theme, const Palette& colours)
 
 void drawCaption(QPainter& p, const Palette& colours, SampleScreen screen)
 {
+    const Caption caption = captionFor(screen);
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(screen == SampleScreen::Startup ? 34 : 24);
+    font.setPixelSize(caption.pixelSize);
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(0, 0, 0, 140));
-    const QRect box
-        = screen == SampleScreen::Startup ? QRect(0, 40, ShownWidth, 60) : QRect(20, 180, 600, 120);
-    p.drawText(box.translated(2, 2), Qt::AlignCenter | Qt::TextWordWrap, captionFor(screen));
+    p.drawText(caption.box.translated(2, 2), Qt::AlignCenter | Qt::TextWordWrap, caption.text);
     p.setPen(colours.text);
-    p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, captionFor(screen));
+    p.drawText(caption.box, Qt::AlignCenter | Qt::TextWordWrap, caption.text);
 }
 
 } // namespace
