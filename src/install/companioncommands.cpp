@@ -122,7 +122,7 @@ int runRestoreCommand(const QString& program)
 {
     return reportingFailures(program, [] {
         openWithSettings();
-        for (const QString& target : { startupScreenTarget(), waitScreenTarget(), shutdownScreenTarget() })
+        for (const QString& target : systemScreenTargets())
             platform::checkWritable(target);
         restoreOriginalScreens();
         recordNoInstalledSet();

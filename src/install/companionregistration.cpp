@@ -8,11 +8,6 @@
 #include "platform/files.h"
 #include "platform/profile.h"
 
-QString tandemistCommand()
-{
-    return settings().AppPath + QStringLiteral("tandemist.exe /auto");
-}
-
 QString tandemistIniPath()
 {
     return settings().AppPath + QStringLiteral("Tandemist.ini");
@@ -22,8 +17,8 @@ void registerTandemist(const QString& setName)
 {
     attempt([&] {
         CreateRegKey(platform::HKEY_LOCAL_MACHINE, RunKey);
-        WriteRegValue(
-            platform::HKEY_LOCAL_MACHINE, RunKey, TandemistValue, tandemistCommand(), platform::REG_SZ);
+        const QString command = settings().AppPath + QStringLiteral("tandemist.exe /auto");
+        WriteRegValue(platform::HKEY_LOCAL_MACHINE, RunKey, TandemistValue, command, platform::REG_SZ);
     });
     attempt([&] {
         platform::WritePrivateProfileString(QStringLiteral("Settings"), QStringLiteral("Path"),

@@ -8,8 +8,6 @@
 inline const QString RunKey = QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
 inline const QString TandemistValue = QStringLiteral("Tandemist");
 
-// AppPath & "tandemist.exe /auto".
-QString tandemistCommand();
 // AppPath & "Tandemist.ini".
 QString tandemistIniPath();
 

@@ -23,6 +23,11 @@ QString shutdownScreenTarget()
     return settings().WinPath + QStringLiteral("LOGOS.SYS");
 }
 
+QStringList systemScreenTargets()
+{
+    return { startupScreenTarget(), waitScreenTarget(), shutdownScreenTarget() };
+}
+
 void clearScreenAttributes(const QString& target)
 {
     // Only these bits stand in the way or hide the screen; clearing a lone archive bit would cost
@@ -36,7 +41,7 @@ void clearScreenAttributes(const QString& target)
 
 void ToggleReadOnlyAttrib()
 {
-    for (const QString& target : { startupScreenTarget(), waitScreenTarget(), shutdownScreenTarget() })
+    for (const QString& target : systemScreenTargets())
         clearScreenAttributes(target);
 }
 
@@ -66,7 +71,7 @@ void copyWaitAndShutdownScreens(const QString& folder)
 bool installLogoSet(const QString& setName, bool synchronize)
 {
     // An image that cannot be written is explained once, before any screen is touched.
-    for (const QString& target : { startupScreenTarget(), waitScreenTarget(), shutdownScreenTarget() })
+    for (const QString& target : systemScreenTargets())
         platform::checkWritable(target);
     keepOriginalScreens();
     ToggleReadOnlyAttrib();
