@@ -50,7 +50,7 @@ void setMsgBoxDialog(MsgBoxResponder newDialog)
 
 int closedMsgBoxAnswer(int buttons)
 {
-    switch (buttons & 0x7) {
+    switch (buttons & MsgBoxButtonsField) {
     case vbOKOnly:
         return vbOK;
     case vbYesNo:

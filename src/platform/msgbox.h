@@ -7,30 +7,37 @@
 // A responder can stand in for the dialog, so tests answer questions and read the texts shown.
 // The dialog itself lives with the windows (platformui/msgboxdialog.h); a program without windows
 // prints the message to standard error and answers as if it had been closed.
+//
+// A style adds up three fields: the buttons, numbered from 0 in the lowest bits; the icon, numbered
+// from 1 in bits 4 to 6; and the default button, numbered from 0 in bits 8 and up.
 enum VbMsgBoxStyle : int {
     vbOKOnly = 0,
-    vbOKCancel = 1,
-    vbAbortRetryIgnore = 2,
-    vbYesNoCancel = 3,
-    vbYesNo = 4,
-    vbRetryCancel = 5,
-    vbCritical = 16,
-    vbQuestion = 32,
-    vbExclamation = 48,
-    vbInformation = 64,
+    vbOKCancel,
+    vbAbortRetryIgnore,
+    vbYesNoCancel,
+    vbYesNo,
+    vbRetryCancel,
+    vbCritical = 1 << 4,
+    vbQuestion = 2 << 4,
+    vbExclamation = 3 << 4,
+    vbInformation = 4 << 4,
     vbDefaultButton1 = 0,
-    vbDefaultButton2 = 256,
-    vbDefaultButton3 = 512,
+    vbDefaultButton2 = 1 << 8,
+    vbDefaultButton3 = 2 << 8,
 };
+constexpr int MsgBoxButtonsField = 0x7;
+constexpr int MsgBoxIconField = 0x70;
+constexpr int MsgBoxDefaultButtonField = 0xF00;
 
+// The button chosen, numbered from 1.
 enum VbMsgBoxResult : int {
     vbOK = 1,
-    vbCancel = 2,
-    vbAbort = 3,
-    vbRetry = 4,
-    vbIgnore = 5,
-    vbYes = 6,
-    vbNo = 7,
+    vbCancel,
+    vbAbort,
+    vbRetry,
+    vbIgnore,
+    vbYes,
+    vbNo,
 };
 
 struct MsgBoxRequest {

@@ -11,7 +11,7 @@ namespace
 
 QMessageBox::Icon iconFor(int buttons)
 {
-    switch (buttons & 0x70) {
+    switch (buttons & MsgBoxIconField) {
     case vbCritical:
         return QMessageBox::Critical;
     case vbQuestion:
@@ -32,7 +32,7 @@ struct ButtonChoice {
 
 QList<ButtonChoice> buttonsFor(int buttons)
 {
-    switch (buttons & 0x7) {
+    switch (buttons & MsgBoxButtonsField) {
     case vbOKCancel:
         return { { QMessageBox::Ok, vbOK }, { QMessageBox::Cancel, vbCancel } };
     case vbAbortRetryIgnore:
@@ -56,7 +56,7 @@ int showDialog(const MsgBoxRequest& request)
     const QList<ButtonChoice> choices = buttonsFor(request.buttons);
     for (const ButtonChoice& choice : choices)
         box.addButton(choice.button);
-    const int defaultIndex = (request.buttons & 0xF00) >> 8;
+    const int defaultIndex = (request.buttons & MsgBoxDefaultButtonField) >> 8;
     if (defaultIndex < choices.size())
         box.setDefaultButton(choices[defaultIndex].button);
     const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
