@@ -13,16 +13,14 @@ namespace images
 namespace
 {
 
+// Every name that is neither a GIF nor a JPEG one goes to the BMP reader.
 QString kindName(PictureKind kind)
 {
-    switch (kind) {
-    case PictureKind::Gif:
+    if (kind == PictureKind::Gif)
         return QStringLiteral("GIF");
-    case PictureKind::Jpeg:
+    if (kind == PictureKind::Jpeg)
         return QStringLiteral("JPEG");
-    default:
-        return QStringLiteral("BMP");
-    }
+    return QStringLiteral("BMP");
 }
 
 QString describe(const DecodedPicture& picture, PictureKind kind)

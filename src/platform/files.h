@@ -9,13 +9,14 @@
 namespace platform
 {
 
+// The runtime's attribute bits (bit 3, the volume label, is never used here).
 enum FileAttribute : int {
     vbNormal = 0,
-    vbReadOnly = 1,
-    vbHidden = 2,
-    vbSystem = 4,
-    vbDirectory = 16,
-    vbArchive = 32,
+    vbReadOnly = 1 << 0,
+    vbHidden = 1 << 1,
+    vbSystem = 1 << 2,
+    vbDirectory = 1 << 4,
+    vbArchive = 1 << 5,
 };
 // FILE_ATTRIBUTE_NORMAL as SetFileAttributesA takes it: no attribute at all.
 constexpr int FileAttributeNormalApi = 128;
@@ -24,15 +25,15 @@ constexpr int FileAttributeNormalApi = 128;
 // A read-only or hidden target fails with 75, as on Windows; the copy takes the source's read-only
 // flag, DOS attributes and modification time.
 void FileCopy(const QString& source, const QString& target);
+// Renames or moves a file or folder. 58 when the new name exists (unless it differs from the old
+// one only in case), 53 when the old one is missing.
+void Name(const QString& oldPath, const QString& newPath);
 // Deletes one file (no wildcards). A missing file is 53, and so are a folder and a hidden or system
 // file, which a directory search would not find; a read-only file is 75.
 void Kill(const QString& path);
 void MkDir(const QString& path);
 // Removes an empty folder (75 when it is not empty, 76 when it is missing).
 void RmDir(const QString& path);
-// Renames or moves a file or folder. 58 when the new name exists (unless it differs from the old
-// one only in case), 53 when the old one is missing.
-void Name(const QString& oldPath, const QString& newPath);
 
 // Attributes: read-only is the host's write permission; hidden, system and archive are kept in the
 // extended attribute user.DOSATTRIB where the file system allows, and dropped silently elsewhere.

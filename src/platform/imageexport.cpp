@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QStandardPaths>
 #include <QThread>
 #include <cerrno>
@@ -26,20 +27,13 @@ namespace
 
 constexpr int ReadyWaitMillis = 15'000;
 
+// qemu's driver names; any other image (a fixed VHD too: its sectors lie as they are) is raw.
 QString driverFor(ImageFormat format)
 {
-    switch (format) {
-    case ImageFormat::Qcow2:
-        return QStringLiteral("qcow2");
-    case ImageFormat::Vdi:
-        return QStringLiteral("vdi");
-    case ImageFormat::Vmdk:
-        return QStringLiteral("vmdk");
-    case ImageFormat::DynamicVhd:
-        return QStringLiteral("vpc");
-    default:
-        return QStringLiteral("raw");
-    }
+    static const QMap<ImageFormat, QString> drivers { { ImageFormat::Qcow2, QStringLiteral("qcow2") },
+        { ImageFormat::Vdi, QStringLiteral("vdi") }, { ImageFormat::Vmdk, QStringLiteral("vmdk") },
+        { ImageFormat::DynamicVhd, QStringLiteral("vpc") } };
+    return drivers.value(format, QStringLiteral("raw"));
 }
 
 ImageFormat formatOf(const QString& imagePath)

@@ -9,15 +9,15 @@
 namespace platform
 {
 
-// Values of GetDriveTypeA.
+// Values of GetDriveTypeA, numbered from 0.
 enum class DriveType {
     Unknown = 0,
-    NoRootDir = 1,
-    Removable = 2,
-    Fixed = 3,
-    Remote = 4,
-    CdRom = 5,
-    RamDisk = 6
+    NoRootDir,
+    Removable,
+    Fixed,
+    Remote,
+    CdRom,
+    RamDisk
 };
 
 struct DriveMapping {

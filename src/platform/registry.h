@@ -16,10 +16,7 @@
 namespace platform
 {
 
-using HKEY = std::uintptr_t;
-inline constexpr HKEY HKEY_CURRENT_USER = 0x80000001u;
-inline constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002u;
-
+// The status codes every call returns.
 inline constexpr long ERROR_SUCCESS = 0;
 inline constexpr long ERROR_FILE_NOT_FOUND = 2;
 inline constexpr long ERROR_ACCESS_DENIED = 5;
@@ -29,22 +26,28 @@ inline constexpr long ERROR_MORE_DATA = 234;
 inline constexpr long ERROR_BADDB = 1009;
 inline constexpr long ERROR_CANTWRITE = 1013;
 
+// Keys.
+using HKEY = std::uintptr_t;
+inline constexpr HKEY HKEY_CURRENT_USER = 0x80000001u;
+inline constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002u;
+inline constexpr uint32_t KEY_ALL_ACCESS = 0x3F;
+
+long RegCreateKeyExA(HKEY root, const QString& subKey, HKEY* result);
+long RegOpenKeyExA(HKEY root, const QString& subKey, uint32_t access, HKEY* result);
+long RegCloseKey(HKEY key);
+
+// Values.
 inline constexpr uint32_t REG_NONE = 0;
 inline constexpr uint32_t REG_SZ = 1;
 inline constexpr uint32_t REG_BINARY = 3;
 inline constexpr uint32_t REG_DWORD = 4;
 
-inline constexpr uint32_t KEY_ALL_ACCESS = 0x3F;
-
-long RegCreateKeyExA(HKEY root, const QString& subKey, HKEY* result);
-long RegOpenKeyExA(HKEY root, const QString& subKey, uint32_t access, HKEY* result);
 // With `data` null only the type and size are reported. REG_SZ data carries its terminating NUL,
 // as on Windows; `size` is the data's byte count.
 long RegQueryValueExA(HKEY key, const QString& name, uint32_t* type, QByteArray* data, uint32_t* size);
 // REG_SZ data is the text's bytes, a terminating NUL optional; REG_DWORD is 4 little-endian bytes.
 long RegSetValueExA(HKEY key, const QString& name, uint32_t type, const QByteArray& data);
 long RegDeleteValueA(HKEY key, const QString& name);
-long RegCloseKey(HKEY key);
 
 // A hive that cannot be read is not overwritten: it is renamed to "system.reg.damaged" (or
 // "...damaged-2", ...) beside itself, the registry goes on from an empty hive, and the problem waits
