@@ -10,15 +10,7 @@ namespace platform
 {
 
 // Values of GetDriveTypeA, numbered from 0.
-enum class DriveType {
-    Unknown = 0,
-    NoRootDir,
-    Removable,
-    Fixed,
-    Remote,
-    CdRom,
-    RamDisk
-};
+enum class DriveType { Unknown = 0, NoRootDir, Removable, Fixed, Remote, CdRom, RamDisk };
 
 struct DriveMapping {
     QChar letter; // upper case
