@@ -85,16 +85,18 @@ void Principale::createControls()
     const int captionLefts[3] = { 15, 1800, 3600 };
     const QString names[3] = { QStringLiteral("Startup screen preview"),
         QStringLiteral("Wait screen preview"), QStringLiteral("Shutdown screen preview") };
+    const QString captions[3] = { QStringLiteral("LOGO.SYS\r\nStartup screen"),
+        QStringLiteral("LOGOW.SYS\r\nWait screen"), QStringLiteral("LOGOS.SYS\r\nShutdown screen") };
     for (int i = 0; i < 3; ++i) {
         Imag[i] = new PictureBox(area);
         Imag[i]->setObjectName(QStringLiteral("Imag%1").arg(i));
         Imag[i]->setGeometry(twipsRect(lefts[i], 3360, widths[i], 1335));
         Imag[i]->setAccessibleName(names[i]);
         Imag[i]->setKeyboardActions(true);
-        des[i] = new QLabel(area);
-        des[i]->setObjectName(QStringLiteral("des%1").arg(i));
-        des[i]->setGeometry(twipsRect(captionLefts[i], 4740, 1680, 540));
-        des[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        auto* caption = new QLabel(captions[i], area);
+        caption->setObjectName(QStringLiteral("des%1").arg(i));
+        caption->setGeometry(twipsRect(captionLefts[i], 4740, 1680, 540));
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     new ScreenAnimator(Imag[0]);
 
@@ -113,9 +115,6 @@ void Principale::Form_Load()
 {
     Settings& s = settings();
     attempt([&] { s.StartupFolder = GetStartupFolder(); });
-    des[0]->setText(QStringLiteral("LOGO.SYS\r\nStartup screen"));
-    des[1]->setText(QStringLiteral("LOGOW.SYS\r\nWait screen"));
-    des[2]->setText(QStringLiteral("LOGOS.SYS\r\nShutdown screen"));
     MsdosPath = s.WinPath.left(2) + QStringLiteral("\\msdos.sys");
     MyList->setColumnHeader(QStringLiteral("Logoset name"), twips(5325 - 600));
     attempt([&] {

@@ -100,15 +100,13 @@ private:
     QLabel* DefaultLogo = nullptr;
     QLabel* LogoType = nullptr;
     std::array<PictureBox*, 3> Imag {};
-    std::array<QLabel*, 3> des {};
     QTimer* Timer1 = nullptr;
 
     // The bars' tools that handlers name as menu entries, and the open-with menu.
     QMenu* MnuListLogo = nullptr;
     std::array<QAction*, 2> ItmViewType {};
     QAction* ItmViewDefOrActual = nullptr;
-    PictureActions* Pictures = nullptr; // owns MnuOpenWith and ItmOpenAct
-    QMenu* MnuOpenWith = nullptr;
+    PictureActions* Pictures = nullptr; // owns the open-with menu (MnuOpenWith) and ItmOpenAct
     std::array<QAction*, 3> ItmOpenAct {};
     QAction* ItmAnimate = nullptr;
 

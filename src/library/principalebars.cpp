@@ -113,11 +113,11 @@ void Principale::createMenus()
 
     Pictures = new PictureActions(this);
     Pictures->choosePreferences = [this] { ItmPref_Click(); };
-    MnuOpenWith = Pictures->menu();
     ItmOpenAct = Pictures->actions();
-    MnuOpenWith->addSeparator()->setVisible(false);
+    QMenu* openWith = Pictures->menu();
+    openWith->addSeparator()->setVisible(false);
     // Its mark is all it does, and the action flips that itself.
-    ItmAnimate = MnuOpenWith->addAction(QStringLiteral("Autoshow animation"));
+    ItmAnimate = openWith->addAction(QStringLiteral("Autoshow animation"));
     ItmAnimate->setObjectName(QStringLiteral("ItmAnimate"));
     ItmAnimate->setCheckable(true);
     ItmAnimate->setVisible(false);
