@@ -78,9 +78,9 @@ int main(int argc, char** argv)
 
     double idle = 0, animated = 0;
     for (int round = 0; round < Rounds; ++round) {
-        window.ItmAnimate->setChecked(false);
+        window.setAnimationShown(false);
         idle += shareOfACore() / Rounds;
-        window.ItmAnimate->setChecked(true);
+        window.setAnimationShown(true);
         animated += shareOfACore() / Rounds;
     }
     const double extra = animated - idle;

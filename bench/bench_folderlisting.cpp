@@ -108,12 +108,12 @@ int main(int argc, char** argv)
     const double ratio = fill / plain;
     std::printf("FillList of %d entries: %.1f ms, plain sorted listing (%lld entries) %.1f ms, ratio %.2f "
                 "(target <= 3) %s\n",
-        form.LogoList->count(), fill, static_cast<long long>(listed), plain, ratio,
-        ratio <= 3 ? "ok" : "MISSED");
+        form.findChild<QListWidget*>(QStringLiteral("LogoList"))->count(), fill,
+        static_cast<long long>(listed), plain, ratio, ratio <= 3 ? "ok" : "MISSED");
     std::printf("  of which reading the folder %.1f ms\n", read);
 
     PictureBox box;
-    box.resize(form.CurView->size());
+    box.resize(form.findChild<PictureBox*>(QStringLiteral("CurView"))->size());
     const double draw = medianMillis(
         [&] {
             qint32 width = 0, height = 0;

@@ -68,9 +68,10 @@ int main(int argc, char** argv)
     const double ratio = scan / plain;
     std::printf("LeggiDatiDisco of %d sets: %.1f ms, plain sorted listing (%lld entries) %.1f ms, ratio %.2f "
                 "(target <= 3) %s\n",
-        window.MyList->count(), scan, static_cast<long long>(listed), plain, ratio,
-        ratio <= 3 ? "ok" : "MISSED");
+        window.findChild<LogoList*>(QStringLiteral("MyList"))->count(), scan, static_cast<long long>(listed),
+        plain, ratio, ratio <= 3 ? "ok" : "MISSED");
     std::printf("of which listing the folder through the path layer: %.1f ms\n", folderScan);
-    std::printf("installed set found: %s\n", qPrintable(window.DefaultLogo->text()));
+    std::printf("installed set found: %s\n",
+        qPrintable(window.findChild<QLabel*>(QStringLiteral("DefaultLogo"))->text()));
     return 0;
 }

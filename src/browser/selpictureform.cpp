@@ -8,6 +8,7 @@
 #include "platform/machine.h"
 #include "windows/helpwindow.h"
 #include "windows/labelcolour.h"
+#include "windows/namedcontrol.h"
 #include "windows/picturebox.h"
 #include "windows/screenanimator.h"
 
@@ -27,19 +28,31 @@ const QColor SelPictureForm::NoPictureColour = QColor(255, 0, 0);
 namespace
 {
 
-QLabel* label(QWidget* parent, const QString& text, const QRect& place)
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& place)
 {
     auto* control = new QLabel(text, parent);
+    control->setObjectName(name);
     control->setGeometry(place);
     return control;
 }
 
-QPushButton* button(QWidget* parent, const QString& text, const QRect& place)
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& place)
 {
     auto* control = new QPushButton(text, parent);
+    control->setObjectName(name);
     control->setGeometry(place);
     control->setAutoDefault(false);
     return control;
+}
+
+// A menu entry that runs `command`, named for the tests and the accessibility tree.
+template <class Command>
+QAction* addEntry(QMenu* menu, const QString& name, const QString& text, Command command)
+{
+    QAction* entry = menu->addAction(text);
+    entry->setObjectName(name);
+    QObject::connect(entry, &QAction::triggered, menu, command);
+    return entry;
 }
 
 } // namespace
@@ -62,28 +75,31 @@ SelPictureForm::~SelPictureForm() = default;
 
 void SelPictureForm::createControls()
 {
-    Image1 = new QLabel(this);
-    Image1->setGeometry(twipsRect(4440, 90, 2760, 2535));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(monitorPicture());
+    auto* monitor = new QLabel(this);
+    monitor->setObjectName(QStringLiteral("Image1"));
+    monitor->setGeometry(twipsRect(4440, 90, 2760, 2535));
+    monitor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    monitor->setPixmap(monitorPicture());
     CurView = new PictureBox(this);
     CurView->setObjectName(QStringLiteral("CurView"));
     // The preview lies exactly on the monitor's screen.
-    CurView->setGeometry(monitorScreenRect().translated(Image1->pos()));
+    CurView->setGeometry(monitorScreenRect().translated(monitor->pos()));
     QPalette dark = CurView->palette();
     dark.setColor(QPalette::Base, QColor(64, 64, 64));
     CurView->setPalette(dark);
     CurView->setAccessibleName(QStringLiteral("Picture preview"));
     new ScreenAnimator(CurView);
 
-    Label1 = label(this, QStringLiteral("Select log&os:"), twipsRect(120, 150, 975, 255));
+    Label1 = label(
+        this, QStringLiteral("Label1"), QStringLiteral("Select log&os:"), twipsRect(120, 150, 975, 255));
     Drive1 = new QComboBox(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->setGeometry(twipsRect(1080, 120, 3255, 315));
     Drive1->setAccessibleName(QStringLiteral("Drive"));
     Label1->setBuddy(Drive1);
     for (const platform::DriveMapping& drive : platform::currentMachine().drives())
         Drive1->addItem(QString(drive.letter.toLower()) + QLatin1Char(':'));
-    CurPath = label(this, QString(), twipsRect(135, 480, 4200, 255));
+    CurPath = label(this, QStringLiteral("CurPath"), QString(), twipsRect(135, 480, 4200, 255));
     LogoList = new QListWidget(this);
     LogoList->setObjectName(QStringLiteral("LogoList"));
     LogoList->setGeometry(twipsRect(120, 720, 4215, 2175));
@@ -91,7 +107,8 @@ void SelPictureForm::createControls()
     LogoList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LogoList->setUniformItemSizes(true);
 
-    ImageInfo = label(this, QStringLiteral("no logo selected"), twipsRect(4560, 2655, 2655, 255));
+    ImageInfo = label(this, QStringLiteral("ImageInfo"), QStringLiteral("no logo selected"),
+        twipsRect(4560, 2655, 2655, 255));
     ImageInfo->setAlignment(Qt::AlignCenter);
     // Black behind the verdict colours keeps the yellow and the green readable on any desktop theme.
     ImageInfo->setAutoFillBackground(true);
@@ -101,6 +118,8 @@ void SelPictureForm::createControls()
     showVerdict(Verdict::NoPicture);
     createSlots();
     createSetControls();
+    // Tab goes from the list to the picture it previews, then on to the slots.
+    setTabOrder(LogoList, CurView);
 }
 
 void SelPictureForm::fitCaptions()
@@ -133,23 +152,28 @@ void SelPictureForm::createSlots()
     const char* names[] = { "Startup screen", "Wait screen", "Shutdown screen" };
     for (int i = 0; i < 3; ++i) {
         ImgPreview[i] = new PictureBox(this);
+        ImgPreview[i]->setObjectName(QStringLiteral("ImgPreview%1").arg(i));
         ImgPreview[i]->setGeometry(twipsRect(lefts[i], 3480, 1335, 1095));
         ImgPreview[i]->setBorder(true);
         ImgPreview[i]->setAcceptDrops(true);
         ImgPreview[i]->setAccessibleName(QString::fromLatin1(names[i]) + QStringLiteral(" slot"));
         ImgPreview[i]->installEventFilter(this);
-        AddButton[i] = button(this, QStringLiteral("Add"), twipsRect(lefts[i], 3000, 1335, 375));
+        AddButton[i] = button(this, QStringLiteral("AddButton%1").arg(i), QStringLiteral("Add"),
+            twipsRect(lefts[i], 3000, 1335, 375));
         AddButton[i]->setEnabled(false);
         AddButton[i]->setAccessibleName(QStringLiteral("Add as ") + QString::fromLatin1(names[i]).toLower());
-        DeleteButton[i] = button(this, QStringLiteral("Delete"), twipsRect(lefts[i], 4680, 1335, 375));
+        DeleteButton[i] = button(this, QStringLiteral("DeleteButton%1").arg(i), QStringLiteral("Delete"),
+            twipsRect(lefts[i], 4680, 1335, 375));
         DeleteButton[i]->setAccessibleName(
             QStringLiteral("Delete ") + QString::fromLatin1(names[i]).toLower());
     }
     new ScreenAnimator(ImgPreview[0]);
-    LblNotAval[0]
-        = label(this, QStringLiteral("Default wait/shutdown screens"), twipsRect(120, 3720, 1320, 855));
-    LblNotAval[1] = label(this, QStringLiteral("Only startup logo"), twipsRect(1680, 3840, 1095, 495));
-    LblNotAval[2] = label(this, QStringLiteral("Only startup logo"), twipsRect(3120, 3840, 1095, 495));
+    LblNotAval[0] = label(this, QStringLiteral("LblNotAval0"),
+        QStringLiteral("Default wait/shutdown screens"), twipsRect(120, 3720, 1320, 855));
+    LblNotAval[1] = label(this, QStringLiteral("LblNotAval1"), QStringLiteral("Only startup logo"),
+        twipsRect(1680, 3840, 1095, 495));
+    LblNotAval[2] = label(this, QStringLiteral("LblNotAval2"), QStringLiteral("Only startup logo"),
+        twipsRect(3120, 3840, 1095, 495));
     for (QLabel* notAvailable : LblNotAval) {
         notAvailable->setAlignment(Qt::AlignCenter);
         notAvailable->setWordWrap(true);
@@ -160,48 +184,64 @@ void SelPictureForm::createSlots()
 
 void SelPictureForm::createSetControls()
 {
-    Frame1 = new QGroupBox(QStringLiteral("Choose type of logo set"), this);
-    Frame1->setGeometry(twipsRect(4440, 2880, 2775, 1095));
-    OptOnlyStart = new QRadioButton(QStringLiteral("&Startup screen only"), Frame1);
+    auto* kindFrame = named<QGroupBox>("Frame1", QStringLiteral("Choose type of logo set"), this);
+    kindFrame->setGeometry(twipsRect(4440, 2880, 2775, 1095));
+    OptOnlyStart = named<QRadioButton>("OptOnlyStart", QStringLiteral("&Startup screen only"), kindFrame);
     OptOnlyStart->setGeometry(twipsRect(120, 290, 1695, 255));
-    OptCompSet = new QRadioButton(QStringLiteral("Co&mplete set"), Frame1);
+    OptCompSet = named<QRadioButton>("OptCompSet", QStringLiteral("Co&mplete set"), kindFrame);
     OptCompSet->setGeometry(twipsRect(120, 540, 1335, 255));
     OptCompSet->setChecked(true);
-    OptDefShut = new QRadioButton(QStringLiteral("De&fault wait/shutdown screens"), Frame1);
+    OptDefShut
+        = named<QRadioButton>("OptDefShut", QStringLiteral("De&fault wait/shutdown screens"), kindFrame);
     OptDefShut->setGeometry(twipsRect(120, 780, 2535, 255));
 
-    Label3 = label(this, QStringLiteral("&Name of the logo set:"), twipsRect(4440, 4035, 1695, 255));
+    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("&Name of the logo set:"),
+        twipsRect(4440, 4035, 1695, 255));
     NameLogoSet = new QComboBox(this);
+    NameLogoSet->setObjectName(QStringLiteral("NameLogoSet"));
     NameLogoSet->setEditable(true);
     NameLogoSet->setInsertPolicy(QComboBox::NoInsert);
     NameLogoSet->setGeometry(twipsRect(4440, 4275, 2775, 315));
     NameLogoSet->setAccessibleName(QStringLiteral("Name of the logo set"));
     Label3->setBuddy(NameLogoSet);
-    ActButton = button(this, QStringLiteral("Ac&tion..."), twipsRect(4440, 4680, 1335, 375));
-    CloseButton = button(this, QStringLiteral("Finis&h"), twipsRect(5880, 4680, 1335, 375));
+    ActButton = button(
+        this, QStringLiteral("ActButton"), QStringLiteral("Ac&tion..."), twipsRect(4440, 4680, 1335, 375));
+    auto* finish = button(
+        this, QStringLiteral("CloseButton"), QStringLiteral("Finis&h"), twipsRect(5880, 4680, 1335, 375));
+    connect(finish, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void SelPictureForm::createMenus()
 {
     mnuAction = new QMenu(QStringLiteral("Action"), this);
-    OkButton[0] = mnuAction->addAction(QStringLiteral("Create n&ew set"));
-    OkButton[1] = mnuAction->addAction(QStringLiteral("Up&date set"));
-    EliminaSetBtn = mnuAction->addAction(QStringLiteral("D&elete set"));
-    ClearAllButton = mnuAction->addAction(QStringLiteral("Delete &all images"));
+    mnuAction->setObjectName(QStringLiteral("mnuAction"));
+    for (int i = 0; i < 2; ++i)
+        OkButton[i] = addEntry(mnuAction, QStringLiteral("OkButton%1").arg(i),
+            i == 0 ? QStringLiteral("Create n&ew set") : QStringLiteral("Up&date set"),
+            [this, i] { OkButton_Click(i); });
+    EliminaSetBtn = addEntry(mnuAction, QStringLiteral("EliminaSetBtn"), QStringLiteral("D&elete set"),
+        [this] { EliminaSetBtn_Click(); });
+    addEntry(mnuAction, QStringLiteral("ClearAllButton"), QStringLiteral("Delete &all images"),
+        [this] { ClearAllButton_Click(); });
     for (QAction* command : { OkButton[0], OkButton[1], EliminaSetBtn })
         command->setEnabled(false);
 
     MnuManage = new QMenu(QStringLiteral("&Manage"), this);
-    ItmRename = MnuManage->addAction(QStringLiteral("&Rename"));
+    MnuManage->setObjectName(QStringLiteral("MnuManage"));
+    ItmRename = addEntry(
+        MnuManage, QStringLiteral("ItmRename"), QStringLiteral("&Rename"), [this] { ItmRename_Click(); });
     ItmRename->setShortcut(Qt::Key_F2);
-    ItmDelete = MnuManage->addAction(QStringLiteral("&Delete"));
+    ItmDelete = addEntry(
+        MnuManage, QStringLiteral("ItmDelete"), QStringLiteral("&Delete"), [this] { ItmDelete_Click(); });
     ItmDelete->setShortcut(Qt::Key_Delete);
-    itmRefresh = MnuManage->addAction(QStringLiteral("&Refresh"));
-    itmRefresh->setShortcut(Qt::Key_F5);
+    addEntry(MnuManage, QStringLiteral("itmRefresh"), QStringLiteral("&Refresh"), [this] {
+        itmRefresh_Click();
+    })->setShortcut(Qt::Key_F5);
     MnuManage->addSeparator();
-    ItmSetLogo[0] = MnuManage->addAction(QStringLiteral("Set as &LOGO.SYS"));
-    ItmSetLogo[1] = MnuManage->addAction(QStringLiteral("Set as LOGO&W.SYS"));
-    ItmSetLogo[2] = MnuManage->addAction(QStringLiteral("Set as LOGO&S.SYS"));
+    const char* screens[] = { "Set as &LOGO.SYS", "Set as LOGO&W.SYS", "Set as LOGO&S.SYS" };
+    for (int i = 0; i < 3; ++i)
+        ItmSetLogo[i] = addEntry(MnuManage, QStringLiteral("ItmSetLogo%1").arg(i), QLatin1String(screens[i]),
+            [this, i] { ItmSetLogo_Click(i); });
     // The list's own key handler runs these whatever their state, so the menu's keys only label.
     for (QAction* item : MnuManage->actions())
         item->setShortcutContext(Qt::WidgetShortcut);
@@ -226,29 +266,32 @@ void SelPictureForm::connectControls()
     LogoList->installEventFilter(this);
     LogoList->viewport()->installEventFilter(this);
     CurView->installEventFilter(this);
-    connect(CurView, &PictureBox::mouseReleased, this,
-        [this](Qt::MouseButton mouseButton) { pictureAction(CurView, mouseButton); });
+    connectPicture(CurView);
     for (int i = 0; i < 3; ++i) {
         connect(AddButton[i], &QPushButton::clicked, this, [this, i] { AddButton_Click(i); });
         connect(DeleteButton[i], &QPushButton::clicked, this, [this, i] { DeleteButton_Click(i); });
-        connect(ItmSetLogo[i], &QAction::triggered, this, [this, i] { ItmSetLogo_Click(i); });
-        connect(ImgPreview[i], &PictureBox::mouseReleased, this,
-            [this, i](Qt::MouseButton mouseButton) { pictureAction(ImgPreview[i], mouseButton); });
+        connectPicture(ImgPreview[i]);
     }
-    connect(ItmRename, &QAction::triggered, this, &SelPictureForm::ItmRename_Click);
-    connect(ItmDelete, &QAction::triggered, this, &SelPictureForm::ItmDelete_Click);
-    connect(itmRefresh, &QAction::triggered, this, &SelPictureForm::itmRefresh_Click);
-    connect(OkButton[0], &QAction::triggered, this, [this] { OkButton_Click(0); });
-    connect(OkButton[1], &QAction::triggered, this, [this] { OkButton_Click(1); });
-    connect(EliminaSetBtn, &QAction::triggered, this, &SelPictureForm::EliminaSetBtn_Click);
-    connect(ClearAllButton, &QAction::triggered, this, &SelPictureForm::ClearAllButton_Click);
-    connect(OptCompSet, &QRadioButton::clicked, this, &SelPictureForm::OptCompSet_Click);
-    connect(OptOnlyStart, &QRadioButton::clicked, this, &SelPictureForm::OptOnlyStart_Click);
-    connect(OptDefShut, &QRadioButton::clicked, this, &SelPictureForm::OptDefShut_Click);
+    const std::pair<QRadioButton*, void (SelPictureForm::*)()> kinds[]
+        = { { OptCompSet, &SelPictureForm::OptCompSet_Click },
+              { OptOnlyStart, &SelPictureForm::OptOnlyStart_Click },
+              { OptDefShut, &SelPictureForm::OptDefShut_Click } };
+    for (const auto& [option, choose] : kinds)
+        connect(option, &QRadioButton::clicked, this, choose);
     connect(NameLogoSet, &QComboBox::activated, this, &SelPictureForm::NameLogoSet_Click);
     connect(NameLogoSet->lineEdit(), &QLineEdit::textEdited, this, [this] { NameLogoSet_Change(); });
     connect(ActButton, &QPushButton::clicked, this, &SelPictureForm::ActButton_Click);
-    connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// A click on a picture acts on it; so do Enter or Space and the menu key once Tab has reached it.
+void SelPictureForm::connectPicture(PictureBox* box)
+{
+    box->setKeyboardActions(true);
+    connect(box, &PictureBox::mouseReleased, this,
+        [this, box](Qt::MouseButton mouseButton) { pictureAction(box, mouseButton); });
+    connect(box, &PictureBox::activated, this, [this, box] { pictureAction(box, Qt::LeftButton); });
+    connect(box, &PictureBox::menuRequested, this,
+        [this, box](QPoint at) { pictureAction(box, Qt::RightButton, at); });
 }
 
 void SelPictureForm::Form_Load()
@@ -301,7 +344,6 @@ void showLogoBrowser(QWidget* owner, const LibraryLink& library)
     {
         const ScopedHourglass hourglass;
         form = std::make_unique<SelPictureForm>(library, owner);
-        form->LockNameLogoSet = false;
     }
     form->exec();
 }

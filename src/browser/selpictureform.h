@@ -10,7 +10,6 @@
 class PictureBox;
 class QAction;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -79,59 +78,14 @@ public:
     void OptDefShut_Click();
     void OkButton_Click(int Index);
 
-    // Controls, by the names the handlers use.
-    QListWidget* LogoList = nullptr;
-    QComboBox* Drive1 = nullptr;
-    QLabel* CurPath = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Image1 = nullptr;
-    PictureBox* CurView = nullptr;
-    QLabel* ImageInfo = nullptr;
-    std::array<PictureBox*, 3> ImgPreview {};
-    std::array<QPushButton*, 3> AddButton {};
-    std::array<QPushButton*, 3> DeleteButton {};
-    std::array<QLabel*, 3> LblNotAval {};
-    QGroupBox* Frame1 = nullptr;
-    QRadioButton* OptOnlyStart = nullptr;
-    QRadioButton* OptCompSet = nullptr;
-    QRadioButton* OptDefShut = nullptr;
-    QLabel* Label3 = nullptr;
-    QComboBox* NameLogoSet = nullptr;
-    QPushButton* ActButton = nullptr;
-    QPushButton* CloseButton = nullptr;
-
-    QMenu* mnuAction = nullptr;
-    std::array<QAction*, 2> OkButton {};
-    QAction* EliminaSetBtn = nullptr;
-    QAction* ClearAllButton = nullptr;
-    QMenu* MnuManage = nullptr;
-    QAction* ItmRename = nullptr;
-    QAction* ItmDelete = nullptr;
-    QAction* itmRefresh = nullptr;
-    std::array<QAction*, 3> ItmSetLogo {};
-
-    // Data-only lists: the folder's subfolders and picture files, and the temporary files made.
-    QString Dir1Path;
-    QStringList Dir1;
-    QStringList File1;
-    QStringList List1;
-
-    // What the previewed picture is: the Add buttons convert only what needs it.
-    enum class Verdict { NoPicture, LogoScreen, NeedsConversion };
-    Verdict PictureVerdict = Verdict::NoPicture;
-    bool GoodBMP = false;
-    bool LockNameLogoSet = false;
+    // What the window remembers between steps; the tests stage and read it.
     QString CurrentFolder;
-    QString PicturePath;
-    bool PictureIsBitmap = false;
-    QString OldItemName;
+    QStringList List1; // the temporary files made for the slots
+    bool LockNameLogoSet = false;
     bool LibraryChanged = false;
     bool SlotsChanged = false;
     bool NameChanged = false;
     QString LoadedSetName;
-    int LoadedSetIndex = -1;
-    int CreatedSetIndex = -1;
-    bool OnlyStartup = false;
 
     // Verdict colours of ImageInfo.
     static const QColor LogoScreenColour;
@@ -146,6 +100,48 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Controls, by the names the handlers use (also their object names).
+    QListWidget* LogoList = nullptr;
+    QComboBox* Drive1 = nullptr;
+    QLabel* CurPath = nullptr;
+    QLabel* Label1 = nullptr;
+    PictureBox* CurView = nullptr;
+    QLabel* ImageInfo = nullptr;
+    std::array<PictureBox*, 3> ImgPreview {};
+    std::array<QPushButton*, 3> AddButton {};
+    std::array<QPushButton*, 3> DeleteButton {};
+    std::array<QLabel*, 3> LblNotAval {};
+    QRadioButton* OptOnlyStart = nullptr;
+    QRadioButton* OptCompSet = nullptr;
+    QRadioButton* OptDefShut = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* NameLogoSet = nullptr;
+    QPushButton* ActButton = nullptr;
+
+    QMenu* mnuAction = nullptr;
+    std::array<QAction*, 2> OkButton {};
+    QAction* EliminaSetBtn = nullptr;
+    QMenu* MnuManage = nullptr;
+    QAction* ItmRename = nullptr;
+    QAction* ItmDelete = nullptr;
+    std::array<QAction*, 3> ItmSetLogo {};
+
+    // Data-only lists: the folder's subfolders and picture files.
+    QString Dir1Path;
+    QStringList Dir1;
+    QStringList File1;
+
+    // What the previewed picture is: the Add buttons convert only what needs it.
+    enum class Verdict { NoPicture, LogoScreen, NeedsConversion };
+    Verdict PictureVerdict = Verdict::NoPicture;
+    bool GoodBMP = false;
+    QString PicturePath;
+    bool PictureIsBitmap = false;
+    QString OldItemName;
+    int LoadedSetIndex = -1;
+    int CreatedSetIndex = -1;
+    bool OnlyStartup = false;
+
     void createControls();
     void fitCaptions();
     void createSlots();
@@ -157,7 +153,11 @@ private:
     void showVerdict(Verdict verdict);
     bool startOnSelectedSet();
     void setSlotVisible(int index, bool visible);
+    void showComposingSlots(int count);
+    void markKindChosen();
     void drawSlot(int index, const QString& path);
+    void pictureAction(PictureBox* box, Qt::MouseButton button, const QPoint& menuAt);
+    void connectPicture(PictureBox* box);
     bool listEventFilter(QEvent* event);
     bool slotEventFilter(int index, QEvent* event);
     void selectEntry(const QString& text);

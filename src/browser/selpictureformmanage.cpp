@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QListWidget>
@@ -52,7 +53,6 @@ void SelPictureForm::prepareManageMenu()
         for (QAction* setLogo : ItmSetLogo)
             setLogo->setEnabled(false);
     }
-    itmRefresh->setEnabled(true);
 }
 
 void SelPictureForm::ItmRename_Click()
@@ -138,6 +138,11 @@ void SelPictureForm::ItmSetLogo_Click(int index)
 
 void SelPictureForm::pictureAction(PictureBox* box, Qt::MouseButton button)
 {
+    pictureAction(box, button, QCursor::pos());
+}
+
+void SelPictureForm::pictureAction(PictureBox* box, Qt::MouseButton button, const QPoint& menuAt)
+{
     if (!box->hasPicture() || box->tag().isEmpty())
         return;
     LockNameLogoSet = true;
@@ -145,7 +150,7 @@ void SelPictureForm::pictureAction(PictureBox* box, Qt::MouseButton button)
     if (!m_library.pictures)
         return;
     if (button == Qt::RightButton)
-        m_library.pictures->showMenu();
+        m_library.pictures->showMenu(menuAt);
     else if (button == Qt::LeftButton)
         m_library.pictures->runDefault();
 }
@@ -169,7 +174,11 @@ bool SelPictureForm::eventFilter(QObject* watched, QEvent* event)
     for (int i = 0; i < 3; ++i)
         if (watched == ImgPreview[i])
             return slotEventFilter(i, event);
-    if (watched == LogoList || watched == LogoList->viewport() || watched == CurView)
+    // The preview shares the list's dragging, but its keys and menu are its own.
+    const bool previewInput = watched == CurView
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease
+            || event->type() == QEvent::ContextMenu);
+    if ((watched == LogoList || watched == LogoList->viewport() || watched == CurView) && !previewInput)
         return listEventFilter(event) || QDialog::eventFilter(watched, event);
     return QDialog::eventFilter(watched, event);
 }

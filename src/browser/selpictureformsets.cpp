@@ -76,34 +76,37 @@ void SelPictureForm::setSlotVisible(int index, bool visible)
 
 void SelPictureForm::OptCompSet_Click()
 {
-    for (int i = 0; i < 3; ++i)
-        setSlotVisible(i, true);
-    NameLogoSet->setEnabled(true);
-    ActButton->setText(QStringLiteral("Ac&tion..."));
+    showComposingSlots(3);
     const QString name = NameLogoSet->currentText();
     if (name.toUpper().endsWith(QLatin1String(".SLS")))
         setNameText(name.chopped(4));
-    if (OnlyStartup) {
-        OnlyStartup = false;
-    } else {
-        SlotsChanged = true;
-        CheckBtnStatus();
-    }
+    markKindChosen();
 }
 
 void SelPictureForm::OptOnlyStart_Click()
 {
-    setSlotVisible(0, true);
-    setSlotVisible(1, false);
-    setSlotVisible(2, false);
+    showComposingSlots(1);
+    markKindChosen();
+}
+
+// Composing a set: the first `count` slots are offered, the rest say they are not part of it.
+void SelPictureForm::showComposingSlots(int count)
+{
+    for (int i = 0; i < 3; ++i)
+        setSlotVisible(i, i < count);
     NameLogoSet->setEnabled(true);
     ActButton->setText(QStringLiteral("Ac&tion..."));
+}
+
+// The user's choice of kind changes the slots; a loaded single-logo set choosing it does not.
+void SelPictureForm::markKindChosen()
+{
     if (OnlyStartup) {
         OnlyStartup = false;
-    } else {
-        SlotsChanged = true;
-        CheckBtnStatus();
+        return;
     }
+    SlotsChanged = true;
+    CheckBtnStatus();
 }
 
 void SelPictureForm::OptDefShut_Click()

@@ -25,9 +25,10 @@ namespace
 
 Principale* theMainWindow = nullptr;
 
-QLabel* colouredLabel(QWidget* parent, const QRect& geometry, const QColor& colour)
+QLabel* colouredLabel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour)
 {
     auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     setTextColour(label, colour);
     return label;
@@ -67,15 +68,16 @@ void Principale::createControls()
 
     // The three labels are wider than designed, so that " 10000 logo sets", long set names and
     // "Single logo" are not cut off whatever the font.
-    NumLogo = colouredLabel(area, twipsRect(0, 120, 1500, 255), QColor(0, 0, 192));
-    DefaultLogo = colouredLabel(area, twipsRect(1500, 120, 2415, 240), QColor(0, 0, 255));
+    NumLogo = colouredLabel(area, "NumLogo", twipsRect(0, 120, 1500, 255), QColor(0, 0, 192));
+    DefaultLogo = colouredLabel(area, "DefaultLogo", twipsRect(1500, 120, 2415, 240), QColor(0, 0, 255));
     DefaultLogo->setAlignment(Qt::AlignCenter);
     DefaultLogo->setText(DontKnow);
     DefaultLogo->setToolTip(QStringLiteral("Default logo set"));
-    LogoType = colouredLabel(area, twipsRect(3960, 120, 1275, 240), QColor(0, 128, 0));
+    LogoType = colouredLabel(area, "LogoType", twipsRect(3960, 120, 1275, 240), QColor(0, 128, 0));
     LogoType->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     MyList = new LogoList(area);
+    MyList->setObjectName(QStringLiteral("MyList"));
     MyList->setGeometry(twipsRect(0, 360, 5325, 2895));
 
     const int lefts[3] = { 30, 1800, 3600 };
@@ -83,17 +85,23 @@ void Principale::createControls()
     const int captionLefts[3] = { 15, 1800, 3600 };
     const QString names[3] = { QStringLiteral("Startup screen preview"),
         QStringLiteral("Wait screen preview"), QStringLiteral("Shutdown screen preview") };
+    const QString captions[3] = { QStringLiteral("LOGO.SYS\r\nStartup screen"),
+        QStringLiteral("LOGOW.SYS\r\nWait screen"), QStringLiteral("LOGOS.SYS\r\nShutdown screen") };
     for (int i = 0; i < 3; ++i) {
         Imag[i] = new PictureBox(area);
+        Imag[i]->setObjectName(QStringLiteral("Imag%1").arg(i));
         Imag[i]->setGeometry(twipsRect(lefts[i], 3360, widths[i], 1335));
         Imag[i]->setAccessibleName(names[i]);
-        des[i] = new QLabel(area);
-        des[i]->setGeometry(twipsRect(captionLefts[i], 4740, 1680, 540));
-        des[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        Imag[i]->setKeyboardActions(true);
+        auto* caption = new QLabel(captions[i], area);
+        caption->setObjectName(QStringLiteral("des%1").arg(i));
+        caption->setGeometry(twipsRect(captionLefts[i], 4740, 1680, 540));
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     new ScreenAnimator(Imag[0]);
 
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(10);
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &Principale::Timer1_Timer);
@@ -107,9 +115,6 @@ void Principale::Form_Load()
 {
     Settings& s = settings();
     attempt([&] { s.StartupFolder = GetStartupFolder(); });
-    des[0]->setText(QStringLiteral("LOGO.SYS\r\nStartup screen"));
-    des[1]->setText(QStringLiteral("LOGOW.SYS\r\nWait screen"));
-    des[2]->setText(QStringLiteral("LOGOS.SYS\r\nShutdown screen"));
     MsdosPath = s.WinPath.left(2) + QStringLiteral("\\msdos.sys");
     MyList->setColumnHeader(QStringLiteral("Logoset name"), twips(5325 - 600));
     attempt([&] {

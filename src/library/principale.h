@@ -83,34 +83,30 @@ public:
     // `index` counts from 1: the position of the row that was just removed.
     void SelectAfterDelete(int index);
 
-    // Controls, under the names the rest of the program knows them by.
+    // The boot file the exit sequence writes the logo option into (normally the Windows drive's).
+    void setMsdosPath(const QString& path) { MsdosPath = path; }
+    // Whether a startup option changed, so that the exit sequence rewrites the logo option.
+    bool isLogoOptionChanged() const { return logochanged; }
+    void markLogoOptionChanged() { logochanged = true; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Controls, under the names their handlers know them by (also their object names).
     ActiveBar* ActiveBar1 = nullptr;
+    LogoList* MyList = nullptr;
     QLabel* NumLogo = nullptr;
     QLabel* DefaultLogo = nullptr;
     QLabel* LogoType = nullptr;
-    LogoList* MyList = nullptr;
     std::array<PictureBox*, 3> Imag {};
-    std::array<QLabel*, 3> des {};
     QTimer* Timer1 = nullptr;
 
+    // The bars' tools that handlers name as menu entries, and the open-with menu.
     QMenu* MnuListLogo = nullptr;
-    QAction* ItmRename = nullptr;
-    QAction* ItmDelete = nullptr;
-    QAction* ItmSetDefault = nullptr;
-    QAction* ItmExplore = nullptr;
-    QAction* ItmRefresh = nullptr;
-    QAction* ItmLogoManager = nullptr;
-    QMenu* MnuTools = nullptr;
     std::array<QAction*, 2> ItmViewType {};
     QAction* ItmViewDefOrActual = nullptr;
-    QAction* ItmRandomSpin = nullptr;
-    QAction* ItmPref = nullptr;
-    QMenu* MnuHelp = nullptr;
-    QAction* ItmContents = nullptr;
-    QAction* ItmAbout = nullptr;
-    QAction* ItmExit = nullptr;
-    PictureActions* Pictures = nullptr; // owns MnuOpenWith and ItmOpenAct
-    QMenu* MnuOpenWith = nullptr;
+    PictureActions* Pictures = nullptr; // owns the open-with menu (MnuOpenWith) and ItmOpenAct
     std::array<QAction*, 3> ItmOpenAct {};
     QAction* ItmAnimate = nullptr;
 
@@ -121,16 +117,26 @@ public:
     QString SavedSelection;
     QString SavedDefaultCaption;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void createControls();
     void createBars();
     void createMenus();
     void connectCommands();
     void connectLibraryEvents();
+    // The tools that act on the selected set (rename, delete, set as default).
+    std::array<QAction*, 3> setTools() const;
     void enableSetTools();
+    // A click, or Enter or the menu key, on a preview: `menuAt` is where its menu goes.
+    void previewAction(int index, Qt::MouseButton button, const QPoint& menuAt);
+    // The current-setting view, the random change and the exit sequence.
+    bool isShowingCurrentSetting() const;
+    QString selectedSetName() const;
+    void setSetToolsEnabledForView(bool entering);
+    void showInstalledScreens();
+    void enterCurrentSettingView();
+    void leaveCurrentSettingView();
+    void LogoRandomChange();
+    void CloseAll();
+
     bool m_unloaded = false;
     bool m_inCurrentView = false; // what the view shows; the tool's mark is what it should show
     QString m_oldLabel;

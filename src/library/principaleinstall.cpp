@@ -29,29 +29,27 @@ namespace
 {
 
 const QString CurrentSettingCaption = QStringLiteral("Current logo setting");
-// Tools that act on the selected set. They are disabled in the current-setting view, where the
-// selection is hidden and the label shows no set name; this property keeps their state meanwhile.
-const char* const setToolNames[] = { "ToolRename", "ToolDelete", "ToolSetDefault" };
+// The set tools are disabled in the current-setting view, where the selection is hidden and the
+// label shows no set name; this property keeps their state meanwhile.
 const char* const EnabledBeforeView = "enabledBeforeCurrentView";
 
-bool isShowingCurrentSetting(const Principale& window)
+} // namespace
+
+bool Principale::isShowingCurrentSetting() const
 {
-    const QAction* tool = window.ActiveBar1->Tools(QStringLiteral("ToolShowCurrent"));
+    const QAction* tool = ActiveBar1->Tools(QStringLiteral("ToolShowCurrent"));
     return tool && tool->isChecked();
 }
 
-QString selectedSetName(const Principale& window)
+QString Principale::selectedSetName() const
 {
-    const int row = window.MyList->selectedRow();
-    return row >= 0 && window.MyList->isSelected(row) ? window.MyList->itemText(row) : QString();
+    const int row = MyList->selectedRow();
+    return row >= 0 && MyList->isSelected(row) ? MyList->itemText(row) : QString();
 }
 
-void setSetToolsEnabledForView(Principale& window, bool entering)
+void Principale::setSetToolsEnabledForView(bool entering)
 {
-    for (const char* name : setToolNames) {
-        QAction* tool = window.ActiveBar1->Tools(QLatin1String(name));
-        if (!tool)
-            continue;
+    for (QAction* tool : setTools()) {
         if (entering) {
             tool->setProperty(EnabledBeforeView, tool->isEnabled());
             tool->setEnabled(false);
@@ -62,86 +60,84 @@ void setSetToolsEnabledForView(Principale& window, bool entering)
     }
 }
 
-void showInstalledScreens(Principale& window)
+void Principale::showInstalledScreens()
 {
     const QString targets[3] = { startupScreenTarget(), waitScreenTarget(), shutdownScreenTarget() };
     for (int i = 0; i < 3; ++i) {
         attempt([&] {
             qint32 width = 0, height = 0;
             qint16 bitCount = 0;
-            DrawPreview(targets[i], *window.Imag[i], width, height, bitCount);
+            DrawPreview(targets[i], *Imag[i], width, height, bitCount);
         });
-        window.Imag[i]->setTag(targets[i]);
+        Imag[i]->setTag(targets[i]);
     }
 }
 
-void enterCurrentSettingView(Principale& window)
+void Principale::enterCurrentSettingView()
 {
-    window.DefaultLogo->setToolTip(QStringLiteral("Showing current logo setting"));
-    window.ActiveBar1->Tools(QStringLiteral("MnuLogo"))->setEnabled(false);
-    window.ActiveBar1->Tools(QStringLiteral("ToolRandom"))->setEnabled(false);
-    setSetToolsEnabledForView(window, true);
-    window.LogoType->hide();
-    window.SavedDefaultCaption = window.DefaultLogo->text();
-    window.SavedSelection = selectedSetName(window);
-    window.MyList->setEnabled(false);
-    for (PictureBox* box : window.Imag)
+    DefaultLogo->setToolTip(QStringLiteral("Showing current logo setting"));
+    ActiveBar1->Tools(QStringLiteral("MnuLogo"))->setEnabled(false);
+    ActiveBar1->Tools(QStringLiteral("ToolRandom"))->setEnabled(false);
+    setSetToolsEnabledForView(true);
+    LogoType->hide();
+    SavedDefaultCaption = DefaultLogo->text();
+    SavedSelection = selectedSetName();
+    MyList->setEnabled(false);
+    for (PictureBox* box : Imag)
         box->setUpdatesEnabled(false);
-    showInstalledScreens(window);
-    window.DefaultLogo->clear();
-    setTextColour(window.DefaultLogo, QColor(0, 128, 0));
-    window.DefaultLogo->setText(CurrentSettingCaption);
-    for (PictureBox* box : window.Imag)
+    showInstalledScreens();
+    DefaultLogo->clear();
+    setTextColour(DefaultLogo, QColor(0, 128, 0));
+    DefaultLogo->setText(CurrentSettingCaption);
+    for (PictureBox* box : Imag)
         box->setUpdatesEnabled(true);
 }
 
-void leaveCurrentSettingView(Principale& window)
+void Principale::leaveCurrentSettingView()
 {
-    window.DefaultLogo->setToolTip(QStringLiteral("Default logo set"));
-    window.ActiveBar1->Tools(QStringLiteral("MnuLogo"))->setEnabled(true);
-    window.ActiveBar1->Tools(QStringLiteral("ToolRandom"))->setEnabled(true);
-    setSetToolsEnabledForView(window, false);
-    setTextColour(window.DefaultLogo, QColor(0, 0, 255));
-    window.DefaultLogo->setText(window.SavedDefaultCaption);
-    window.MyList->setEnabled(true);
-    attempt([&] { window.SelItem(window.SavedSelection); });
-    window.MyList->setFocus();
-    window.LogoType->show();
+    DefaultLogo->setToolTip(QStringLiteral("Default logo set"));
+    ActiveBar1->Tools(QStringLiteral("MnuLogo"))->setEnabled(true);
+    ActiveBar1->Tools(QStringLiteral("ToolRandom"))->setEnabled(true);
+    setSetToolsEnabledForView(false);
+    setTextColour(DefaultLogo, QColor(0, 0, 255));
+    DefaultLogo->setText(SavedDefaultCaption);
+    MyList->setEnabled(true);
+    attempt([&] { SelItem(SavedSelection); });
+    MyList->setFocus();
+    LogoType->show();
 }
 
-void LogoRandomChange(Principale& window)
+void Principale::LogoRandomChange()
 {
-    const int count = window.MyList->count();
+    const int count = MyList->count();
     if (count < 2)
         return;
-    const int current = window.MyList->selectedRow();
-    if (current < 0 || !window.MyList->isSelected(current))
+    const int current = MyList->selectedRow();
+    if (current < 0 || !MyList->isSelected(current))
         return;
     RandomSource source = randomChangeSource();
     const int row = pickOtherRow(count, current, source);
     if (row < 0)
         return;
-    attempt([&] { window.SelItem(window.MyList->itemText(row)); });
-    window.ItmSetDefault_Click();
+    attempt([&] { SelItem(MyList->itemText(row)); });
+    ItmSetDefault_Click();
 }
 
 // The exit sequence: boot option, settings, companion program. Every step is attempted.
-void CloseAll(Principale& window)
+void Principale::CloseAll()
 {
     Settings& s = settings();
-    writeLogoOption(window.MsdosPath, window.logochanged, s.LogoOption);
+    writeLogoOption(MsdosPath, logochanged, s.LogoOption);
     // Closed in the current-setting view, the label names no set: the installed set is the one the
     // view was entered with, since nothing can be installed while it is on.
-    const bool inView = isShowingCurrentSetting(window);
+    const bool inView = isShowingCurrentSetting();
     if (inView)
-        window.DefaultLogo->setText(window.SavedDefaultCaption);
-    attempt([&] { SaveSettings(window); });
-    const QString installedSet = inView ? s.DefaultLogoSet : window.DefaultLogo->text();
-    updateTandemistRegistration(window.SyncPending, installedSet);
+        DefaultLogo->setText(SavedDefaultCaption);
+    attempt([&] { SaveSettings(*this); });
+    const QString installedSet = inView ? s.DefaultLogoSet : DefaultLogo->text();
+    updateTandemistRegistration(SyncPending, installedSet);
     QCoreApplication::quit();
 }
-
-} // namespace
 
 namespace
 {
@@ -165,7 +161,7 @@ void offerImageRepair(const platform::UncleanImageError& error)
 
 void Principale::ItmSetDefault_Click()
 {
-    const QString name = selectedSetName(*this);
+    const QString name = selectedSetName();
     if (name.isEmpty())
         return;
     ScopedHourglass hourglass;
@@ -185,21 +181,21 @@ void Principale::ItmSetDefault_Click()
 
 void Principale::ItmRandomSpin_Click()
 {
-    LogoRandomChange(*this);
+    LogoRandomChange();
 }
 
 void Principale::ItmViewDefOrActual_Click()
 {
-    const bool show = isShowingCurrentSetting(*this);
+    const bool show = isShowingCurrentSetting();
     // Entering twice would save the view's own caption as the installed set's.
     if (show == m_inCurrentView)
         return;
     m_inCurrentView = show;
     ScopedHourglass hourglass;
     if (show)
-        enterCurrentSettingView(*this);
+        enterCurrentSettingView();
     else
-        leaveCurrentSettingView(*this);
+        leaveCurrentSettingView();
 }
 
 void Principale::Form_Unload()
@@ -207,5 +203,5 @@ void Principale::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    CloseAll(*this);
+    CloseAll();
 }

@@ -27,22 +27,25 @@ void Principale::connectLibraryEvents()
     // The set commands follow the selection at once, so no key or menu acts on a set that is gone.
     connect(MyList, &LogoList::selectionChanged, this, &Principale::enableSetTools);
     connect(MnuListLogo, &QMenu::aboutToShow, this, &Principale::MnuListLogo_Click);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         connect(Imag[i], &PictureBox::mouseReleased, this,
             [this, i](Qt::MouseButton button, QPoint pos) { Imag_MouseUp(i, button, Qt::NoModifier, pos); });
+        connect(Imag[i], &PictureBox::activated, this, [this, i] { previewAction(i, Qt::LeftButton, {}); });
+        connect(Imag[i], &PictureBox::menuRequested, this,
+            [this, i](QPoint at) { previewAction(i, Qt::RightButton, at); });
+    }
 }
 
 void Principale::enableSetTools()
 {
     const bool selected = MyList->count() > 0 && MyList->isSelected(MyList->selectedRow());
-    for (const char* tool : { "ToolRename", "ToolDelete", "ToolSetDefault" })
-        ActiveBar1->Tools(tool)->setEnabled(selected);
+    for (QAction* tool : setTools())
+        tool->setEnabled(selected);
 }
 
 void Principale::MnuListLogo_Click()
 {
-    const bool selected = MyList->count() > 0 && MyList->isSelected(MyList->selectedRow());
-    SetEnabled(selected, { ItmRename, ItmDelete, ItmSetDefault });
+    enableSetTools();
 }
 
 void Principale::MyList_BeforeLabelEdit()

@@ -7,8 +7,10 @@
 #include "app/shellhelpers.h"
 #include "app/twips.h"
 #include "platform/msgbox.h"
+#include "windows/dialoglayout.h"
 #include "windows/helpwindow.h"
 #include "windows/labelcolour.h"
+#include "windows/namedcontrol.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +20,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <array>
 
 namespace
 {
@@ -27,9 +30,9 @@ constexpr int OnlineCheckTopic = 13;
 
 const QString StartStatus = QStringLiteral("Press 'Check!' to receive the latest information...");
 
-QLabel* label(QWidget* parent, const QString& text, bool bold, bool blue)
+QLabel* label(QWidget* parent, const QString& name, const QString& text, bool bold, bool blue)
 {
-    auto* control = new QLabel(text, parent);
+    auto* control = named<QLabel>(name, text, parent);
     if (bold) {
         QFont font = control->font();
         font.setBold(true);
@@ -54,6 +57,7 @@ FrmOnline::FrmOnline(QWidget* parent)
         [this] { showHelpTopic(settings().HelpFile, OnlineCheckTopic, this); });
 
     WebVrChk1 = new WebVrChk(this);
+    WebVrChk1->setObjectName(QStringLiteral("WebVrChk1"));
     WebVrChk1->setUrl(updateFileAddress());
     WebVrChk1->setVersion(QStringLiteral(BOOTCANVAS_VERSION));
     connect(WebVrChk1, &WebVrChk::UpdateAvailable, this, &FrmOnline::WebVrChk1_UpdateAvailable);
@@ -67,61 +71,58 @@ void FrmOnline::createControls()
 {
     // Laid out in the designed arrangement, but by layouts: fixed positions cut the texts off under the
     // larger fonts of today's desktops.
-    Frame1 = new QGroupBox(QStringLiteral("Online check"), this);
-    Label1 = label(Frame1,
+    auto* checkFrame = named<QGroupBox>("Frame1", QStringLiteral("Online check"), this);
+    auto* intro = label(checkFrame, QStringLiteral("Label1"),
         QStringLiteral("Press 'Check!' to receive the latest information about Bootcanvas over the Internet"),
         false, false);
-    Label1->setWordWrap(true);
-    BtnCheck = new QPushButton(QStringLiteral("C&heck!"), Frame1);
+    intro->setWordWrap(true);
+    BtnCheck = named<QPushButton>("BtnCheck", QStringLiteral("C&heck!"), checkFrame);
     BtnCheck->setDefault(true);
     BtnCheck->setMinimumWidth(twips(1215));
-    Label2 = label(Frame1, QStringLiteral("Status:"), true, false);
-    LblStatus = label(Frame1, StartStatus, false, true);
-    auto* checkGrid = new QGridLayout(Frame1);
-    checkGrid->addWidget(Label1, 0, 0, 1, 2);
+    auto* statusCaption = label(checkFrame, QStringLiteral("Label2"), QStringLiteral("Status:"), true, false);
+    LblStatus = label(checkFrame, QStringLiteral("LblStatus"), StartStatus, false, true);
+    auto* checkGrid = new QGridLayout(checkFrame);
+    checkGrid->addWidget(intro, 0, 0, 1, 2);
     checkGrid->addWidget(BtnCheck, 0, 2, Qt::AlignTop);
-    checkGrid->addWidget(Label2, 1, 0);
+    checkGrid->addWidget(statusCaption, 1, 0);
     checkGrid->addWidget(LblStatus, 1, 1, 1, 2);
     checkGrid->setColumnStretch(1, 1);
 
-    Frame2 = new QGroupBox(QStringLiteral("Bootcanvas"), this);
-    Label4[1] = label(Frame2, QStringLiteral("&You are using version:"), false, false);
-    LblCurVersion = label(Frame2, displayVersion(QStringLiteral(BOOTCANVAS_VERSION)), true, true);
-    Label4[2] = label(Frame2, QStringLiteral("&Latest version:"), false, false);
-    LblLatestVersion = label(Frame2, QString(), true, true);
-    Label4[0] = label(Frame2, QStringLiteral("&Information"), false, false);
-    Descript = new QPlainTextEdit(Frame2);
+    auto* versionFrame = named<QGroupBox>("Frame2", QStringLiteral("Bootcanvas"), this);
+    std::array<QLabel*, 3> captions {};
+    captions[1] = label(
+        versionFrame, QStringLiteral("Label41"), QStringLiteral("&You are using version:"), false, false);
+    LblCurVersion = label(versionFrame, QStringLiteral("LblCurVersion"),
+        displayVersion(QStringLiteral(BOOTCANVAS_VERSION)), true, true);
+    captions[2]
+        = label(versionFrame, QStringLiteral("Label42"), QStringLiteral("&Latest version:"), false, false);
+    LblLatestVersion = label(versionFrame, QStringLiteral("LblLatestVersion"), QString(), true, true);
+    captions[0]
+        = label(versionFrame, QStringLiteral("Label40"), QStringLiteral("&Information"), false, false);
+    Descript = new QPlainTextEdit(versionFrame);
+    Descript->setObjectName(QStringLiteral("Descript"));
     Descript->setReadOnly(true);
     Descript->setAccessibleName(QStringLiteral("Information"));
     Descript->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Descript->setFixedHeight(Descript->fontMetrics().lineSpacing() * 5 + 2 * Descript->frameWidth() + 8);
     // The labels' access keys lead to the one control of the frame that takes the focus.
-    for (QLabel* caption : Label4)
+    for (QLabel* caption : captions)
         caption->setBuddy(Descript);
-    auto* versionGrid = new QGridLayout(Frame2);
-    versionGrid->addWidget(Label4[1], 0, 0);
+    auto* versionGrid = new QGridLayout(versionFrame);
+    versionGrid->addWidget(captions[1], 0, 0);
     versionGrid->addWidget(LblCurVersion, 0, 1);
-    versionGrid->addWidget(Label4[2], 1, 0);
+    versionGrid->addWidget(captions[2], 1, 0);
     versionGrid->addWidget(LblLatestVersion, 1, 1);
-    versionGrid->addWidget(Label4[0], 2, 0, 1, 2);
+    versionGrid->addWidget(captions[0], 2, 0, 1, 2);
     versionGrid->addWidget(Descript, 3, 0, 1, 2);
     versionGrid->setColumnStretch(1, 1);
 
-    BtnDownload = new QPushButton(QStringLiteral("Download from the web"), this);
+    BtnDownload = named<QPushButton>("BtnDownload", QStringLiteral("Download from the web"), this);
     BtnDownload->setVisible(false);
-    BtnClose = new QPushButton(QStringLiteral("&Close"), this);
+    BtnClose = named<QPushButton>("BtnClose", QStringLiteral("&Close"), this);
     BtnClose->setMinimumWidth(twips(1215));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(BtnDownload);
-    buttons->addWidget(BtnClose);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
-    layout->addWidget(Frame2, 1);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    Frame1->setMinimumWidth(twips(5055));
+    layOutDialog(this, checkFrame, versionFrame, { BtnDownload, BtnClose });
+    checkFrame->setMinimumWidth(twips(5055));
 
     setTabOrder(BtnCheck, Descript);
     setTabOrder(Descript, BtnDownload);

@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
 
-class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -24,24 +22,20 @@ public:
         const QString& sAbstract, const QString& sCustomData);
     void WebVrChk1_ErrorInDownload(qint32 Error);
 
-    bool UpdateFound = false;
-    bool CheckFailed = false;
-
+private:
+    // Controls, by the names the handlers use (also their object names).
     QPushButton* BtnDownload = nullptr;
     QString BtnDownloadTag; // the download address
     WebVrChk* WebVrChk1 = nullptr;
     QPushButton* BtnClose = nullptr;
-    QGroupBox* Frame2 = nullptr;
     QPlainTextEdit* Descript = nullptr;
     QLabel* LblLatestVersion = nullptr;
     QLabel* LblCurVersion = nullptr;
-    std::array<QLabel*, 3> Label4 {};
-    QGroupBox* Frame1 = nullptr;
     QPushButton* BtnCheck = nullptr;
     QLabel* LblStatus = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
 
-private:
+    bool UpdateFound = false;
+    bool CheckFailed = false;
+
     void createControls();
 };

@@ -1,7 +1,9 @@
 #include "frmoptions.h"
 
 #include "app/settings.h"
+#include "windows/dialoglayout.h"
 #include "windows/helpwindow.h"
+#include "windows/namedcontrol.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,20 +28,6 @@ namespace
 
 // The help topic about the dialog as a whole.
 constexpr int PreferencesTopic = 12;
-
-QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
-QRadioButton* optionButton(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QRadioButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 // A tab's page: a frame without a caption that fills the area under the tabs.
 QGroupBox* tabFrame(int index, QWidget* parent)
@@ -83,21 +71,12 @@ FrmOptions::FrmOptions(const MainWindowLink& mainWindow, QWidget* parent)
     // Every tab gets the room of the largest, so the dialog keeps its size when tabs change.
     pages->setMinimumSize(largest);
 
-    BtnOK = new QPushButton(QStringLiteral("&OK"), this);
-    BtnOK->setObjectName(QStringLiteral("BtnOK"));
-    BtnOK->setDefault(true);
-    BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(BtnOK);
-    buttons->addWidget(BtnCancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(TabStrip1);
-    layout->addWidget(pages, 1);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* ok = named<QPushButton>("BtnOK", QStringLiteral("&OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &FrmOptions::BtnOK_Click);
+    auto* cancel = named<QPushButton>("BtnCancel", QStringLiteral("&Cancel"), this);
+    connect(cancel, &QPushButton::clicked, this, &FrmOptions::BtnCancel_Click);
+    layOutDialog(this, TabStrip1, pages, { ok, cancel });
 
     MnuDrive = new QMenu(QStringLiteral("StartUpLogoIn"), this);
     MnuDrive->setObjectName(QStringLiteral("MnuDrive"));
@@ -119,29 +98,28 @@ FrmOptions::FrmOptions(const MainWindowLink& mainWindow, QWidget* parent)
 QWidget* FrmOptions::createGeneralTab()
 {
     auto* page = new QWidget(this);
-    Label1 = new QLabel(QStringLiteral("Logo &folder:"), page);
+    auto* folderCaption = named<QLabel>("Label1", QStringLiteral("Logo &folder:"), page);
     TxtLogoPath = new QLineEdit(page);
     TxtLogoPath->setObjectName(QStringLiteral("TxtLogoPath"));
     TxtLogoPath->setMinimumWidth(280);
-    Label1->setBuddy(TxtLogoPath);
-    btnBrwFolder = new QPushButton(QStringLiteral(".&.."), page);
-    btnBrwFolder->setObjectName(QStringLiteral("btnBrwFolder"));
+    folderCaption->setBuddy(TxtLogoPath);
+    btnBrwFolder = named<QPushButton>("btnBrwFolder", QStringLiteral(".&.."), page);
     btnBrwFolder->setAccessibleName(QStringLiteral("Choose the logo folder"));
     btnBrwFolder->setFixedWidth(btnBrwFolder->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
 
-    Label2 = new QLabel(QStringLiteral("Double click on logo set:"), page);
+    auto* doubleClickCaption = named<QLabel>("Label2", QStringLiteral("Double click on logo set:"), page);
     DblAction = new QComboBox(page);
     DblAction->setObjectName(QStringLiteral("DblAction"));
     DblAction->addItems(
         { QStringLiteral("Sets the logo set as default"), QStringLiteral("Opens the logo browser!") });
-    Label2->setBuddy(DblAction);
+    doubleClickCaption->setBuddy(DblAction);
 
-    ChkSyncronize = checkBox(
+    ChkSyncronize = named<QCheckBox>(
         "ChkSyncronize", QStringLiteral("Synchronize logos (delay wait and shutdown logo copy)"), page);
-    ChkShowSplash = checkBox("ChkShowSplash", QStringLiteral("Show splash screen at startup"), page);
-    ActiveStart = checkBox("ActiveStart", QStringLiteral("Show startup logo"), page);
+    ChkShowSplash = named<QCheckBox>("ChkShowSplash", QStringLiteral("Show splash screen at startup"), page);
+    ActiveStart = named<QCheckBox>("ActiveStart", QStringLiteral("Show startup logo"), page);
 
-    Label5 = new QLabel(QStringLiteral("Put the startup logo in:"), page);
+    auto* driveCaption = named<QLabel>("Label5", QStringLiteral("Put the startup logo in:"), page);
     // A label that answers clicks; a flat button keeps it reachable by keyboard.
     DriveHost = new QToolButton(page);
     DriveHost->setObjectName(QStringLiteral("DriveHost"));
@@ -149,20 +127,20 @@ QWidget* FrmOptions::createGeneralTab()
     DriveHost->setMinimumWidth(DriveHost->fontMetrics().horizontalAdvance(QStringLiteral("WW")));
     DriveHost->setAccessibleName(QStringLiteral("Put the startup logo in"));
     DriveHost->setStyleSheet(QStringLiteral("QToolButton { color: blue; font-weight: bold; }"));
-    Label5->setBuddy(DriveHost);
+    driveCaption->setBuddy(DriveHost);
 
     auto* grid = new QGridLayout(page);
-    grid->addWidget(Label1, 0, 0, 1, 2);
+    grid->addWidget(folderCaption, 0, 0, 1, 2);
     grid->addWidget(TxtLogoPath, 1, 0);
     grid->addWidget(btnBrwFolder, 1, 1);
-    grid->addWidget(Label2, 2, 0, 1, 2);
+    grid->addWidget(doubleClickCaption, 2, 0, 1, 2);
     grid->addWidget(DblAction, 3, 0, 1, 2);
     grid->addWidget(ChkSyncronize, 4, 0, 1, 2);
     grid->addWidget(ChkShowSplash, 5, 0, 1, 2);
     auto* startupRow = new QHBoxLayout;
     startupRow->addWidget(ActiveStart);
     startupRow->addStretch(1);
-    startupRow->addWidget(Label5);
+    startupRow->addWidget(driveCaption);
     startupRow->addWidget(DriveHost);
     grid->addLayout(startupRow, 6, 0, 1, 2);
     return page;
@@ -170,42 +148,35 @@ QWidget* FrmOptions::createGeneralTab()
 
 QWidget* FrmOptions::createConfirmationsTab()
 {
-    auto* page = new QWidget(this);
-    ChkConfirmChange
-        = checkBox("ChkConfirmChange", QStringLiteral("Confirm logo type (single/multi) change"), page);
-    ChkDelConfirm = checkBox("ChkDelConfirm", QStringLiteral("Confirm logo sets deletion"), page);
+    ChkConfirmChange = named<QCheckBox>(
+        "ChkConfirmChange", QStringLiteral("Confirm logo type (single/multi) change"), this);
+    ChkDelConfirm = named<QCheckBox>("ChkDelConfirm", QStringLiteral("Confirm logo sets deletion"), this);
     ChkDeleteRecycle
-        = checkBox("ChkDeleteRecycle", QStringLiteral("Delete logosets in the Recycle Bin"), page);
-    auto* column = new QVBoxLayout(page);
-    column->addWidget(ChkConfirmChange);
-    column->addWidget(ChkDelConfirm);
-    column->addWidget(ChkDeleteRecycle);
-    return page;
+        = named<QCheckBox>("ChkDeleteRecycle", QStringLiteral("Delete logosets in the Recycle Bin"), this);
+    return columnPage(this, { ChkConfirmChange, ChkDelConfirm, ChkDeleteRecycle });
 }
 
 QWidget* FrmOptions::createImagesTab()
 {
-    auto* page = new QWidget(this);
-    ChkShowAnim = checkBox("ChkShowAnim", QStringLiteral("Autos&how logo animation"), page);
-    ChkAnimatedBar
-        = checkBox("ChkAnimatedBar", QStringLiteral("Add an animated &bar to new startup screens"), page);
-    ImageClickFrame = new QGroupBox(QStringLiteral("When I click on image"), page);
+    ChkShowAnim = named<QCheckBox>("ChkShowAnim", QStringLiteral("Autos&how logo animation"), this);
+    ChkAnimatedBar = named<QCheckBox>(
+        "ChkAnimatedBar", QStringLiteral("Add an animated &bar to new startup screens"), this);
+    auto* clickFrame = named<QGroupBox>("ImageClickFrame", QStringLiteral("When I click on image"), this);
     const QString captions[3] = { QStringLiteral("&Show it in its actual size"),
         QStringLiteral("Open &Paint"), QStringLiteral("Op&en program:") };
     for (int i = 0; i < 3; ++i)
-        OptOpen[i] = optionButton(QStringLiteral("OptOpen%1").arg(i), captions[i], ImageClickFrame);
-    CustomName = new QLineEdit(ImageClickFrame);
+        OptOpen[i] = named<QRadioButton>(QStringLiteral("OptOpen%1").arg(i), captions[i], clickFrame);
+    CustomName = new QLineEdit(clickFrame);
     CustomName->setObjectName(QStringLiteral("CustomName"));
     CustomName->setAccessibleName(QStringLiteral("Custom program name"));
-    CustProg = new QLineEdit(ImageClickFrame);
+    CustProg = new QLineEdit(clickFrame);
     CustProg->setObjectName(QStringLiteral("CustProg"));
     CustProg->setAccessibleName(QStringLiteral("Custom program path"));
-    BtnBrowse = new QPushButton(QStringLiteral("..."), ImageClickFrame);
-    BtnBrowse->setObjectName(QStringLiteral("BtnBrowse"));
+    BtnBrowse = named<QPushButton>("BtnBrowse", QStringLiteral("..."), clickFrame);
     BtnBrowse->setAccessibleName(QStringLiteral("Choose the custom program"));
     BtnBrowse->setFixedWidth(btnBrwFolder->width());
 
-    auto* grid = new QGridLayout(ImageClickFrame);
+    auto* grid = new QGridLayout(clickFrame);
     grid->addWidget(OptOpen[0], 0, 0, 1, 3);
     grid->addWidget(OptOpen[1], 1, 0, 1, 3);
     grid->addWidget(OptOpen[2], 2, 0);
@@ -213,29 +184,22 @@ QWidget* FrmOptions::createImagesTab()
     grid->addWidget(CustProg, 3, 0, 1, 2);
     grid->addWidget(BtnBrowse, 3, 2);
     grid->setColumnStretch(1, 1);
-
-    auto* column = new QVBoxLayout(page);
-    column->addWidget(ChkShowAnim);
-    column->addWidget(ChkAnimatedBar);
-    column->addWidget(ImageClickFrame);
-    return page;
+    return columnPage(this, { ChkShowAnim, ChkAnimatedBar, clickFrame });
 }
 
 QWidget* FrmOptions::createStartUpTab()
 {
-    auto* page = new QWidget(this);
-    Label3 = new QLabel(QStringLiteral("Every time Windows is started run:"), page);
+    auto* caption = named<QLabel>("Label3", QStringLiteral("Every time Windows is started run:"), this);
     const QString captions[3] = { QStringLiteral("Logo &sequential change (Cyclette)"),
         QStringLiteral("Logo &random change (Shufflet)"), QStringLiteral("&Nothing") };
     const QString tags[3] = { QStringLiteral("Cyclette.lnk"), QStringLiteral("Shufflet.lnk"), QString() };
-    auto* column = new QVBoxLayout(page);
-    column->addWidget(Label3);
+    QList<QWidget*> column = { caption };
     for (int i = 0; i < 3; ++i) {
-        StartUpAction[i] = optionButton(QStringLiteral("StartUpAction%1").arg(i), captions[i], page);
+        StartUpAction[i] = named<QRadioButton>(QStringLiteral("StartUpAction%1").arg(i), captions[i], this);
         StartUpAction[i]->setProperty("Tag", tags[i]);
-        column->addWidget(StartUpAction[i]);
+        column.append(StartUpAction[i]);
     }
-    return page;
+    return columnPage(this, column);
 }
 
 void FrmOptions::connectReactions()
@@ -255,8 +219,6 @@ void FrmOptions::connectReactions()
     connect(ActiveStart, &QCheckBox::clicked, this, &FrmOptions::ActiveStart_Click);
     for (int i = 0; i < 3; ++i)
         connect(StartUpAction[i], &QRadioButton::clicked, this, [this, i] { StartUpAction_Click(i); });
-    connect(BtnOK, &QPushButton::clicked, this, &FrmOptions::BtnOK_Click);
-    connect(BtnCancel, &QPushButton::clicked, this, &FrmOptions::BtnCancel_Click);
     for (QLineEdit* box : { TxtLogoPath, CustomName, CustProg })
         box->installEventFilter(this);
 }

@@ -47,41 +47,6 @@ public:
     void BtnOK_Click();
     void BtnCancel_Click();
 
-    QTabBar* TabStrip1 = nullptr;
-    std::array<QGroupBox*, 4> Myframe {};
-
-    QLabel* Label1 = nullptr;
-    QLineEdit* TxtLogoPath = nullptr;
-    QPushButton* btnBrwFolder = nullptr;
-    QLabel* Label2 = nullptr;
-    QComboBox* DblAction = nullptr;
-    QCheckBox* ChkSyncronize = nullptr;
-    QCheckBox* ChkShowSplash = nullptr;
-    QCheckBox* ActiveStart = nullptr;
-    QLabel* Label5 = nullptr;
-    QToolButton* DriveHost = nullptr;
-
-    QCheckBox* ChkConfirmChange = nullptr;
-    QCheckBox* ChkDelConfirm = nullptr;
-    QCheckBox* ChkDeleteRecycle = nullptr;
-
-    QCheckBox* ChkShowAnim = nullptr;
-    QCheckBox* ChkAnimatedBar = nullptr; // Settings::AnimatedBar
-    QGroupBox* ImageClickFrame = nullptr;
-    std::array<QRadioButton*, 3> OptOpen {};
-    QLineEdit* CustomName = nullptr;
-    QLineEdit* CustProg = nullptr;
-    QPushButton* BtnBrowse = nullptr;
-
-    QLabel* Label3 = nullptr;
-    std::array<QRadioButton*, 3> StartUpAction {};
-
-    QPushButton* BtnOK = nullptr;
-    QPushButton* BtnCancel = nullptr;
-
-    QMenu* MnuDrive = nullptr;
-    std::vector<QAction*> ItmDriveList;
-
     // Set when the user picks a startup option; the shortcut's name is kept for OK's message.
     bool startupChanged() const { return m_startupChanged; }
     QString chosenShortcut() const { return m_chosenShortcut; }
@@ -91,6 +56,34 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Controls, by the names the handlers use (also their object names).
+    QTabBar* TabStrip1 = nullptr;
+    std::array<QGroupBox*, 4> Myframe {};
+
+    QLineEdit* TxtLogoPath = nullptr;
+    QPushButton* btnBrwFolder = nullptr;
+    QComboBox* DblAction = nullptr;
+    QCheckBox* ChkSyncronize = nullptr;
+    QCheckBox* ChkShowSplash = nullptr;
+    QCheckBox* ActiveStart = nullptr;
+    QToolButton* DriveHost = nullptr;
+
+    QCheckBox* ChkConfirmChange = nullptr;
+    QCheckBox* ChkDelConfirm = nullptr;
+    QCheckBox* ChkDeleteRecycle = nullptr;
+
+    QCheckBox* ChkShowAnim = nullptr;
+    QCheckBox* ChkAnimatedBar = nullptr; // Settings::AnimatedBar
+    std::array<QRadioButton*, 3> OptOpen {};
+    QLineEdit* CustomName = nullptr;
+    QLineEdit* CustProg = nullptr;
+    QPushButton* BtnBrowse = nullptr;
+
+    std::array<QRadioButton*, 3> StartUpAction {};
+
+    QMenu* MnuDrive = nullptr;
+    std::vector<QAction*> ItmDriveList;
+
     QWidget* createGeneralTab();
     QWidget* createConfirmationsTab();
     QWidget* createImagesTab();

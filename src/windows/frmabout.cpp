@@ -1,4 +1,5 @@
 #include "windows/frmabout.h"
+#include "windows/namedcontrol.h"
 
 #include "platform/msgbox.h"
 
@@ -18,12 +19,12 @@ FrmAbout::FrmAbout(QWidget* parent)
     icon->setPixmap(QApplication::windowIcon().pixmap(64, 64));
     icon->setVisible(!icon->pixmap().isNull());
 
-    Title = new QLabel(applicationTitle(), this);
+    Title = named<QLabel>("Title", applicationTitle(), this);
     QFont titleFont = Title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     Title->setFont(titleFont);
-    Version = new QLabel(QStringLiteral("Version ") + QStringLiteral(BOOTCANVAS_VERSION), this);
+    Version = named<QLabel>("Version", QStringLiteral("Version ") + QStringLiteral(BOOTCANVAS_VERSION), this);
     Version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* about = new QLabel(QStringLiteral("Keeps a library of startup, wait and shutdown screens for "
                                             "Windows 95 and 98, and installs them."),

@@ -11,6 +11,7 @@ class FrmAbout : public QDialog
 public:
     explicit FrmAbout(QWidget* parent = nullptr);
 
+private:
     QLabel* Title = nullptr;
     QLabel* Version = nullptr;
 };

@@ -16,6 +16,7 @@ frmSplash::frmSplash(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setFixedSize(579, 370);
     VerInfo = new QLabel(this);
+    VerInfo->setObjectName(QStringLiteral("VerInfo"));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(9);

@@ -12,12 +12,11 @@ public:
     explicit frmSplash(QWidget* parent = nullptr);
     void Form_Load();
 
-    QLabel* VerInfo = nullptr;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QLabel* VerInfo = nullptr;
     QImage m_picture;
 };
 

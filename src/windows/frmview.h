@@ -18,8 +18,9 @@ public:
     // Opens the viewer on the file and returns when it closes.
     static void showPicture(const QString& fileName, QWidget* parent);
 
-    PictureBox* Preview;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    PictureBox* Preview;
 };

@@ -99,7 +99,13 @@ HelpWindow::HelpWindow(QWidget* owner)
     , m_forwardButton(new QPushButton(QStringLiteral("&Forward")))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Bootcanvas Help"));
+    const std::pair<QWidget*, const char*> names[]
+        = { { m_topicList, "TopicList" }, { m_browser, "TopicText" }, { m_contentsButton, "ContentsButton" },
+              { m_backButton, "BackButton" }, { m_forwardButton, "ForwardButton" } };
+    for (const auto& [control, name] : names)
+        control->setObjectName(QLatin1String(name));
     m_topicList->setAccessibleName(QStringLiteral("Help topics"));
     m_browser->setAccessibleName(QStringLiteral("Help topic text"));
     m_browser->setOpenExternalLinks(false);

@@ -25,9 +25,6 @@ public:
     void showTopic(int number);
     int currentTopic() const { return m_currentTopic; }
 
-    QListWidget* topicList() const { return m_topicList; }
-    QTextBrowser* textBrowser() const { return m_browser; }
-
 private:
     explicit HelpWindow(QWidget* owner);
     void onSourceChanged(const QUrl& source);

@@ -29,9 +29,14 @@ PictureActions::PictureActions(QWidget* owner)
 
 void PictureActions::showMenu()
 {
+    showMenu(QCursor::pos());
+}
+
+void PictureActions::showMenu(const QPoint& at)
+{
     const int action = settings().DefaultAction;
     m_menu->setDefaultAction(action >= 0 && action < 3 ? m_actions[action] : nullptr);
-    m_menu->exec(QCursor::pos());
+    m_menu->exec(at);
 }
 
 void PictureActions::runDefault()

@@ -6,6 +6,7 @@
 
 class QAction;
 class QMenu;
+class QPoint;
 class QWidget;
 
 // What a click on a previewed picture does: view it at actual size, open it in Paint or in the
@@ -22,8 +23,9 @@ public:
     QMenu* menu() const { return m_menu; }
     const std::array<QAction*, 3>& actions() const { return m_actions; }
 
-    // Pops up the menu at the mouse pointer with the default action (DefaultAction) in bold.
+    // Pops up the menu at the mouse pointer, or at `at`, with the default action (DefaultAction) in bold.
     void showMenu();
+    void showMenu(const QPoint& at);
     // Runs the default action (DefaultAction) on the picture.
     void runDefault();
     // Runs one action: 0 actual size, 1 Paint, 2 the custom program; any other number does nothing.

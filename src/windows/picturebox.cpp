@@ -1,5 +1,8 @@
 #include "windows/picturebox.h"
 
+#include "windows/pictureboxaccessible.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -9,6 +12,7 @@ PictureBox::PictureBox(QWidget* parent)
 {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
+    installPictureBoxAccessibility();
 }
 
 int PictureBox::scaleWidth() const
@@ -89,6 +93,12 @@ void PictureBox::paintEvent(QPaintEvent*)
     }
     if (m_border)
         qDrawWinPanel(&painter, rect(), palette(), true);
+    if (hasFocus()) {
+        // Drawn by the box itself: styles show their focus rectangle only after some keyboard use.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), FocusFrameWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(contentsRect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
@@ -113,4 +123,61 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton)
         Q_EMIT doubleClicked();
     QWidget::mouseDoubleClickEvent(event);
+}
+
+void PictureBox::setKeyboardActions(bool on)
+{
+    m_keyboardActions = on;
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void PictureBox::activate()
+{
+    if (m_keyboardActions)
+        Q_EMIT activated();
+}
+
+void PictureBox::requestMenu()
+{
+    if (m_keyboardActions)
+        Q_EMIT menuRequested(mapToGlobal(rect().center()));
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!m_keyboardActions || event->isAutoRepeat()) {
+        QWidget::keyPressEvent(event);
+    } else if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        activate();
+    } else if ((plain && key == Qt::Key_Menu)
+        || (event->modifiers() == Qt::ShiftModifier && key == Qt::Key_F10)) {
+        // Not every platform turns these keys into a context-menu event.
+        requestMenu();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void PictureBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The right button already reports itself through mouseReleased; only the keyboard asks here.
+    if (!m_keyboardActions || event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    requestMenu();
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }

@@ -1,3 +1,4 @@
+#include "support/child.h"
 #include "support/freshsettings.h"
 #include "support/testmachine.h"
 
@@ -25,7 +26,10 @@ protected:
         startWithFreshSettings();
         window.Form_Load();
     }
-    QAction* tool(const char* name) { return window.ActiveBar1->Tools(QString::fromLatin1(name)); }
+    QAction* tool(const char* name)
+    {
+        return child<ActiveBar>(window, "ActiveBar1")->Tools(QString::fromLatin1(name));
+    }
 
     TestMachine machine;
     Principale window;
@@ -35,7 +39,7 @@ protected:
 
 TEST_F(MainWindowBars, BandsShareTheirTools)
 {
-    QMenu* logoBand = window.ActiveBar1->band(QStringLiteral("LogoBand"));
+    QMenu* logoBand = child<ActiveBar>(window, "ActiveBar1")->band(QStringLiteral("LogoBand"));
     ASSERT_NE(logoBand, nullptr);
     auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("BarMain"));
     ASSERT_NE(toolBar, nullptr);
@@ -46,7 +50,7 @@ TEST_F(MainWindowBars, BandsShareTheirTools)
     for (QAction* entry : window.menuBar()->actions())
         menuBar << entry->objectName();
     EXPECT_EQ(menuBar, (QStringList { "MnuLogo", "MnuOptions", "MnuHelp", "MnuExit" }));
-    EXPECT_EQ(window.ActiveBar1->Tools(QStringLiteral("NoSuchTool")), nullptr);
+    EXPECT_EQ(child<ActiveBar>(window, "ActiveBar1")->Tools(QStringLiteral("NoSuchTool")), nullptr);
 }
 
 TEST_F(MainWindowBars, ViewToolsMoveTheMarksAndTheSavedView)
@@ -54,7 +58,7 @@ TEST_F(MainWindowBars, ViewToolsMoveTheMarksAndTheSavedView)
     tool("ToolReportView")->trigger();
     EXPECT_TRUE(tool("ToolReportView")->isChecked());
     EXPECT_FALSE(tool("ToolListView")->isChecked());
-    EXPECT_TRUE(window.ItmViewType[1]->isChecked());
+    EXPECT_TRUE(child<QAction>(window, "ToolReportView")->isChecked());
     EXPECT_FALSE(window.isListViewChecked());
 
     tool("ToolListView")->trigger();
@@ -74,7 +78,7 @@ TEST_F(MainWindowBars, ShowCurrentToolIsInvertedOncePerClick)
 TEST_F(MainWindowBars, CustomisationMenuNeverOpens)
 {
     bool cancel = false;
-    Q_EMIT window.ActiveBar1->PreCustomizeMenu(cancel);
+    Q_EMIT child<ActiveBar>(window, "ActiveBar1")->PreCustomizeMenu(cancel);
     EXPECT_TRUE(cancel);
 }
 
@@ -97,6 +101,8 @@ TEST_F(MainWindowBars, RestoredReportViewCarriesItsMarkInTheBars)
     Principale restarted;
     restarted.Form_Load();
     EXPECT_FALSE(restarted.isListViewChecked());
-    EXPECT_TRUE(restarted.ActiveBar1->Tools(QStringLiteral("ToolReportView"))->isChecked());
-    EXPECT_FALSE(restarted.ActiveBar1->Tools(QStringLiteral("ToolListView"))->isChecked());
+    EXPECT_TRUE(
+        child<ActiveBar>(restarted, "ActiveBar1")->Tools(QStringLiteral("ToolReportView"))->isChecked());
+    EXPECT_FALSE(
+        child<ActiveBar>(restarted, "ActiveBar1")->Tools(QStringLiteral("ToolListView"))->isChecked());
 }

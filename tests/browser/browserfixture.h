@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/child.h"
 #include "support/freshsettings.h"
 #include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"
@@ -165,27 +166,29 @@ protected:
     {
         form->CurrentFolder = folder;
         form->FillList(folder);
-        const auto found = form->LogoList->findItems(name, Qt::MatchExactly);
+        const auto found = entryList()->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         form->LogoList_ItemClick(found.first());
     }
     void typeName(const QString& name)
     {
-        form->NameLogoSet->setEditText(name);
+        nameBox()->setEditText(name);
         form->NameLogoSet_Change();
     }
+    QListWidget* entryList() const { return child<QListWidget>(*form, "LogoList"); }
+    QComboBox* nameBox() const { return child<QComboBox>(*form, "NameLogoSet"); }
     QStringList entries() const
     {
         QStringList texts;
-        for (int row = 0; row < form->LogoList->count(); ++row)
-            texts.append(form->LogoList->item(row)->text());
+        for (int row = 0; row < entryList()->count(); ++row)
+            texts.append(entryList()->item(row)->text());
         return texts;
     }
     QStringList nameRows() const
     {
         QStringList texts;
-        for (int row = 0; row < form->NameLogoSet->count(); ++row)
-            texts.append(form->NameLogoSet->itemText(row));
+        for (int row = 0; row < nameBox()->count(); ++row)
+            texts.append(nameBox()->itemText(row));
         return texts;
     }
 

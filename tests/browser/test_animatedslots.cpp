@@ -26,13 +26,13 @@ TEST_F(AnimatedSlotsTest, TheStartupSlotAloneGetsTheBarAndMovesWhileTheMarkIsOn)
     form->AddButton_Click(0);
     form->AddButton_Click(1);
     QCoreApplication::processEvents();
-    EXPECT_EQ(images::readFirstAnimatedIndex(form->ImgPreview[0]->tag()), 236);
-    EXPECT_EQ(images::readFirstAnimatedIndex(form->ImgPreview[1]->tag()), 0);
-    EXPECT_TRUE(form->ImgPreview[0]->findChild<ScreenAnimator*>()->isRunning());
+    EXPECT_EQ(images::readFirstAnimatedIndex(child<PictureBox>(*form, "ImgPreview0")->tag()), 236);
+    EXPECT_EQ(images::readFirstAnimatedIndex(child<PictureBox>(*form, "ImgPreview1")->tag()), 0);
+    EXPECT_TRUE(child<PictureBox>(*form, "ImgPreview0")->findChild<ScreenAnimator*>()->isRunning());
 
     settings().AnimatedBar = 0;
     form->AddButton_Click(0);
-    EXPECT_EQ(images::readFirstAnimatedIndex(form->ImgPreview[0]->tag()), 0);
+    EXPECT_EQ(images::readFirstAnimatedIndex(child<PictureBox>(*form, "ImgPreview0")->tag()), 0);
     AnimationSwitch::instance().setOn(false);
 }
 

@@ -38,15 +38,15 @@ TEST_F(FolderBrowsingTest, NavigatesDownUpAndNotAboveTheRoot)
     open();
     form->CurrentFolder = QStringLiteral("C:\\Pics\\");
     form->AggiornaDir();
-    form->LogoList->setCurrentRow(int(entries().indexOf(QStringLiteral("Alpha"))));
+    entryList()->setCurrentRow(int(entries().indexOf(QStringLiteral("Alpha"))));
     form->LogoList_DblClick();
     EXPECT_EQ(form->CurrentFolder, QStringLiteral("C:\\Pics\\Alpha\\"));
-    EXPECT_EQ(form->CurPath->text(), QStringLiteral("C:\\Pics\\Alpha"));
+    EXPECT_EQ(child<QLabel>(*form, "CurPath")->text(), QStringLiteral("C:\\Pics\\Alpha"));
     EXPECT_EQ(entries(), QStringList({ ".." }));
 
     form->LogoList_KeyPress(Qt::Key_Backspace);
     EXPECT_EQ(form->CurrentFolder, QStringLiteral("C:\\Pics\\"));
-    form->LogoList->setCurrentRow(0);
+    entryList()->setCurrentRow(0);
     form->LogoList_DblClick();
     EXPECT_EQ(form->CurrentFolder, QStringLiteral("C:\\"));
     form->LogoList_KeyPress(Qt::Key_Backspace);
@@ -58,17 +58,19 @@ TEST_F(FolderBrowsingTest, DriveChangeShowsTheDriveAndFallsBackFromAnUnreadableO
     machine.addDrive(QLatin1Char('A'), QStringLiteral("removable"));
     QDir(machine.host(QStringLiteral("A:\\"))).removeRecursively(); // the empty floppy drive
     open();
-    form->Drive1->setCurrentIndex(form->Drive1->findText(QStringLiteral("c:")));
+    child<QComboBox>(*form, "Drive1")
+        ->setCurrentIndex(child<QComboBox>(*form, "Drive1")->findText(QStringLiteral("c:")));
     form->Drive1_Change();
-    EXPECT_EQ(form->CurPath->text(), QStringLiteral("C:"));
+    EXPECT_EQ(child<QLabel>(*form, "CurPath")->text(), QStringLiteral("C:"));
     EXPECT_EQ(form->CurrentFolder, QStringLiteral("C:\\"));
 
     msgbox.shown.clear();
-    form->Drive1->setCurrentIndex(form->Drive1->findText(QStringLiteral("a:")));
+    child<QComboBox>(*form, "Drive1")
+        ->setCurrentIndex(child<QComboBox>(*form, "Drive1")->findText(QStringLiteral("a:")));
     form->Drive1_Change();
     ASSERT_EQ(msgbox.shown.size(), 1);
     EXPECT_EQ(msgbox.shown[0].prompt, QStringLiteral("Drive A: isn't accessible! Check it and retry."));
-    EXPECT_EQ(form->Drive1->currentText(), QStringLiteral("c:"));
+    EXPECT_EQ(child<QComboBox>(*form, "Drive1")->currentText(), QStringLiteral("c:"));
     EXPECT_EQ(form->CurrentFolder, QStringLiteral("C:\\"));
     EXPECT_TRUE(entries().contains(QStringLiteral("Pics")));
 }
@@ -120,12 +122,12 @@ TEST_F(FolderBrowsingTest, RenameInPlaceRenamesOnDiskOrKeepsTheOldName)
     form->CurrentFolder = QStringLiteral("C:\\Pics\\");
     form->AggiornaDir();
     bool cancel = false;
-    form->LogoList_BeforeLabelEdit(form->LogoList->item(0), cancel);
+    form->LogoList_BeforeLabelEdit(entryList()->item(0), cancel);
     EXPECT_TRUE(cancel) << "\"..\" cannot be renamed";
 
     const auto renameTo = [&](const QString& oldName, const QString& newName) {
-        QListWidgetItem* item = form->LogoList->findItems(oldName, Qt::MatchExactly).first();
-        form->LogoList->setCurrentItem(item);
+        QListWidgetItem* item = entryList()->findItems(oldName, Qt::MatchExactly).first();
+        entryList()->setCurrentItem(item);
         bool cancelled = false;
         form->LogoList_BeforeLabelEdit(item, cancelled);
         form->LogoList_AfterLabelEdit(cancelled, newName);
@@ -135,8 +137,8 @@ TEST_F(FolderBrowsingTest, RenameInPlaceRenamesOnDiskOrKeepsTheOldName)
     EXPECT_TRUE(renameTo(QStringLiteral("apple.bmp"), QStringLiteral("pear.bmp")));
     EXPECT_TRUE(machine.exists(QStringLiteral("C:\\Pics\\pear.bmp")));
     EXPECT_FALSE(machine.exists(QStringLiteral("C:\\Pics\\apple.bmp")));
-    EXPECT_EQ(form->LogoList->currentItem()->text(), QStringLiteral("pear.bmp"));
-    EXPECT_TRUE(form->LogoList->currentItem()->isSelected());
+    EXPECT_EQ(entryList()->currentItem()->text(), QStringLiteral("pear.bmp"));
+    EXPECT_TRUE(entryList()->currentItem()->isSelected());
 
     msgbox.shown.clear();
     EXPECT_FALSE(renameTo(QStringLiteral("pear.bmp"), QStringLiteral("zebra.JPG")));
@@ -155,7 +157,7 @@ TEST_F(FolderBrowsingTest, ClosingAsksOnlyAboutUnsavedChanges)
     EXPECT_TRUE(msgbox.shown.isEmpty()) << "empty name and nothing saved";
 
     typeName(QStringLiteral("Sunrise"));
-    ASSERT_TRUE(form->OkButton[0]->isEnabled());
+    ASSERT_TRUE(child<QAction>(*form, "OkButton0")->isEnabled());
     msgbox.answer(vbNo);
     EXPECT_FALSE(form->Form_QueryUnload());
     ASSERT_EQ(msgbox.shown.size(), 1);

@@ -21,12 +21,12 @@ protected:
     bool exists(const QString& path) const { return machine.exists(QStringLiteral("C:\\Logos\\") + path); }
     void chooseOnlyStartup()
     {
-        form->OptOnlyStart->setChecked(true);
+        child<QRadioButton>(*form, "OptOnlyStart")->setChecked(true);
         form->OptOnlyStart_Click();
     }
     void chooseComplete()
     {
-        form->OptCompSet->setChecked(true);
+        child<QRadioButton>(*form, "OptCompSet")->setChecked(true);
         form->OptCompSet_Click();
     }
 };
@@ -42,13 +42,13 @@ TEST_F(SetComposerTest, CreatesBothKindsWithTheFilledSlotsOnly)
     EXPECT_TRUE(exists(QStringLiteral("Sunrise\\LOGOW.SYS")));
     EXPECT_FALSE(exists(QStringLiteral("Sunrise\\LOGOS.SYS")));
     EXPECT_TRUE(nameRows().contains(QStringLiteral("Sunrise")));
-    EXPECT_TRUE(form->EliminaSetBtn->isEnabled());
-    EXPECT_FALSE(form->OkButton[0]->isEnabled());
+    EXPECT_TRUE(child<QAction>(*form, "EliminaSetBtn")->isEnabled());
+    EXPECT_FALSE(child<QAction>(*form, "OkButton0")->isEnabled());
 
     chooseOnlyStartup();
     typeName(QStringLiteral("Dawn"));
     form->OkButton_Click(0);
-    EXPECT_EQ(form->NameLogoSet->currentText(), QStringLiteral("Dawn.sls"));
+    EXPECT_EQ(nameBox()->currentText(), QStringLiteral("Dawn.sls"));
     EXPECT_TRUE(exists(QStringLiteral("Dawn.sls\\LOGO.SYS")));
     EXPECT_FALSE(exists(QStringLiteral("Dawn.sls\\LOGOW.SYS")));
 }
@@ -82,14 +82,15 @@ TEST_F(SetComposerTest, LoadedSingleLogoSetTurnedCompleteIsRenamedWithOnlyFilled
     makeSet(QStringLiteral("Sunrise.sls"), false);
     writeScreen(QStringLiteral("C:\\Logos\\Sunrise.sls\\LOGO.SYS"), 10);
     open(QStringLiteral("Sunrise.sls"));
-    EXPECT_TRUE(form->OptOnlyStart->isChecked());
-    EXPECT_TRUE(form->LblNotAval[1]->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->OkButton[0]->isEnabled() || form->OkButton[1]->isEnabled());
-    EXPECT_TRUE(form->EliminaSetBtn->isEnabled());
+    EXPECT_TRUE(child<QRadioButton>(*form, "OptOnlyStart")->isChecked());
+    EXPECT_TRUE(child<QLabel>(*form, "LblNotAval1")->isVisibleTo(form.get()));
+    EXPECT_FALSE(
+        child<QAction>(*form, "OkButton0")->isEnabled() || child<QAction>(*form, "OkButton1")->isEnabled());
+    EXPECT_TRUE(child<QAction>(*form, "EliminaSetBtn")->isEnabled());
     chooseComplete();
-    EXPECT_EQ(form->NameLogoSet->currentText(), QStringLiteral("Sunrise"));
+    EXPECT_EQ(nameBox()->currentText(), QStringLiteral("Sunrise"));
     add(2, QStringLiteral("wait.bmp"));
-    ASSERT_TRUE(form->OkButton[1]->isEnabled());
+    ASSERT_TRUE(child<QAction>(*form, "OkButton1")->isEnabled());
     form->OkButton_Click(1);
     EXPECT_FALSE(exists(QStringLiteral("Sunrise.sls")));
     EXPECT_TRUE(exists(QStringLiteral("Sunrise\\LOGO.SYS")));
@@ -105,7 +106,7 @@ TEST_F(SetComposerTest, UpdateDeletesScreensTheSetNoLongerHas)
     const QByteArray startup = machine.readFile(QStringLiteral("C:\\Logos\\Sea\\LOGO.SYS"));
     open(QStringLiteral("Sea"));
     form->DeleteButton_Click(1);
-    ASSERT_TRUE(form->OkButton[1]->isEnabled());
+    ASSERT_TRUE(child<QAction>(*form, "OkButton1")->isEnabled());
     form->OkButton_Click(1);
     EXPECT_FALSE(exists(QStringLiteral("Sea\\LOGOW.SYS")));
     EXPECT_TRUE(exists(QStringLiteral("Sea\\LOGOS.SYS")));
@@ -158,15 +159,15 @@ TEST_F(SetComposerTest, DeleteSetRemovesOnlyASetOfTheLibrary)
     form->EliminaSetBtn_Click();
     EXPECT_TRUE(exists(QStringLiteral("Sea\\LOGO.SYS")));
 
-    form->NameLogoSet->setCurrentIndex(0);
+    nameBox()->setCurrentIndex(0);
     form->NameLogoSet_Click(0);
     form->EliminaSetBtn_Click();
     EXPECT_FALSE(exists(QStringLiteral("Sea")));
     EXPECT_TRUE(form->LibraryChanged);
     EXPECT_TRUE(nameRows().isEmpty());
-    EXPECT_TRUE(form->NameLogoSet->currentText().isEmpty());
-    EXPECT_FALSE(form->ImgPreview[0]->hasPicture());
-    EXPECT_FALSE(form->EliminaSetBtn->isEnabled());
+    EXPECT_TRUE(nameBox()->currentText().isEmpty());
+    EXPECT_FALSE(child<PictureBox>(*form, "ImgPreview0")->hasPicture());
+    EXPECT_FALSE(child<QAction>(*form, "EliminaSetBtn")->isEnabled());
 }
 
 } // namespace

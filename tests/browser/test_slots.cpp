@@ -19,7 +19,7 @@ using SlotsTest = BrowserTest;
 
 QColor verdict(const SelPictureForm& form)
 {
-    return form.ImageInfo->palette().color(QPalette::WindowText);
+    return child<QLabel>(form, "ImageInfo")->palette().color(QPalette::WindowText);
 }
 
 TEST_F(SlotsTest, VerdictTellsLogoScreensFromPicturesToConvert)
@@ -33,21 +33,21 @@ TEST_F(SlotsTest, VerdictTellsLogoScreensFromPicturesToConvert)
 
     for (const char* name : { "screen.bmp", "screen.sys" }) {
         preview(QStringLiteral("C:\\Pics\\"), QLatin1String(name));
-        EXPECT_EQ(form->ImageInfo->text(), QStringLiteral("320 x 400 x 256"));
+        EXPECT_EQ(child<QLabel>(*form, "ImageInfo")->text(), QStringLiteral("320 x 400 x 256"));
         EXPECT_EQ(verdict(*form), SelPictureForm::LogoScreenColour) << name;
     }
     preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("screen.gif"));
-    EXPECT_EQ(form->ImageInfo->text(), QStringLiteral("320 x 400 x 256"));
+    EXPECT_EQ(child<QLabel>(*form, "ImageInfo")->text(), QStringLiteral("320 x 400 x 256"));
     EXPECT_EQ(verdict(*form), SelPictureForm::ConvertColour);
     preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("photo.bmp"));
-    EXPECT_EQ(form->ImageInfo->text(), QStringLiteral("640 x 480 x 16777216"));
+    EXPECT_EQ(child<QLabel>(*form, "ImageInfo")->text(), QStringLiteral("640 x 480 x 16777216"));
     EXPECT_EQ(verdict(*form), SelPictureForm::ConvertColour);
-    EXPECT_TRUE(form->AddButton[1]->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(*form, "AddButton1")->isEnabled());
 
     preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("broken.jpg"));
-    EXPECT_EQ(form->ImageInfo->text(), QStringLiteral("no logo selected"));
+    EXPECT_EQ(child<QLabel>(*form, "ImageInfo")->text(), QStringLiteral("no logo selected"));
     EXPECT_EQ(verdict(*form), SelPictureForm::NoPictureColour);
-    EXPECT_FALSE(form->AddButton[0]->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(*form, "AddButton0")->isEnabled());
     EXPECT_FALSE(form->startPictureDrag());
 }
 
@@ -58,17 +58,17 @@ TEST_F(SlotsTest, AddTakesLogoScreensAsTheyAreAndConvertsTheRest)
     open();
     preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("screen.sys"));
     form->AddButton_Click(0);
-    EXPECT_EQ(form->ImgPreview[0]->tag(), QStringLiteral("C:\\Pics\\screen.sys"));
+    EXPECT_EQ(child<PictureBox>(*form, "ImgPreview0")->tag(), QStringLiteral("C:\\Pics\\screen.sys"));
     EXPECT_TRUE(form->List1.isEmpty());
     EXPECT_TRUE(temporaryFiles().isEmpty());
 
     preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("photo.bmp"));
     form->AddButton_Click(1);
-    const QString converted = form->ImgPreview[1]->tag();
+    const QString converted = child<PictureBox>(*form, "ImgPreview1")->tag();
     EXPECT_EQ(form->List1, QStringList({ converted }));
     EXPECT_TRUE(isLogoScreenFile(converted));
     // The thumbnail shows the picture as chosen, not its 256-colour conversion.
-    const QImage thumbnail = form->ImgPreview[1]->picture();
+    const QImage thumbnail = child<PictureBox>(*form, "ImgPreview1")->picture();
     EXPECT_GT(thumbnail.pixelColor(thumbnail.width() - 1, thumbnail.height() - 1).red(), 200);
     EXPECT_TRUE(form->SlotsChanged);
 }
@@ -86,7 +86,7 @@ TEST_F(SlotsTest, FailedConversionLeavesTheSlotAsItWasAndSaysSo)
     form->AddButton_Click(2);
     ASSERT_EQ(msgbox.shown.size(), 1);
     EXPECT_TRUE(msgbox.shown[0].prompt.contains(QStringLiteral("could not be converted")));
-    EXPECT_EQ(form->ImgPreview[2]->tag(), QStringLiteral("C:\\Pics\\screen.sys"));
+    EXPECT_EQ(child<PictureBox>(*form, "ImgPreview2")->tag(), QStringLiteral("C:\\Pics\\screen.sys"));
     EXPECT_TRUE(form->List1.isEmpty());
     EXPECT_TRUE(temporaryFiles().isEmpty());
 }
@@ -101,31 +101,31 @@ TEST_F(SlotsTest, DropOnASlotAddsThePreviewedPicture)
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     // Straight to the window's handler: an offscreen platform has no drag in progress to deliver.
     QObject* window = form.get();
-    EXPECT_TRUE(window->eventFilter(form->ImgPreview[1], &drop));
+    EXPECT_TRUE(window->eventFilter(child<PictureBox>(*form, "ImgPreview1"), &drop));
     EXPECT_TRUE(drop.isAccepted());
-    EXPECT_EQ(form->ImgPreview[1]->tag(), QStringLiteral("C:\\Pics\\screen.sys"));
-    EXPECT_TRUE(form->ImgPreview[1]->hasPicture());
+    EXPECT_EQ(child<PictureBox>(*form, "ImgPreview1")->tag(), QStringLiteral("C:\\Pics\\screen.sys"));
+    EXPECT_TRUE(child<PictureBox>(*form, "ImgPreview1")->hasPicture());
 }
 
 TEST_F(SlotsTest, DeleteAndClearAllEmptySlotsWithoutEnablingUpdate)
 {
     makeSet(QStringLiteral("Sea"));
     open(QStringLiteral("Sea"));
-    ASSERT_TRUE(form->EliminaSetBtn->isEnabled());
+    ASSERT_TRUE(child<QAction>(*form, "EliminaSetBtn")->isEnabled());
     form->ClearAllButton_Click();
-    for (PictureBox* slot : form->ImgPreview) {
+    for (PictureBox* slot : childRow<PictureBox, 3>(*form, "ImgPreview")) {
         EXPECT_FALSE(slot->hasPicture());
         EXPECT_TRUE(slot->tag().isEmpty());
     }
-    EXPECT_FALSE(form->OkButton[1]->isEnabled());
+    EXPECT_FALSE(child<QAction>(*form, "OkButton1")->isEnabled());
     EXPECT_FALSE(form->SlotsChanged);
 
     // An empty slot changes nothing, but the commands are worked out again.
     form->NameChanged = true;
     form->DeleteButton_Click(0);
     EXPECT_FALSE(form->SlotsChanged);
-    EXPECT_TRUE(form->OkButton[1]->isEnabled());
-    EXPECT_FALSE(form->EliminaSetBtn->isEnabled());
+    EXPECT_TRUE(child<QAction>(*form, "OkButton1")->isEnabled());
+    EXPECT_FALSE(child<QAction>(*form, "EliminaSetBtn")->isEnabled());
 }
 
 struct StatusRow {
@@ -142,16 +142,16 @@ TEST_P(CheckBtnStatusTest, EnablesTheSetCommandsByTheTable)
     const StatusRow row = GetParam();
     open();
     form->LoadedSetName = row.loaded ? QStringLiteral("Sea") : QString();
-    form->NameLogoSet->setEditText(row.nameEmpty ? QString() : QStringLiteral("Sea"));
+    nameBox()->setEditText(row.nameEmpty ? QString() : QStringLiteral("Sea"));
     form->SlotsChanged = row.slotsChanged;
     form->NameChanged = row.nameChanged;
-    form->OkButton[0]->setEnabled(false);
-    form->OkButton[1]->setEnabled(false);
-    form->EliminaSetBtn->setEnabled(true);
+    child<QAction>(*form, "OkButton0")->setEnabled(false);
+    child<QAction>(*form, "OkButton1")->setEnabled(false);
+    child<QAction>(*form, "EliminaSetBtn")->setEnabled(true);
     form->CheckBtnStatus();
-    EXPECT_EQ(form->OkButton[0]->isEnabled(), row.create);
-    EXPECT_EQ(form->OkButton[1]->isEnabled(), row.update);
-    EXPECT_EQ(form->EliminaSetBtn->isEnabled(), row.remove);
+    EXPECT_EQ(child<QAction>(*form, "OkButton0")->isEnabled(), row.create);
+    EXPECT_EQ(child<QAction>(*form, "OkButton1")->isEnabled(), row.update);
+    EXPECT_EQ(child<QAction>(*form, "EliminaSetBtn")->isEnabled(), row.remove);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CheckBtnStatusTest,
@@ -169,20 +169,20 @@ TEST_F(SlotsTest, SavingDefaultScreensDeletesAnEmptiedWaitScreen)
     writeScreen(QStringLiteral("C:\\Logos\\LOGOS.SYS"), 30);
     writeGif(QStringLiteral("C:\\Pics\\bye.gif"), 100, 80);
     open();
-    form->OptDefShut->setChecked(true);
+    child<QRadioButton>(*form, "OptDefShut")->setChecked(true);
     form->OptDefShut_Click();
-    EXPECT_EQ(form->ActButton->text(), QStringLiteral("Save se&tting"));
-    EXPECT_FALSE(form->NameLogoSet->isEnabled());
-    EXPECT_EQ(form->ImgPreview[1]->tag(), QStringLiteral("C:\\Logos\\LOGOW.SYS"));
+    EXPECT_EQ(child<QPushButton>(*form, "ActButton")->text(), QStringLiteral("Save se&tting"));
+    EXPECT_FALSE(nameBox()->isEnabled());
+    EXPECT_EQ(child<PictureBox>(*form, "ImgPreview1")->tag(), QStringLiteral("C:\\Logos\\LOGOW.SYS"));
     form->DeleteButton_Click(1);
     preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("bye.gif"));
     form->AddButton_Click(2);
-    const QByteArray converted = machine.readFile(form->ImgPreview[2]->tag());
+    const QByteArray converted = machine.readFile(child<PictureBox>(*form, "ImgPreview2")->tag());
     form->ActButton_Click();
     EXPECT_FALSE(machine.exists(QStringLiteral("C:\\Logos\\LOGOW.SYS")));
     EXPECT_EQ(machine.readFile(QStringLiteral("C:\\Logos\\LOGOS.SYS")), converted);
     EXPECT_TRUE(form->LibraryChanged);
-    EXPECT_TRUE(form->EliminaSetBtn->isEnabled());
+    EXPECT_TRUE(child<QAction>(*form, "EliminaSetBtn")->isEnabled());
     EXPECT_FALSE(form->SlotsChanged);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/child.h"
 #include "support/testmachine.h"
 
 #include "app/settings.h"
@@ -52,7 +53,7 @@ protected:
     {
         window.reset();
         window = std::make_unique<Principale>();
-        window->MsdosPath = QStringLiteral("C:\\msdos.sys");
+        window->setMsdosPath(QStringLiteral("C:\\msdos.sys"));
     }
 
     // A set folder holding `screens`, the first of shade `shade`, the next of shade + 1, ...
@@ -61,16 +62,19 @@ protected:
         machine.makeFolder(Program + name);
         for (const QString& screen : screens)
             machine.writeFile(Program + name + QLatin1Char('\\') + screen, screenBytes(shade++));
-        window->MyList->addItem(name, QStringLiteral("multilogo"));
+        list()->addItem(name, QStringLiteral("multilogo"));
     }
-    void select(const QString& name) { window->MyList->selectRow(window->MyList->findItem(name)); }
+    void select(const QString& name) { list()->selectRow(list()->findItem(name)); }
     void install(const QString& name)
     {
         select(name);
         window->ItmSetDefault_Click();
     }
-    QString selectedName() const { return window->MyList->itemText(window->MyList->selectedRow()); }
-    void toggleCurrentView() { window->ActiveBar1->Tools(QStringLiteral("ToolShowCurrent"))->toggle(); }
+    QString selectedName() const { return list()->itemText(list()->selectedRow()); }
+    void toggleCurrentView() { bar()->Tools(QStringLiteral("ToolShowCurrent"))->toggle(); }
+
+    LogoList* list() const { return child<LogoList>(*window, "MyList"); }
+    ActiveBar* bar() const { return child<ActiveBar>(*window, "ActiveBar1"); }
 
     TestMachine machine;
     std::unique_ptr<Principale> window;

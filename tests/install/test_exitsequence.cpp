@@ -40,7 +40,7 @@ TEST_F(ExitSequence, LogoOptionIsWrittenAsBlankAndDigitOnlyWhenChanged)
         machine.writeFile(Msdos, MsdosText);
         platform::SetAttr(Msdos, platform::vbReadOnly | platform::vbHidden | platform::vbSystem);
         newWindow();
-        window->logochanged = true;
+        window->markLogoOptionChanged();
         settings().LogoOption = static_cast<qint16>(option);
         window->Form_Unload();
         EXPECT_EQ(machine.readFile(Msdos),
@@ -54,7 +54,7 @@ TEST_F(ExitSequence, LogoOptionIsWrittenAsBlankAndDigitOnlyWhenChanged)
 
     QFile::remove(machine.host(Msdos));
     newWindow();
-    window->logochanged = true;
+    window->markLogoOptionChanged();
     window->Form_Unload();
     EXPECT_FALSE(machine.exists(Msdos)); // a boot file made from nothing would not boot
 }
@@ -93,7 +93,7 @@ TEST_F(ExitSequence, ClosingInTheCurrentSettingViewKeepsTheInstalledSet)
     settings().SynchronizeLogos = 1;
     install(QStringLiteral("Ocean"));
     toggleCurrentView();
-    ASSERT_EQ(window->DefaultLogo->text(), QStringLiteral("Current logo setting"));
+    ASSERT_EQ(child<QLabel>(*window, "DefaultLogo")->text(), QStringLiteral("Current logo setting"));
 
     window->Form_Unload();
 

@@ -3,10 +3,10 @@
 #include "install/bootoptions.h"
 #include "install/companionsession.h"
 #include "install/originalscreens.h"
-#include "sets/libraryscan.h"
 #include "platform/fileerror.h"
 #include "platform/imageexport.h"
 #include "platform/machine.h"
+#include "sets/libraryscan.h"
 #include "support/imagemachine.h"
 #include "support/scopedenvironment.h"
 

@@ -17,7 +17,7 @@ TEST_F(RandomChange, TwoSetsAlternate)
     for (const char* expected : { "Sunrise", "Ocean", "Sunrise" }) {
         window->ItmRandomSpin_Click();
         EXPECT_EQ(selectedName(), QLatin1String(expected));
-        EXPECT_EQ(window->DefaultLogo->text(), QLatin1String(expected));
+        EXPECT_EQ(child<QLabel>(*window, "DefaultLogo")->text(), QLatin1String(expected));
     }
     EXPECT_EQ(machine.readFile(QStringLiteral("C:\\LOGO.SYS")), screenBytes(20));
 }
@@ -29,7 +29,7 @@ TEST_F(RandomChange, FewerThanTwoSetsOrNoSelectionChangeNothing)
     select(QStringLiteral("Ocean"));
     window->ItmRandomSpin_Click();
     addSet(QStringLiteral("Sunrise"), AllScreens, 20);
-    window->MyList->clearSelection();
+    list()->clearSelection();
     window->ItmRandomSpin_Click();
     EXPECT_FALSE(machine.exists(QStringLiteral("C:\\LOGO.SYS")));
     EXPECT_EQ(settings().DefaultLogoSet, DontKnow);

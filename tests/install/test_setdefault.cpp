@@ -63,7 +63,7 @@ TEST_F(SetDefault, MultiLogoSetReplacesProtectedScreensAndBecomesTheInstalledSet
     EXPECT_EQ(machine.readFile(LogoW), screenBytes(11));
     EXPECT_EQ(machine.readFile(LogoS), screenBytes(12));
     EXPECT_EQ(settings().DefaultLogoSet, QStringLiteral("Ocean"));
-    EXPECT_EQ(window->DefaultLogo->text(), QStringLiteral("Ocean"));
+    EXPECT_EQ(child<QLabel>(*window, "DefaultLogo")->text(), QStringLiteral("Ocean"));
 }
 
 TEST_F(SetDefault, SingleLogoSetUsesTheLogoFoldersScreensAndMissingOnesVanish)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/child.h"
 #include "support/freshsettings.h"
 #include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"
@@ -54,12 +55,14 @@ protected:
     QStringList rows() const
     {
         QStringList texts;
-        for (int row = 0; row < window->MyList->count(); ++row)
-            texts.append(window->MyList->itemText(row));
+        for (int row = 0; row < list()->count(); ++row)
+            texts.append(list()->itemText(row));
         return texts;
     }
-    QString selectedText() const { return window->MyList->itemText(window->MyList->selectedRow()); }
+    QString selectedText() const { return list()->itemText(list()->selectedRow()); }
     void select(const QString& name) { window->SelItem(name); }
+    LogoList* list() const { return child<LogoList>(*window, "MyList"); }
+    ActiveBar* bar() const { return child<ActiveBar>(*window, "ActiveBar1"); }
 
     TestMachine machine;
     ScriptedMsgBox msgbox { vbYes };

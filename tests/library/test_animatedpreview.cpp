@@ -76,7 +76,8 @@ protected:
 TEST_F(AnimatedPreview, OnlyTheStartupPreviewMovesWhileTheMarkIsOn)
 {
     Principale& w = showWindow(QStringLiteral("Moving"), true);
-    const QRect preview(w.Imag[0]->mapTo(&w, QPoint(0, 0)), w.Imag[0]->size());
+    const QRect preview(
+        child<PictureBox>(w, "Imag0")->mapTo(&w, QPoint(0, 0)), child<PictureBox>(w, "Imag0")->size());
     // A loaded machine may hold back a step now and then; three tries are plenty.
     QRect changed;
     for (int attempt = 0; attempt < 3 && changed.isEmpty(); ++attempt)
@@ -95,7 +96,7 @@ TEST_F(AnimatedPreview, TheMarkSurvivesARestart)
 {
     Principale& first = openWindow();
     LoadSettings(first);
-    first.ItmAnimate->setChecked(true);
+    child<QAction>(first, "ItmAnimate")->setChecked(true);
     SaveSettings(first);
 
     startWithFreshSettings();
@@ -103,7 +104,7 @@ TEST_F(AnimatedPreview, TheMarkSurvivesARestart)
     Principale& second = openWindow();
     EXPECT_FALSE(AnimationSwitch::instance().isOn()) << "a new window starts without the mark";
     LoadSettings(second);
-    EXPECT_TRUE(second.ItmAnimate->isChecked());
+    EXPECT_TRUE(child<QAction>(second, "ItmAnimate")->isChecked());
     EXPECT_TRUE(AnimationSwitch::instance().isOn()) << "the mark drives the animation";
 }
 

@@ -50,8 +50,9 @@ TEST_F(BrowserOverMainWindowTest, SessionFromThreeKindsOfPictureEndsSelectedInTh
         EXPECT_TRUE(isLogoScreenFile(QStringLiteral("C:\\Logos\\Holiday\\") + QLatin1String(screen)))
             << screen;
     EXPECT_TRUE(temporaryFiles().isEmpty());
-    EXPECT_EQ(main->MyList->itemText(main->MyList->selectedRow()), QStringLiteral("Holiday"));
-    EXPECT_TRUE(main->Imag[1]->hasPicture());
+    EXPECT_EQ(child<LogoList>(*main, "MyList")->itemText(child<LogoList>(*main, "MyList")->selectedRow()),
+        QStringLiteral("Holiday"));
+    EXPECT_TRUE(child<PictureBox>(*main, "Imag1")->hasPicture());
     EXPECT_EQ(settings().SearchLogoPath, QStringLiteral("C:\\Pics\\"));
 }
 
@@ -62,17 +63,17 @@ TEST_F(BrowserOverMainWindowTest, DeletingTheInstalledSetClearsTheWindowsCaption
     settings().DefaultLogoSet = QStringLiteral("Sea");
     settings().ConfirmLogosetDelete = 0;
     open(QStringLiteral("Sea"));
-    ASSERT_EQ(main->DefaultLogo->text(), QStringLiteral("Sea"));
+    ASSERT_EQ(child<QLabel>(*main, "DefaultLogo")->text(), QStringLiteral("Sea"));
     typeName(QStringLiteral("Wave"));
     form->EliminaSetBtn_Click();
-    EXPECT_EQ(main->DefaultLogo->text(), QStringLiteral("Sea")) << "another set went";
+    EXPECT_EQ(child<QLabel>(*main, "DefaultLogo")->text(), QStringLiteral("Sea")) << "another set went";
 
-    form->NameLogoSet->setCurrentIndex(0);
+    nameBox()->setCurrentIndex(0);
     form->NameLogoSet_Click(0);
     form->EliminaSetBtn_Click();
-    EXPECT_EQ(main->DefaultLogo->text(), DontKnow);
+    EXPECT_EQ(child<QLabel>(*main, "DefaultLogo")->text(), DontKnow);
     form->done(QDialog::Rejected);
-    EXPECT_EQ(main->MyList->count(), 0);
+    EXPECT_EQ(child<LogoList>(*main, "MyList")->count(), 0);
 }
 
 } // namespace

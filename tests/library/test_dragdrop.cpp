@@ -34,7 +34,7 @@ protected:
     // Through the list's own drag and drop, as the desktop's file manager delivers it.
     bool dropOnList(const QMimeData& data)
     {
-        QWidget* viewport = window->MyList->activeView()->viewport();
+        QWidget* viewport = list()->activeView()->viewport();
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &enter);
         if (!enter.isAccepted())
@@ -50,11 +50,11 @@ TEST_F(DragDropTest, OnlyFoldersBecomeSets)
 {
     drop({ "C:\\Incoming\\loose.bmp", "C:\\Incoming\\Night.SLS", "C:\\Incoming\\Moon" });
     EXPECT_EQ(rows(), QStringList({ "Beach", "Moon", "Night.SLS" }));
-    EXPECT_EQ(window->MyList->itemIconKey(2), "singlelogo");
+    EXPECT_EQ(list()->itemIconKey(2), "singlelogo");
     EXPECT_EQ(machine.readFile(QStringLiteral("C:\\Logos\\Moon\\Craters\\LOGO.SYS")), "deep");
     EXPECT_FALSE(machine.exists(QStringLiteral("C:\\Logos\\loose.bmp")));
     EXPECT_EQ(selectedText(), "Moon");
-    EXPECT_EQ(window->NumLogo->text(), " 3 logo sets");
+    EXPECT_EQ(child<QLabel>(*window, "NumLogo")->text(), " 3 logo sets");
     EXPECT_TRUE(msgbox.shown.isEmpty());
     // The source stays where it was: this is a copy.
     EXPECT_TRUE(machine.exists(QStringLiteral("C:\\Incoming\\Moon\\Craters\\LOGO.SYS")));

@@ -18,11 +18,11 @@ TEST_F(LibraryTest, ScanListsSubfoldersAlphabeticallyWithTheirKind)
     EXPECT_EQ(
         rows(), QStringList({ "Alpha", "Beach.sls", "Beach.slsx", "beta", "Empty", "Sea.view", "Sun.SLS" }));
     const QStringList single = { "Beach.sls", "Sun.SLS" };
-    for (int row = 0; row < w.MyList->count(); ++row)
+    for (int row = 0; row < list()->count(); ++row)
         EXPECT_EQ(
-            w.MyList->itemIconKey(row), single.contains(w.MyList->itemText(row)) ? "singlelogo" : "multilogo")
-            << w.MyList->itemText(row).toStdString();
-    EXPECT_EQ(w.NumLogo->text(), " 7 logo sets");
+            list()->itemIconKey(row), single.contains(list()->itemText(row)) ? "singlelogo" : "multilogo")
+            << list()->itemText(row).toStdString();
+    EXPECT_EQ(child<QLabel>(w, "NumLogo")->text(), " 7 logo sets");
 }
 
 TEST_F(LibraryTest, InstalledSetIsFoundWithoutRegardToCaseAndShown)
@@ -33,35 +33,35 @@ TEST_F(LibraryTest, InstalledSetIsFoundWithoutRegardToCaseAndShown)
     settings().DefaultLogoSet = QStringLiteral("beach");
     Principale& w = openWindow();
 
-    EXPECT_EQ(w.DefaultLogo->text(), "Beach");
+    EXPECT_EQ(child<QLabel>(w, "DefaultLogo")->text(), "Beach");
     EXPECT_EQ(selectedText(), "Beach");
-    EXPECT_EQ(greyAtCentre(w.Imag[0]->picture()), 40);
-    EXPECT_EQ(w.LogoType->text(), "Multi logo");
-    EXPECT_TRUE(w.ActiveBar1->Tools("ToolDelete")->isEnabled());
+    EXPECT_EQ(greyAtCentre(child<PictureBox>(w, "Imag0")->picture()), 40);
+    EXPECT_EQ(child<QLabel>(w, "LogoType")->text(), "Multi logo");
+    EXPECT_TRUE(bar()->Tools("ToolDelete")->isEnabled());
 
     // Gone from disk: the next scan forgets it.
     machine.makeFolder(QStringLiteral("C:\\Other"));
     QDir(machine.host(QStringLiteral("C:\\Logos\\Beach"))).removeRecursively();
     w.MyList_KeyUp(Qt::Key_F5, Qt::NoModifier);
     EXPECT_EQ(rows(), QStringList({ "Zebra" }));
-    EXPECT_EQ(w.DefaultLogo->text(), DontKnow);
+    EXPECT_EQ(child<QLabel>(w, "DefaultLogo")->text(), DontKnow);
     EXPECT_EQ(settings().DefaultLogoSet, DontKnow);
-    EXPECT_FALSE(w.Imag[0]->hasPicture());
-    EXPECT_FALSE(w.ActiveBar1->Tools("ToolDelete")->isEnabled());
+    EXPECT_FALSE(child<PictureBox>(w, "Imag0")->hasPicture());
+    EXPECT_FALSE(bar()->Tools("ToolDelete")->isEnabled());
 }
 
 TEST_F(LibraryTest, EmptyOrUnreadableLogoFolderGivesAnEmptyList)
 {
     Principale& w = openWindow();
     EXPECT_TRUE(rows().isEmpty());
-    EXPECT_EQ(w.NumLogo->text(), " 0 logo sets");
-    EXPECT_EQ(w.DefaultLogo->text(), DontKnow);
+    EXPECT_EQ(child<QLabel>(w, "NumLogo")->text(), " 0 logo sets");
+    EXPECT_EQ(child<QLabel>(w, "DefaultLogo")->text(), DontKnow);
 
     settings().DefaultLogoSet = QStringLiteral("Beach");
     settings().LogoPath = QStringLiteral("C:\\Missing\\");
     w.itmRefresh_Click();
     EXPECT_TRUE(rows().isEmpty());
-    EXPECT_EQ(w.DefaultLogo->text(), DontKnow);
+    EXPECT_EQ(child<QLabel>(w, "DefaultLogo")->text(), DontKnow);
     // An unreadable folder is no evidence that the set is gone.
     EXPECT_EQ(settings().DefaultLogoSet, "Beach");
 }
@@ -77,17 +77,17 @@ TEST_F(LibraryTest, SingleLogoSetShowsTheLibrarysOwnWaitAndShutdownScreens)
     Principale& w = openWindow();
 
     select(QStringLiteral("Dawn.sls"));
-    EXPECT_EQ(w.LogoType->text(), "Single logo");
-    EXPECT_EQ(greyAtCentre(w.Imag[0]->picture()), 30);
-    EXPECT_EQ(greyAtCentre(w.Imag[1]->picture()), 60);
-    EXPECT_EQ(greyAtCentre(w.Imag[2]->picture()), 70);
-    EXPECT_EQ(w.Imag[1]->tag(), "C:\\Logos\\LOGOW.SYS");
+    EXPECT_EQ(child<QLabel>(w, "LogoType")->text(), "Single logo");
+    EXPECT_EQ(greyAtCentre(child<PictureBox>(w, "Imag0")->picture()), 30);
+    EXPECT_EQ(greyAtCentre(child<PictureBox>(w, "Imag1")->picture()), 60);
+    EXPECT_EQ(greyAtCentre(child<PictureBox>(w, "Imag2")->picture()), 70);
+    EXPECT_EQ(child<PictureBox>(w, "Imag1")->tag(), "C:\\Logos\\LOGOW.SYS");
 
     select(QStringLiteral("Plain"));
-    EXPECT_EQ(w.LogoType->text(), "Multi logo");
-    for (PictureBox* preview : w.Imag)
+    EXPECT_EQ(child<QLabel>(w, "LogoType")->text(), "Multi logo");
+    for (PictureBox* preview : childRow<PictureBox, 3>(w, "Imag"))
         EXPECT_FALSE(preview->hasPicture());
-    EXPECT_EQ(w.Imag[2]->tag(), "C:\\Logos\\Plain\\LOGOS.SYS");
+    EXPECT_EQ(child<PictureBox>(w, "Imag2")->tag(), "C:\\Logos\\Plain\\LOGOS.SYS");
 
     // Only a whole name selects; anything else leaves the selection alone.
     select(QStringLiteral("Pla"));
@@ -131,5 +131,5 @@ TEST_F(LibraryTest, PreviewClicksActOnlyOnShownPictures)
         }
     });
     w.Imag_MouseUp(0, Qt::RightButton, Qt::NoModifier, {});
-    EXPECT_EQ(shownDefault, w.ItmOpenAct[2]);
+    EXPECT_EQ(shownDefault, child<QAction>(w, "ItmOpenAct2"));
 }

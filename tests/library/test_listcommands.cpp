@@ -50,15 +50,15 @@ TEST_F(ListCommandsTest, RenameAsksBeforeTheKindChanges)
     EXPECT_EQ(msgbox.shown[0].prompt,
         "Would you like to change your logoset format from Multi Logo to Single Logo?");
     EXPECT_EQ(onDisk(), QStringList({ "Alpha", "Beach", "Dawn.sls" }));
-    EXPECT_EQ(window->MyList->itemIconKey(0), "multilogo");
+    EXPECT_EQ(list()->itemIconKey(0), "multilogo");
 
     EXPECT_TRUE(rename("Dawn.sls", "Dawn"));
     EXPECT_EQ(msgbox.shown.last().prompt,
         "Would you like to change your logoset format from Single Logo to Multi Logo?");
     EXPECT_EQ(onDisk(), QStringList({ "Alpha", "Beach", "Dawn" }));
     EXPECT_EQ(selectedText(), "Dawn");
-    EXPECT_EQ(window->MyList->itemIconKey(window->MyList->selectedRow()), "multilogo");
-    EXPECT_EQ(window->LogoType->text(), "Multi logo");
+    EXPECT_EQ(list()->itemIconKey(list()->selectedRow()), "multilogo");
+    EXPECT_EQ(child<QLabel>(*window, "LogoType")->text(), "Multi logo");
 }
 
 TEST_F(ListCommandsTest, RenameFollowsTheInstalledSetOnly)
@@ -68,8 +68,8 @@ TEST_F(ListCommandsTest, RenameFollowsTheInstalledSetOnly)
     EXPECT_TRUE(rename("Beach", "Coast"));
     EXPECT_EQ(settings().DefaultLogoSet, "Coast");
     EXPECT_TRUE(msgbox.shown.isEmpty()); // no kind changed, nothing to ask
-    EXPECT_EQ(window->DefaultLogo->text(), "Coast");
-    EXPECT_EQ(greyAtCentre(window->Imag[0]->picture()), 50);
+    EXPECT_EQ(child<QLabel>(*window, "DefaultLogo")->text(), "Coast");
+    EXPECT_EQ(greyAtCentre(child<PictureBox>(*window, "Imag0")->picture()), 50);
 }
 
 TEST_F(ListCommandsTest, RenameRefusesTakenAndUnsafeNames)
@@ -103,7 +103,7 @@ TEST_F(ListCommandsTest, DeleteAsksAndKeepsTheInstalledLabelInStep)
 
     select(QStringLiteral("Alpha"));
     window->ItmDelete_Click();
-    EXPECT_EQ(window->DefaultLogo->text(), "Beach");
+    EXPECT_EQ(child<QLabel>(*window, "DefaultLogo")->text(), "Beach");
     EXPECT_EQ(selectedText(), "Beach");
 
     // The last row goes: the new last row is selected.
@@ -113,17 +113,17 @@ TEST_F(ListCommandsTest, DeleteAsksAndKeepsTheInstalledLabelInStep)
     EXPECT_EQ(msgbox.shown.size(), 2);
     EXPECT_EQ(onDisk(), QStringList({ "Beach" }));
     EXPECT_EQ(selectedText(), "Beach");
-    EXPECT_EQ(window->DefaultLogo->text(), "Beach");
-    EXPECT_EQ(window->NumLogo->text(), " 1 logo set");
+    EXPECT_EQ(child<QLabel>(*window, "DefaultLogo")->text(), "Beach");
+    EXPECT_EQ(child<QLabel>(*window, "NumLogo")->text(), " 1 logo set");
 
     window->ItmDelete_Click();
     EXPECT_TRUE(rows().isEmpty());
-    EXPECT_EQ(window->DefaultLogo->text(), DontKnow);
+    EXPECT_EQ(child<QLabel>(*window, "DefaultLogo")->text(), DontKnow);
     EXPECT_EQ(settings().DefaultLogoSet, DontKnow);
-    EXPECT_EQ(window->NumLogo->text(), " 0 logo sets");
-    for (PictureBox* preview : window->Imag)
+    EXPECT_EQ(child<QLabel>(*window, "NumLogo")->text(), " 0 logo sets");
+    for (PictureBox* preview : childRow<PictureBox, 3>(*window, "Imag"))
         EXPECT_FALSE(preview->hasPicture());
-    EXPECT_FALSE(window->ActiveBar1->Tools("ToolDelete")->isEnabled());
+    EXPECT_FALSE(bar()->Tools("ToolDelete")->isEnabled());
     window->MyList_KeyUp(Qt::Key_Delete, Qt::NoModifier);
     EXPECT_EQ(msgbox.shown.size(), 2);
 }
@@ -153,7 +153,7 @@ TEST_F(ListCommandsTest, SetThatDidNotGoStaysListedAndInstalled)
     EXPECT_TRUE(trash.trashed().isEmpty());
     EXPECT_EQ(onDisk(), QStringList({ "Alpha", "Beach", "Dawn.sls" }));
     EXPECT_EQ(rows(), QStringList({ "Alpha", "Beach", "Dawn.sls" }));
-    EXPECT_EQ(window->DefaultLogo->text(), QStringLiteral("Beach"));
+    EXPECT_EQ(child<QLabel>(*window, "DefaultLogo")->text(), QStringLiteral("Beach"));
     EXPECT_EQ(settings().DefaultLogoSet, QStringLiteral("Beach"));
 }
 
@@ -179,28 +179,28 @@ TEST_F(ListCommandsTest, DeletionNeverLeavesTheLibrary)
 TEST_F(ListCommandsTest, ToolsAndMenusFollowTheSelection)
 {
     Principale& w = *window;
-    w.MyList->clearSelection();
+    list()->clearSelection();
     w.MyList_MouseUp(Qt::LeftButton, Qt::NoModifier, {});
     w.MnuListLogo_Click();
-    EXPECT_FALSE(w.ActiveBar1->Tools("ToolRename")->isEnabled());
-    EXPECT_FALSE(w.ItmDelete->isEnabled());
+    EXPECT_FALSE(bar()->Tools("ToolRename")->isEnabled());
+    EXPECT_FALSE(child<QAction>(w, "ToolDelete")->isEnabled());
 
     QStringList opened;
     platform::setShellOpener([&](const QString& target) {
         opened.append(target);
         return true;
     });
-    w.ActiveBar1_Click(w.ActiveBar1->Tools("ToolExplore"));
+    w.ActiveBar1_Click(bar()->Tools("ToolExplore"));
     w.MyList_KeyUp(Qt::Key_F2, Qt::NoModifier);
-    EXPECT_FALSE(w.MyList->isEditingLabel());
+    EXPECT_FALSE(list()->isEditingLabel());
 
     select(QStringLiteral("Alpha"));
     w.MyList_MouseUp(Qt::RightButton, Qt::NoModifier, {});
     w.MnuListLogo_Click();
-    EXPECT_TRUE(w.ActiveBar1->Tools("ToolSetDefault")->isEnabled());
-    EXPECT_TRUE(w.ItmRename->isEnabled());
-    EXPECT_TRUE(w.ActiveBar1->band("LogoBand")->isVisible());
-    w.ActiveBar1->band("LogoBand")->close();
+    EXPECT_TRUE(bar()->Tools("ToolSetDefault")->isEnabled());
+    EXPECT_TRUE(child<QAction>(w, "ToolRename")->isEnabled());
+    EXPECT_TRUE(bar()->band("LogoBand")->isVisible());
+    bar()->band("LogoBand")->close();
     w.ItmExplore_Click();
     platform::setShellOpener({});
     EXPECT_EQ(opened, QStringList({ "C:\\Logos\\", "C:\\Logos\\Alpha" }));
@@ -213,8 +213,8 @@ TEST_F(ListCommandsTest, EditingTheLabelRenamesOnlyWhenAccepted)
     const auto editTo = [&](const QString& set, const QString& text) {
         select(set);
         w.MyList_KeyUp(Qt::Key_F2, Qt::NoModifier);
-        ASSERT_TRUE(w.MyList->isEditingLabel());
-        auto* editor = w.MyList->activeView()->findChild<QLineEdit*>();
+        ASSERT_TRUE(list()->isEditingLabel());
+        auto* editor = list()->activeView()->findChild<QLineEdit*>();
         ASSERT_NE(editor, nullptr);
         editor->setText(text);
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);

@@ -1,8 +1,12 @@
 // The main window driven as a user does: real clicks on its buttons and menus, and the actions an
 // assistive tool offers, each running its command once.
 #include "libraryfixture.h"
+#include "support/openedmenu.h"
+
+#include "windows/picturebox.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
 #include <QToolBar>
@@ -25,9 +29,8 @@ protected:
     }
     QToolButton* toolButton(const char* tool) const
     {
-        auto* bar = window->findChild<QToolBar*>(QStringLiteral("BarMain"));
-        return qobject_cast<QToolButton*>(
-            bar->widgetForAction(window->ActiveBar1->Tools(QLatin1String(tool))));
+        auto* toolBar = window->findChild<QToolBar*>(QStringLiteral("BarMain"));
+        return qobject_cast<QToolButton*>(toolBar->widgetForAction(bar()->Tools(QLatin1String(tool))));
     }
     static void toggleAccessibly(QWidget* widget)
     {
@@ -62,14 +65,14 @@ protected:
             names << menu->child(i)->text(QAccessible::Name);
         return names;
     }
-    QString caption() const { return window->DefaultLogo->text(); }
+    QString caption() const { return child<QLabel>(*window, "DefaultLogo")->text(); }
 };
 
 TEST_F(WiringTest, CurrentSettingViewFollowsItsMarkWhicheverWayItIsToggled)
 {
     QToolButton* button = toolButton("ToolShowCurrent");
     ASSERT_NE(button, nullptr);
-    QAction* tool = window->ActiveBar1->Tools(QStringLiteral("ToolShowCurrent"));
+    QAction* tool = bar()->Tools(QStringLiteral("ToolShowCurrent"));
     ASSERT_EQ(caption(), QStringLiteral("Alpha"));
 
     QTest::mouseClick(button, Qt::LeftButton);
@@ -82,7 +85,7 @@ TEST_F(WiringTest, CurrentSettingViewFollowsItsMarkWhicheverWayItIsToggled)
     toggleAccessibly(button);
     EXPECT_TRUE(tool->isChecked());
     EXPECT_EQ(caption(), QStringLiteral("Current logo setting"));
-    EXPECT_FALSE(window->MyList->isEnabled());
+    EXPECT_FALSE(list()->isEnabled());
     toggleAccessibly(button);
     EXPECT_FALSE(tool->isChecked());
     EXPECT_EQ(caption(), QStringLiteral("Alpha"));
@@ -96,20 +99,20 @@ TEST_F(WiringTest, CurrentSettingViewFollowsItsMarkWhicheverWayItIsToggled)
 
 TEST_F(WiringTest, MenuEntryAndToolAreOneCommand)
 {
-    EXPECT_EQ(window->ItmViewType[1], window->ActiveBar1->Tools(QStringLiteral("ToolReportView")));
-    EXPECT_EQ(window->ItmRename, window->ActiveBar1->Tools(QStringLiteral("ToolRename")));
-    EXPECT_EQ(window->MnuListLogo, window->ActiveBar1->band(QStringLiteral("LogoBand")));
+    EXPECT_EQ(child<QAction>(*window, "ToolReportView"), bar()->Tools(QStringLiteral("ToolReportView")));
+    EXPECT_EQ(child<QAction>(*window, "ToolRename"), bar()->Tools(QStringLiteral("ToolRename")));
+    EXPECT_EQ(child<QMenu>(*window, "LogoBand"), bar()->band(QStringLiteral("LogoBand")));
 
-    QMenu* options = window->ActiveBar1->band(QStringLiteral("OptionsBand"));
+    QMenu* options = bar()->band(QStringLiteral("OptionsBand"));
     options->popup(window->mapToGlobal(QPoint(10, 10)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
-    QAction* report = window->ActiveBar1->Tools(QStringLiteral("ToolReportView"));
+    QAction* report = bar()->Tools(QStringLiteral("ToolReportView"));
     QTest::mouseClick(options, Qt::LeftButton, {}, options->actionGeometry(report).center());
     EXPECT_TRUE(report->isChecked());
     EXPECT_FALSE(window->isListViewChecked());
 
     // The list view tool, pressed while its view is on, keeps its mark.
-    QAction* list = window->ActiveBar1->Tools(QStringLiteral("ToolListView"));
+    QAction* list = bar()->Tools(QStringLiteral("ToolListView"));
     list->trigger();
     list->trigger();
     EXPECT_TRUE(list->isChecked());
@@ -119,7 +122,7 @@ TEST_F(WiringTest, MenuEntryAndToolAreOneCommand)
 
 TEST_F(WiringTest, OpenPopupMenusAreOnTheAccessibilityTree)
 {
-    QMenu* openWith = window->MnuOpenWith;
+    QMenu* openWith = child<QMenu>(*window, "MnuOpenWith");
     EXPECT_EQ(openMenuUnderApplication(openWith), nullptr) << "a closed menu is not listed";
     openWith->popup(window->mapToGlobal(QPoint(10, 10)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(openWith));
@@ -133,13 +136,53 @@ TEST_F(WiringTest, OpenPopupMenusAreOnTheAccessibilityTree)
     EXPECT_EQ(openMenuUnderApplication(openWith), nullptr);
 
     // The list's pop-up menu is the Logo menu's band: it hangs below the menu bar's entry.
-    QMenu* band = window->ActiveBar1->band(QStringLiteral("LogoBand"));
+    QMenu* band = bar()->band(QStringLiteral("LogoBand"));
     band->popup(window->mapToGlobal(QPoint(10, 10)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(band));
     QAccessibleInterface* bandEntry = findBelow(QAccessible::queryAccessibleInterface(qApp), band);
     ASSERT_NE(bandEntry, nullptr);
     EXPECT_TRUE(entryNames(bandEntry).contains(QStringLiteral("Rename")));
     band->close();
+}
+
+TEST_F(WiringTest, PreviewsAreReachedByTabAndActOnKeysAndAssistiveActions)
+{
+    writeScreen(QStringLiteral("C:\\Logos\\Alpha\\LOGO.SYS"), 40);
+    select(QStringLiteral("Alpha"));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* startup = child<PictureBox>(*window, "Imag0");
+    const QImage unfocused = startup->grab().toImage();
+    list()->setFocus();
+    for (int presses = 0; presses < 10 && !startup->hasFocus(); ++presses)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(startup->hasFocus()) << "Tab never reaches the startup preview";
+    EXPECT_NE(startup->grab().toImage(), unfocused) << "no focus frame";
+
+    // With no custom program the default action asks for one: each question is one run of it.
+    Settings& s = settings();
+    s.DefaultAction = 2;
+    msgbox.answer(vbNo);
+    QTest::keyClick(startup, Qt::Key_Return);
+    EXPECT_EQ(msgbox.shown.size(), 1);
+    EXPECT_EQ(s.ActionImageFile, QStringLiteral("C:\\Logos\\Alpha\\LOGO.SYS"));
+
+    EXPECT_EQ(
+        menuOpenedBy([&] { QTest::keyClick(startup, Qt::Key_Menu); }), child<QMenu>(*window, "MnuOpenWith"));
+
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(startup);
+    ASSERT_NE(button->actionInterface(), nullptr);
+    EXPECT_EQ(button->role(), QAccessible::Button);
+    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("Startup screen preview"));
+    msgbox.answer(vbNo);
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(msgbox.shown.size(), 2);
+
+    // A preview without a picture offers nothing.
+    auto* wait = child<PictureBox>(*window, "Imag1");
+    ASSERT_FALSE(wait->hasPicture());
+    QTest::keyClick(wait, Qt::Key_Space);
+    EXPECT_EQ(msgbox.shown.size(), 2);
 }
 
 } // namespace

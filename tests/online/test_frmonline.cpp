@@ -1,4 +1,5 @@
 #include "httpstub.h"
+#include "support/child.h"
 
 #include "online/frmonline.h"
 #include "online/webvrchk.h"
@@ -26,7 +27,7 @@ struct OnlineWindow {
     explicit OnlineWindow(const QString& address)
         : machine("[Online]\nUpdateUrl=" + address.toUtf8() + "\n")
     {
-        window.WebVrChk1->setTimeoutMs(1500);
+        child<WebVrChk>(window, "WebVrChk1")->setTimeoutMs(1500);
     }
     TestMachine machine;
     ScriptedMsgBox messages;
@@ -40,12 +41,12 @@ TEST(FrmOnline, UpToDateShowsTheInstalledVersionAsLatest)
     HttpStub server;
     server.respond(200, UpToDate);
     OnlineWindow online(server.url());
-    EXPECT_EQ(online.window.LblStatus->text(), StartStatus);
-    EXPECT_TRUE(online.window.BtnDownload->isHidden());
+    EXPECT_EQ(child<QLabel>(online.window, "LblStatus")->text(), StartStatus);
+    EXPECT_TRUE(child<QPushButton>(online.window, "BtnDownload")->isHidden());
     online.window.BtnCheck_Click();
-    EXPECT_EQ(online.window.LblStatus->text(), Updated);
-    EXPECT_EQ(online.window.LblLatestVersion->text(), QStringLiteral("4.00"));
-    EXPECT_TRUE(online.window.BtnCheck->isEnabled());
+    EXPECT_EQ(child<QLabel>(online.window, "LblStatus")->text(), Updated);
+    EXPECT_EQ(child<QLabel>(online.window, "LblLatestVersion")->text(), QStringLiteral("4.00"));
+    EXPECT_TRUE(child<QPushButton>(online.window, "BtnCheck")->isEnabled());
     EXPECT_EQ(server.requests.size(), 1);
 }
 
@@ -55,14 +56,15 @@ TEST(FrmOnline, NewerVersionOffersTheDownload)
     server.respond(200, Newer);
     OnlineWindow online(server.url());
     bool disabledWhileChecking = false;
-    QObject::connect(online.window.WebVrChk1, &WebVrChk::UpdateAvailable, &online.window,
-        [&] { disabledWhileChecking = !online.window.BtnCheck->isEnabled(); });
+    QObject::connect(child<WebVrChk>(online.window, "WebVrChk1"), &WebVrChk::UpdateAvailable, &online.window,
+        [&] { disabledWhileChecking = !child<QPushButton>(online.window, "BtnCheck")->isEnabled(); });
     online.window.BtnCheck_Click();
     EXPECT_TRUE(disabledWhileChecking);
-    EXPECT_EQ(online.window.LblStatus->text(), QStringLiteral("New version available"));
-    EXPECT_EQ(online.window.LblLatestVersion->text(), QStringLiteral("4.2.1"));
-    EXPECT_EQ(online.window.Descript->toPlainText(), QStringLiteral("New formats\nFewer clicks"));
-    EXPECT_FALSE(online.window.BtnDownload->isHidden());
+    EXPECT_EQ(child<QLabel>(online.window, "LblStatus")->text(), QStringLiteral("New version available"));
+    EXPECT_EQ(child<QLabel>(online.window, "LblLatestVersion")->text(), QStringLiteral("4.2.1"));
+    EXPECT_EQ(child<QPlainTextEdit>(online.window, "Descript")->toPlainText(),
+        QStringLiteral("New formats\nFewer clicks"));
+    EXPECT_FALSE(child<QPushButton>(online.window, "BtnDownload")->isHidden());
 
     QString opened;
     platform::setShellOpener([&](const QString& target) { return !(opened = target).isEmpty(); });
@@ -84,8 +86,8 @@ TEST(FrmOnline, FailuresSayWhatHappenedAndResetTheStatus)
         OnlineWindow online(status == 0 ? deadAddress() : server.url());
         online.window.BtnCheck_Click();
         SCOPED_TRACE(status);
-        EXPECT_EQ(online.window.LblStatus->text(), StartStatus);
-        EXPECT_TRUE(online.window.LblLatestVersion->text().isEmpty());
+        EXPECT_EQ(child<QLabel>(online.window, "LblStatus")->text(), StartStatus);
+        EXPECT_TRUE(child<QLabel>(online.window, "LblLatestVersion")->text().isEmpty());
         ASSERT_EQ(online.messages.shown.size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty()) {
             EXPECT_EQ(online.messages.shown.first().prompt, message);
@@ -105,6 +107,6 @@ TEST(FrmOnline, LaterCheckIsNotHiddenByAnEarlierResult)
     online.window.BtnCheck_Click();
     server.respond(200, UpToDate);
     online.window.BtnCheck_Click();
-    EXPECT_EQ(online.window.LblStatus->text(), Updated);
-    EXPECT_EQ(online.window.LblLatestVersion->text(), QStringLiteral("4.00"));
+    EXPECT_EQ(child<QLabel>(online.window, "LblStatus")->text(), Updated);
+    EXPECT_EQ(child<QLabel>(online.window, "LblLatestVersion")->text(), QStringLiteral("4.00"));
 }

@@ -1,6 +1,7 @@
 #include "app/settings.h"
 #include "platformui/dialogs.h"
 #include "prefs/frmoptions.h"
+#include "support/child.h"
 #include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -94,16 +96,16 @@ TEST_F(FrmOptionsTest, OpensWithTheSettingsAndOkKeepsThem)
     const auto before = variables(s);
 
     auto dialog = open();
-    EXPECT_EQ(dialog->DblAction->currentIndex(), 1);
-    EXPECT_EQ(dialog->DriveHost->text(), QStringLiteral("D"));
+    EXPECT_EQ(child<QComboBox>(*dialog, "DblAction")->currentIndex(), 1);
+    EXPECT_EQ(child<QToolButton>(*dialog, "DriveHost")->text(), QStringLiteral("D"));
     // Filling in the program's name and path is no edit of the user's: "Open Paint" stays selected.
-    EXPECT_EQ(selectedOption(dialog->OptOpen), 1);
-    EXPECT_EQ(dialog->CustomName->text(), QStringLiteral("Gimp"));
-    EXPECT_EQ(dialog->CustProg->text(), QStringLiteral("C:\\Tools\\gimp.exe"));
-    EXPECT_TRUE(dialog->ChkShowAnim->isChecked());
-    EXPECT_TRUE(dialog->ChkDeleteRecycle->isChecked());
-    EXPECT_FALSE(dialog->ChkConfirmChange->isChecked());
-    EXPECT_EQ(selectedOption(dialog->StartUpAction), 2);
+    EXPECT_EQ(selectedOption(childRow<QRadioButton, 3>(*dialog, "OptOpen")), 1);
+    EXPECT_EQ(child<QLineEdit>(*dialog, "CustomName")->text(), QStringLiteral("Gimp"));
+    EXPECT_EQ(child<QLineEdit>(*dialog, "CustProg")->text(), QStringLiteral("C:\\Tools\\gimp.exe"));
+    EXPECT_TRUE(child<QCheckBox>(*dialog, "ChkShowAnim")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>(*dialog, "ChkDeleteRecycle")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(*dialog, "ChkConfirmChange")->isChecked());
+    EXPECT_EQ(selectedOption(childRow<QRadioButton, 3>(*dialog, "StartUpAction")), 2);
     EXPECT_FALSE(dialog->startupChanged());
 
     dialog->BtnOK_Click();
@@ -118,25 +120,25 @@ TEST_F(FrmOptionsTest, StartUpShortcutsAreShownAndOnlyAChoiceChangesThem)
 {
     machine.writeFile(StartUp + QStringLiteral("Shufflet.lnk"), "mine");
     auto onlyShufflet = open();
-    EXPECT_EQ(selectedOption(onlyShufflet->StartUpAction), 1);
+    EXPECT_EQ(selectedOption(childRow<QRadioButton, 3>(*onlyShufflet, "StartUpAction")), 1);
     onlyShufflet->BtnOK_Click();
     EXPECT_EQ(machine.readFile(StartUp + QStringLiteral("Shufflet.lnk")), "mine");
 
     machine.writeFile(StartUp + QStringLiteral("Cyclette.lnk"), "mine");
     auto both = open();
-    EXPECT_EQ(selectedOption(both->StartUpAction), -1);
+    EXPECT_EQ(selectedOption(childRow<QRadioButton, 3>(*both, "StartUpAction")), -1);
     both->BtnOK_Click();
     EXPECT_TRUE(inStartUp("Shufflet.lnk") && inStartUp("Cyclette.lnk"));
 
     auto cyclette = open();
-    cyclette->StartUpAction[0]->click();
+    child<QRadioButton>(*cyclette, "StartUpAction0")->click();
     cyclette->BtnOK_Click();
     EXPECT_FALSE(inStartUp("Shufflet.lnk"));
     EXPECT_EQ(machine.readFile(StartUp + QStringLiteral("Cyclette.lnk")), "cyclette");
-    EXPECT_EQ(selectedOption(open()->StartUpAction), 0);
+    EXPECT_EQ(selectedOption(childRow<QRadioButton, 3>(*open(), "StartUpAction")), 0);
 
     auto nothing = open();
-    nothing->StartUpAction[2]->click();
+    child<QRadioButton>(*nothing, "StartUpAction2")->click();
     nothing->BtnOK_Click();
     EXPECT_FALSE(inStartUp("Shufflet.lnk") || inStartUp("Cyclette.lnk"));
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -147,8 +149,8 @@ TEST_F(FrmOptionsTest, MissingShortcutIsReportedAndOkGoesOn)
     machine.writeFile(StartUp + QStringLiteral("Cyclette.lnk"), "old");
     QFile::remove(machine.host(Program + QStringLiteral("Shufflet.lnk")));
     auto dialog = open();
-    dialog->StartUpAction[1]->click();
-    dialog->ChkShowSplash->click();
+    child<QRadioButton>(*dialog, "StartUpAction1")->click();
+    child<QCheckBox>(*dialog, "ChkShowSplash")->click();
     dialog->BtnOK_Click();
 
     ASSERT_EQ(messages.shown.size(), 1);
@@ -167,12 +169,12 @@ TEST_F(FrmOptionsTest, DriveMenuListsFixedDrivesOnly)
     machine.addDrive(QLatin1Char('A'), QStringLiteral("removable"));
     auto dialog = open();
     QStringList shown;
-    for (QAction* entry : dialog->ItmDriveList)
+    for (QAction* entry : child<QMenu>(*dialog, "MnuDrive")->actions())
         if (entry->isVisible())
             shown.append(entry->text());
     EXPECT_EQ(shown, (QStringList { QStringLiteral("C"), QStringLiteral("D") }));
 
-    dialog->ItmDriveList.back()->trigger();
+    child<QMenu>(*dialog, "MnuDrive")->actions().back()->trigger();
     dialog->BtnOK_Click();
     EXPECT_EQ(settings().StartUpDrive, QStringLiteral("D:\\"));
 }
@@ -183,16 +185,16 @@ TEST_F(FrmOptionsTest, CustomProgramIsChosenByBrowsingOrTyping)
     auto dialog = open();
     dialog->BtnBrowse_Click();
     platform::setDialogResponder({});
-    EXPECT_EQ(dialog->CustProg->text(), QStringLiteral("C:\\Tools\\Paint2.exe"));
-    EXPECT_EQ(dialog->CustomName->text(), QStringLiteral("Paint2"));
+    EXPECT_EQ(child<QLineEdit>(*dialog, "CustProg")->text(), QStringLiteral("C:\\Tools\\Paint2.exe"));
+    EXPECT_EQ(child<QLineEdit>(*dialog, "CustomName")->text(), QStringLiteral("Paint2"));
     dialog->BtnOK_Click();
     EXPECT_EQ(settings().DefaultAction, 2);
     EXPECT_EQ(customProgram.text(), QStringLiteral("Paint2"));
 
     settings().DefaultAction = 0;
     auto typed = open();
-    typed->CustomName->clear();
-    EXPECT_EQ(selectedOption(typed->OptOpen), 2);
+    child<QLineEdit>(*typed, "CustomName")->clear();
+    EXPECT_EQ(selectedOption(childRow<QRadioButton, 3>(*typed, "OptOpen")), 2);
     typed->BtnOK_Click();
     EXPECT_EQ(customProgram.text(), QStringLiteral("Custom Program"));
 }
@@ -211,7 +213,7 @@ TEST_F(FrmOptionsTest, ChangedLogoFolderGetsItsBackslashAndRescans)
     EXPECT_EQ(rescans, 1);
 
     auto recased = open();
-    recased->TxtLogoPath->setText(QStringLiteral("C:\\MY LOGOS\\"));
+    child<QLineEdit>(*recased, "TxtLogoPath")->setText(QStringLiteral("C:\\MY LOGOS\\"));
     recased->BtnOK_Click();
     EXPECT_EQ(rescans, 2);
 }
@@ -221,16 +223,18 @@ TEST_F(FrmOptionsTest, CancelChangesNothingButTheLogoMark)
     machine.writeFile(StartUp + QStringLiteral("Shufflet.lnk"), "mine");
     const auto before = variables(settings());
     auto dialog = open();
-    dialog->TxtLogoPath->setText(QStringLiteral("C:\\Elsewhere"));
-    dialog->DblAction->setCurrentIndex(1);
+    child<QLineEdit>(*dialog, "TxtLogoPath")->setText(QStringLiteral("C:\\Elsewhere"));
+    child<QComboBox>(*dialog, "DblAction")->setCurrentIndex(1);
     for (QCheckBox* box :
-        { dialog->ChkSyncronize, dialog->ChkShowSplash, dialog->ActiveStart, dialog->ChkConfirmChange,
-            dialog->ChkDelConfirm, dialog->ChkDeleteRecycle, dialog->ChkShowAnim, dialog->ChkAnimatedBar })
+        { child<QCheckBox>(*dialog, "ChkSyncronize"), child<QCheckBox>(*dialog, "ChkShowSplash"),
+            child<QCheckBox>(*dialog, "ActiveStart"), child<QCheckBox>(*dialog, "ChkConfirmChange"),
+            child<QCheckBox>(*dialog, "ChkDelConfirm"), child<QCheckBox>(*dialog, "ChkDeleteRecycle"),
+            child<QCheckBox>(*dialog, "ChkShowAnim"), child<QCheckBox>(*dialog, "ChkAnimatedBar") })
         box->click();
     dialog->ItmDriveList_Click(0);
-    dialog->OptOpen[1]->click();
-    dialog->CustProg->setText(QStringLiteral("C:\\other.exe"));
-    dialog->StartUpAction[2]->click();
+    child<QRadioButton>(*dialog, "OptOpen1")->click();
+    child<QLineEdit>(*dialog, "CustProg")->setText(QStringLiteral("C:\\other.exe"));
+    child<QRadioButton>(*dialog, "StartUpAction2")->click();
     dialog->BtnCancel_Click();
 
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
@@ -246,9 +250,10 @@ TEST_F(FrmOptionsTest, TheAnimatedBarChoiceIsShownAndKeptByOk)
 {
     settings().AnimatedBar = 1;
     auto dialog = open();
-    EXPECT_TRUE(dialog->ChkAnimatedBar->isChecked());
-    EXPECT_EQ(dialog->ChkAnimatedBar->text(), QStringLiteral("Add an animated &bar to new startup screens"));
-    dialog->ChkAnimatedBar->click();
+    EXPECT_TRUE(child<QCheckBox>(*dialog, "ChkAnimatedBar")->isChecked());
+    EXPECT_EQ(child<QCheckBox>(*dialog, "ChkAnimatedBar")->text(),
+        QStringLiteral("Add an animated &bar to new startup screens"));
+    child<QCheckBox>(*dialog, "ChkAnimatedBar")->click();
     dialog->BtnOK_Click();
     EXPECT_EQ(settings().AnimatedBar, 0);
 }
@@ -263,7 +268,7 @@ TEST_F(FrmOptionsTest, StoredValuesTheControlsCannotShowSurviveOk)
     EXPECT_EQ(variables(settings()), before);
 
     auto clicked = open();
-    clicked->ActiveStart->click();
+    child<QCheckBox>(*clicked, "ActiveStart")->click();
     clicked->BtnOK_Click();
     EXPECT_EQ(settings().LogoOption, 1);
 }
@@ -275,19 +280,24 @@ TEST_F(FrmOptionsTest, TabsTextBoxesAndHelpTopics)
     machine.writeFile(Program + QStringLiteral("bootcanvas.hlp"), shipped.readAll());
     auto dialog = open();
 
-    dialog->TabStrip1->setCurrentIndex(3);
+    child<QTabBar>(*dialog, "TabStrip1")->setCurrentIndex(3);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(dialog->Myframe[i]->isVisibleTo(dialog.get()), i == 3) << i;
+        EXPECT_EQ(child<QGroupBox>(*dialog, "Myframe", i)->isVisibleTo(dialog.get()), i == 3) << i;
     dialog->TxtLogoPath_GotFocus();
-    EXPECT_EQ(dialog->TxtLogoPath->selectedText(), QStringLiteral("C:\\Logos\\"));
+    EXPECT_EQ(child<QLineEdit>(*dialog, "TxtLogoPath")->selectedText(), QStringLiteral("C:\\Logos\\"));
 
-    EXPECT_TRUE(dialog->ActiveStart->whatsThis().contains(QStringLiteral("MSDOS.SYS")));
-    const QList<QWidget*> controls = { dialog->ChkShowSplash, dialog->ChkSyncronize, dialog->DriveHost,
-        dialog->btnBrwFolder, dialog->TxtLogoPath, dialog->DblAction, dialog->ChkDeleteRecycle,
-        dialog->ChkDelConfirm, dialog->ChkConfirmChange, dialog->OptOpen[0], dialog->OptOpen[1],
-        dialog->OptOpen[2], dialog->CustomName, dialog->CustProg, dialog->BtnBrowse, dialog->ChkShowAnim,
-        dialog->ChkAnimatedBar, dialog->StartUpAction[0], dialog->StartUpAction[1],
-        dialog->StartUpAction[2] };
+    EXPECT_TRUE(child<QCheckBox>(*dialog, "ActiveStart")->whatsThis().contains(QStringLiteral("MSDOS.SYS")));
+    const QList<QWidget*> controls = { child<QCheckBox>(*dialog, "ChkShowSplash"),
+        child<QCheckBox>(*dialog, "ChkSyncronize"), child<QToolButton>(*dialog, "DriveHost"),
+        child<QPushButton>(*dialog, "btnBrwFolder"), child<QLineEdit>(*dialog, "TxtLogoPath"),
+        child<QComboBox>(*dialog, "DblAction"), child<QCheckBox>(*dialog, "ChkDeleteRecycle"),
+        child<QCheckBox>(*dialog, "ChkDelConfirm"), child<QCheckBox>(*dialog, "ChkConfirmChange"),
+        child<QRadioButton>(*dialog, "OptOpen0"), child<QRadioButton>(*dialog, "OptOpen1"),
+        child<QRadioButton>(*dialog, "OptOpen2"), child<QLineEdit>(*dialog, "CustomName"),
+        child<QLineEdit>(*dialog, "CustProg"), child<QPushButton>(*dialog, "BtnBrowse"),
+        child<QCheckBox>(*dialog, "ChkShowAnim"), child<QCheckBox>(*dialog, "ChkAnimatedBar"),
+        child<QRadioButton>(*dialog, "StartUpAction0"), child<QRadioButton>(*dialog, "StartUpAction1"),
+        child<QRadioButton>(*dialog, "StartUpAction2") };
     for (QWidget* control : controls)
         EXPECT_FALSE(control->whatsThis().isEmpty()) << control->objectName().toStdString();
 }

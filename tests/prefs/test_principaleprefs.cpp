@@ -2,6 +2,7 @@
 #include "library/principale.h"
 #include "online/frmonline.h"
 #include "prefs/frmoptions.h"
+#include "support/child.h"
 #include "support/testmachine.h"
 
 #include <QAction>
@@ -31,20 +32,20 @@ TEST(PrincipalePrefs, DialogsOpenFromTheMainWindowAndReachIt)
     resetSettings();
     Principale main;
     whenOpen<FrmOptions>(main, [](FrmOptions& dialog) {
-        dialog.ActiveStart->click();
-        dialog.CustomName->setText(QStringLiteral("Gimp"));
-        dialog.ChkShowAnim->setChecked(true);
+        child<QCheckBox>(dialog, "ActiveStart")->click();
+        child<QLineEdit>(dialog, "CustomName")->setText(QStringLiteral("Gimp"));
+        child<QCheckBox>(dialog, "ChkShowAnim")->setChecked(true);
         dialog.BtnOK_Click();
     });
     main.ItmPref_Click();
-    EXPECT_TRUE(main.logochanged);
-    EXPECT_EQ(main.ItmOpenAct[2]->text(), QStringLiteral("Gimp"));
-    EXPECT_TRUE(main.ItmAnimate->isChecked());
+    EXPECT_TRUE(main.isLogoOptionChanged());
+    EXPECT_EQ(child<QAction>(main, "ItmOpenAct2")->text(), QStringLiteral("Gimp"));
+    EXPECT_TRUE(child<QAction>(main, "ItmAnimate")->isChecked());
 
     bool online = false;
     whenOpen<FrmOnline>(main, [&](FrmOnline& dialog) {
         online = true;
-        dialog.BtnClose->click();
+        child<QPushButton>(dialog, "BtnClose")->click();
     });
     main.ItmOnline_Click();
     EXPECT_TRUE(online);

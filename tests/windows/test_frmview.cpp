@@ -1,4 +1,5 @@
 // The actual-size viewer: its size, and what closes it.
+#include "support/child.h"
 #include "windows/frmview.h"
 #include "windows/picturebox.h"
 
@@ -43,10 +44,10 @@ TEST_F(Viewer, IsExactlyThePictureWithoutAFrame)
 {
     EXPECT_EQ(view.size(), QSize(320, 400));
     EXPECT_TRUE(view.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(view.Preview->geometry(), QRect(0, 0, 320, 400));
-    EXPECT_EQ(view.Preview->picture().size(), QSize(320, 400));
-    EXPECT_EQ(view.Preview->toolTip(), "Click or press a key to close");
-    EXPECT_EQ(QColor(view.Preview->picture().pixel(5, 5)), QColor(7, 248, 128));
+    EXPECT_EQ(child<PictureBox>(view, "Preview")->geometry(), QRect(0, 0, 320, 400));
+    EXPECT_EQ(child<PictureBox>(view, "Preview")->picture().size(), QSize(320, 400));
+    EXPECT_EQ(child<PictureBox>(view, "Preview")->toolTip(), "Click or press a key to close");
+    EXPECT_EQ(QColor(child<PictureBox>(view, "Preview")->picture().pixel(5, 5)), QColor(7, 248, 128));
 }
 
 TEST_F(Viewer, KeysThatTypeACharacterClose)
@@ -68,13 +69,13 @@ TEST_F(Viewer, KeysWithoutACharacterDoNot)
 TEST_F(Viewer, AClickOnThePictureCloses)
 {
     const QPointF at(100, 200);
-    QMouseEvent press(QEvent::MouseButtonPress, at, view.Preview->mapToGlobal(at), Qt::LeftButton,
-        Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, view.Preview->mapToGlobal(at), Qt::LeftButton,
-        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(view.Preview, &press);
+    QMouseEvent press(QEvent::MouseButtonPress, at, child<PictureBox>(view, "Preview")->mapToGlobal(at),
+        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, child<PictureBox>(view, "Preview")->mapToGlobal(at),
+        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(child<PictureBox>(view, "Preview"), &press);
     EXPECT_TRUE(view.isVisible());
-    QApplication::sendEvent(view.Preview, &release);
+    QApplication::sendEvent(child<PictureBox>(view, "Preview"), &release);
     EXPECT_FALSE(view.isVisible());
 }
 
@@ -82,7 +83,7 @@ TEST_F(Viewer, AnUnreadablePictureGivesAnEmptyWindow)
 {
     FrmView empty;
     empty.loadPicture(dir.filePath("missing.bmp"));
-    EXPECT_FALSE(empty.Preview->hasPicture());
+    EXPECT_FALSE(child<PictureBox>(empty, "Preview")->hasPicture());
     EXPECT_EQ(empty.size(), QSize(0, 0));
 }
 

@@ -1,3 +1,4 @@
+#include "support/child.h"
 #include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"
 #include "windows/helpwindow.h"
@@ -160,8 +161,10 @@ TEST_F(HelpWindowTest, OpensAtATopicStaysOneWindowAndNavigates)
     EXPECT_EQ(window->parentWidget(), &owner);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Sample Help"));
     EXPECT_EQ(window->currentTopic(), 30);
-    EXPECT_EQ(window->topicList()->currentItem()->text(), QStringLiteral("Tutorial"));
-    EXPECT_TRUE(window->textBrowser()->toPlainText().contains(QStringLiteral("First line joined to it.")));
+    EXPECT_EQ(child<QListWidget>(*window, "TopicList")->currentItem()->text(), QStringLiteral("Tutorial"));
+    EXPECT_TRUE(child<QTextBrowser>(*window, "TopicText")
+                    ->toPlainText()
+                    .contains(QStringLiteral("First line joined to it.")));
 
     QWidget otherOwner;
     showHelpTopic(HelpFile, 404, &otherOwner);
@@ -171,14 +174,16 @@ TEST_F(HelpWindowTest, OpensAtATopicStaysOneWindowAndNavigates)
 
     showHelpContents(HelpFile, nullptr);
     EXPECT_EQ(window->currentTopic(), 1);
-    EXPECT_TRUE(window->textBrowser()->toPlainText().contains(QStringLiteral("See Tutorial")));
+    EXPECT_TRUE(
+        child<QTextBrowser>(*window, "TopicText")->toPlainText().contains(QStringLiteral("See Tutorial")));
 
     // Links, the topic list and Back all move the window and keep the list in step.
-    window->textBrowser()->setSource(QUrl(QStringLiteral("topic:19")));
-    EXPECT_EQ(window->topicList()->currentItem()->text(), QStringLiteral("Logo browser"));
-    window->topicList()->setCurrentRow(1);
+    child<QTextBrowser>(*window, "TopicText")->setSource(QUrl(QStringLiteral("topic:19")));
+    EXPECT_EQ(
+        child<QListWidget>(*window, "TopicList")->currentItem()->text(), QStringLiteral("Logo browser"));
+    child<QListWidget>(*window, "TopicList")->setCurrentRow(1);
     EXPECT_EQ(window->currentTopic(), 30);
-    window->textBrowser()->backward();
+    child<QTextBrowser>(*window, "TopicText")->backward();
     EXPECT_EQ(window->currentTopic(), 19);
 }
 

@@ -1,5 +1,6 @@
 // Animated startup screens in picture boxes: when they move, what they show, and when they stop.
 #include "support/animatedscreens.h"
+#include "support/child.h"
 
 #include "images/screenanimation.h"
 #include "windows/frmview.h"
@@ -139,8 +140,8 @@ TEST(AnimatedViewer, TheActualSizeViewerMovesAtItsNaturalSize)
     view.loadPicture(file.fileName());
     view.show();
     settle();
-    const QImage first = view.Preview->picture();
-    EXPECT_TRUE(waitFor([&] { return !(view.Preview->picture() == first); }));
+    const QImage first = child<PictureBox>(view, "Preview")->picture();
+    EXPECT_TRUE(waitFor([&] { return !(child<PictureBox>(view, "Preview")->picture() == first); }));
     EXPECT_EQ(view.size(), QSize(320, 400));
     AnimationSwitch::instance().setOn(false);
 }
