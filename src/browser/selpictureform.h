@@ -101,29 +101,23 @@ protected:
 
 private:
     // Controls, by the names the handlers use (also their object names).
-    QListWidget* LogoList = nullptr;
+    // The folder side: drive, path, folder list and the picture under the cursor.
     QComboBox* Drive1 = nullptr;
-    QLabel* CurPath = nullptr;
-    QLabel* Label1 = nullptr;
+    QLabel *CurPath = nullptr, *Label1 = nullptr, *ImageInfo = nullptr;
+    QListWidget* LogoList = nullptr;
     PictureBox* CurView = nullptr;
-    QLabel* ImageInfo = nullptr;
+    // The three screen slots, each with its preview, buttons and "not available" note.
     std::array<PictureBox*, 3> ImgPreview {};
-    std::array<QPushButton*, 3> AddButton {};
-    std::array<QPushButton*, 3> DeleteButton {};
+    std::array<QPushButton*, 3> AddButton {}, DeleteButton {};
     std::array<QLabel*, 3> LblNotAval {};
-    QRadioButton* OptOnlyStart = nullptr;
-    QRadioButton* OptCompSet = nullptr;
-    QRadioButton* OptDefShut = nullptr;
+    // The set being built: its kind, its name and the action button with its menus.
+    QRadioButton *OptOnlyStart = nullptr, *OptCompSet = nullptr, *OptDefShut = nullptr;
     QLabel* Label3 = nullptr;
     QComboBox* NameLogoSet = nullptr;
     QPushButton* ActButton = nullptr;
-
-    QMenu* mnuAction = nullptr;
+    QMenu *mnuAction = nullptr, *MnuManage = nullptr;
     std::array<QAction*, 2> OkButton {};
-    QAction* EliminaSetBtn = nullptr;
-    QMenu* MnuManage = nullptr;
-    QAction* ItmRename = nullptr;
-    QAction* ItmDelete = nullptr;
+    QAction *EliminaSetBtn = nullptr, *ItmRename = nullptr, *ItmDelete = nullptr;
     std::array<QAction*, 3> ItmSetLogo {};
 
     // Data-only lists: the folder's subfolders and picture files.

@@ -96,9 +96,7 @@ private:
     // Controls, under the names their handlers know them by (also their object names).
     ActiveBar* ActiveBar1 = nullptr;
     LogoList* MyList = nullptr;
-    QLabel* NumLogo = nullptr;
-    QLabel* DefaultLogo = nullptr;
-    QLabel* LogoType = nullptr;
+    QLabel *NumLogo = nullptr, *DefaultLogo = nullptr, *LogoType = nullptr;
     std::array<PictureBox*, 3> Imag {};
     QTimer* Timer1 = nullptr;
 

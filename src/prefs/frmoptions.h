@@ -63,14 +63,10 @@ private:
     QLineEdit* TxtLogoPath = nullptr;
     QPushButton* btnBrwFolder = nullptr;
     QComboBox* DblAction = nullptr;
-    QCheckBox* ChkSyncronize = nullptr;
-    QCheckBox* ChkShowSplash = nullptr;
-    QCheckBox* ActiveStart = nullptr;
+    QCheckBox *ChkSyncronize = nullptr, *ChkShowSplash = nullptr, *ActiveStart = nullptr;
     QToolButton* DriveHost = nullptr;
 
-    QCheckBox* ChkConfirmChange = nullptr;
-    QCheckBox* ChkDelConfirm = nullptr;
-    QCheckBox* ChkDeleteRecycle = nullptr;
+    QCheckBox *ChkConfirmChange = nullptr, *ChkDelConfirm = nullptr, *ChkDeleteRecycle = nullptr;
 
     QCheckBox* ChkShowAnim = nullptr;
     QCheckBox* ChkAnimatedBar = nullptr; // Settings::AnimatedBar
