@@ -1,7 +1,8 @@
 // Converts real photographs (desktop wallpapers that the set-up installs from Debian packages, and
 // variants made from them with ImageMagick) with bootcanvas-cli and with ImageMagick, and prints
 // each picture's time ratio and fidelity against ImageMagick's 24-bit Lanczos reduction, then the
-// worst of each figure. Fails when a target is missed or the corpus is not installed.
+// worst of each figure. Fails when a target is missed or the corpus is not installed. Names given
+// as arguments measure only the pictures whose labels contain one of them (while tuning).
 #include "conversionbench.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -81,6 +83,19 @@ QList<Picture> variants(const QList<Picture>& photos, const QString& folder)
     return made;
 }
 
+// The pictures whose labels contain one of `names`; all of them when no name is given.
+QList<Picture> chosen(const QList<Picture>& pictures, const QStringList& names)
+{
+    if (names.isEmpty())
+        return pictures;
+    QList<Picture> kept;
+    for (const Picture& p : pictures)
+        if (std::any_of(names.begin(), names.end(),
+                [&](const QString& name) { return p.label.contains(name, Qt::CaseInsensitive); }))
+            kept.append(p);
+    return kept;
+}
+
 struct Worst {
     double timeRatio = 0, psnrGain = 1e9, structuralRatio = 0;
     QString time, psnr, structure;
@@ -113,6 +128,7 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     std::printf("making the variants...\n");
     pictures += variants(pictures, dir.path());
+    pictures = chosen(pictures, app.arguments().mid(1));
 
     std::printf("%-24s %10s %7s %7s %6s %6s | %6s %6s %6s | %6s %5s | %s\n", "picture", "size", "ours s",
         "IM s", "ratio", "target", "PSNR", "IM", "gain", "1-SSIM", "ratio", "result");

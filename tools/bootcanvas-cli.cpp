@@ -8,6 +8,7 @@
 #include "images/paletteanimation.h"
 #include "images/screenanimation.h"
 #include "install/companioncommands.h"
+#include "platform/hugepageheap.h"
 #include "sets/librarylisting.h"
 
 #include "app/consolestreams.h"
@@ -182,6 +183,9 @@ int usage()
     return 2;
 }
 
+// Enough heap for the decoder's buffers of a big progressive JPEG; only touched pages cost memory.
+constexpr std::size_t PictureHeapReserve = std::size_t(256) * 1024 * 1024;
+
 bool onlyPictures(int argc, char** argv)
 {
     for (const Command& command : commands)
@@ -197,6 +201,8 @@ int main(int argc, char** argv)
     // The machine commands may draw a new default machine's pictures, which needs a GUI application;
     // the picture commands do without one, as starting it costs more than a small conversion.
     prepareUnattendedProcess();
+    if (onlyPictures(argc, argv))
+        platform::preferHugePageHeap(PictureHeapReserve);
     const std::unique_ptr<QCoreApplication> app = onlyPictures(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QGuiApplication>(argc, argv);

@@ -23,6 +23,7 @@ PixelBlock readBlock(
     PixelBlock block = PixelBlock::fromImage(std::move(picture.image));
     if (block.isNull())
         return {};
+    block.setScale(picture.scale);
     width = qint16(picture.fileSize.width());
     height = qint16(picture.fileSize.height());
     return block;
@@ -56,7 +57,9 @@ PixelBlock ImgDLLResizeRGB(
 {
     if (block.isNull() || width <= 0 || height <= 0)
         return {};
-    return PixelBlock::fromImage(images::resampleLanczos(block.image(), newWidth, newHeight));
+    // A reduced block spans the picture's size times its scale, which can end inside its last pixel.
+    const QSizeF extent = block.scale() < 1.0 ? QSizeF(width, height) * block.scale() : QSizeF();
+    return PixelBlock::fromImage(images::resampleLanczos(block.image(), newWidth, newHeight, extent));
 }
 
 qint32 ImgDLLQuantizeRGBTo8Bit(const PixelBlock& block, std::span<quint8> indexBuffer, qint32 width,

@@ -2,6 +2,7 @@
 
 #include "images/completeness.h"
 #include "images/imagelimits.h"
+#include "images/jpegdecoder.h"
 #include "platform/winpath.h"
 
 #include <QFile>
@@ -18,7 +19,7 @@ namespace
 {
 
 // A reduced JPEG keeps at least this many decoded pixels per output pixel in each direction, so
-// the resampler still sees the detail it averages (measured: 1.5 loses nothing visible).
+// the resampler still sees the detail it averages.
 constexpr double JpegOversampling = 1.5;
 
 QByteArray formatName(PictureKind kind)
@@ -34,19 +35,6 @@ QByteArray formatName(PictureKind kind)
         break;
     }
     return {};
-}
-
-// libjpeg scales by 1/2, 1/4 or 1/8 while it decodes, far cheaper than decoding in full.
-QSize reducedJpegSize(QSize full, QSize needed)
-{
-    for (int denominator : { 8, 4, 2 }) {
-        const QSize reduced(
-            (full.width() + denominator - 1) / denominator, (full.height() + denominator - 1) / denominator);
-        if (reduced.width() >= needed.width() * JpegOversampling
-            && reduced.height() >= needed.height() * JpegOversampling)
-            return reduced;
-    }
-    return full;
 }
 
 bool formatAllowed(const QByteArray& format)
@@ -84,27 +72,68 @@ PictureKind readerKindFor(const QString& fileName)
     return PictureKind::Bmp;
 }
 
-DecodedPicture readPicture(const QString& hostPath, PictureKind kind, QSize neededSize)
+namespace
+{
+
+// The problem that keeps a host file from being read at all, before its content is looked at.
+ReadProblem fileProblem(const QString& hostPath)
+{
+    const QFileInfo info(hostPath);
+    if (hostPath.isEmpty() || !info.exists())
+        return ReadProblem::Missing;
+    if (!info.isFile())
+        return info.isDir() ? ReadProblem::Folder : ReadProblem::NotThisKind;
+    if (!info.isReadable())
+        return ReadProblem::Unreadable;
+    if (info.size() > MaxFileBytes)
+        return ReadProblem::FileTooLarge;
+    return ReadProblem::None;
+}
+
+// Checks a declared size and the file's completeness; false with `result.problem` set on refusal.
+bool acceptSize(QSize size, bool complete, DecodedPicture& result)
+{
+    if (size.width() <= 0 || size.height() <= 0) {
+        // Cut before its header ends, a file has no size either.
+        result.problem = complete ? ReadProblem::BadSize : ReadProblem::Truncated;
+        return false;
+    }
+    result.fileSize = size;
+    if (!sizeAllowed(size.width(), size.height())) {
+        result.problem = ReadProblem::TooLarge;
+        return false;
+    }
+    if (!complete) {
+        result.problem = ReadProblem::Truncated;
+        return false;
+    }
+    return true;
+}
+
+// JPEGs go to libjpeg directly, which can reduce them by any eighth while decoding.
+DecodedPicture readJpeg(const uchar* bytes, qint64 size, QSize neededSize)
 {
     DecodedPicture result;
-    const QFileInfo info(hostPath);
-    if (hostPath.isEmpty() || !info.exists()) {
-        result.problem = ReadProblem::Missing;
+    if (size < 3 || bytes[0] != 0xff || bytes[1] != 0xd8 || bytes[2] != 0xff) {
+        result.problem = ReadProblem::NotThisKind;
         return result;
     }
-    if (!info.isFile()) {
-        result.problem = info.isDir() ? ReadProblem::Folder : ReadProblem::NotThisKind;
+    if (!acceptSize(jpegHeaderSize(bytes, size), pictureLooksComplete(bytes, size, "jpeg"), result))
         return result;
-    }
-    if (!info.isReadable()) {
-        result.problem = ReadProblem::Unreadable;
-        return result;
-    }
-    if (info.size() > MaxFileBytes) {
-        result.problem = ReadProblem::FileTooLarge;
-        return result;
-    }
+    const QSize minimum = neededSize.isValid() && !neededSize.isEmpty()
+        ? (QSizeF(neededSize) * JpegOversampling).toSize()
+        : QSize();
+    DecodedJpeg decoded = decodeJpeg(bytes, size, minimum);
+    result.image = std::move(decoded.image);
+    result.scale = decoded.scale;
+    if (result.image.isNull())
+        result.problem = ReadProblem::Undecodable;
+    return result;
+}
 
+DecodedPicture readWithQt(const QString& hostPath, PictureKind kind, const uchar* bytes, qint64 size)
+{
+    DecodedPicture result;
     QImageReader::setAllocationLimit(MaxBlockMiB);
     QImageReader reader(hostPath);
     if (kind != PictureKind::Any) {
@@ -115,44 +144,33 @@ DecodedPicture readPicture(const QString& hostPath, PictureKind kind, QSize need
         result.problem = ReadProblem::NotThisKind;
         return result;
     }
+    const bool complete = pictureLooksComplete(bytes, size, reader.format().toLower());
+    // A top-down bitmap reports a negative height.
+    if (!acceptSize(QSize(reader.size().width(), std::abs(reader.size().height())), complete, result))
+        return result;
+    result.image = reader.read();
+    if (result.image.isNull())
+        result.problem = ReadProblem::Undecodable;
+    return result;
+}
 
+} // namespace
+
+DecodedPicture readPicture(const QString& hostPath, PictureKind kind, QSize neededSize)
+{
+    DecodedPicture result;
+    result.problem = fileProblem(hostPath);
+    if (result.problem != ReadProblem::None)
+        return result;
     QFile file(hostPath);
     const uchar* bytes = file.open(QIODevice::ReadOnly) ? file.map(0, file.size()) : nullptr;
     if (!bytes) {
-        result.problem = ReadProblem::Unreadable;
+        result.problem = file.size() == 0 && file.isOpen() ? ReadProblem::NotThisKind : ReadProblem::Unreadable;
         return result;
     }
-    const bool complete = pictureLooksComplete(bytes, file.size(), reader.format().toLower());
-
-    // A top-down bitmap reports a negative height.
-    const QSize size(reader.size().width(), std::abs(reader.size().height()));
-    if (size.width() <= 0 || size.height() <= 0) {
-        // Cut before its header ends, a file has no size either.
-        result.problem = complete ? ReadProblem::BadSize : ReadProblem::Truncated;
-        return result;
-    }
-    result.fileSize = size;
-    if (!sizeAllowed(size.width(), size.height())) {
-        result.problem = ReadProblem::TooLarge;
-        return result;
-    }
-    if (!complete) {
-        result.problem = ReadProblem::Truncated;
-        return result;
-    }
-    if (reader.format() == "jpeg" && neededSize.isValid() && !neededSize.isEmpty()) {
-        const QSize reduced = reducedJpegSize(size, neededSize);
-        if (reduced != size)
-            reader.setScaledSize(reduced);
-    }
-
-    QImage image = reader.read();
-    if (image.isNull()) {
-        result.problem = ReadProblem::Undecodable;
-        return result;
-    }
-    result.image = std::move(image);
-    return result;
+    if (kind == PictureKind::Jpeg)
+        return readJpeg(bytes, file.size(), neededSize);
+    return readWithQt(hostPath, kind, bytes, file.size());
 }
 
 } // namespace images

@@ -28,6 +28,7 @@ enum class ReadProblem {
 struct DecodedPicture {
     QImage image; // empty when the file could not be read or was refused
     QSize fileSize; // the picture's size in the file, whatever resolution `image` has; set once known
+    double scale = 1.0; // pixels of `image` per pixel of the file's picture
     ReadProblem problem = ReadProblem::None;
 };
 

@@ -27,6 +27,10 @@ public:
     // The pixels as a picture that shares the block's memory while the block lives unchanged.
     const QImage& image() const { return m_image; }
     void reset() { m_image = QImage(); }
+    // Block pixels per picture pixel: below 1 when the reader kept a reduced resolution, whose last
+    // row and column may stand for less than a whole pixel of the picture.
+    double scale() const { return m_scale; }
+    void setScale(double scale) { m_scale = scale; }
 
 private:
     explicit PixelBlock(QImage image)
@@ -34,4 +38,5 @@ private:
     {
     }
     QImage m_image;
+    double m_scale = 1.0;
 };

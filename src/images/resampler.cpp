@@ -41,9 +41,10 @@ struct Kernel {
     std::vector<float> weights;
 };
 
-Kernel makeKernel(int sourceLength, int targetLength)
+// `extent` (at most `sourceLength`) is the part of the source that the target spans.
+Kernel makeKernel(int sourceLength, int targetLength, double extent)
 {
-    const double scale = double(sourceLength) / targetLength;
+    const double scale = extent / targetLength;
     const double stretch = std::max(scale, 1.0);
     const double support = Lobes * stretch;
     Kernel kernel;
@@ -141,7 +142,7 @@ void vertical(const std::vector<Pixel>& in, int width, const Kernel& kernel, QIm
 
 } // namespace
 
-QImage resampleLanczos(const QImage& source, int width, int height)
+QImage resampleLanczos(const QImage& source, int width, int height, QSizeF extent)
 {
     if (source.isNull() || !sizeAllowed(width, height))
         return {};
@@ -154,8 +155,9 @@ QImage resampleLanczos(const QImage& source, int width, int height)
     // Horizontal first keeps every source row; its buffer is source height x target width.
     if (qint64(rgb.height()) * width > MaxResampleBufferPixels)
         return {};
-    const Kernel across = makeKernel(rgb.width(), width);
-    const Kernel down = makeKernel(rgb.height(), height);
+    auto spanned = [](double part, int whole) { return part > 0 && part <= whole ? part : double(whole); };
+    const Kernel across = makeKernel(rgb.width(), width, spanned(extent.width(), rgb.width()));
+    const Kernel down = makeKernel(rgb.height(), height, spanned(extent.height(), rgb.height()));
     std::vector<Pixel> rows(size_t(rgb.height()) * width);
     horizontal(rgb, across, rows, width);
     vertical(rows, width, down, target);

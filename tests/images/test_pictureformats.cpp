@@ -5,6 +5,7 @@
 #include "images/imgdll.h"
 #include "picturefixtures.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -117,6 +118,30 @@ TEST_F(PictureFormats, ReportedSizesAreTheFilesEvenWhenDecodedSmaller)
     EXPECT_GE(block.width(), 100);
     const PixelBlock full = ImgDLLReadRGBFromJPG(big, width, height);
     EXPECT_EQ(full.width(), 2000);
+}
+
+TEST_F(PictureFormats, ReducedJpegsLineUpWithFullOnes)
+{
+    // 1074 rows reduce by 5/8 to 671.25: the last decoded row is a quarter of a pixel. Sharp
+    // bands show any drift of the reduced picture against the full one at once.
+    QImage bands(1365, 1074, QImage::Format_RGB32);
+    for (int y = 0; y < bands.height(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bands.scanLine(y)), bands.width(),
+            (y / 37) % 2 ? qRgb(230, 230, 230) : qRgb(20, 20, 20));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && bands.save(&buffer, "JPEG", 100));
+    const QString file = write("bands.jpg", jpeg);
+    qint16 width = 0, height = 0;
+    const PixelBlock reduced = ImgDLLReadRGBFromJPG(file, width, height, QSize(320, 400));
+    ASSERT_LT(reduced.height(), 1074);
+    const PixelBlock full = ImgDLLReadRGBFromJPG(file, width, height);
+    const QImage a = ImgDLLResizeRGB(reduced, width, height, 320, 400).image();
+    const QImage b = ImgDLLResizeRGB(full, width, height, 320, 400).image();
+    int worst = 0;
+    for (int y = 0; y < 400; ++y)
+        worst = std::max(worst, colourDistance(a.pixelColor(160, y), b.pixelColor(160, y)));
+    EXPECT_LE(worst, 24);
 }
 
 // A header claiming the given size over a few bytes of pixels.
