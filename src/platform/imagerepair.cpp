@@ -114,6 +114,11 @@ void collectTemporaries(
 
 } // namespace
 
+bool fileSystemCheckerInstalled()
+{
+    return !checkerProgram().isEmpty();
+}
+
 RepairReport repairImage(ImageDrive& drive, bool checkOnly)
 {
     if (checkerProgram().isEmpty())

@@ -16,6 +16,23 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// A main window that has read the library, as at start-up.
+inline std::unique_ptr<Principale> openMainWindow()
+{
+    auto window = std::make_unique<Principale>();
+    window->LeggiDatiDisco();
+    return window;
+}
+
+// The names in the main list, top to bottom.
+inline QStringList rowsOf(const Principale& window)
+{
+    QStringList texts;
+    for (int row = 0; row < window.MyList->count(); ++row)
+        texts.append(window.MyList->itemText(row));
+    return texts;
+}
+
 // A main window over a machine whose logo folder is C:\Logos, with the settings a fresh start
 // would give and every question answered through `msgbox` (Yes unless queued otherwise).
 class LibraryTest : public ::testing::Test
@@ -47,17 +64,10 @@ protected:
 
     Principale& openWindow()
     {
-        window = std::make_unique<Principale>();
-        window->LeggiDatiDisco();
+        window = openMainWindow();
         return *window;
     }
-    QStringList rows() const
-    {
-        QStringList texts;
-        for (int row = 0; row < window->MyList->count(); ++row)
-            texts.append(window->MyList->itemText(row));
-        return texts;
-    }
+    QStringList rows() const { return rowsOf(*window); }
     QString selectedText() const { return window->MyList->itemText(window->MyList->selectedRow()); }
     void select(const QString& name) { window->SelItem(name); }
 
