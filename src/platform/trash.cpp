@@ -85,7 +85,7 @@ bool collectItems(QString path, QList<TrashItem>& items)
     const qsizetype separator = lastSeparator(path);
     const QString name = path.mid(separator + 1);
     const QString folder = path.left(separator + 1);
-    const bool inImage = isOnImageDrive(path);
+    const bool inImage = isOnImageDrive(folder);
     try {
         if (!hasWildcard(name)) {
             if (inImage ? !entryExists(path, vbDirectory | vbHidden | vbSystem) : !hostEntryExists(resolveToHost(path)))
