@@ -275,10 +275,13 @@ void ImageDrive::replace(
 {
     checkWritable();
     checkClean(folder);
+    if (!folder.isEmpty())
+        checkClean({}); // where a staging folder of ours would have been left
     const FatVolume& before = currentVolume();
     const qint64 cluster = before.clusterBytes();
-    // The new file's clusters, and one more should the folder need to grow for its entry.
-    const qint64 needed = clusterRounded(data.size(), cluster) + cluster;
+    // The new file's clusters, one more should the folder need to grow for its entry, and one for
+    // a staging folder.
+    const qint64 needed = clusterRounded(data.size(), cluster) + 2 * cluster;
     const qint64 free = before.freeBytes() - m_stage.heldBytes(cluster);
     if (free < needed)
         throw FileError(PathFileAccessError,
@@ -307,9 +310,13 @@ void ImageDrive::writeStaged()
 {
     std::optional<FileError> failed;
     while (!m_stage.isEmpty()) {
-        const QList<StagedFile> group = m_stage.takeFolderGroup();
+        const QList<StagedFile> group = m_stage.takeBatch();
         try {
-            writeFolderGroup(group);
+            // Several files go through one staging folder: one copy, one move per folder.
+            if (group.size() == 1)
+                writeFolderGroup(group);
+            else
+                writeThroughFolder(group);
         } catch (const FileError& error) {
             if (!failed)
                 failed = error;
@@ -328,16 +335,10 @@ void ImageDrive::writeFolderGroup(const QList<StagedFile>& group)
         copy.append(m_stage.hostPath(file));
     copy.append(Mtools::volumePath(folder));
     try {
-        // One run takes every file bound for this folder; each is read back before it counts.
         m_mtools->run(QStringLiteral("mcopy"), copy);
         m_volume.reset();
-        for (const StagedFile& file : group) {
-            const std::optional<FatEntry> written = currentVolume().find(folder + QStringList(file.temporary));
-            if (!written || read(*written, file.data.size()) != file.data)
-                throw FileError(PathFileAccessError,
-                    QStringLiteral("%1 did not read back from the disk image %2 as written")
-                        .arg(file.name, m_imagePath));
-        }
+        for (const StagedFile& file : group)
+            verifyWritten(folder, file.temporary, file);
         for (const StagedFile& file : group)
             renameOver(file);
     } catch (...) {
@@ -348,17 +349,73 @@ void ImageDrive::writeFolderGroup(const QList<StagedFile>& group)
     changed(true);
 }
 
+void ImageDrive::writeThroughFolder(const QList<StagedFile>& batch)
+{
+    // The staging folder is one of our temporaries in the root, holding the files under their
+    // own names; a move takes every file bound for one folder over the entries it replaces.
+    const QString staging = unusedTemporary({});
+    const QString host = m_stage.folderOf(staging, batch);
+    try {
+        m_mtools->run(QStringLiteral("mcopy"), { QStringLiteral("-s"), QStringLiteral("-o"), host, Mtools::volumePath({}) });
+        m_volume.reset();
+        for (const StagedFile& file : batch)
+            verifyWritten({ staging }, file.name, file);
+        QList<QStringList> folders;
+        for (const StagedFile& file : batch)
+            if (!folders.contains(file.folder))
+                folders.append(file.folder);
+        for (const QStringList& folder : folders) {
+            QStringList move { QStringLiteral("-D"), QStringLiteral("o") };
+            for (const StagedFile& file : batch)
+                if (file.folder == folder)
+                    move.append(Mtools::volumePath({ staging, file.name }));
+            m_mtools->run(QStringLiteral("mmove"), move + QStringList(Mtools::volumePath(folder)));
+        }
+        for (const StagedFile& file : batch)
+            setAttributes(file);
+        m_mtools->run(QStringLiteral("mrd"), { Mtools::volumePath({ staging }) });
+    } catch (...) {
+        removeStagingFolder(staging);
+        changed(false);
+        throw;
+    }
+    changed(true);
+}
+
+void ImageDrive::verifyWritten(const QStringList& folder, const QString& name, const StagedFile& file)
+{
+    const std::optional<FatEntry> written = currentVolume().find(folder + QStringList(name));
+    if (!written || read(*written, file.data.size()) != file.data)
+        throw FileError(PathFileAccessError,
+            QStringLiteral("%1 did not read back from the disk image %2 as written").arg(file.name, m_imagePath));
+}
+
 void ImageDrive::renameOver(const StagedFile& file)
 {
     m_mtools->run(QStringLiteral("mren"),
         { QStringLiteral("-D"), QStringLiteral("o"), Mtools::volumePath(file.folder + QStringList(file.temporary)),
             file.name });
+    setAttributes(file);
+}
+
+void ImageDrive::setAttributes(const StagedFile& file)
+{
     // mcopy leaves the archive bit alone set, so other attributes take one more call.
     if (file.attributes != 0x20)
         m_mtools->run(QStringLiteral("mattrib"),
             { attributeFlag(file.attributes, 1, 'r'), attributeFlag(file.attributes, 2, 'h'),
                 attributeFlag(file.attributes, 4, 's'), attributeFlag(file.attributes, 32, 'a'),
                 Mtools::volumePath(file.folder + QStringList(file.name)) });
+}
+
+void ImageDrive::removeStagingFolder(const QString& name)
+{
+    try {
+        m_volume.reset();
+        if (currentVolume().fatCopiesAgree() && currentVolume().find({ name }))
+            m_mtools->run(QStringLiteral("mdeltree"), { Mtools::volumePath({ name }) });
+    } catch (const FileError&) {
+    }
 }
 
 void ImageDrive::removeTemporaries(const QList<StagedFile>& group)

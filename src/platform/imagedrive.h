@@ -78,8 +78,12 @@ private:
     QString unusedTemporary(const QStringList& folder);
     void writeStaged();
     void writeFolderGroup(const QList<StagedFile>& group);
+    void writeThroughFolder(const QList<StagedFile>& batch);
+    void verifyWritten(const QStringList& folder, const QString& name, const StagedFile& file);
     void renameOver(const StagedFile& file);
+    void setAttributes(const StagedFile& file);
     void removeTemporaries(const QList<StagedFile>& group);
+    void removeStagingFolder(const QString& name);
     bool imageChanged() const;
     void checkClean(const QStringList& folder);
     void checkNotInUse();

@@ -39,7 +39,7 @@ qint64 ReplacementStage::heldBytes(qint64 clusterBytes) const
 {
     qint64 held = 0;
     for (const StagedFile& file : m_files)
-        held += clusterRounded(file.data.size(), clusterBytes) + clusterBytes;
+        held += clusterRounded(file.data.size(), clusterBytes) + 2 * clusterBytes;
     return held;
 }
 
@@ -64,13 +64,28 @@ bool ReplacementStage::holdsTemporary(const QString& temporary) const
     return false;
 }
 
-QList<StagedFile> ReplacementStage::takeFolderGroup()
+QList<StagedFile> ReplacementStage::takeBatch()
 {
-    QList<StagedFile> group, rest;
-    for (const StagedFile& file : m_files)
-        (m_files.isEmpty() || sameFolder(file.folder, m_files.first().folder) ? group : rest).append(file);
+    QList<StagedFile> batch, rest;
+    QStringList names;
+    for (const StagedFile& file : m_files) {
+        const bool taken = names.contains(file.name, Qt::CaseInsensitive);
+        (taken ? rest : batch).append(file);
+        names.append(file.name);
+    }
     m_files = rest;
-    return group;
+    return batch;
+}
+
+QString ReplacementStage::folderOf(const QString& name, const QList<StagedFile>& files) const
+{
+    const QDir folder(m_folder->filePath(name));
+    bool made = QDir().mkpath(folder.path());
+    for (const StagedFile& file : files)
+        made = made && QFile::copy(hostPath(file), folder.filePath(file.name));
+    if (!made)
+        throw FileError(PathFileAccessError, QStringLiteral("No temporary folder could be written for the disk image"));
+    return folder.path();
 }
 
 QString ReplacementStage::hostPath(const StagedFile& file) const
@@ -82,6 +97,9 @@ void ReplacementStage::release(const QList<StagedFile>& files) const
 {
     for (const StagedFile& file : files)
         QFile::remove(hostPath(file));
+    // Folders made by folderOf go with them.
+    for (const QString& folder : QDir(m_folder->path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        QDir(m_folder->filePath(folder)).removeRecursively();
 }
 
 } // namespace platform
