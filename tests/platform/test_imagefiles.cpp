@@ -243,6 +243,16 @@ TEST_F(ImageFiles, LeftoverTemporaryStopsWritingUntilRepaired)
     writeFileAtomically(target, "x");
     EXPECT_EQ(image->get(QStringLiteral("WINDOWS/LOGOW.SYS")), "x");
     EXPECT_EQ(image->fsckProblems(), QString());
+
+    // A staging folder left in the root stops writes anywhere, and its repair takes it whole.
+    image->makeFolder(QStringLiteral("~BC54321.TMP"));
+    image->put(QStringLiteral("~BC54321.TMP/LOGOW.SYS"), "staged");
+    EXPECT_NE(messageOf([&] { writeFileAtomically(target, "y"); }).find("~BC54321.TMP"), std::string::npos);
+    EXPECT_FALSE(repairImage(drive, false).wasClean);
+    EXPECT_FALSE(folderExists(QStringLiteral("C:\\~BC54321.TMP")));
+    writeFileAtomically(target, "y");
+    EXPECT_EQ(image->get(QStringLiteral("WINDOWS/LOGOW.SYS")), "y");
+    EXPECT_EQ(image->fsckProblems(), QString());
 }
 
 namespace
