@@ -58,15 +58,6 @@ QString hostCompanionProgram(const QString& name)
     return found.isEmpty() ? here.filePath(name) : found;
 }
 
-QByteArray companionPrograms()
-{
-    QByteArray lines;
-    for (const char* name : { "tandemist", "shufflet", "cyclette" })
-        lines += "C:\\Program Files\\Bootcanvas\\" + QByteArray(name)
-            + ".exe=" + hostCompanionProgram(QString::fromLatin1(name)).toUtf8() + "\n";
-    return lines;
-}
-
 void writeStartupShortcuts(const QString& program)
 {
     for (const char* name : { "Shufflet", "Cyclette" }) {
@@ -87,11 +78,8 @@ QByteArray machineIni()
         = "; The Windows 95/98 installation that Bootcanvas works on.\n"
           "[Drives]\nC=drive_c,fixed\nZ=/,remote\n\n"
           "[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\nProgram=C:\\Program Files\\Bootcanvas\n";
-    ini += "\n[Programs]\n" + companionPrograms();
-    const QString paint = hostPaintProgram();
-    if (!paint.isEmpty())
-        ini += "C:\\WINDOWS\\pbrush.exe=" + paint.toUtf8() + "\n";
-    return ini;
+    return ini + "\n[Programs]\n" + companionProgramLines(QStringLiteral("C:\\Program Files\\Bootcanvas"))
+        + paintProgramLine(QStringLiteral("C:\\WINDOWS"));
 }
 
 void writeSampleSets(const QString& program)
@@ -126,6 +114,24 @@ void writeHelpFile(const QString& program)
 }
 
 } // namespace
+
+QByteArray companionProgramLines(const QString& programFolder)
+{
+    QByteArray lines;
+    for (const char* name : { "tandemist", "shufflet", "cyclette" })
+        lines += (programFolder + QLatin1Char('\\') + QLatin1String(name) + QStringLiteral(".exe=")
+            + hostCompanionProgram(QString::fromLatin1(name)) + QLatin1Char('\n'))
+                     .toUtf8();
+    return lines;
+}
+
+QByteArray paintProgramLine(const QString& windowsFolder)
+{
+    const QString paint = hostPaintProgram();
+    if (paint.isEmpty())
+        return {};
+    return (windowsFolder + QStringLiteral("\\pbrush.exe=") + paint + QLatin1Char('\n')).toUtf8();
+}
 
 QByteArray defaultMsdosSys()
 {

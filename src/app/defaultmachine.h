@@ -13,3 +13,9 @@ void createDefaultMachine(const QString& folder);
 // The boot configuration of a freshly installed Windows 98 (C:\MSDOS.SYS), padded past 1024 bytes
 // as Windows wants it.
 QByteArray defaultMsdosSys();
+
+// [Programs] lines mapping the companion programs (tandemist, shufflet, cyclette) in the Windows
+// folder `programFolder` to their host executables.
+QByteArray companionProgramLines(const QString& programFolder);
+// The [Programs] line mapping Paint in `windowsFolder` to the host's paint program; empty without one.
+QByteArray paintProgramLine(const QString& windowsFolder);

@@ -55,13 +55,36 @@ QString defaultProgramFolderOnHost()
     return QDir::cleanPath(drive->hostFolder + QLatin1Char('/') + program.parts.join(QLatin1Char('/')));
 }
 
+// The companion programs run from the program folder (P:, where the Run entry names tandemist)
+// and from the place the StartUp shortcuts name, as on the default machine.
+QByteArray programsSection(const QString& windowsFolder)
+{
+    return "[Programs]\n" + companionProgramLines(QStringLiteral("P:"))
+        + companionProgramLines(QStringLiteral("C:\\Program Files\\Bootcanvas")) + paintProgramLine(windowsFolder);
+}
+
 QByteArray imageMachineIni(const QString& imagePath)
 {
     const QString windows = windowsFolderOf(imagePath);
     return ("; The machine Bootcanvas keeps for the disk image " + imagePath + "\n[Drives]\nC=" + imagePath
         + ",fixed\nP=" + defaultProgramFolderOnHost()
-        + ",fixed\nT=temp,fixed\nZ=/,remote\n\n[Paths]\nWindows=" + windows + "\nTemp=T:\\\nProgram=P:\\\n")
-        .toUtf8();
+        + ",fixed\nT=temp,fixed\nZ=/,remote\n\n[Paths]\nWindows=" + windows + "\nTemp=T:\\\nProgram=P:\\\n\n")
+               .toUtf8()
+        + programsSection(windows);
+}
+
+// A machine folder made before its companion programs were mapped gains the mapping.
+void addMissingPrograms(const QString& ini)
+{
+    const platform::Machine machine = platform::Machine::open(QFileInfo(ini).path());
+    if (!machine.hostProgramFor(QStringLiteral("P:\\tandemist.exe")).isEmpty())
+        return;
+    QFile file(ini);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray text = file.readAll();
+    file.close();
+    platform::writeHostFileAtomically(ini, text + "\n" + programsSection(machine.windowsFolder()));
 }
 
 void ensureDefaultMachine()
@@ -107,6 +130,8 @@ void useImageMachine(const QString& imagePath)
             machine.windowsFolder() + QStringLiteral("\\Start Menu\\Programs\\StartUp"), platform::REG_SZ);
         // Its settings start at their defaults, so the command-line tool can work on it at once.
         CreateRegKey(platform::HKEY_LOCAL_MACHINE, SettingsKey);
+    } else {
+        addMissingPrograms(ini);
     }
     // Set for the whole process and the companion programs it starts.
     qputenv("BOOTCANVAS_MACHINE", QFile::encodeName(folder));

@@ -4,6 +4,7 @@
 #include "platform/dosattributes.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
+#include "platform/imagedrives.h"
 #include "platform/winpath.h"
 
 #include <QFile>
@@ -48,9 +49,12 @@ Kind kindOf(const dirent& entry, const QByteArray& hostPath)
 } // namespace
 
 // One pass over the folder, asking the file system about an entry only when the directory entry
-// itself does not say what it is: a folder of thousands of pictures lists at once.
+// itself does not say what it is: a folder of thousands of pictures lists at once. A folder inside
+// a disk image has no host path; the drive layer lists it.
 FolderContents readFolderContents(const QString& folder)
 {
+    if (platform::isOnImageDrive(folder))
+        return { platform::listSubfolders(folder), platform::listFiles(folder, PicturePatterns) };
     const QString host = platform::hostPathFor(folder);
     const QByteArray hostPrefix
         = QFile::encodeName(host.endsWith(QLatin1Char('/')) ? host : host + QLatin1Char('/'));

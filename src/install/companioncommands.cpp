@@ -7,6 +7,7 @@
 
 #include "app/settings.h"
 #include "platform/files.h"
+#include "platform/imagecommand.h"
 #include "platform/imagedrives.h"
 #include "platform/imagerepair.h"
 #include "platform/machine.h"
@@ -23,7 +24,10 @@ namespace
 int reportingFailures(const QString& program, const std::function<void()>& command)
 {
     try {
+        // The image drives the command changes are flushed once, when it is done.
+        platform::ImageCommand images;
         command();
+        images.finish();
         standardOutput().flush();
         return 0;
     } catch (const std::exception& error) {

@@ -3,6 +3,7 @@
 #include "systemscreens.h"
 
 #include "platform/files.h"
+#include "platform/imagecommand.h"
 #include "platform/machine.h"
 
 #include <QDir>
@@ -63,6 +64,7 @@ void restoreOriginalScreens()
     if (!originalScreensKept())
         throw std::runtime_error("no screens of this system were kept before the first installation");
     const QDir folder(keptFolder());
+    platform::ImageCommand images;
     for (const SystemScreen& screen : systemScreens()) {
         clearScreenAttributes(screen.target);
         QFile kept(folder.filePath(screen.keptName));
@@ -73,4 +75,5 @@ void restoreOriginalScreens()
         } else if (platform::fileExists(screen.target))
             platform::Kill(screen.target);
     }
+    images.finish();
 }

@@ -5,6 +5,7 @@
 #include "app/settings.h"
 #include "originalscreens.h"
 #include "platform/files.h"
+#include "platform/imagecommand.h"
 #include "platform/imagedrives.h"
 #include "sets/libraryscan.h"
 
@@ -73,13 +74,16 @@ bool installLogoSet(const QString& setName, bool synchronize)
     // An image that cannot be written is explained once, before any screen is touched.
     for (const QString& target : systemScreenTargets())
         platform::checkWritable(target);
+    platform::ImageCommand images;
     keepOriginalScreens();
     ToggleReadOnlyAttrib();
     const auto sources = logoSetScreenPaths(settings().LogoPath, setName);
     attempt([&] { replaceSystemScreen(sources[0], startupScreenTarget()); });
-    if (synchronize)
-        return true;
-    attempt([&] { replaceSystemScreen(sources[1], waitScreenTarget()); });
-    attempt([&] { replaceSystemScreen(sources[2], shutdownScreenTarget()); });
-    return false;
+    if (!synchronize) {
+        attempt([&] { replaceSystemScreen(sources[1], waitScreenTarget()); });
+        attempt([&] { replaceSystemScreen(sources[2], shutdownScreenTarget()); });
+    }
+    // A screen that did not go in is skipped, as every step here is.
+    attempt([&] { images.finish(); });
+    return synchronize;
 }

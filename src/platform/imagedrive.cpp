@@ -1,12 +1,13 @@
 #include "imagedrive.h"
 
 #include "fileerror.h"
+#include "imagecommand.h"
 #include "imageguard.h"
+#include "imagerepair.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTemporaryFile>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -102,17 +103,30 @@ bool ImageDrive::imageChanged() const
     return ::stat(encoded(m_rawPath).constData(), &now) != 0 || !sameStat(now, m_seen);
 }
 
-const FatVolume& ImageDrive::volume()
+const FatVolume& ImageDrive::currentVolume()
 {
     if (!m_volume || imageChanged())
         open();
     return *m_volume;
 }
 
+const FatVolume& ImageDrive::volume()
+{
+    writeStaged();
+    return currentVolume();
+}
+
+std::optional<FatEntry> ImageDrive::find(const QStringList& parts)
+{
+    if (m_stage.touches(parts))
+        writeStaged();
+    return currentVolume().find(parts);
+}
+
 QByteArray ImageDrive::read(const FatEntry& entry, qint64 maxBytes)
 {
     try {
-        return volume().readFile(entry, maxBytes);
+        return currentVolume().readFile(entry, maxBytes);
     } catch (const DamagedImageError& error) {
         throw FileError(PathFileAccessError,
             QStringLiteral("The disk image %1 cannot be read: %2").arg(m_imagePath, error.reason()));
@@ -121,7 +135,7 @@ QByteArray ImageDrive::read(const FatEntry& entry, qint64 maxBytes)
 
 void ImageDrive::checkWritable(bool requireClean)
 {
-    volume(); // a damaged image is refused before anything else
+    currentVolume(); // a damaged image is refused before anything else
     struct stat info;
     if (::stat(encoded(m_imagePath).constData(), &info) != 0 || !(info.st_mode & 0222)) {
         throw FileError(PermissionDenied,
@@ -141,8 +155,8 @@ void ImageDrive::checkWritable(bool requireClean)
                 "Writing into the disk image %1 needs mtools, which is not installed (Debian package "
                 "\"mtools\").")
                 .arg(m_imagePath));
-    if (requireClean && !volume().fatCopiesAgree())
-        throw UncleanImageError(m_imagePath, QStringLiteral("the copies of its allocation table disagree"));
+    if (requireClean)
+        checkFileSystem();
     if (!m_mtools)
         m_mtools.emplace(m_rawPath, m_partition.offset);
 }
@@ -167,7 +181,7 @@ void ImageDrive::checkNotInUse()
 
 void ImageDrive::checkClean(const QStringList& folder)
 {
-    const auto entries = volume().listFolder(folder);
+    const auto entries = currentVolume().listFolder(folder);
     for (const FatEntry& entry : entries.value_or(QList<FatEntry>()))
         if (isOurTemporary(entry.name))
             throw UncleanImageError(m_imagePath,
@@ -182,8 +196,51 @@ bool ImageDrive::isOurTemporary(const QString& name)
     return pattern.match(name).hasMatch();
 }
 
-void ImageDrive::flush()
+bool ImageDrive::knownClean()
 {
+    const std::optional<ImageState> now = imageStateOf(m_imagePath);
+    if (!now)
+        return false;
+    if (m_cleanState == now)
+        return true;
+    if (recordedCleanState(m_imagePath, m_partition.offset) != now)
+        return false;
+    m_cleanState = now;
+    return true;
+}
+
+void ImageDrive::checkFileSystem()
+{
+    if (!currentVolume().fatCopiesAgree())
+        throw UncleanImageError(m_imagePath, QStringLiteral("the copies of its allocation table disagree"));
+    // Without dosfstools only our own checks stand; installing it adds the full one.
+    if (knownClean() || !fileSystemCheckerInstalled())
+        return;
+    const RepairReport report = repairImage(*this, true);
+    if (!report.wasClean)
+        throw UncleanImageError(m_imagePath,
+            QStringLiteral("fsck.fat found problems (%1)")
+                .arg(report.checkerOutput.section(QLatin1Char('\n'), 0, 3).simplified()));
+    m_cleanState = imageStateOf(m_imagePath);
+    if (m_cleanState)
+        recordCleanState(m_imagePath, m_partition.offset, *m_cleanState);
+}
+
+void ImageDrive::changed(bool keepsClean)
+{
+    m_volume.reset();
+    m_unflushed = true;
+    // A change of ours that ended well leaves a clean image clean; any other needs a new check.
+    m_cleanState = keepsClean && m_cleanState ? imageStateOf(m_imagePath) : std::nullopt;
+    if (!imageCommandOpen())
+        flushChanges();
+}
+
+void ImageDrive::flushChanges()
+{
+    writeStaged();
+    if (!m_unflushed)
+        return;
     m_volume.reset();
     const int fd = ::open(encoded(m_rawPath).constData(), O_RDWR | O_CLOEXEC);
     const bool synced = fd >= 0 && ::fsync(fd) == 0;
@@ -192,20 +249,25 @@ void ImageDrive::flush()
     if (!synced)
         throw FileError(
             PathFileAccessError, QStringLiteral("The disk image %1 could not be flushed").arg(m_imagePath));
+    m_unflushed = false;
+    // The flush of an exported image reaches the image file itself, so its state is final now.
+    if (m_cleanState && (m_cleanState = imageStateOf(m_imagePath)))
+        recordCleanState(m_imagePath, m_partition.offset, *m_cleanState);
 }
 
 void ImageDrive::change(const QString& tool, const QStringList& arguments, bool requireClean)
 {
+    writeStaged(); // changes keep their order
     checkWritable(requireClean);
     if (requireClean)
         checkClean({});
     try {
         m_mtools->run(tool, arguments);
     } catch (...) {
-        flush();
+        changed(false);
         throw;
     }
-    flush();
+    changed(requireClean);
 }
 
 void ImageDrive::replace(
@@ -213,54 +275,164 @@ void ImageDrive::replace(
 {
     checkWritable();
     checkClean(folder);
-    const FatVolume& before = volume();
+    if (!folder.isEmpty())
+        checkClean({}); // where a staging folder of ours would have been left
+    const FatVolume& before = currentVolume();
     const qint64 cluster = before.clusterBytes();
-    // The new file's clusters, and one more should the folder need to grow for its entry.
-    const qint64 needed = (data.size() + cluster - 1) / cluster * cluster + cluster;
-    if (before.freeBytes() < needed)
+    // The new file's clusters, one more should the folder need to grow for its entry, and one for
+    // a staging folder.
+    const qint64 needed = clusterRounded(data.size(), cluster) + 2 * cluster;
+    const qint64 free = before.freeBytes() - m_stage.heldBytes(cluster);
+    if (free < needed)
         throw FileError(PathFileAccessError,
             QStringLiteral("The disk image %1 is full: %2 needs %3 KB, %4 KB are free")
                 .arg(m_imagePath, name)
                 .arg(needed / 1024)
-                .arg(before.freeBytes() / 1024));
+                .arg(qMax<qint64>(free, 0) / 1024));
+    m_stage.add({ folder, name, unusedTemporary(folder), data, attributes });
+    if (!imageCommandOpen())
+        writeStaged();
+}
 
+QString ImageDrive::unusedTemporary(const QStringList& folder)
+{
+    const auto existing = currentVolume().listFolder(folder).value_or(QList<FatEntry>());
     QString temporary;
-    const auto existing = before.listFolder(folder).value_or(QList<FatEntry>());
     do
         temporary = QStringLiteral("~BC%1.TMP")
                         .arg(QRandomGenerator::global()->bounded(0x100000), 5, 16, QLatin1Char('0'))
                         .toUpper();
-    while (FatVolume::entryNamed(existing, temporary));
+    while (FatVolume::entryNamed(existing, temporary) || m_stage.holdsTemporary(temporary));
+    return temporary;
+}
 
-    QTemporaryFile source;
-    if (!source.open() || source.write(data) != data.size() || !source.flush())
-        throw FileError(
-            PathFileAccessError, QStringLiteral("No temporary file could be written for %1").arg(name));
-    const QString temporaryPath = Mtools::volumePath(folder + QStringList(temporary));
+void ImageDrive::writeStaged()
+{
+    std::optional<FileError> failed;
+    while (!m_stage.isEmpty()) {
+        const QList<StagedFile> group = m_stage.takeBatch();
+        try {
+            // Several files go through one staging folder: one copy, one move per folder.
+            if (group.size() == 1)
+                writeFolderGroup(group);
+            else
+                writeThroughFolder(group);
+        } catch (const FileError& error) {
+            if (!failed)
+                failed = error;
+        }
+        m_stage.release(group);
+    }
+    if (failed)
+        throw *failed;
+}
+
+void ImageDrive::writeFolderGroup(const QList<StagedFile>& group)
+{
+    const QStringList folder = group.first().folder;
+    QStringList copy { QStringLiteral("-o") };
+    for (const StagedFile& file : group)
+        copy.append(m_stage.hostPath(file));
+    copy.append(Mtools::volumePath(folder));
     try {
-        m_mtools->run(QStringLiteral("mcopy"), { QStringLiteral("-o"), source.fileName(), temporaryPath });
+        m_mtools->run(QStringLiteral("mcopy"), copy);
         m_volume.reset();
-        const std::optional<FatEntry> written = volume().find(folder + QStringList(temporary));
-        if (!written || read(*written, data.size()) != data)
-            throw FileError(PathFileAccessError,
-                QStringLiteral("%1 did not read back from the disk image %2 as written")
-                    .arg(name, m_imagePath));
-        m_mtools->run(
-            QStringLiteral("mren"), { QStringLiteral("-D"), QStringLiteral("o"), temporaryPath, name });
+        for (const StagedFile& file : group)
+            verifyWritten(folder, file.temporary, file);
+        for (const StagedFile& file : group)
+            renameOver(file);
     } catch (...) {
-        // The tool ended normally, so its allocation tables are whole: the temporary can go.
-        if (volume().find(folder + QStringList(temporary)) && volume().fatCopiesAgree())
-            m_mtools->run(QStringLiteral("mdel"), { temporaryPath });
-        flush();
+        removeTemporaries(group);
+        changed(false);
         throw;
     }
+    changed(true);
+}
+
+void ImageDrive::writeThroughFolder(const QList<StagedFile>& batch)
+{
+    // The staging folder is one of our temporaries in the root, holding the files under their
+    // own names; a move takes every file bound for one folder over the entries it replaces.
+    const QString staging = unusedTemporary({});
+    const QString host = m_stage.folderOf(staging, batch);
+    try {
+        m_mtools->run(QStringLiteral("mcopy"), { QStringLiteral("-s"), QStringLiteral("-o"), host, Mtools::volumePath({}) });
+        m_volume.reset();
+        for (const StagedFile& file : batch)
+            verifyWritten({ staging }, file.name, file);
+        QList<QStringList> folders;
+        for (const StagedFile& file : batch)
+            if (!folders.contains(file.folder))
+                folders.append(file.folder);
+        for (const QStringList& folder : folders) {
+            QStringList move { QStringLiteral("-D"), QStringLiteral("o") };
+            for (const StagedFile& file : batch)
+                if (file.folder == folder)
+                    move.append(Mtools::volumePath({ staging, file.name }));
+            m_mtools->run(QStringLiteral("mmove"), move + QStringList(Mtools::volumePath(folder)));
+        }
+        for (const StagedFile& file : batch)
+            setAttributes(file);
+        m_mtools->run(QStringLiteral("mrd"), { Mtools::volumePath({ staging }) });
+    } catch (...) {
+        removeStagingFolder(staging);
+        changed(false);
+        throw;
+    }
+    changed(true);
+}
+
+void ImageDrive::verifyWritten(const QStringList& folder, const QString& name, const StagedFile& file)
+{
+    const std::optional<FatEntry> written = currentVolume().find(folder + QStringList(name));
+    if (!written || read(*written, file.data.size()) != file.data)
+        throw FileError(PathFileAccessError,
+            QStringLiteral("%1 did not read back from the disk image %2 as written").arg(file.name, m_imagePath));
+}
+
+void ImageDrive::renameOver(const StagedFile& file)
+{
+    m_mtools->run(QStringLiteral("mren"),
+        { QStringLiteral("-D"), QStringLiteral("o"), Mtools::volumePath(file.folder + QStringList(file.temporary)),
+            file.name });
+    setAttributes(file);
+}
+
+void ImageDrive::setAttributes(const StagedFile& file)
+{
     // mcopy leaves the archive bit alone set, so other attributes take one more call.
-    if (attributes != 0x20)
+    if (file.attributes != 0x20)
         m_mtools->run(QStringLiteral("mattrib"),
-            { attributeFlag(attributes, 1, 'r'), attributeFlag(attributes, 2, 'h'),
-                attributeFlag(attributes, 4, 's'), attributeFlag(attributes, 32, 'a'),
-                Mtools::volumePath(folder + QStringList(name)) });
-    flush();
+            { attributeFlag(file.attributes, 1, 'r'), attributeFlag(file.attributes, 2, 'h'),
+                attributeFlag(file.attributes, 4, 's'), attributeFlag(file.attributes, 32, 'a'),
+                Mtools::volumePath(file.folder + QStringList(file.name)) });
+}
+
+void ImageDrive::removeStagingFolder(const QString& name)
+{
+    try {
+        m_volume.reset();
+        if (currentVolume().fatCopiesAgree() && currentVolume().find({ name }))
+            m_mtools->run(QStringLiteral("mdeltree"), { Mtools::volumePath({ name }) });
+    } catch (const FileError&) {
+    }
+}
+
+void ImageDrive::removeTemporaries(const QList<StagedFile>& group)
+{
+    // A tool that ended normally left its allocation tables whole: its temporaries can go. One
+    // that cannot go is found by the next check and offered for repair.
+    try {
+        m_volume.reset();
+        if (!currentVolume().fatCopiesAgree())
+            return;
+        for (const StagedFile& file : group) {
+            const QStringList temporary = file.folder + QStringList(file.temporary);
+            if (currentVolume().find(temporary))
+                m_mtools->run(QStringLiteral("mdel"), { Mtools::volumePath(temporary) });
+        }
+    } catch (const FileError&) {
+    }
 }
 
 } // namespace platform

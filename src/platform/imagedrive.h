@@ -2,6 +2,8 @@
 
 #include "fatvolume.h"
 #include "fileerror.h"
+#include "imagestaging.h"
+#include "imagestate.h"
 #include "mtools.h"
 
 #include <QElapsedTimer>
@@ -43,15 +45,19 @@ public:
 
     QString imagePath() const { return m_imagePath; }
     // The volume as it is now, re-read when the image changed; FileError 75 for a damaged image.
+    // Replacements held back by an open ImageCommand are written first.
     const FatVolume& volume();
-    std::optional<FatEntry> find(const QStringList& parts) { return volume().find(parts); }
+    // Writes held-back replacements first only when they may change what is found.
+    std::optional<FatEntry> find(const QStringList& parts);
     QByteArray read(const FatEntry& entry, qint64 maxBytes);
 
     // Throws the one clear message that explains why the image cannot be written now; an unclean
-    // image only when `requireClean`.
+    // image only when `requireClean`. fsck.fat checks the partition once per state of the image
+    // file; changes of ours to a clean image keep it counted as clean.
     void checkWritable(bool requireClean = true);
     // Writes `data` under a temporary name in `folder`, checks it reads back, renames it to
-    // `name` over any entry of that name, and gives it `attributes`.
+    // `name` over any entry of that name, and gives it `attributes`. While an ImageCommand is open
+    // the write waits (space reserved) so that the files bound for one folder go in one tool run.
     void replace(const QStringList& folder, const QString& name, const QByteArray& data, int attributes);
     // Runs one changing tool with the safety checks before and the flush after.
     void change(const QString& tool, const QStringList& arguments, bool requireClean = true);
@@ -63,13 +69,29 @@ public:
     qint64 partitionSize() const { return m_partition.size; }
     QString rawPath() const { return m_rawPath; }
 
+    // Flushes changes that an open ImageCommand held back; FileError when the flush fails.
+    void flushChanges();
+
 private:
     void open();
+    const FatVolume& currentVolume();
+    QString unusedTemporary(const QStringList& folder);
+    void writeStaged();
+    void writeFolderGroup(const QList<StagedFile>& group);
+    void writeThroughFolder(const QList<StagedFile>& batch);
+    void verifyWritten(const QStringList& folder, const QString& name, const StagedFile& file);
+    void renameOver(const StagedFile& file);
+    void setAttributes(const StagedFile& file);
+    void removeTemporaries(const QList<StagedFile>& group);
+    void removeStagingFolder(const QString& name);
     bool imageChanged() const;
     void checkClean(const QStringList& folder);
     void checkNotInUse();
     static constexpr qint64 InUseCheckMillis = 1000;
-    void flush();
+    void checkFileSystem();
+    bool knownClean();
+    // After a change: the volume is read again, and flushed unless a command is open.
+    void changed(bool keepsClean);
 
     QString m_imagePath, m_rawPath;
     int m_partitionNumber;
@@ -79,6 +101,9 @@ private:
     std::optional<FatVolume> m_volume;
     std::optional<Mtools> m_mtools;
     QElapsedTimer m_lastInUseCheck;
+    std::optional<ImageState> m_cleanState; // the image file as it was last known to be clean
+    bool m_unflushed = false;
+    ReplacementStage m_stage;
 };
 
 } // namespace platform

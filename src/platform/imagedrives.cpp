@@ -41,6 +41,22 @@ ImageDrive& openImageDrive(const QString& imagePath, int partition)
     return *image.drive;
 }
 
+void flushChangedImageDrives()
+{
+    std::optional<FileError> failed;
+    for (auto& [key, image] : openImages()) {
+        try {
+            if (image.drive)
+                image.drive->flushChanges();
+        } catch (const FileError& error) {
+            if (!failed)
+                failed = error;
+        }
+    }
+    if (failed)
+        throw *failed;
+}
+
 std::optional<ImageLocation> imageLocationOf(const QString& windowsPath)
 {
     if (!hasCurrentMachine())

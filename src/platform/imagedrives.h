@@ -30,5 +30,8 @@ void checkWritable(const QString& windowsPath);
 
 // The open image drive for `imagePath` (one per image and partition for the whole process).
 ImageDrive& openImageDrive(const QString& imagePath, int partition);
+// Flushes every open image drive with changes held back by an ImageCommand; FileError naming the
+// first image that could not be flushed, after trying them all.
+void flushChangedImageDrives();
 
 } // namespace platform

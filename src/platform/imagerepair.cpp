@@ -105,14 +105,19 @@ void collectTemporaries(
         return;
     for (const FatEntry& entry : volume.listFolder(folder).value_or(QList<FatEntry>())) {
         const QStringList path = folder + QStringList(entry.name);
-        if (entry.isFolder())
+        if (ImageDrive::isOurTemporary(entry.name))
+            found.append(path); // a file, or a staging folder with what it held
+        else if (entry.isFolder())
             collectTemporaries(volume, path, depth + 1, found);
-        else if (ImageDrive::isOurTemporary(entry.name))
-            found.append(path);
     }
 }
 
 } // namespace
+
+bool fileSystemCheckerInstalled()
+{
+    return !checkerProgram().isEmpty();
+}
 
 RepairReport repairImage(ImageDrive& drive, bool checkOnly)
 {
@@ -147,8 +152,11 @@ RepairReport repairImage(ImageDrive& drive, bool checkOnly)
     }
     QList<QStringList> leftovers;
     collectTemporaries(drive.volume(), {}, 0, leftovers);
-    for (const QStringList& leftover : leftovers)
-        drive.change(QStringLiteral("mdel"), { Mtools::volumePath(leftover) }, false);
+    for (const QStringList& leftover : leftovers) {
+        const std::optional<FatEntry> entry = drive.find(leftover);
+        const bool folder = entry && entry->isFolder();
+        drive.change(folder ? QStringLiteral("mdeltree") : QStringLiteral("mdel"), { Mtools::volumePath(leftover) }, false);
+    }
     report.wasClean = report.wasClean && leftovers.isEmpty();
     return report;
 }

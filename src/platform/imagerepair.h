@@ -19,6 +19,8 @@ struct RepairReport {
 // and written back only where the repair changed it. Refuses (FileError) an image in use or
 // read-only, and says which package is missing when fsck.fat is not installed.
 RepairReport repairImage(ImageDrive& drive, bool checkOnly);
+// Whether fsck.fat can be found.
+bool fileSystemCheckerInstalled();
 
 struct DriveRepair {
     QChar letter;

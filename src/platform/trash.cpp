@@ -1,6 +1,9 @@
 #include "shell.h"
 
 #include "fileerror.h"
+#include "files.h"
+#include "imagedrives.h"
+#include "imagetrash.h"
 #include "msgbox.h"
 #include "winpath.h"
 
@@ -17,7 +20,8 @@ namespace
 
 struct TrashItem {
     QString name;
-    QString hostPath;
+    QString hostPath; // empty for an entry inside a disk image
+    QString windowsPath;
 };
 
 qsizetype lastSeparator(const QString& path)
@@ -48,10 +52,29 @@ QRegularExpression wildcardPattern(const QString& wildcard)
         QLatin1Char('^') + pattern + QLatin1Char('$'), QRegularExpression::CaseInsensitiveOption);
 }
 
-bool entryExists(const QString& hostPath)
+bool hostEntryExists(const QString& hostPath)
 {
     const QFileInfo info(hostPath);
     return info.exists() || info.isSymLink();
+}
+
+// Every entry of a folder inside a disk image, hidden and system files too.
+QStringList imageFolderEntries(const QString& folder)
+{
+    constexpr int Everything = vbHidden | vbSystem;
+    return listSubfolders(folder) + listFiles(folder, { QStringLiteral("*") }, Everything);
+}
+
+QStringList hostFolderEntries(const QString& folder)
+{
+    return QDir(resolveToHost(folder))
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+TrashItem itemAt(const QString& folder, const QString& name, bool inImage)
+{
+    const QString windowsPath = folder + name;
+    return { name, inImage ? QString() : resolveToHost(windowsPath), windowsPath };
 }
 
 // Adds the entries `path` stands for; false when it names nothing that exists.
@@ -61,23 +84,21 @@ bool collectItems(QString path, QList<TrashItem>& items)
         path.chop(1);
     const qsizetype separator = lastSeparator(path);
     const QString name = path.mid(separator + 1);
+    const QString folder = path.left(separator + 1);
+    const bool inImage = isOnImageDrive(folder);
     try {
         if (!hasWildcard(name)) {
-            const QString hostPath = resolveToHost(path);
-            if (!entryExists(hostPath))
+            if (inImage ? !entryExists(path, vbDirectory | vbHidden | vbSystem) : !hostEntryExists(resolveToHost(path)))
                 return false;
-            items.append({ name, hostPath });
+            items.append(itemAt(folder, name, inImage));
             return true;
         }
-        const QDir folder(resolveToHost(path.left(separator + 1)));
-        if (!folder.exists())
+        if (!folderExists(folder))
             return false;
         const QRegularExpression pattern = wildcardPattern(name);
-        const QStringList entries
-            = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        for (const QString& entry : entries)
+        for (const QString& entry : inImage ? imageFolderEntries(folder) : hostFolderEntries(folder))
             if (pattern.match(entry).hasMatch())
-                items.append({ entry, folder.filePath(entry) });
+                items.append(itemAt(folder, entry, inImage));
         return true;
     } catch (const FileError&) {
         return false;
@@ -107,7 +128,9 @@ bool moveToTrash(const QStringList& paths)
         return false;
     bool allMoved = allFound;
     for (const TrashItem& item : items)
-        allMoved = QFile::moveToTrash(item.hostPath) && allMoved;
+        allMoved = (item.hostPath.isEmpty() ? moveImageEntryToTrash(item.windowsPath)
+                                            : QFile::moveToTrash(item.hostPath))
+            && allMoved;
     return allMoved;
 }
 

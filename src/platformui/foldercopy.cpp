@@ -1,6 +1,8 @@
 #include "foldercopy.h"
 
 #include "platform/fileerror.h"
+#include "platform/files.h"
+#include "platform/imagedrives.h"
 #include "platform/winpath.h"
 
 #include <QCoreApplication>
@@ -21,6 +23,8 @@ namespace
 constexpr QDir::Filters EntryFilter = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
 constexpr qint64 ChunkBytes = 1024 * 1024;
 constexpr int ShowProgressAfterMs = 500;
+constexpr int MaxFolderDepth = 32;
+constexpr int HiddenAndSystem = vbHidden | vbSystem;
 
 // The entry `name` of a host folder as a FAT drive would find it: the exact name, else one that
 // differs only in case, else the name as given (for a new entry).
@@ -45,6 +49,33 @@ QString canonicalOrClean(const QString& path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : canonical;
+}
+
+QString childOnDrive(const QString& folder, const QString& name)
+{
+    return folder.endsWith(QLatin1Char('\\')) ? folder + name : folder + QLatin1Char('\\') + name;
+}
+
+int countFilesOnDrives(const QString& folder, int depth = 0)
+{
+    if (depth > MaxFolderDepth)
+        return 0;
+    int count = int(listFiles(folder, { QStringLiteral("*") }, HiddenAndSystem).size());
+    for (const QString& name : listSubfolders(folder))
+        count += countFilesOnDrives(childOnDrive(folder, name), depth + 1);
+    return count;
+}
+
+// Whether `path` is `folder` or lies inside it, as Windows paths compare.
+bool isInsideOnDrives(const QString& path, const QString& folder)
+{
+    const WindowsPath inner = parseWindowsPath(path), outer = parseWindowsPath(folder);
+    if (inner.drive != outer.drive || inner.parts.size() < outer.parts.size())
+        return false;
+    for (qsizetype i = 0; i < outer.parts.size(); ++i)
+        if (inner.parts.at(i).compare(outer.parts.at(i), Qt::CaseInsensitive) != 0)
+            return false;
+    return true;
 }
 
 int countFiles(const QString& folder)
@@ -100,6 +131,28 @@ public:
         }
     }
 
+    // The same copy through the drive layer, for a folder coming from or going into a disk image,
+    // which has no host path. `source` and `target` are Windows paths.
+    void copyFolderOnDrives(const QString& source, const QString& target, int depth = 0)
+    {
+        if (depth > MaxFolderDepth || !(folderExists(target) || madeFolder(target))) {
+            m_ok = false;
+            return;
+        }
+        for (const QString& name : listSubfolders(source)) {
+            if (canceled())
+                return;
+            copyFolderOnDrives(childOnDrive(source, name), childOnDrive(target, name), depth + 1);
+        }
+        for (const QString& name : listFiles(source, { QStringLiteral("*") }, HiddenAndSystem)) {
+            if (canceled())
+                return;
+            m_progress.setLabelText(QStringLiteral("Copying %1").arg(name));
+            m_ok = copyFileOnDrives(childOnDrive(source, name), childOnDrive(target, name)) && m_ok;
+            m_progress.setValue(++m_copied);
+        }
+    }
+
     bool succeeded() const { return m_ok && !m_progress.wasCanceled(); }
 
 private:
@@ -142,15 +195,57 @@ private:
         return true;
     }
 
+    static bool madeFolder(const QString& folder)
+    {
+        try {
+            MkDir(folder);
+            return true;
+        } catch (const FileError&) {
+            return false;
+        }
+    }
+
+    // Overwrites as the host copy does, a read-only or hidden target included.
+    static bool copyFileOnDrives(const QString& source, const QString& target)
+    {
+        try {
+            if (fileExists(target) || entryExists(target, HiddenAndSystem))
+                SetAttr(target, vbNormal);
+            FileCopy(source, target);
+            return true;
+        } catch (const FileError&) {
+            return false;
+        }
+    }
+
     QProgressDialog m_progress;
     int m_copied = 0;
     bool m_ok = true;
 };
 
+bool copyFolderIntoOnDrives(const QString& source, const QString& targetParent, QWidget* parent)
+{
+    try {
+        const QStringList parts = parseWindowsPath(source).parts;
+        const QString name = parts.isEmpty() ? QString() : parts.last();
+        const QString target = childOnDrive(targetParent, name);
+        if (!folderExists(source) || !folderExists(targetParent) || !isValidName(name)
+            || isInsideOnDrives(target, source))
+            return false;
+        FolderCopy copy(countFilesOnDrives(source), parent);
+        copy.copyFolderOnDrives(source, target);
+        return copy.succeeded();
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
 } // namespace
 
 bool copyFolderInto(const QString& source, const QString& targetParent, QWidget* parent)
 {
+    if (isOnImageDrive(source) || isOnImageDrive(targetParent))
+        return copyFolderIntoOnDrives(source, targetParent, parent);
     QString sourceHost, parentHost;
     try {
         sourceHost = QDir::cleanPath(resolveToHost(source));

@@ -1,10 +1,13 @@
 #include "app/imagemachine.h"
+#include "app/settings.h"
 #include "images/grafica.h"
 #include "install/bootoptions.h"
+#include "install/companionregistration.h"
 #include "install/companionsession.h"
 #include "install/originalscreens.h"
 #include "platform/fileerror.h"
 #include "platform/imageexport.h"
+#include "platform/launcher.h"
 #include "platform/machine.h"
 #include "sets/libraryscan.h"
 #include "support/imagemachine.h"
@@ -134,4 +137,30 @@ TEST_F(ImageLibrary, ScansALogoFolderInsideTheImage)
     ASSERT_EQ(scan.sets.size(), 3);
     EXPECT_EQ(scan.sets[0].name, QStringLiteral("beach.sls"));
     EXPECT_EQ(scan.installedSet, QStringLiteral("Deep Ocean"));
+}
+
+TEST(ImageMachinePrograms, CompanionProgramsRunAgainstAnImageMachineAsOnTheDefaultOne)
+{
+    if (!TestImage::toolsAvailable())
+        GTEST_SKIP() << "mkfs.fat, mtools or fsck.fat is missing (Debian packages dosfstools, mtools)";
+    const QTemporaryDir dataHome;
+    const ScopedEnvironment xdgData { "XDG_DATA_HOME", dataHome.path() };
+    const ScopedEnvironment inUse { "BOOTCANVAS_MACHINE", QString() };
+    const TestImage image;
+    useImageMachine(image.path());
+    openCompanionMachine();
+    loadCompanionSettings();
+
+    const platform::Machine defaultMachine = platform::Machine::open(platform::defaultMachineFolder());
+    const QString registered = settings().AppPath + QStringLiteral("tandemist.exe"); // the Run entry's program
+    for (const QString& name : { QStringLiteral("tandemist"), QStringLiteral("shufflet"), QStringLiteral("cyclette") }) {
+        const QString host
+            = defaultMachine.hostProgramFor(QStringLiteral("C:\\Program Files\\Bootcanvas\\") + name + ".exe");
+        ASSERT_FALSE(host.isEmpty());
+        const QString inProgramFolder = settings().AppPath + name + QStringLiteral(".exe");
+        EXPECT_EQ(platform::resolveProgramCommand(inProgramFolder, {}).value(0), host) << name.toStdString();
+    }
+    EXPECT_EQ(platform::resolveProgramCommand(registered, { QStringLiteral("/auto") }),
+        QStringList({ defaultMachine.hostProgramFor(QStringLiteral("C:\\Program Files\\Bootcanvas\\tandemist.exe")),
+            QStringLiteral("/auto") }));
 }

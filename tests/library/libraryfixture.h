@@ -17,6 +17,24 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// A main window that has read the library, as at start-up.
+inline std::unique_ptr<Principale> openMainWindow()
+{
+    auto window = std::make_unique<Principale>();
+    window->LeggiDatiDisco();
+    return window;
+}
+
+// The names in the main list, top to bottom.
+inline QStringList rowsOf(const Principale& window)
+{
+    QStringList texts;
+    const auto* list = child<LogoList>(window, "MyList");
+    for (int row = 0; row < list->count(); ++row)
+        texts.append(list->itemText(row));
+    return texts;
+}
+
 // A main window over a machine whose logo folder is C:\Logos, with the settings a fresh start
 // would give and every question answered through `msgbox` (Yes unless queued otherwise).
 class LibraryTest : public ::testing::Test
@@ -48,17 +66,10 @@ protected:
 
     Principale& openWindow()
     {
-        window = std::make_unique<Principale>();
-        window->LeggiDatiDisco();
+        window = openMainWindow();
         return *window;
     }
-    QStringList rows() const
-    {
-        QStringList texts;
-        for (int row = 0; row < list()->count(); ++row)
-            texts.append(list()->itemText(row));
-        return texts;
-    }
+    QStringList rows() const { return rowsOf(*window); }
     QString selectedText() const { return list()->itemText(list()->selectedRow()); }
     void select(const QString& name) { window->SelItem(name); }
     LogoList* list() const { return child<LogoList>(*window, "MyList"); }

@@ -1,5 +1,6 @@
 #include "platform/fileerror.h"
 #include "platform/files.h"
+#include "platform/imagecommand.h"
 #include "platform/imagedrives.h"
 #include "platform/imagerepair.h"
 #include "platform/machine.h"
@@ -241,5 +242,97 @@ TEST_F(ImageFiles, LeftoverTemporaryStopsWritingUntilRepaired)
     EXPECT_TRUE(image->get(QStringLiteral("WINDOWS/~BC12345.TMP")).isEmpty());
     writeFileAtomically(target, "x");
     EXPECT_EQ(image->get(QStringLiteral("WINDOWS/LOGOW.SYS")), "x");
+    EXPECT_EQ(image->fsckProblems(), QString());
+
+    // A staging folder left in the root stops writes anywhere, and its repair takes it whole.
+    image->makeFolder(QStringLiteral("~BC54321.TMP"));
+    image->put(QStringLiteral("~BC54321.TMP/LOGOW.SYS"), "staged");
+    EXPECT_NE(messageOf([&] { writeFileAtomically(target, "y"); }).find("~BC54321.TMP"), std::string::npos);
+    EXPECT_FALSE(repairImage(drive, false).wasClean);
+    EXPECT_FALSE(folderExists(QStringLiteral("C:\\~BC54321.TMP")));
+    writeFileAtomically(target, "y");
+    EXPECT_EQ(image->get(QStringLiteral("WINDOWS/LOGOW.SYS")), "y");
+    EXPECT_EQ(image->fsckProblems(), QString());
+}
+
+namespace
+{
+
+// Marks a free cluster (near the end of the 40 MB test image, where mtools allocates last) as used
+// in every copy of the allocation table: a lost cluster, which the table copies agree on and only
+// fsck.fat finds. Its repair keeps the cluster as a file, so each call takes another one.
+void loseCluster(const TestImage& image, int cluster)
+{
+    QFile file(image.path());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray boot = image.bytes().mid(image.offset(), 512);
+    const qint64 reserved = qFromLittleEndian<quint16>(boot.constData() + 14);
+    const qint64 fatSectors = qFromLittleEndian<quint16>(boot.constData() + 22);
+    for (int copy = 0; copy < boot.at(16); ++copy) {
+        file.seek(image.offset() + (reserved + copy * fatSectors) * 512 + cluster * 2);
+        file.write("\xFF\xFF", 2);
+    }
+}
+
+void setModificationTime(const QString& path, const struct timespec& time)
+{
+    const struct timespec times[2] = { time, time };
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+}
+
+} // namespace
+
+TEST_F(ImageFiles, FileSystemProblemsStopWritingAndAreCheckedOncePerStateOfTheImage)
+{
+    SKIP_WITHOUT_IMAGE_TOOLS();
+    const QString target = Windows + QStringLiteral("LOGOW.SYS");
+    loseCluster(*image, 20000);
+    const QByteArray lost = image->bytes();
+    EXPECT_NE(messageOf([&] { writeFileAtomically(target, "x"); }).find("fsck.fat found problems"),
+        std::string::npos);
+    EXPECT_EQ(image->bytes(), lost);
+
+    EXPECT_FALSE(repairImage(openImageDrive(image->path(), 0), false).wasClean);
+    writeFileAtomically(target, "x");
+    writeFileAtomically(target, "y"); // our own change kept the image counted as clean
+    EXPECT_EQ(image->get(QStringLiteral("WINDOWS/LOGOW.SYS")), "y");
+
+    // The check is skipped while the image file is as it was after our change: size, time, inode.
+    struct stat after;
+    ::stat(QFile::encodeName(image->path()).constData(), &after);
+    loseCluster(*image, 19000);
+    setModificationTime(image->path(), after.st_mtim);
+    writeFileAtomically(target, "z");
+    EXPECT_EQ(image->get(QStringLiteral("WINDOWS/LOGOW.SYS")), "z");
+
+    // Any other change to the file (a virtual machine ran, a moment later) brings the check back.
+    loseCluster(*image, 18000);
+    setModificationTime(image->path(), { after.st_mtim.tv_sec + 1, after.st_mtim.tv_nsec });
+    EXPECT_NE(messageOf([&] { writeFileAtomically(target, "w"); }).find("fsck.fat"), std::string::npos);
+}
+
+TEST_F(ImageFiles, ChangesOfOneCommandAreSeenAtOnceAndWrittenWhole)
+{
+    SKIP_WITHOUT_IMAGE_TOOLS();
+    writeFileAtomically(Windows + QStringLiteral("LOGOS.SYS"), "old");
+    SetAttr(Windows + QStringLiteral("LOGOS.SYS"), vbReadOnly | vbArchive);
+    {
+        ImageCommand command;
+        writeFileAtomically(Windows + QStringLiteral("LOGOW.SYS"), "wait");
+        writeFileAtomically(Windows + QStringLiteral("LOGOS.SYS"), "shutdown");
+        writeFileAtomically(QStringLiteral("C:\\LOGO.SYS"), "start");
+        // What the command wrote is what it reads back, before the end.
+        EXPECT_EQ(readFile(Windows + QStringLiteral("logow.sys"), 100), "wait");
+        EXPECT_EQ(GetAttr(Windows + QStringLiteral("LOGOS.SYS")), vbReadOnly | vbArchive);
+        writeFileAtomically(Windows + QStringLiteral("LOGOW.SYS"), "wait again");
+        EXPECT_EQ(errorNumberOf([] { writeFileAtomically(Windows + QStringLiteral("BIG.BIN"), QByteArray(40 << 20, 'b')); }),
+            PathFileAccessError);
+        command.finish();
+    }
+    EXPECT_EQ(image->get(QStringLiteral("WINDOWS/LOGOW.SYS")), "wait again");
+    EXPECT_EQ(image->get(QStringLiteral("WINDOWS/LOGOS.SYS")), "shutdown");
+    EXPECT_EQ(image->get(QStringLiteral("LOGO.SYS")), "start");
+    EXPECT_TRUE(image->get(QStringLiteral("WINDOWS/BIG.BIN")).isEmpty());
+    EXPECT_EQ(listFiles(QStringLiteral("C:\\WINDOWS"), { QStringLiteral("*.TMP") }, vbHidden | vbSystem), QStringList());
     EXPECT_EQ(image->fsckProblems(), QString());
 }

@@ -3,6 +3,8 @@
 
 #include "platformui/popupaccessibility.h"
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -10,6 +12,9 @@ int main(int argc, char** argv)
     const QByteArray platform = qgetenv("BOOTCANVAS_TEST_PLATFORM");
     qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
     installPopupAccessibility(); // as the program does
+    // What the tests' disk images leave in the cache stays out of the user's own.
+    const QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
