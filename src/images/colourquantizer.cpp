@@ -31,29 +31,51 @@ QList<QRgb> fewColours(const QImage& image, int limit)
     return colours;
 }
 
+// The colours each palette entry was chosen for, summed so that the entries can move to their means.
+class EntryMeans
+{
+public:
+    explicit EntryMeans(qsizetype entries)
+        : m_sums(size_t(entries) * 4, 0.0)
+    {
+    }
+    void add(int index, double r, double g, double b)
+    {
+        double* s = m_sums.data() + size_t(index) * 4;
+        s[0] += r;
+        s[1] += g;
+        s[2] += b;
+        s[3] += 1;
+    }
+    // Entries nothing was chosen for stay where they are.
+    void moveEntries(QList<QRgb>& palette) const
+    {
+        for (int i = 0; i < palette.size(); ++i) {
+            const double* s = m_sums.data() + size_t(i) * 4;
+            if (s[3] == 0)
+                continue;
+            auto mean = [n = s[3]](double sum) { return int(sum / n + 0.5); };
+            palette[i] = qRgb(mean(s[0]), mean(s[1]), mean(s[2]));
+        }
+    }
+
+private:
+    std::vector<double> m_sums; // red, green, blue and count of each entry
+};
+
 // One Lloyd pass: every entry moves to the mean of the pixels nearest to it.
 void refine(const QImage& image, QList<QRgb>& palette)
 {
     NearestColour nearest(palette);
-    std::vector<qint64> sums(size_t(palette.size()) * 4, 0);
+    EntryMeans means(palette.size());
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
-            qint64* s = sums.data() + size_t(nearest.find(r, g, b)) * 4;
-            s[0] += r;
-            s[1] += g;
-            s[2] += b;
-            ++s[3];
+            means.add(nearest.find(r, g, b), r, g, b);
         }
     }
-    for (int i = 0; i < palette.size(); ++i) {
-        const qint64* s = sums.data() + size_t(i) * 4;
-        if (s[3] == 0)
-            continue;
-        auto mean = [n = s[3]](qint64 sum) { return int((sum + n / 2) / n); };
-        palette[i] = qRgb(mean(s[0]), mean(s[1]), mean(s[2]));
-    }
+    means.moveEntries(palette);
 }
 
 void mapExactly(const QImage& image, const QList<QRgb>& palette, std::span<quint8> indices)
@@ -68,8 +90,10 @@ void mapExactly(const QImage& image, const QList<QRgb>& palette, std::span<quint
 }
 
 // Floyd-Steinberg error diffusion along a serpentine path (alternate rows run backwards, so
-// the error does not drift to one side), passing on `strength` of each pixel's error.
-void diffuse(const QImage& image, const QList<QRgb>& palette, float strength, std::span<quint8> indices)
+// the error does not drift to one side), passing on `strength` of each pixel's error. `wanted`,
+// when given, collects the colours (pixel plus error) each entry was chosen for.
+void diffuse(const QImage& image, const QList<QRgb>& palette, float strength, std::span<quint8> indices,
+    EntryMeans* wanted = nullptr)
 {
     NearestColour nearest(palette);
     const int width = image.width();
@@ -89,6 +113,8 @@ void diffuse(const QImage& image, const QList<QRgb>& palette, float strength, st
                 std::clamp(qBlue(row[x]) + e[2], 0.0f, 255.0f) };
             const int index = nearest.find(int(want[0] + 0.5f), int(want[1] + 0.5f), int(want[2] + 0.5f));
             out[x] = quint8(index);
+            if (wanted)
+                wanted->add(index, want[0], want[1], want[2]);
             const QRgb got = palette[index];
             const float error[3] = { (want[0] - qRed(got)) * strength, (want[1] - qGreen(got)) * strength,
                 (want[2] - qBlue(got)) * strength };
@@ -122,6 +148,11 @@ bool quantizeColours(const QImage& rgb32, int colours, std::span<quint8> indices
     palette = wuPalette(rgb32, colours);
     for (int pass = 0; pass < settings.refinePasses; ++pass)
         refine(rgb32, palette);
+    for (int pass = 0; pass < settings.ditheredRefinePasses; ++pass) {
+        EntryMeans wanted(palette.size());
+        diffuse(rgb32, palette, settings.ditherStrength, indices, &wanted);
+        wanted.moveEntries(palette);
+    }
     diffuse(rgb32, palette, settings.ditherStrength, indices);
     return true;
 }
