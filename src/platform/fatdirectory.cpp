@@ -75,6 +75,8 @@ public:
         m_parts.clear();
         m_expected = -2;
     }
+    // How many long-name entries the last complete name had.
+    int partCount() const { return m_parts.size(); }
 
 private:
     QList<QString> m_parts;
@@ -110,6 +112,7 @@ QList<FatEntry> parseFatDirectory(const QByteArray& bytes)
             longName.add(entry);
             continue;
         }
+        const int longSlots = longName.partCount();
         const QString longText = longName.takeFor(entry);
         if (attributes & VolumeLabel || first == '.')
             continue;
@@ -120,6 +123,8 @@ QList<FatEntry> parseFatDirectory(const QByteArray& bytes)
         parsed.firstCluster = quint32(qFromLittleEndian<quint16>(entry + 26))
             | quint32(qFromLittleEndian<quint16>(entry + 20)) << 16;
         parsed.size = qFromLittleEndian<quint32>(entry + 28);
+        parsed.slot = qint32(at / EntryBytes);
+        parsed.longSlots = longText.isEmpty() ? 0 : quint8(longSlots);
         entries.append(parsed);
     }
     return entries;

@@ -73,6 +73,7 @@ FatVolume::FatVolume(ImageReader read, qint64 offset, qint64 size)
         damaged(QStringLiteral("its allocation table is too small for the volume"));
     if (m_fatBits == 32) {
         m_rootCluster = le32(boot, 44);
+        m_fsInfoSector = le16(boot, 48);
         if (m_rootEntries != 0 || m_rootCluster < 2 || m_rootCluster >= m_clusterCount + 2)
             damaged(QStringLiteral("its FAT32 boot sector names no root folder"));
     } else if (m_rootEntries == 0) {
@@ -138,14 +139,52 @@ const QList<FatEntry>& FatVolume::folderAt(quint32 firstCluster) const
     if (cached != m_folders.cend())
         return *cached;
     QByteArray bytes;
-    if (firstCluster == 0 && m_fatBits != 32) {
-        const qint64 rootOffset
-            = m_offset + (qint64(m_reservedSectors) + qint64(m_fatCount) * m_fatSectors) * m_bytesPerSector;
-        bytes = readExactly(m_read, rootOffset, qint64(m_rootEntries) * 32);
-    } else {
+    if (firstCluster == 0 && m_fatBits != 32)
+        bytes = readExactly(m_read, rootOffset(), qint64(m_rootEntries) * 32);
+    else
         bytes = readChain(firstCluster == 0 ? m_rootCluster : firstCluster, MaxFolderBytes);
+    QList<FatEntry> entries = parseFatDirectory(bytes);
+    for (FatEntry& entry : entries)
+        entry.folderCluster = firstCluster;
+    return *m_folders.insert(firstCluster, entries);
+}
+
+qint64 FatVolume::rootOffset() const
+{
+    return fatCopyOffset(m_fatCount);
+}
+
+qint64 FatVolume::fsInfoOffset() const
+{
+    if (m_fsInfoSector == 0 || m_fsInfoSector == 0xFFFF || m_fsInfoSector >= m_reservedSectors)
+        return 0;
+    return m_offset + qint64(m_fsInfoSector) * m_bytesPerSector;
+}
+
+qint64 FatVolume::fatCopyOffset(quint32 copy) const
+{
+    return m_offset + (qint64(m_reservedSectors) + qint64(copy) * m_fatSectors) * m_bytesPerSector;
+}
+
+QList<qint64> FatVolume::slotOffsets(const FatEntry& entry) const
+{
+    QList<qint64> offsets;
+    if (entry.slot < entry.longSlots)
+        damaged(QStringLiteral("an entry has no place in its folder"));
+    const bool fixedRoot = entry.folderCluster == 0 && m_fatBits != 32;
+    const QList<quint32> clusters = fixedRoot
+        ? QList<quint32>()
+        : chain(entry.folderCluster == 0 ? m_rootCluster : entry.folderCluster, MaxFolderBytes);
+    for (qint64 slot = entry.slot - entry.longSlots; slot <= entry.slot; ++slot) {
+        const qint64 at = slot * 32;
+        if (fixedRoot)
+            offsets.append(rootOffset() + at);
+        else if (at / clusterBytes() < clusters.size())
+            offsets.append(clusterOffset(clusters[at / clusterBytes()]) + at % clusterBytes());
+        else
+            damaged(QStringLiteral("an entry lies past the end of its folder"));
     }
-    return *m_folders.insert(firstCluster, parseFatDirectory(bytes));
+    return offsets;
 }
 
 std::optional<FatEntry> FatVolume::entryNamed(const QList<FatEntry>& entries, const QString& name)
@@ -207,11 +246,8 @@ qint64 FatVolume::freeBytes() const
 
 bool FatVolume::fatCopiesAgree() const
 {
-    const qint64 fatBytes = m_fat.size();
     for (quint32 copy = 1; copy < m_fatCount; ++copy) {
-        const qint64 at
-            = m_offset + (qint64(m_reservedSectors) + qint64(copy) * m_fatSectors) * m_bytesPerSector;
-        if (readExactly(m_read, at, fatBytes) != m_fat)
+        if (readExactly(m_read, fatCopyOffset(copy), m_fat.size()) != m_fat)
             return false;
     }
     return true;

@@ -20,6 +20,11 @@ struct FatEntry {
     quint8 attributes = 0; // the DOS bits: 1 read-only, 2 hidden, 4 system, 16 folder, 32 archive
     quint32 firstCluster = 0;
     quint32 size = 0;
+    // Where its 32-byte entries lie: the folder's first cluster (0 for the root), the index of its
+    // short entry there, and how many long-name entries come just before it.
+    quint32 folderCluster = 0;
+    qint32 slot = -1;
+    quint8 longSlots = 0;
     bool isFolder() const { return attributes & 0x10; }
 };
 
@@ -50,12 +55,23 @@ public:
     // A file's bytes; DamagedImageError when its cluster chain is shorter than its size.
     QByteArray readFile(const FatEntry& entry, qint64 maxBytes) const;
 
+    // What an in-place edit of the volume needs: the clusters of a chain (DamagedImageError when it
+    // leaves the volume or outgrows `maxBytes`), the allocation table and where each copy of it
+    // lies, and the image offsets of an entry's 32-byte slots, long-name ones first.
+    QList<quint32> chain(quint32 first, qint64 maxBytes) const;
+    const QByteArray& fatBytes() const { return m_fat; }
+    qint64 fatCopyOffset(quint32 copy) const;
+    quint32 fatCount() const { return m_fatCount; }
+    QList<qint64> slotOffsets(const FatEntry& entry) const;
+    qint64 rootOffset() const;
+    // Where FAT32 keeps its count of free clusters; 0 when the volume has none.
+    qint64 fsInfoOffset() const;
+
     // Finds an entry of `entries` by name as find() does.
     static std::optional<FatEntry> entryNamed(const QList<FatEntry>& entries, const QString& name);
 
 private:
     quint32 nextCluster(quint32 cluster) const;
-    QList<quint32> chain(quint32 first, qint64 maxBytes) const;
     QByteArray readChain(quint32 first, qint64 maxBytes) const;
     const QList<FatEntry>& folderAt(quint32 firstCluster) const;
     qint64 clusterOffset(quint32 cluster) const;
@@ -63,7 +79,7 @@ private:
     ImageReader m_read;
     qint64 m_offset = 0;
     quint32 m_bytesPerSector = 0, m_sectorsPerCluster = 0, m_reservedSectors = 0, m_fatCount = 0;
-    quint32 m_rootEntries = 0, m_fatSectors = 0, m_rootCluster = 0, m_firstDataSector = 0;
+    quint32 m_rootEntries = 0, m_fatSectors = 0, m_rootCluster = 0, m_firstDataSector = 0, m_fsInfoSector = 0;
     qint64 m_totalSectors = 0;
     quint32 m_clusterCount = 0;
     int m_fatBits = 0;

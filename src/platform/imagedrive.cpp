@@ -1,5 +1,6 @@
 #include "imagedrive.h"
 
+#include "fateditor.h"
 #include "fileerror.h"
 #include "imagecommand.h"
 #include "imageguard.h"
@@ -32,6 +33,48 @@ QString attributeFlag(int attributes, int bit, char letter)
 {
     return QString(QLatin1Char(attributes & bit ? '+' : '-')) + QLatin1Char(letter);
 }
+
+// The raw image opened for the few writes of an in-place edit.
+class WritableImage
+{
+public:
+    WritableImage(const QString& rawPath, const QString& imagePath)
+        : m_fd(::open(encoded(rawPath).constData(), O_RDWR | O_CLOEXEC))
+        , m_imagePath(imagePath)
+    {
+        if (m_fd < 0)
+            failed();
+    }
+    ~WritableImage() { ::close(m_fd); }
+    WritableImage(const WritableImage&) = delete;
+    WritableImage& operator=(const WritableImage&) = delete;
+
+    ImageWriter writer() const
+    {
+        return [this](qint64 offset, const QByteArray& bytes) {
+            qint64 done = 0;
+            while (done < bytes.size()) {
+                const ssize_t put = ::pwrite(m_fd, bytes.constData() + done, size_t(bytes.size() - done), offset + done);
+                if (put < 0 && errno == EINTR)
+                    continue;
+                if (put <= 0)
+                    failed();
+                done += put;
+            }
+        };
+    }
+
+private:
+    [[noreturn]] void failed() const
+    {
+        throw FileError(PathFileAccessError,
+            QStringLiteral("The disk image %1 cannot be written: %2")
+                .arg(m_imagePath, QString::fromLocal8Bit(strerror(errno))));
+    }
+
+    int m_fd;
+    QString m_imagePath;
+};
 
 bool sameStat(const struct stat& a, const struct stat& b)
 {
@@ -352,7 +395,8 @@ void ImageDrive::writeFolderGroup(const QList<StagedFile>& group)
 void ImageDrive::writeThroughFolder(const QList<StagedFile>& batch)
 {
     // The staging folder is one of our temporaries in the root, holding the files under their
-    // own names; a move takes every file bound for one folder over the entries it replaces.
+    // own names: one copy puts them all into the image, and the entries they replace are then
+    // pointed at them in place.
     const QString staging = unusedTemporary({});
     const QString host = m_stage.folderOf(staging, batch);
     try {
@@ -360,26 +404,80 @@ void ImageDrive::writeThroughFolder(const QList<StagedFile>& batch)
         m_volume.reset();
         for (const StagedFile& file : batch)
             verifyWritten({ staging }, file.name, file);
-        QList<QStringList> folders;
-        for (const StagedFile& file : batch)
-            if (!folders.contains(file.folder))
-                folders.append(file.folder);
-        for (const QStringList& folder : folders) {
-            QStringList move { QStringLiteral("-D"), QStringLiteral("o") };
-            for (const StagedFile& file : batch)
-                if (file.folder == folder)
-                    move.append(Mtools::volumePath({ staging, file.name }));
-            m_mtools->run(QStringLiteral("mmove"), move + QStringList(Mtools::volumePath(folder)));
+        QList<StagedFile> inPlace, moved;
+        for (const StagedFile& file : batch) {
+            const std::optional<FatEntry> target = currentVolume().find(file.folder + QStringList(file.name));
+            (target && !target->isFolder() ? inPlace : moved).append(file);
         }
-        for (const StagedFile& file : batch)
-            setAttributes(file);
-        m_mtools->run(QStringLiteral("mrd"), { Mtools::volumePath({ staging }) });
+        moveFromStaging(staging, moved);
+        replaceInPlace(staging, inPlace);
     } catch (...) {
         removeStagingFolder(staging);
         changed(false);
         throw;
     }
     changed(true);
+}
+
+void ImageDrive::moveFromStaging(const QString& staging, const QList<StagedFile>& files)
+{
+    QList<QStringList> folders;
+    for (const StagedFile& file : files)
+        if (!folders.contains(file.folder))
+            folders.append(file.folder);
+    for (const QStringList& folder : folders) {
+        QStringList move { QStringLiteral("-D"), QStringLiteral("o") };
+        for (const StagedFile& file : files)
+            if (file.folder == folder)
+                move.append(Mtools::volumePath({ staging, file.name }));
+        m_mtools->run(QStringLiteral("mmove"), move + QStringList(Mtools::volumePath(folder)));
+    }
+    for (const StagedFile& file : files)
+        setAttributes(file);
+    if (!files.isEmpty())
+        m_volume.reset();
+}
+
+void ImageDrive::replaceInPlace(const QString& staging, const QList<StagedFile>& files)
+{
+    const FatVolume& volume = currentVolume();
+    // Everything is looked up before the first write, so a damaged chain stops the change while
+    // the image is still as the copy left it.
+    struct Replacement {
+        FatEntry staged, target;
+        QList<quint32> oldClusters;
+        quint8 attributes;
+    };
+    QList<Replacement> replacements;
+    try {
+        for (const StagedFile& file : files) {
+            const FatEntry target = *volume.find(file.folder + QStringList(file.name));
+            replacements.append({ *volume.find({ staging, file.name }), target,
+                target.firstCluster ? volume.chain(target.firstCluster, target.size) : QList<quint32>(),
+                quint8(file.attributes) });
+        }
+        const FatEntry folder = *volume.find({ staging });
+        const QList<quint32> folderClusters = volume.chain(folder.firstCluster, FatVolume::MaxFolderBytes);
+        const WritableImage image(m_rawPath, m_imagePath);
+        FatEditor edit(volume, readerOf(m_fd), image.writer());
+        // In this order a change cut short leaves each old file whole or replaced, and at worst
+        // clusters that belong to no file.
+        for (const Replacement& r : replacements)
+            edit.markDeleted(r.staged);
+        if (m_stopAfterStep == 1)
+            return;
+        for (const Replacement& r : replacements)
+            edit.pointAt(r.target, r.staged, r.attributes);
+        if (m_stopAfterStep == 2)
+            return;
+        for (const Replacement& r : replacements)
+            edit.freeClusters(r.oldClusters);
+        edit.markDeleted(folder);
+        edit.freeClusters(folderClusters);
+    } catch (const DamagedImageError& error) {
+        throw FileError(PathFileAccessError,
+            QStringLiteral("The disk image %1 could not be changed: %2").arg(m_imagePath, error.reason()));
+    }
 }
 
 void ImageDrive::verifyWritten(const QStringList& folder, const QString& name, const StagedFile& file)

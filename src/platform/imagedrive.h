@@ -72,6 +72,10 @@ public:
     // Flushes changes that an open ImageCommand held back; FileError when the flush fails.
     void flushChanges();
 
+    // For tests of a change cut short: in-place replacements stop after step 1 (staged entries
+    // deleted) or 2 (targets pointed at the new clusters); 0 runs them through.
+    void stopReplacementsAfterStep(int step) { m_stopAfterStep = step; }
+
 private:
     void open();
     const FatVolume& currentVolume();
@@ -80,6 +84,8 @@ private:
     void writeFolderGroup(const QList<StagedFile>& group);
     void writeThroughFolder(const QList<StagedFile>& batch);
     void verifyWritten(const QStringList& folder, const QString& name, const StagedFile& file);
+    void moveFromStaging(const QString& staging, const QList<StagedFile>& files);
+    void replaceInPlace(const QString& staging, const QList<StagedFile>& files);
     void renameOver(const StagedFile& file);
     void setAttributes(const StagedFile& file);
     void removeTemporaries(const QList<StagedFile>& group);
@@ -104,6 +110,7 @@ private:
     std::optional<ImageState> m_cleanState; // the image file as it was last known to be clean
     bool m_unflushed = false;
     ReplacementStage m_stage;
+    int m_stopAfterStep = 0;
 };
 
 } // namespace platform

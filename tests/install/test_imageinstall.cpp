@@ -44,8 +44,9 @@ protected:
         if (!TestImage::toolsAvailable())
             GTEST_SKIP() << "mkfs.fat, mtools or fsck.fat is missing (Debian packages dosfstools, mtools)";
         const QString kind = QString::fromLatin1(GetParam());
-        raw = std::make_unique<TestImage>(
-            kind == QLatin1String("fat32") ? TestImage::Layout::Fat32 : TestImage::Layout::Fat16);
+        raw = std::make_unique<TestImage>(kind == QLatin1String("fat32") ? TestImage::Layout::Fat32
+                : kind == QLatin1String("fat12")                          ? TestImage::Layout::Fat12
+                                                                          : TestImage::Layout::Fat16);
         raw->put(QStringLiteral("LOGO.SYS"), "the user's own startup screen");
         imagePath = raw->path();
         if (kind == QLatin1String("vhd") || kind == QLatin1String("qcow2")) {
@@ -121,7 +122,7 @@ TEST_P(ImageInstall, InstallsSetsShowsThemEditsBootOptionAndRestores)
     EXPECT_EQ(restored.fsckProblems(), QString());
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, ImageInstall, ::testing::Values("fat16", "fat32", "vhd", "qcow2"));
+INSTANTIATE_TEST_SUITE_P(Kinds, ImageInstall, ::testing::Values("fat12", "fat16", "fat32", "vhd", "qcow2"));
 
 using ImageLibrary = ImageMachineTest;
 

@@ -336,3 +336,47 @@ TEST_F(ImageFiles, ChangesOfOneCommandAreSeenAtOnceAndWrittenWhole)
     EXPECT_EQ(listFiles(QStringLiteral("C:\\WINDOWS"), { QStringLiteral("*.TMP") }, vbHidden | vbSystem), QStringList());
     EXPECT_EQ(image->fsckProblems(), QString());
 }
+
+// Replacements of one command edit the folders in place; cut short after marking the staged
+// entries deleted (1) or after pointing the targets at the new clusters (2), the image holds each
+// file whole, old or new, and at worst clusters of no file: never two files sharing clusters.
+TEST_F(ImageFiles, ReplacementsCutShortLeaveOldOrNewFilesWholeOnEveryFatSize)
+{
+    SKIP_WITHOUT_IMAGE_TOOLS();
+    for (const auto layout : { TestImage::Layout::Fat12, TestImage::Layout::Fat32 })
+        for (int step : { 1, 2, 0 }) {
+            SCOPED_TRACE(testing::Message() << "FAT" << (layout == TestImage::Layout::Fat12 ? 12 : 32)
+                                            << " stopped after step " << step);
+            image = std::make_unique<TestImage>(layout);
+            useImage(image->path());
+            // Old files of several clusters, so that the old chains and the FAT12 pairs matter.
+            const QByteArray oldWait(40000, 'w'), oldShutdown(30000, 's');
+            image->put(QStringLiteral("WINDOWS/LOGOW.SYS"), oldWait);
+            image->put(QStringLiteral("WINDOWS/LOGOS.SYS"), oldShutdown);
+            image->attrib({ QStringLiteral("+r") }, QStringLiteral("WINDOWS/LOGOS.SYS"));
+            ImageDrive& drive = openImageDrive(image->path(), 0);
+            drive.stopReplacementsAfterStep(step);
+            {
+                ImageCommand command;
+                writeFileAtomically(Windows + QStringLiteral("LOGOW.SYS"), QByteArray(50000, 'W'));
+                writeFileAtomically(Windows + QStringLiteral("LOGOS.SYS"), QByteArray(20000, 'S'));
+                command.finish();
+            }
+            drive.stopReplacementsAfterStep(0);
+            const QString problems = image->fsckProblems();
+            EXPECT_EQ(problems.contains(QLatin1String("share clusters")), false) << problems.toStdString();
+            if (step != 0) {
+                EXPECT_FALSE(repairImage(drive, false).wasClean);
+            }
+            EXPECT_EQ(image->fsckProblems(), QString());
+            const bool replaced = step != 1;
+            EXPECT_EQ(image->get(QStringLiteral("WINDOWS/LOGOW.SYS")), replaced ? QByteArray(50000, 'W') : oldWait);
+            EXPECT_EQ(image->get(QStringLiteral("WINDOWS/LOGOS.SYS")), replaced ? QByteArray(20000, 'S') : oldShutdown);
+            if (replaced) {
+                EXPECT_EQ(GetAttr(Windows + QStringLiteral("LOGOS.SYS")), vbReadOnly | vbArchive);
+            }
+            const QList<FatEntry> root = drive.volume().listFolder({}).value_or(QList<FatEntry>());
+            for (const FatEntry& entry : root)
+                EXPECT_FALSE(ImageDrive::isOurTemporary(entry.name)) << entry.name.toStdString();
+        }
+}

@@ -94,14 +94,16 @@ TestImage::TestImage(Layout layout, int megabytes)
         throw std::runtime_error("cannot make the test image");
     const bool bare = layout == Layout::BareFat16;
     if (!bare) {
-        image.write(mbrWithOnePartition(layout == Layout::Fat32 ? 0x0C : 0x06, sectors));
+        image.write(mbrWithOnePartition(
+            layout == Layout::Fat32 ? 0x0C : layout == Layout::Fat12 ? 0x01 : 0x06, sectors));
         m_offset = PartitionStart * SectorBytes;
     }
     image.close();
     const qint64 volumeKiB = (sectors - (bare ? 0 : PartitionStart)) / 2;
-    QStringList format { QStringLiteral("-F"),
-        layout == Layout::Fat32 ? QStringLiteral("32") : QStringLiteral("16"), QStringLiteral("-n"),
-        QStringLiteral("WIN98") };
+    const QString bits = layout == Layout::Fat32 ? QStringLiteral("32")
+        : layout == Layout::Fat12                ? QStringLiteral("12")
+                                                 : QStringLiteral("16");
+    QStringList format { QStringLiteral("-F"), bits, QStringLiteral("-n"), QStringLiteral("WIN98") };
     if (layout == Layout::Fat32)
         format += { QStringLiteral("-s"), QStringLiteral("1") };
     if (!bare)

@@ -6,13 +6,13 @@
 #include <QTemporaryDir>
 
 // A Windows 98 disk image made for a test: an MBR written here with one FAT partition at sector 63
-// (type 0x06 for FAT16, 0x0C for FAT32) or a bare volume, formatted by mkfs.fat and filled with
+// (type 0x01 for FAT12, 0x06 for FAT16, 0x0C for FAT32) or a bare volume, formatted by mkfs.fat and filled with
 // mtools: WINDOWS\, WINDOWS\TEMP, an MSDOS.SYS with its padding lines, read-only hidden system
 // files and a long-named "Program Files" folder.
 class TestImage
 {
 public:
-    enum class Layout { Fat16, Fat32, BareFat16 };
+    enum class Layout { Fat12, Fat16, Fat32, BareFat16 };
     explicit TestImage(Layout layout = Layout::Fat16, int megabytes = 40);
     // Adopts a raw image made elsewhere (a conversion back from another format).
     TestImage(const QString& rawPath, qint64 offset);
