@@ -12,7 +12,9 @@ void preferHugePageHeap(std::size_t reserve)
 {
     constexpr std::uintptr_t HugePage = 2 * 1024 * 1024;
     // Blocks mapped one by one would miss the advice; freed heap memory stays for the next block.
-    if (mallopt(M_MMAP_MAX, 0) != 1 || mallopt(M_TRIM_THRESHOLD, int(reserve)) != 1)
+    // The freed reserve is a top chunk a little larger than `reserve`: a threshold of `reserve`
+    // itself would hand the advised pages straight back to the kernel.
+    if (mallopt(M_MMAP_MAX, 0) != 1 || mallopt(M_TRIM_THRESHOLD, int(2 * reserve)) != 1)
         return;
     void* block = std::malloc(reserve);
     if (!block)
