@@ -15,6 +15,9 @@ import time
 SKIP = 77
 
 
+DISPLAY_LOST = 3
+
+
 def skip(reason):
     print("SKIPPED: " + reason)
     sys.exit(SKIP)
@@ -117,8 +120,13 @@ def main():
     env.pop("BOOTCANVAS_MACHINE", None)
     app_process = subprocess.Popen([program], env=env)
     try:
-        app = wait_for("Bootcanvas on the accessibility bus", lambda: find_application("bootcanvas"),
-                       timeout=40)
+        def started():
+            if app_process.poll() is not None:
+                # Most often the virtual display went away under us: the runner starts a new one.
+                print("Bootcanvas ended before it reached the accessibility bus")
+                sys.exit(DISPLAY_LOST)
+            return find_application("bootcanvas")
+        app = wait_for("Bootcanvas on the accessibility bus", started, timeout=40)
         check_current_setting_view(app)
         check_browser_menu(app)
         print("PASSED")
