@@ -34,6 +34,22 @@ QString attributeFlag(int attributes, int bit, char letter)
     return QString(QLatin1Char(attributes & bit ? '+' : '-')) + QLatin1Char(letter);
 }
 
+// Runs `step(done, left)` (a pread or pwrite of the rest) until `size` bytes have moved, retrying
+// on EINTR; returns how many moved before the end of the file or an error.
+template <class Step> qint64 transferAll(qint64 size, Step step)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t moved = step(done, size - done);
+        if (moved < 0 && errno == EINTR)
+            continue;
+        if (moved <= 0)
+            break;
+        done += moved;
+    }
+    return done;
+}
+
 // The raw image opened for the few writes of an in-place edit.
 class WritableImage
 {
@@ -52,15 +68,11 @@ public:
     ImageWriter writer() const
     {
         return [this](qint64 offset, const QByteArray& bytes) {
-            qint64 done = 0;
-            while (done < bytes.size()) {
-                const ssize_t put = ::pwrite(m_fd, bytes.constData() + done, size_t(bytes.size() - done), offset + done);
-                if (put < 0 && errno == EINTR)
-                    continue;
-                if (put <= 0)
-                    failed();
-                done += put;
-            }
+            const qint64 written = transferAll(bytes.size(), [&](qint64 done, qint64 left) {
+                return ::pwrite(m_fd, bytes.constData() + done, size_t(left), offset + done);
+            });
+            if (written != bytes.size())
+                failed();
         };
     }
 
@@ -87,16 +99,9 @@ bool sameStat(const struct stat& a, const struct stat& b)
 QByteArray readImageAt(int fd, qint64 offset, qint64 size)
 {
     QByteArray bytes(qMax<qint64>(size, 0), Qt::Uninitialized);
-    qint64 total = 0;
-    while (total < bytes.size()) {
-        const ssize_t got = ::pread(fd, bytes.data() + total, size_t(bytes.size() - total), offset + total);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        total += got;
-    }
-    bytes.truncate(total);
+    bytes.truncate(transferAll(bytes.size(), [&](qint64 done, qint64 left) {
+        return ::pread(fd, bytes.data() + done, size_t(left), offset + done);
+    }));
     return bytes;
 }
 
