@@ -3,18 +3,10 @@
 #include <QDir>
 
 ScopedTrash::ScopedTrash()
-    : m_home(qgetenv("HOME"))
-    , m_data(qgetenv("XDG_DATA_HOME"))
+    : m_home("HOME", m_dir.path())
+    , m_data("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")))
 {
-    qputenv("HOME", m_dir.path().toLocal8Bit());
     QDir(m_dir.path()).mkpath(QStringLiteral("data"));
-    qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
-}
-
-ScopedTrash::~ScopedTrash()
-{
-    qputenv("HOME", m_home);
-    qputenv("XDG_DATA_HOME", m_data);
 }
 
 QStringList ScopedTrash::trashed() const

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "scopedenvironment.h"
+
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -10,14 +11,12 @@ class ScopedTrash
 {
 public:
     ScopedTrash();
-    ~ScopedTrash();
-    ScopedTrash(const ScopedTrash&) = delete;
-    ScopedTrash& operator=(const ScopedTrash&) = delete;
 
     // What lies in the trash, files and folders, sorted by name.
     QStringList trashed() const;
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_home, m_data;
+    ScopedEnvironment m_home;
+    ScopedEnvironment m_data;
 };
