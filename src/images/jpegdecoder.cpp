@@ -1,9 +1,14 @@
 #include "images/jpegdecoder.h"
 
-#include <csetjmp>
-#include <cstdio> // jpeglib.h needs FILE and size_t declared first
+#include "images/jpegcoefficients.h"
+#include "images/jpegrangesource.h"
+#include "images/jpegscans.h"
 
-#include <jpeglib.h>
+#include <csetjmp>
+#include <memory>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 namespace images
 {
@@ -36,18 +41,62 @@ void limitScans(j_common_ptr info)
         abandon(info);
 }
 
-// Plain data only: a jump out of libjpeg must leave nothing behind to destroy.
-struct Job {
-    const uchar* data = nullptr;
-    unsigned long size = 0;
-    bool headerOnly = false;
-    int minimumWidth = 0, minimumHeight = 0; // zero: full size
-    int width = 0, height = 0; // as the header declares them
-    unsigned eighths = 8; // the scale decoded at
+// One libjpeg decoder and what it works from. Plain data only: a jump out of libjpeg must leave
+// nothing behind to destroy.
+struct Decoder {
+    jpeg_decompress_struct info;
+    ErrorManager errors;
+    jpeg_progress_mgr progress;
+    JpegRangeSource source;
+    CoefficientView coefficients;
+    const uchar* data;
+    unsigned long size;
+    const ByteRange* ranges; // the parts of the file this decoder reads; null: all of it
+    int rangeCount;
+    bool writesPicture; // false: it only fills its scans' coefficients into the shared store
+    int minimumWidth, minimumHeight; // zero: full size
+    unsigned eighths; // the scale decoded at
     // Gives the rows of a width x height RGB32 picture, or null when it cannot be had.
-    uchar* (*allocate)(void* owner, int width, int height, qsizetype* stride) = nullptr;
-    void* owner = nullptr;
+    uchar* (*allocate)(void* owner, int width, int height, qsizetype* stride);
+    void* owner;
 };
+
+Decoder decoderFor(const uchar* data, qint64 size, const std::vector<ByteRange>& ranges)
+{
+    Decoder decoder {};
+    decoder.data = data;
+    decoder.size = size > 0 ? (unsigned long)size : 0;
+    decoder.ranges = ranges.empty() ? nullptr : ranges.data();
+    decoder.rangeCount = int(ranges.size());
+    decoder.eighths = 8;
+    return decoder;
+}
+
+// Every libjpeg call happens below the setjmp here, and no frame between it and libjpeg holds an
+// object with a destructor, so the error handler's long jump skips nothing.
+bool guarded(Decoder& decoder, bool (*step)(Decoder&))
+{
+    if (setjmp(decoder.errors.jump))
+        return false;
+    return step(decoder);
+}
+
+bool openAndReadHeader(Decoder& d)
+{
+    d.info.err = jpeg_std_error(&d.errors.base);
+    d.errors.base.error_exit = abandon;
+    d.errors.base.emit_message = ignoreMessage;
+    jpeg_create_decompress(&d.info);
+    d.info.mem->max_memory_to_use = MaxDecoderMemory;
+    d.progress.progress_monitor = limitScans;
+    d.info.progress = &d.progress;
+    if (d.ranges)
+        useRangeSource(d.info, d.source, d.data, d.ranges, d.rangeCount);
+    else
+        jpeg_mem_src(&d.info, d.data, d.size);
+    jpeg_read_header(&d.info, TRUE);
+    return true;
+}
 
 void chooseScale(jpeg_decompress_struct& info, int minimumWidth, int minimumHeight)
 {
@@ -60,6 +109,42 @@ void chooseScale(jpeg_decompress_struct& info, int minimumWidth, int minimumHeig
     }
 }
 
+bool isCmyk(const jpeg_decompress_struct& info)
+{
+    return info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+}
+
+// A file of several scans is decoded into the coefficient store first and written out after its
+// last scan. Smoothing only guesses coefficients a scan has not brought yet; the shared store has
+// them all once both decoders are done, though neither decoder saw the other's scans.
+bool startDecoding(Decoder& d)
+{
+    d.info.buffered_image = d.coefficients.arrays ? TRUE : FALSE;
+    d.info.do_block_smoothing = FALSE;
+    if (!d.writesPicture) {
+        d.info.scale_num = 1; // its output side is set up but never run: keep it small
+        d.info.scale_denom = 8;
+    } else {
+        d.info.out_color_space = isCmyk(d.info) ? JCS_CMYK : JCS_EXT_BGRA;
+        if (d.minimumWidth > 0 || d.minimumHeight > 0)
+            chooseScale(d.info, d.minimumWidth, d.minimumHeight);
+        d.eighths = d.info.scale_num * 8 / d.info.scale_denom;
+    }
+    jpeg_start_decompress(&d.info);
+    return true;
+}
+
+bool consumeAllInput(Decoder& d)
+{
+    for (;;) {
+        const int status = jpeg_consume_input(&d.info);
+        if (status == JPEG_REACHED_EOI)
+            return true;
+        if (status == JPEG_SUSPENDED || d.info.input_scan_number > MaxScans)
+            return false;
+    }
+}
+
 // CMYK from JPEGs is stored inverted, as the common writers store it: each byte is 255 - ink.
 void cmykRowToRgb(const JSAMPLE* in, int width, QRgb* out)
 {
@@ -68,19 +153,17 @@ void cmykRowToRgb(const JSAMPLE* in, int width, QRgb* out)
         out[x] = qRgb(times(in[0], in[3]), times(in[1], in[3]), times(in[2], in[3]));
 }
 
-bool readRows(jpeg_decompress_struct& info, Job& job)
+bool writeRows(Decoder& d)
 {
-    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
-    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
-    if (job.minimumWidth > 0 || job.minimumHeight > 0)
-        chooseScale(info, job.minimumWidth, job.minimumHeight);
-    job.eighths = info.scale_num * 8 / info.scale_denom;
-    jpeg_start_decompress(&info);
+    jpeg_decompress_struct& info = d.info;
+    if (info.buffered_image)
+        jpeg_start_output(&info, info.input_scan_number);
     const int width = int(info.output_width);
     qsizetype stride = 0;
-    uchar* pixels = job.allocate(job.owner, width, int(info.output_height), &stride);
+    uchar* pixels = d.allocate(d.owner, width, int(info.output_height), &stride);
     if (!pixels)
         return false;
+    const bool cmyk = info.out_color_space == JCS_CMYK;
     JSAMPARRAY cmykRow
         = cmyk ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, width * 4, 1)
                : nullptr;
@@ -91,43 +174,82 @@ bool readRows(jpeg_decompress_struct& info, Job& job)
         if (cmyk)
             cmykRowToRgb(row, width, reinterpret_cast<QRgb*>(target));
     }
+    if (info.buffered_image)
+        jpeg_finish_output(&info);
     jpeg_finish_decompress(&info);
     return true;
 }
 
-// Every libjpeg call happens below the setjmp here, and no frame between it and libjpeg holds an
-// object with a destructor, so the error handler's long jump skips nothing.
-bool runDecoder(Job& job)
+bool fillCoefficients(Decoder& d, CoefficientStore& store)
 {
-    jpeg_decompress_struct info {};
-    ErrorManager errors {};
-    jpeg_progress_mgr progress {};
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = abandon;
-    errors.base.emit_message = ignoreMessage;
-    if (setjmp(errors.jump)) {
-        jpeg_destroy_decompress(&info);
-        return false;
+    bool ok = guarded(d, openAndReadHeader);
+    if (ok) {
+        d.coefficients = store.view();
+        useCoefficientView(d.info, d.coefficients);
     }
-    jpeg_create_decompress(&info);
-    info.mem->max_memory_to_use = MaxDecoderMemory;
-    progress.progress_monitor = limitScans;
-    info.progress = &progress;
-    jpeg_mem_src(&info, job.data, job.size);
-    jpeg_read_header(&info, TRUE);
-    job.width = int(info.image_width);
-    job.height = int(info.image_height);
-    const bool ok = job.headerOnly || readRows(info, job);
-    jpeg_destroy_decompress(&info);
+    ok = ok && guarded(d, startDecoding) && guarded(d, consumeAllInput);
+    jpeg_destroy_decompress(&d.info);
     return ok;
 }
 
-Job jobFor(const uchar* data, qint64 size)
+// Runs `second` on another thread while `first` takes in its own scans; on this thread when no
+// thread can be had.
+bool consumeSideBySide(Decoder& first, Decoder& second, CoefficientStore& store)
 {
-    Job job;
-    job.data = data;
-    job.size = size > 0 ? (unsigned long)size : 0;
-    return job;
+    bool secondOk = false;
+    std::optional<std::thread> helper;
+    try {
+        helper.emplace([&] { secondOk = fillCoefficients(second, store); });
+    } catch (const std::system_error&) {
+        return fillCoefficients(second, store) && guarded(first, consumeAllInput);
+    }
+    const bool firstOk = guarded(first, consumeAllInput);
+    helper->join();
+    return firstOk && secondOk;
+}
+
+struct ScanSplit {
+    std::vector<ByteRange> first, second; // both empty: one decoder reads the whole file
+};
+
+ScanSplit splitScans(const uchar* data, qint64 size)
+{
+    const std::vector<JpegScan> scans = findJpegScans(data, size, MaxScans);
+    std::vector<bool> toSecond = scansForSecondDecoder(scans);
+    if (toSecond.empty())
+        return {};
+    ScanSplit split;
+    split.first = fileWithout(scans, toSecond, size);
+    toSecond.flip();
+    split.second = fileWithout(scans, toSecond, size);
+    return split;
+}
+
+// The whole decode of `first`, with a second decoder beside it when the file's scans split.
+bool decodePicture(Decoder& first, const ScanSplit& split)
+{
+    if (!guarded(first, openAndReadHeader))
+        return false;
+    std::unique_ptr<CoefficientStore> store;
+    if (jpeg_has_multiple_scans(&first.info)) {
+        store = std::make_unique<CoefficientStore>(first.info, MaxDecoderMemory);
+        if (!store->ok())
+            return false;
+        first.coefficients = store->view();
+        useCoefficientView(first.info, first.coefficients);
+    } else if (!split.second.empty()) {
+        return false; // scans that only a progressive file can have, in a file that is not one
+    }
+    if (!guarded(first, startDecoding))
+        return false;
+    if (!split.second.empty()) {
+        Decoder second = decoderFor(first.data, qint64(first.size), split.second);
+        if (!consumeSideBySide(first, second, *store))
+            return false;
+    } else if (store && !guarded(first, consumeAllInput)) {
+        return false;
+    }
+    return guarded(first, writeRows);
 }
 
 uchar* allocateImage(void* owner, int width, int height, qsizetype* stride)
@@ -142,24 +264,30 @@ uchar* allocateImage(void* owner, int width, int height, qsizetype* stride)
 
 QSize jpegHeaderSize(const uchar* data, qint64 size)
 {
-    Job job = jobFor(data, size);
-    job.headerOnly = true;
-    if (job.size == 0 || !runDecoder(job))
-        return {};
-    return QSize(job.width, job.height);
+    Decoder decoder = decoderFor(data, size, {});
+    const bool ok = decoder.size > 0 && guarded(decoder, openAndReadHeader);
+    const QSize declared(int(decoder.info.image_width), int(decoder.info.image_height));
+    jpeg_destroy_decompress(&decoder.info);
+    return ok ? declared : QSize();
 }
 
 DecodedJpeg decodeJpeg(const uchar* data, qint64 size, QSize minimum)
 {
     DecodedJpeg result;
-    Job job = jobFor(data, size);
-    job.minimumWidth = std::max(minimum.width(), 0);
-    job.minimumHeight = std::max(minimum.height(), 0);
-    job.allocate = allocateImage;
-    job.owner = &result.image;
-    if (job.size == 0 || !runDecoder(job))
+    if (size <= 0)
+        return result;
+    const ScanSplit split = splitScans(data, size);
+    Decoder decoder = decoderFor(data, size, split.first);
+    decoder.writesPicture = true;
+    decoder.minimumWidth = std::max(minimum.width(), 0);
+    decoder.minimumHeight = std::max(minimum.height(), 0);
+    decoder.allocate = allocateImage;
+    decoder.owner = &result.image;
+    const bool ok = decodePicture(decoder, split);
+    jpeg_destroy_decompress(&decoder.info);
+    if (!ok)
         return {};
-    result.scale = job.eighths / 8.0;
+    result.scale = decoder.eighths / 8.0;
     return result;
 }
 

@@ -1,12 +1,12 @@
 // The libjpeg decoder: reduced decodes by eighths, and the colour spaces JPEGs come in.
 #include "images/jpegdecoder.h"
+#include "images/jpegscans.h"
+#include "libjpegfixtures.h"
 #include "picturefixtures.h"
 
 #include <gtest/gtest.h>
 
-#include <csetjmp>
-#include <cstdio>
-#include <jpeglib.h>
+#include <algorithm>
 
 using namespace fixtures;
 
@@ -21,32 +21,10 @@ QImage decode(const QByteArray& jpeg, QSize minimum = {})
 // A flat CMYK JPEG of the given stored (inverted) bytes. Quality 100 keeps flat blocks exact.
 QByteArray flatCmykJpeg(int width, int height, const uchar ink[4])
 {
-    jpeg_compress_struct info {};
-    jpeg_error_mgr errors {};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 100, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(size_t(width) * 4);
-    for (int x = 0; x < width; ++x)
-        std::copy(ink, ink + 4, row.begin() + x * 4);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rows[] = { row.data() };
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    QByteArray bytes(reinterpret_cast<const char*>(buffer), qsizetype(size));
-    std::free(buffer);
-    return bytes;
+    std::vector<unsigned char> samples;
+    for (int i = 0; i < width * height; ++i)
+        samples.insert(samples.end(), ink, ink + 4);
+    return encodeWithLibjpeg(samples, width, height, 4, { .quality = 100 });
 }
 
 TEST(JpegDecoder, ReducesToTheSmallestEighthThatCoversTheMinimum)
@@ -89,6 +67,56 @@ TEST(JpegDecoder, GarbageGivesNothing)
     EXPECT_TRUE(decode(QByteArray()).isNull());
     // Cut inside its tables, libjpeg gives up; the decoder survives and returns nothing.
     EXPECT_TRUE(decode(jpeg.left(100)).isNull());
+}
+
+// Progressive files are decoded by two decoders at once, each from its own scans, into one set of
+// coefficients: the picture must come out exactly as libjpeg's plain decode of the whole file.
+TEST(JpegDecoder, ProgressiveFilesComeOutAsOneDecoderWouldGiveThem)
+{
+    struct Case {
+        const char* name;
+        QSize size;
+        LibjpegOptions options;
+        QSize minimum;
+    };
+    const Case cases[] = {
+        { "4:4:4, full size", { 160, 120 }, { .progressive = true }, {} },
+        { "4:2:0, odd size, restarts, 3/8", { 333, 211 }, { .progressive = true, .lumaSampling = 2, .restartRows = 2 },
+            { 120, 70 } },
+        { "4:2:0, 1/8", { 250, 180 }, { .progressive = true, .lumaSampling = 2 }, { 1, 1 } },
+        { "baseline with restarts, 5/8", { 200, 100 }, { .restartRows = 1 }, { 120, 60 } },
+    };
+    for (const Case& c : cases) {
+        const QByteArray jpeg = encodeWithLibjpeg(detailedPicture(c.size.width(), c.size.height()), c.options);
+        const auto* data = reinterpret_cast<const uchar*>(jpeg.constData());
+        const images::DecodedJpeg decoded = images::decodeJpeg(data, jpeg.size(), c.minimum);
+        ASSERT_FALSE(decoded.image.isNull()) << c.name;
+        EXPECT_TRUE(decoded.image == decodeWithLibjpeg(jpeg, unsigned(decoded.scale * 8))) << c.name;
+    }
+}
+
+TEST(JpegDecoder, AFailureOfEitherDecoderFailsTheWholePicture)
+{
+    const QByteArray jpeg = encodeWithLibjpeg(detailedPicture(96, 64), { .progressive = true });
+    const std::vector<images::JpegScan> scans
+        = images::findJpegScans(reinterpret_cast<const uchar*>(jpeg.constData()), jpeg.size(), 100);
+    const std::vector<bool> second = images::scansForSecondDecoder(scans);
+    ASSERT_FALSE(second.empty());
+    for (const bool side : { false, true }) {
+        // An AC scan that uses a Huffman table nobody defined stops libjpeg in that decoder only.
+        size_t scan = 0;
+        while (scan < scans.size() && (scans[scan].firstCoefficient == 0 || second[scan] != side))
+            ++scan;
+        ASSERT_LT(scan, scans.size());
+        QByteArray broken = jpeg;
+        broken[qsizetype(scans[scan].begin + 6)] = char(0x33);
+        EXPECT_TRUE(decode(broken).isNull()) << (side ? "second decoder" : "first decoder");
+    }
+    // Cut short anywhere, the decoders patch up what is missing and never read past the end.
+    for (qsizetype cut = 200; cut < jpeg.size(); cut += jpeg.size() / 7) {
+        const QImage image = decode(jpeg.left(cut));
+        EXPECT_TRUE(image.isNull() || image.size() == QSize(96, 64)) << cut;
+    }
 }
 
 } // namespace
