@@ -183,7 +183,8 @@ int usage()
     return 2;
 }
 
-// Enough heap for the decoder's buffers of a big progressive JPEG; only touched pages cost memory.
+// Enough heap for a conversion's big blocks (the decoded picture, the resampler's rows, libjpeg's
+// buffers; a progressive JPEG's coefficients have pages of their own); only touched pages cost memory.
 constexpr std::size_t PictureHeapReserve = std::size_t(256) * 1024 * 1024;
 
 bool onlyPictures(int argc, char** argv)

@@ -35,18 +35,11 @@ struct ErrorManager {
 // Warnings about corrupt data only tell what the decoder patched up; truncation is checked apart.
 void ignoreMessage(j_common_ptr, int) {}
 
-void limitScans(j_common_ptr info)
-{
-    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > MaxScans)
-        abandon(info);
-}
-
 // One libjpeg decoder and what it works from. Plain data only: a jump out of libjpeg must leave
 // nothing behind to destroy.
 struct Decoder {
     jpeg_decompress_struct info;
     ErrorManager errors;
-    jpeg_progress_mgr progress;
     JpegRangeSource source;
     CoefficientView coefficients;
     const uchar* data;
@@ -88,8 +81,6 @@ bool openAndReadHeader(Decoder& d)
     d.errors.base.emit_message = ignoreMessage;
     jpeg_create_decompress(&d.info);
     d.info.mem->max_memory_to_use = MaxDecoderMemory;
-    d.progress.progress_monitor = limitScans;
-    d.info.progress = &d.progress;
     if (d.ranges)
         useRangeSource(d.info, d.source, d.data, d.ranges, d.rangeCount);
     else
@@ -134,6 +125,8 @@ bool startDecoding(Decoder& d)
     return true;
 }
 
+// Every file of several scans comes through here (one of a single scan refuses a second one), so
+// this is where their number is held to the limit.
 bool consumeAllInput(Decoder& d)
 {
     for (;;) {

@@ -1,5 +1,7 @@
 #include "images/jpegscans.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cstring>
 #include <numeric>
@@ -12,9 +14,10 @@ namespace
 
 constexpr uchar StartOfScan = 0xda, EndOfImage = 0xd9;
 
-int bigEndian16(const uchar* p)
+// A marker segment's length, which counts its own two bytes.
+int segmentLength(const uchar* data, qint64 at)
 {
-    return p[0] << 8 | p[1];
+    return qFromBigEndian<quint16>(data + at + 2);
 }
 
 // Markers without a length: the restart markers, TEM and (stray) SOI.
@@ -43,7 +46,7 @@ qint64 endOfEntropyData(const uchar* data, qint64 from, qint64 size)
 // Reads a scan header at `at` (its 0xff); false when it is malformed.
 bool readScanHeader(const uchar* data, qint64 at, qint64 size, JpegScan& scan)
 {
-    const int length = bigEndian16(data + at + 2);
+    const int length = segmentLength(data, at);
     const int count = data[at + 4];
     if (count < 1 || count > 4 || length != 6 + 2 * count || at + 2 + length > size)
         return false;
@@ -121,10 +124,10 @@ std::vector<JpegScan> findJpegScans(const uchar* data, qint64 size, int maxScans
             at += 2;
             continue;
         }
-        if (at + 4 > size || bigEndian16(data + at + 2) < 2)
+        if (at + 4 > size || segmentLength(data, at) < 2)
             return {};
         if (marker != StartOfScan) {
-            at += 2 + bigEndian16(data + at + 2);
+            at += 2 + segmentLength(data, at);
             continue;
         }
         JpegScan scan;

@@ -119,4 +119,18 @@ TEST(JpegDecoder, AFailureOfEitherDecoderFailsTheWholePicture)
     }
 }
 
+TEST(JpegDecoder, RefusesFilesOfMoreScansThanTheLimit)
+{
+    // Each repeat of the first scan is one more pass over the whole picture for libjpeg.
+    const QByteArray jpeg = encodeWithLibjpeg(detailedPicture(64, 48), { .progressive = true });
+    const images::JpegScan first
+        = images::findJpegScans(reinterpret_cast<const uchar*>(jpeg.constData()), jpeg.size(), 100).front();
+    auto withRepeats = [&](int repeats) {
+        const QByteArray scan = jpeg.mid(qsizetype(first.begin), qsizetype(first.end - first.begin));
+        return jpeg.left(qsizetype(first.end)) + scan.repeated(repeats) + jpeg.mid(qsizetype(first.end));
+    };
+    EXPECT_EQ(decode(withRepeats(400)).size(), QSize(64, 48));
+    EXPECT_TRUE(decode(withRepeats(600)).isNull());
+}
+
 } // namespace
