@@ -14,6 +14,7 @@
 #include "app/consolestreams.h"
 #include <QFile>
 #include "app/imagemachine.h"
+#include "app/translations.h"
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
@@ -207,6 +208,7 @@ int main(int argc, char** argv)
     const std::unique_ptr<QCoreApplication> app = onlyPictures(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QGuiApplication>(argc, argv);
+    installTranslations(*app);
     ImgDLLStringInitDLL(QString());
     QStringList args = app->arguments().mid(1);
     try {
