@@ -68,6 +68,10 @@
         <source>Copying %1</source>
         <translation>%1 wird kopiert</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>FrmAbout</name>

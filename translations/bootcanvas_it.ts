@@ -68,6 +68,10 @@
         <source>Copying %1</source>
         <translation>Copia di %1</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>FrmAbout</name>

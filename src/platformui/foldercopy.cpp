@@ -98,6 +98,7 @@ public:
         : m_progress(parent)
     {
         m_progress.setWindowTitle(QCoreApplication::translate("FolderCopy", "Copying..."));
+        m_progress.setCancelButtonText(QCoreApplication::translate("FolderCopy", "Cancel"));
         m_progress.setWindowModality(Qt::WindowModal);
         m_progress.setMinimumDuration(ShowProgressAfterMs);
         m_progress.setAutoClose(false);
