@@ -7,7 +7,7 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libjpeg62-turbo-dev \
             googletest libgtest-dev imagemagick python3-pil xvfb xauth python3-pyatspi at-spi2-core dbus \
             mtools dosfstools qemu-utils qemu-system-common fuse3 \
             qt6-tools-dev qt6-l10n-tools python3 appstream desktop-file-utils bash-completion man-db \
-            dpkg-dev
+            dpkg-dev lintian
 # Real photographs for `make bench` only (desktop wallpapers, about 27 MB).
 BENCH_PACKAGES := lomiri-wallpapers-16.04 lomiri-wallpapers-20.04
 
