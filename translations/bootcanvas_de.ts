@@ -758,7 +758,7 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
     </message>
     <message>
         <source>Select log&amp;os:</source>
-        <translation>L&amp;ogos auswählen:</translation>
+        <translation>L&amp;ogos wählen:</translation>
     </message>
     <message>
         <source>Drive</source>
@@ -838,7 +838,7 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
     </message>
     <message>
         <source>De&amp;fault wait/shutdown screens</source>
-        <translation>Stan&amp;dard-Warte- und Herunterfahrbildschirme</translation>
+        <translation>Stan&amp;dard für Warten/Beenden</translation>
     </message>
     <message>
         <source>&amp;Name of the logo set:</source>

@@ -539,19 +539,19 @@
         <source>LOGO.SYS<byte value="xd"/>
 Startup screen</source>
         <translation>LOGO.SYS
-Schermata di avvio</translation>
+Avvio</translation>
     </message>
     <message>
         <source>LOGOW.SYS<byte value="xd"/>
 Wait screen</source>
         <translation>LOGOW.SYS
-Schermata di attesa</translation>
+Attesa</translation>
     </message>
     <message>
         <source>LOGOS.SYS<byte value="xd"/>
 Shutdown screen</source>
         <translation>LOGOS.SYS
-Schermata di arresto</translation>
+Arresto</translation>
     </message>
     <message>
         <source>Logoset name</source>
@@ -838,7 +838,7 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
     </message>
     <message>
         <source>De&amp;fault wait/shutdown screens</source>
-        <translation>Schermate di attesa/arresto pre&amp;definite</translation>
+        <translation>Attesa/arresto pre&amp;definiti</translation>
     </message>
     <message>
         <source>&amp;Name of the logo set:</source>
