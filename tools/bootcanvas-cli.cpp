@@ -71,9 +71,12 @@ int convertCommand(const QStringList& args)
         } else if (const auto colours = animateOption(argument)) {
             options.animatedBarColours = *colours;
         } else {
-            standardError() << "bootcanvas-cli: " << argument
-                            << " is not --animate or --animate=COLOURS with " << images::MinBarColours
-                            << " to " << images::MaxBarColours << " colours" << Qt::endl;
+            standardError() << "bootcanvas-cli: "
+                            << QCoreApplication::translate("bootcanvas-cli",
+                                   "%1 is not --animate or --animate=COLOURS with %2 to %3 colours")
+                                   .arg(argument, QString::number(images::MinBarColours),
+                                       QString::number(images::MaxBarColours))
+                            << Qt::endl;
             return 2;
         }
     }
@@ -98,13 +101,15 @@ int previewCommand(const QStringList& args)
         return failure(problem);
     images::IndexedScreen screen = images::readIndexedScreen(file);
     if (screen.isNull())
-        return failure(file + QStringLiteral(": not an 8-bit BMP screen"));
+        return failure(
+            QCoreApplication::translate("bootcanvas-cli", "%1: not an 8-bit BMP screen").arg(file));
     if (images::shownStillAtBoot(file))
         screen.firstAnimated = 0;
     QFile out(target);
     const QByteArray gif = images::bootPreviewGif(screen);
     if (!out.open(QIODevice::WriteOnly) || out.write(gif) != gif.size() || !out.flush())
-        return failure(target + QStringLiteral(": cannot be written (") + out.errorString() + u')');
+        return failure(QCoreApplication::translate("bootcanvas-cli", "%1: cannot be written (%2)")
+                           .arg(target, out.errorString()));
     return 0;
 }
 
