@@ -2,6 +2,7 @@
 
 #include "defaultmachine.h"
 
+#include "diskimage/imagedrives.h"
 #include "images/imgdll.h"
 #include "platform/fileerror.h"
 #include "platform/machine.h"
@@ -28,6 +29,7 @@ bool openMachineInUse()
     try {
         if (isNewDefaultMachine(folder))
             createDefaultMachine(folder);
+        diskimage::useImageDrives();
         platform::setCurrentMachine(platform::Machine::open(folder));
         return true;
     } catch (const platform::DamagedFileError& error) {
