@@ -13,6 +13,7 @@
 
 #include "app/consolestreams.h"
 #include "app/imagemachine.h"
+#include "app/translations.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -207,6 +208,7 @@ int main(int argc, char** argv)
     const std::unique_ptr<QCoreApplication> app = onlyPictures(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QGuiApplication>(argc, argv);
+    installTranslations(*app);
     ImgDLLStringInitDLL(QString());
     QStringList args = app->arguments().mid(1);
     try {
