@@ -5,11 +5,12 @@
 #include "settings.h"
 #include "systemfolders.h"
 
+#include "diskimage/imagedrives.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
-#include "platform/imagedrives.h"
 #include "platform/machine.h"
 #include "platform/profile.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 
 #include <QCoreApplication>
@@ -27,8 +28,8 @@ const QString DefaultWindowsFolder = QStringLiteral("C:\\WINDOWS");
 // [Paths] WinDir of the image's MSDOS.SYS, when it names a folder on C.
 QString windowsFolderOf(const QString& imagePath)
 {
-    platform::ImageDrive& drive = platform::openImageDrive(imagePath, 0);
-    const std::optional<platform::FatEntry> msdos = drive.find({ QStringLiteral("MSDOS.SYS") });
+    diskimage::ImageDrive& drive = diskimage::openImageDrive(imagePath, 0);
+    const std::optional<diskimage::FatEntry> msdos = drive.find({ QStringLiteral("MSDOS.SYS") });
     if (!msdos || msdos->isFolder())
         return DefaultWindowsFolder;
     const QByteArray bytes = drive.read(*msdos, platform::IniDocument::MaxBytes);
@@ -62,15 +63,17 @@ QString defaultProgramFolderOnHost()
 QByteArray programsSection(const QString& windowsFolder)
 {
     return "[Programs]\n" + companionProgramLines(QStringLiteral("P:"))
-        + companionProgramLines(QStringLiteral("C:\\Program Files\\Bootcanvas")) + paintProgramLine(windowsFolder);
+        + companionProgramLines(QStringLiteral("C:\\Program Files\\Bootcanvas"))
+        + paintProgramLine(windowsFolder);
 }
 
 QByteArray imageMachineIni(const QString& imagePath)
 {
     const QString windows = windowsFolderOf(imagePath);
     return ("; The machine Bootcanvas keeps for the disk image " + imagePath + "\n[Drives]\nC=" + imagePath
-        + ",fixed\nP=" + defaultProgramFolderOnHost()
-        + ",fixed\nT=temp,fixed\nZ=/,remote\n\n[Paths]\nWindows=" + windows + "\nTemp=T:\\\nProgram=P:\\\n\n")
+               + ",fixed\nP=" + defaultProgramFolderOnHost()
+               + ",fixed\nT=temp,fixed\nZ=/,remote\n\n[Paths]\nWindows=" + windows
+               + "\nTemp=T:\\\nProgram=P:\\\n\n")
                .toUtf8()
         + programsSection(windows);
 }
@@ -117,6 +120,7 @@ void useImageMachine(const QString& imagePath)
     if (!QFileInfo(image).isFile())
         throw platform::FileError(platform::FileNotFound,
             QCoreApplication::translate("ImageMachine", "No disk image at %1").arg(imagePath));
+    diskimage::useImageDrives();
     ensureDefaultMachine();
     const QString folder = imageMachineFolder(image);
     const QString ini = QDir(folder).filePath(QStringLiteral("machine.ini"));

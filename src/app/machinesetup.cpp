@@ -4,6 +4,7 @@
 #include "companionmapping.h"
 #include "defaultmachine.h"
 
+#include "diskimage/imagedrives.h"
 #include "images/imgdll.h"
 #include "platform/fileerror.h"
 #include "platform/machine.h"
@@ -33,6 +34,7 @@ bool openMachineInUse()
             createDefaultMachine(folder);
         else
             attempt([&] { moveCompanionMapping(folder, installedCompanionFolder()); });
+        diskimage::useImageDrives();
         platform::setCurrentMachine(platform::Machine::open(folder));
         return true;
     } catch (const platform::DamagedFileError& error) {

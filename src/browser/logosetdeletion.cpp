@@ -6,6 +6,7 @@
 #include "app/shellhelpers.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 
 #include <QCoreApplication>

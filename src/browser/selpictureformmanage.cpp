@@ -7,6 +7,7 @@
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 #include "windows/pictureactions.h"
 #include "windows/picturebox.h"

@@ -10,6 +10,7 @@
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 #include "windows/picturebox.h"
 

@@ -7,13 +7,13 @@
 #include "app/hourglass.h"
 #include "app/settings.h"
 #include "app/settingsstore.h"
+#include "diskimage/imagedrive.h"
+#include "diskimage/imagerepair.h"
 #include "images/grafica.h"
 #include "install/bootoptions.h"
 #include "install/companionregistration.h"
 #include "install/randompick.h"
 #include "install/systemscreens.h"
-#include "platform/imagedrive.h"
-#include "platform/imagerepair.h"
 #include "platform/msgbox.h"
 #include "windows/labelcolour.h"
 #include "windows/picturebox.h"
@@ -142,14 +142,14 @@ namespace
 {
 
 // An unclean image is never written silently: the user decides whether fsck.fat repairs it.
-void offerImageRepair(const platform::UncleanImageError& error)
+void offerImageRepair(const diskimage::UncleanImageError& error)
 {
     const QString question
         = error.message() + Principale::tr("\n\nRepair it now? Install the set again afterwards.");
     if (MsgBox(question, vbYesNo | vbQuestion) != vbYes)
         return;
     try {
-        platform::repairMachineImages();
+        diskimage::repairMachineImages();
         MsgBox(Principale::tr("The disk image %1 has been repaired.").arg(error.imagePath()), vbInformation);
     } catch (const std::exception& failure) {
         MsgBox(QString::fromStdString(failure.what()), vbExclamation);
@@ -167,7 +167,7 @@ void Principale::ItmSetDefault_Click()
     Settings& s = settings();
     try {
         SyncPending = installLogoSet(name, s.SynchronizeLogos != 0);
-    } catch (const platform::UncleanImageError& error) {
+    } catch (const diskimage::UncleanImageError& error) {
         offerImageRepair(error);
         return;
     } catch (const std::exception& error) {

@@ -3,6 +3,7 @@
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "platform/files.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 
 #include <QCoreApplication>

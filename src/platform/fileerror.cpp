@@ -1,5 +1,6 @@
 #include "fileerror.h"
 
+#include "windowspath.h"
 #include "winpath.h"
 
 #include <QCoreApplication>

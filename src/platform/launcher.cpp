@@ -2,6 +2,7 @@
 
 #include "fileerror.h"
 #include "machine.h"
+#include "windowspath.h"
 #include "winpath.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,8 @@
 #include "shell.h"
 
+#include "drivebackend.h"
 #include "fileerror.h"
 #include "files.h"
-#include "imagedrives.h"
-#include "imagetrash.h"
 #include "msgbox.h"
 #include "winpath.h"
 
@@ -89,7 +88,8 @@ bool collectItems(QString path, QList<TrashItem>& items)
     const bool inImage = isOnImageDrive(folder);
     try {
         if (!hasWildcard(name)) {
-            if (inImage ? !entryExists(path, vbDirectory | vbHidden | vbSystem) : !hostEntryExists(resolveToHost(path)))
+            if (inImage ? !entryExists(path, vbDirectory | vbHidden | vbSystem)
+                        : !hostEntryExists(resolveToHost(path)))
                 return false;
             items.append(itemAt(folder, name, inImage));
             return true;
@@ -101,6 +101,17 @@ bool collectItems(QString path, QList<TrashItem>& items)
             if (pattern.match(entry).hasMatch())
                 items.append(itemAt(folder, entry, inImage));
         return true;
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
+// A drive without a trash of its own (a disk image) sends its entries there through its backend.
+bool moveDriveEntryToTrash(const QString& windowsPath)
+{
+    try {
+        const std::optional<DriveLocation> at = driveLocationOf(windowsPath);
+        return at && at->drive->moveToTrash(*at);
     } catch (const FileError&) {
         return false;
     }
@@ -130,7 +141,7 @@ bool moveToTrash(const QStringList& paths)
         return false;
     bool allMoved = allFound;
     for (const TrashItem& item : items)
-        allMoved = (item.hostPath.isEmpty() ? moveImageEntryToTrash(item.windowsPath)
+        allMoved = (item.hostPath.isEmpty() ? moveDriveEntryToTrash(item.windowsPath)
                                             : QFile::moveToTrash(item.hostPath))
             && allMoved;
     return allMoved;

@@ -2,6 +2,7 @@
 
 #include "platform/machine.h"
 #include "platform/msgbox.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 
 #include <QCoreApplication>

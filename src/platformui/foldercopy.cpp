@@ -1,8 +1,9 @@
 #include "foldercopy.h"
 
+#include "platform/drivebackend.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
-#include "platform/imagedrives.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 
 #include <QCoreApplication>
