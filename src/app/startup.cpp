@@ -9,10 +9,11 @@
 
 #include "library/principale.h"
 #include "platform/machine.h"
-#include "platformui/msgboxdialog.h"
 #include "platform/msgbox.h"
+#include "platformui/msgboxdialog.h"
 #include "windows/appicon.h"
 #include "windows/frmsplash.h"
+#include "windows/pictureboxaccessible.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,6 +26,7 @@ int Main(QApplication& application)
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setDesktopFileName(QStringLiteral("bootcanvas"));
     installMsgBoxDialog();
+    installPictureBoxAccessibility();
     try {
         QStringList arguments = application.arguments().mid(1);
         if (const std::optional<QString> image = takeImageOption(arguments))

@@ -3,6 +3,7 @@
 #include "companionregistration.h"
 #include "companionsession.h"
 #include "originalscreens.h"
+#include "screentargets.h"
 #include "systemscreens.h"
 
 #include "app/settings.h"

@@ -1,6 +1,7 @@
 #include "companionsession.h"
 
 #include "companionregistration.h"
+#include "screentargets.h"
 #include "systemscreens.h"
 
 #include "app/machinesetup.h"
