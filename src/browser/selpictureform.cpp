@@ -219,7 +219,7 @@ void SelPictureForm::createMenus()
         OkButton[i] = addEntry(mnuAction, QStringLiteral("OkButton%1").arg(i),
             i == 0 ? QStringLiteral("Create n&ew set") : QStringLiteral("Up&date set"),
             [this, i] { OkButton_Click(i); });
-    EliminaSetBtn = addEntry(mnuAction, QStringLiteral("EliminaSetBtn"), QStringLiteral("D&elete set"),
+    EliminaSetBtn = addEntry(mnuAction, QStringLiteral("EliminaSetBtn"), QStringLiteral("De&lete set"),
         [this] { EliminaSetBtn_Click(); });
     addEntry(mnuAction, QStringLiteral("ClearAllButton"), QStringLiteral("Delete &all images"),
         [this] { ClearAllButton_Click(); });
@@ -234,7 +234,7 @@ void SelPictureForm::createMenus()
     ItmDelete = addEntry(
         MnuManage, QStringLiteral("ItmDelete"), QStringLiteral("&Delete"), [this] { ItmDelete_Click(); });
     ItmDelete->setShortcut(Qt::Key_Delete);
-    addEntry(MnuManage, QStringLiteral("itmRefresh"), QStringLiteral("&Refresh"), [this] {
+    addEntry(MnuManage, QStringLiteral("itmRefresh"), QStringLiteral("Re&fresh"), [this] {
         itmRefresh_Click();
     })->setShortcut(Qt::Key_F5);
     MnuManage->addSeparator();

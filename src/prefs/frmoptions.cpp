@@ -190,7 +190,7 @@ QWidget* FrmOptions::createImagesTab()
 QWidget* FrmOptions::createStartUpTab()
 {
     auto* caption = named<QLabel>("Label3", QStringLiteral("Every time Windows is started run:"), this);
-    const QString captions[3] = { QStringLiteral("Logo &sequential change (Cyclette)"),
+    const QString captions[3] = { QStringLiteral("Logo se&quential change (Cyclette)"),
         QStringLiteral("Logo &random change (Shufflet)"), QStringLiteral("&Nothing") };
     const QString tags[3] = { QStringLiteral("Cyclette.lnk"), QStringLiteral("Shufflet.lnk"), QString() };
     QList<QWidget*> column = { caption };
