@@ -63,12 +63,15 @@ SelPictureForm::SelPictureForm(LibraryLink library, QWidget* parent)
 {
     setObjectName(QStringLiteral("SelPictureForm"));
     setWindowTitle(QStringLiteral("Logo browser"));
-    setFixedSize(twips(7320), twips(5100));
+    setMinimumSize(designSize());
+    resize(designSize());
     createControls();
     fitCaptions();
     createMenus();
     connectControls();
     Form_Load();
+    rememberDesignGeometry();
+    restoreSize();
 }
 
 SelPictureForm::~SelPictureForm() = default;
@@ -100,6 +103,7 @@ void SelPictureForm::createControls()
     for (const platform::DriveMapping& drive : platform::currentMachine().drives())
         Drive1->addItem(QString(drive.letter.toLower()) + QLatin1Char(':'));
     CurPath = label(this, QStringLiteral("CurPath"), QString(), twipsRect(135, 480, 4200, 255));
+    createLocationField();
     LogoList = new QListWidget(this);
     LogoList->setObjectName(QStringLiteral("LogoList"));
     LogoList->setGeometry(twipsRect(120, 720, 4215, 2175));
@@ -322,6 +326,9 @@ void SelPictureForm::setHelpTopics()
 void SelPictureForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Drawn again now that the screen, and so its pixel ratio, is known.
+    m_monitorScale = 0;
+    layOutControls(size());
     // Later activations (a message box closing, another program) must not reload the slots and
     // lose the user's work: the window fills itself once per opening.
     if (!m_loaded) {
