@@ -56,7 +56,8 @@ template <class Step> void FrmOptions::okStep(Step&& step)
     try {
         step();
     } catch (const std::exception&) {
-        MsgBox(QStringLiteral("Could not find ") + settings().AppPath + m_chosenShortcut
+        MsgBox(QStringLiteral("Could not find ")
+                + platform::pathForDisplay(settings().AppPath + m_chosenShortcut)
                 + QStringLiteral(". Please reinstall Bootcanvas from the original setup package!"),
             vbExclamation);
     }
