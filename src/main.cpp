@@ -1,5 +1,6 @@
 #include "app/helpandversion.h"
 #include "app/startup.h"
+#include "app/translations.h"
 #include "platformui/popupaccessibility.h"
 
 #include <QApplication>
@@ -30,5 +31,6 @@ int main(int argc, char** argv)
     // Before the application exists, so that its accessible interface is the one that lists menus.
     installPopupAccessibility();
     QApplication application(argc, argv);
+    installTranslations(application);
     return Main(application);
 }

@@ -1,7 +1,9 @@
 #include "machinecaption.h"
 
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,13 +41,15 @@ QString machineCaption(const platform::Machine& machine, const QString& defaultM
         caption = QFileInfo(drive->imagePath).fileName();
     else if (QDir::cleanPath(machine.folder()) != QDir::cleanPath(defaultMachineFolder))
         caption = QDir::toNativeSeparators(QDir::cleanPath(machine.folder()));
-    if (drive && refusesWrites(*drive))
-        caption += caption.isEmpty() ? QStringLiteral("(read-only)") : QStringLiteral(" (read-only)");
+    if (drive && refusesWrites(*drive)) {
+        const QString readOnly = QCoreApplication::translate("MachineCaption", "(read-only)");
+        caption += caption.isEmpty() ? readOnly : u' ' + readOnly;
+    }
     return caption;
 }
 
 QString mainWindowTitle(const QString& machineCaption)
 {
-    const QString program = QStringLiteral("Bootcanvas");
+    const QString program = QCoreApplication::translate("Principale", "Bootcanvas");
     return machineCaption.isEmpty() ? program : machineCaption + QStringLiteral(" - ") + program;
 }

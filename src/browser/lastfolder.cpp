@@ -2,7 +2,7 @@
 
 #include "app/pathhelpers.h"
 #include "app/userstate.h"
-#include "platform/imagedrives.h"
+#include "platform/drivebackend.h"
 #include "platform/winpath.h"
 
 #include <QFileInfo>

@@ -4,6 +4,7 @@
 #include "platform/displaypath.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 
 #include <QComboBox>
@@ -44,8 +45,8 @@ void SelPictureForm::createLocationField()
 {
     auto* field = new LocationEdit(this);
     field->setObjectName(QStringLiteral("Location"));
-    field->setAccessibleName(QStringLiteral("Location"));
-    field->setPlaceholderText(QStringLiteral("Type a folder, such as C:\\Pictures or /home"));
+    field->setAccessibleName(tr("Location"));
+    field->setPlaceholderText(tr("Type a folder, such as C:\\Pictures or /home"));
     field->setGeometry(CurPath->geometry().adjusted(0, -3, 0, 3));
     field->hide();
     field->cancelled = [this] { hideLocationField(); };
@@ -85,7 +86,7 @@ bool SelPictureForm::goToLocation(const QString& typed)
         folder.clear();
     }
     if (folder.isEmpty() || !platform::folderExists(folder)) {
-        MsgBox(QStringLiteral("The folder %1 cannot be found.").arg(typed.trimmed()), vbExclamation);
+        MsgBox(tr("The folder %1 cannot be found.").arg(typed.trimmed()), vbExclamation);
         return false;
     }
     const int drive = Drive1->findText(folder.left(2).toLower(), Qt::MatchStartsWith);

@@ -50,7 +50,7 @@ Principale::Principale(QWidget* parent)
 {
     theMainWindow = this;
     setObjectName(QStringLiteral("Principale"));
-    setWindowTitle(QStringLiteral("Bootcanvas"));
+    setWindowTitle(tr("Bootcanvas"));
     createControls();
     createBars();
     createMenus();
@@ -75,17 +75,17 @@ void Principale::createControls()
     DefaultLogo = colouredLabel(area, "DefaultLogo", QColor(0, 0, 255));
     DefaultLogo->setAlignment(Qt::AlignCenter);
     DefaultLogo->setText(DontKnow);
-    DefaultLogo->setToolTip(QStringLiteral("Default logo set"));
+    DefaultLogo->setToolTip(tr("Default logo set"));
     LogoType = colouredLabel(area, "LogoType", QColor(0, 128, 0));
     LogoType->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     MyList = new LogoList(area);
     MyList->setObjectName(QStringLiteral("MyList"));
 
-    const QString names[3] = { QStringLiteral("Startup screen preview"),
-        QStringLiteral("Wait screen preview"), QStringLiteral("Shutdown screen preview") };
-    const QString captions[3] = { QStringLiteral("LOGO.SYS\r\nStartup screen"),
-        QStringLiteral("LOGOW.SYS\r\nWait screen"), QStringLiteral("LOGOS.SYS\r\nShutdown screen") };
+    const QString names[3]
+        = { tr("Startup screen preview"), tr("Wait screen preview"), tr("Shutdown screen preview") };
+    const QString captions[3] = { tr("LOGO.SYS\r\nStartup screen"), tr("LOGOW.SYS\r\nWait screen"),
+        tr("LOGOS.SYS\r\nShutdown screen") };
     std::array<QLabel*, 3> des {};
     for (int i = 0; i < 3; ++i) {
         Imag[i] = new PictureBox(area);
@@ -127,7 +127,7 @@ void Principale::Form_Load()
     restoreWindowGeometry(*this, QStringLiteral("main"));
     attempt([&] { s.StartupFolder = GetStartupFolder(); });
     MsdosPath = s.WinPath.left(2) + QStringLiteral("\\msdos.sys");
-    MyList->setColumnHeader(QStringLiteral("Logoset name"), twips(5325 - 600));
+    MyList->setColumnHeader(tr("Logoset name"), twips(5325 - 600));
     attempt([&] {
         s.LogoOption = static_cast<qint16>(
             platform::GetPrivateProfileInt(QStringLiteral("Options"), QStringLiteral("Logo"), 1, MsdosPath));

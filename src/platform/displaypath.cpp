@@ -1,6 +1,7 @@
 #include "displaypath.h"
 
 #include "machine.h"
+#include "windowspath.h"
 #include "winpath.h"
 
 #include <QDir>
