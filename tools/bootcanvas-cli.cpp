@@ -12,6 +12,7 @@
 #include "sets/librarylisting.h"
 
 #include "app/consolestreams.h"
+#include "app/helpandversion.h"
 #include "app/imagemachine.h"
 #include "app/translations.h"
 #include <QFile>
@@ -179,12 +180,21 @@ const Command commands[] = {
         "check the machine's disk images with fsck.fat and repair them" },
 };
 
+QString usageText()
+{
+    QString text;
+    QTextStream out(&text);
+    out << "usage: bootcanvas-cli [--image DISK-IMAGE] COMMAND [ARGUMENTS]\n"
+           "       bootcanvas-cli --help | --version\n";
+    for (const Command& command : commands)
+        out << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary << '\n';
+    out.flush();
+    return text;
+}
+
 int usage()
 {
-    standardError() << "usage: bootcanvas-cli [--image DISK-IMAGE] COMMAND [ARGUMENTS]\n";
-    for (const Command& command : commands)
-        standardError() << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary
-                        << '\n';
+    standardError() << usageText();
     standardError().flush();
     return 2;
 }
@@ -205,6 +215,9 @@ bool onlyPictures(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> exitCode
+        = answerInfoRequest(argc, argv, QStringLiteral("bootcanvas-cli"), usageText()))
+        return *exitCode;
     // The machine commands may draw a new default machine's pictures, which needs a GUI application;
     // the picture commands do without one, as starting it costs more than a small conversion.
     prepareUnattendedProcess();

@@ -352,7 +352,7 @@
         <translation>Bei jedem Start von Windows ausführen:</translation>
     </message>
     <message>
-        <source>Logo &amp;sequential change (Cyclette)</source>
+        <source>Logo se&amp;quential change (Cyclette)</source>
         <translation>&amp;Logos der Reihe nach wechseln (Cyclette)</translation>
     </message>
     <message>
@@ -511,6 +511,13 @@
     </message>
 </context>
 <context>
+    <name>MachineCaption</name>
+    <message>
+        <source>(read-only)</source>
+        <translation>(schreibgeschützt)</translation>
+    </message>
+</context>
+<context>
     <name>MachineSetup</name>
     <message>
         <source>Bootcanvas cannot prepare its Windows machine in %1: %2</source>
@@ -636,7 +643,7 @@ Herunterfahren</translation>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>&amp;Rename</source>
+        <source>Re&amp;name</source>
         <translation>&amp;Umbenennen</translation>
     </message>
     <message>
@@ -664,7 +671,7 @@ Herunterfahren</translation>
         <translation>Logo-Browser</translation>
     </message>
     <message>
-        <source>&amp;Explore</source>
+        <source>E&amp;xplore</source>
         <translation>Ordner ö&amp;ffnen</translation>
     </message>
     <message>
@@ -931,7 +938,7 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
         <translation>Satz &amp;aktualisieren</translation>
     </message>
     <message>
-        <source>D&amp;elete set</source>
+        <source>De&amp;lete set</source>
         <translation>Satz &amp;löschen</translation>
     </message>
     <message>
@@ -951,7 +958,7 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <source>&amp;Refresh</source>
+        <source>Re&amp;fresh</source>
         <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
@@ -1009,6 +1016,18 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
     <message>
         <source>The picture %1 could not be converted into a logo screen.</source>
         <translation>Das Bild %1 konnte nicht in einen Logobildschirm umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Type a folder, such as C:\Pictures or /home</source>
+        <translation>Einen Ordner eingeben, etwa C:\Bilder oder /home</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be found.</source>
+        <translation>Der Ordner %1 wurde nicht gefunden.</translation>
     </message>
 </context>
 <context>

@@ -352,7 +352,7 @@
         <translation>A ogni avvio di Windows esegui:</translation>
     </message>
     <message>
-        <source>Logo &amp;sequential change (Cyclette)</source>
+        <source>Logo se&amp;quential change (Cyclette)</source>
         <translation>Cambio &amp;sequenziale del logo (Cyclette)</translation>
     </message>
     <message>
@@ -511,6 +511,13 @@
     </message>
 </context>
 <context>
+    <name>MachineCaption</name>
+    <message>
+        <source>(read-only)</source>
+        <translation>(sola lettura)</translation>
+    </message>
+</context>
+<context>
     <name>MachineSetup</name>
     <message>
         <source>Bootcanvas cannot prepare its Windows machine in %1: %2</source>
@@ -636,7 +643,7 @@ Arresto</translation>
         <translation>&amp;Esci</translation>
     </message>
     <message>
-        <source>&amp;Rename</source>
+        <source>Re&amp;name</source>
         <translation>&amp;Rinomina</translation>
     </message>
     <message>
@@ -664,7 +671,7 @@ Arresto</translation>
         <translation>Browser dei logo</translation>
     </message>
     <message>
-        <source>&amp;Explore</source>
+        <source>E&amp;xplore</source>
         <translation>Es&amp;plora</translation>
     </message>
     <message>
@@ -931,7 +938,7 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
         <translation>&amp;Aggiorna set</translation>
     </message>
     <message>
-        <source>D&amp;elete set</source>
+        <source>De&amp;lete set</source>
         <translation>&amp;Elimina set</translation>
     </message>
     <message>
@@ -951,7 +958,7 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
         <translation>&amp;Elimina</translation>
     </message>
     <message>
-        <source>&amp;Refresh</source>
+        <source>Re&amp;fresh</source>
         <translation>A&amp;ggiorna</translation>
     </message>
     <message>
@@ -1009,6 +1016,18 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
     <message>
         <source>The picture %1 could not be converted into a logo screen.</source>
         <translation>Impossibile convertire l&apos;immagine %1 in una schermata logo.</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Type a folder, such as C:\Pictures or /home</source>
+        <translation>Digitare una cartella, ad esempio C:\Immagini o /home</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be found.</source>
+        <translation>Impossibile trovare la cartella %1.</translation>
     </message>
 </context>
 <context>

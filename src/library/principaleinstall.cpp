@@ -18,6 +18,7 @@
 #include "platform/msgbox.h"
 #include "windows/labelcolour.h"
 #include "windows/picturebox.h"
+#include "windows/windowgeometry.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -136,6 +137,7 @@ void Principale::CloseAll()
     attempt([&] { SaveSettings(*this); });
     const QString installedSet = inView ? s.DefaultLogoSet : DefaultLogo->text();
     updateTandemistRegistration(SyncPending, installedSet);
+    saveWindowGeometry(*this, QStringLiteral("main"));
     QCoreApplication::quit();
 }
 
