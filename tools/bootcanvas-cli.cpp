@@ -6,14 +6,15 @@
 #include "images/grafica.h"
 #include "images/imgdll.h"
 #include "images/paletteanimation.h"
+#include "images/picturereader.h"
 #include "images/screenanimation.h"
 #include "install/companioncommands.h"
 #include "platform/hugepageheap.h"
 #include "sets/librarylisting.h"
 
 #include "app/consolestreams.h"
-#include <QFile>
 #include "app/imagemachine.h"
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
@@ -114,17 +115,16 @@ int infoCommand(const QStringList& args)
         return failure(problem);
     qint32 width = 0, height = 0;
     qint16 bitCount = 0;
-    const QString extension = QFileInfo(file).suffix().toUpper();
-    if (extension == QLatin1String("GIF") || extension == QLatin1String("JPG")) {
+    const images::PictureKind kind = images::kindOfHostFile(file);
+    if (kind == images::PictureKind::Bmp) {
+        GetBmpInfo(file, width, height, bitCount);
+    } else {
         qint16 w = 0, h = 0;
-        const PixelBlock block = extension == QLatin1String("GIF")
-            ? ImgDLLReadRGBFromGIF(file, w, h)
-            : ImgDLLReadRGBFromJPG(file, w, h, QSize(1, 1)); // a reduced decode is enough for the size
+        // A reduced decode is enough for the size.
+        ImgDLLReadRGBFromFile(file, w, h, QSize(1, 1));
         width = w;
         height = h;
-        bitCount = extension == QLatin1String("GIF") ? 8 : 24;
-    } else {
-        GetBmpInfo(file, width, height, bitCount);
+        bitCount = images::shownBitCount(file, kind);
     }
     standardOutput() << "width: " << width << "\nheight: " << height << "\nbit count: " << bitCount
                      << "\nlogo screen: " << (isLogoScreen(file) ? "yes" : "no")

@@ -1,6 +1,7 @@
 #include "selpictureform.h"
 
 #include "monitorpicture.h"
+#include "picturereason.h"
 
 #include "app/hourglass.h"
 #include "app/settings.h"
@@ -89,6 +90,7 @@ void SelPictureForm::createControls()
     CurView->setPalette(dark);
     CurView->setAccessibleName(QStringLiteral("Picture preview"));
     new ScreenAnimator(CurView);
+    PictureReason = new PictureReasonLabel(CurView);
 
     Label1 = label(
         this, QStringLiteral("Label1"), QStringLiteral("Select log&os:"), twipsRect(120, 150, 975, 255));

@@ -8,6 +8,7 @@
 #include <array>
 
 class PictureBox;
+class PictureReasonLabel;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -106,6 +107,7 @@ private:
     QLabel *CurPath = nullptr, *Label1 = nullptr, *ImageInfo = nullptr;
     QListWidget* LogoList = nullptr;
     PictureBox* CurView = nullptr;
+    PictureReasonLabel* PictureReason = nullptr;
     // The three screen slots, each with its preview, buttons and "not available" note.
     std::array<PictureBox*, 3> ImgPreview {};
     std::array<QPushButton*, 3> AddButton {}, DeleteButton {};
