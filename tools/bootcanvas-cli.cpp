@@ -10,7 +10,9 @@
 #include "images/screenanimation.h"
 #include "install/companioncommands.h"
 #include "platform/hugepageheap.h"
+#include "app/settings.h"
 #include "sets/librarylisting.h"
+#include "sets/logopackimport.h"
 
 #include "app/consolestreams.h"
 #include "app/imagemachine.h"
@@ -132,6 +134,31 @@ int infoCommand(const QStringList& args)
     return 0;
 }
 
+int importCommand(const QStringList& args)
+{
+    if (!loadLibrarySettings(standardError()))
+        return 1;
+    const QString pack = hostArgument(args[0]);
+    // Nobody to ask on a terminal: a set that exists already refuses the import.
+    const PackImport imported = importLogoPack(pack, settings().LogoPath, {});
+    if (!imported.problem.isEmpty())
+        return failure(pack + QStringLiteral(": ") + imported.problem);
+    for (const QString& set : imported.sets)
+        standardOutput() << "imported: " << set << '\n';
+    standardOutput().flush();
+    return 0;
+}
+
+int exportCommand(const QStringList& args)
+{
+    if (!loadLibrarySettings(standardError()))
+        return 1;
+    const QString pack = hostArgument(args[1]);
+    if (const QString problem = exportLogoPack(args[0], settings().LogoPath, pack); !problem.isEmpty())
+        return failure(pack + QStringLiteral(": ") + problem);
+    return 0;
+}
+
 int listCommand(const QStringList&)
 {
     return printLogoLibrary(standardOutput(), standardError());
@@ -158,6 +185,10 @@ const Command commands[] = {
         "write the screen as seen at boot, 640 x 480, as a GIF of one cycle of its animation", true },
     { "list", "", 0, listCommand,
         "list the logo sets of the machine in use, marking the installed one with *" },
+    { "import", "PACK.zip", 1, importCommand,
+        "make logo sets of a ZIP pack: one per folder of screens, loose screens named after the pack" },
+    { "export", "NAME OUT.zip", 2, exportCommand,
+        "write a logo set as a ZIP pack (a single-logo set with the default wait and shutdown screens)" },
     { "install", "NAME", 1,
         [](const QStringList& args) { return runInstallCommand("bootcanvas-cli", args[0]); },
         "install a logo set of the machine in use as its screens" },
