@@ -36,6 +36,8 @@ const QList<Tool>& tools()
         { &Principale::ItmLogoManager_Click, { "ToolBrowser", "Logo &browser...", "Logo browser", "Logo", "image-x-generic", QStyle::SP_FileDialogNewFolder, false } },
         { &Principale::ItmExplore_Click, { "ToolExplore", "&Explore", "Opens the folder in Explorer", "Logo", "folder-open", QStyle::SP_DirOpenIcon, false } },
         { &Principale::itmRefresh_Click, { "ToolRefresh", "&Refresh", "Refreshed the logo sets list", "Logo", "view-refresh", QStyle::SP_BrowserReload, false } },
+        { &Principale::ItmImportPack_Click, { "ToolImportPack", "Import logo &pack...", "Import the logo sets of a ZIP pack", "Logo", "document-import", -1, false } },
+        { &Principale::ItmExportPack_Click, { "ToolExportPack", "Expor&t logo pack...", "Save the selected logo set as a ZIP pack", "Logo", "document-export", -1, false } },
         { nullptr, { "ToolListView", "View as l&ist", {}, "Options", "view-list-text", QStyle::SP_FileDialogListView, true } },
         { nullptr, { "ToolReportView", "View as &report", {}, "Options", "view-list-details", QStyle::SP_FileDialogDetailedView, true } },
         { nullptr, { "ToolShowCurrent", "Show current &logo setting", "Show current logo setting", "Options", "computer", QStyle::SP_ComputerIcon, true } },
@@ -61,7 +63,8 @@ void Principale::createBars()
         ActiveBar1->addTool(tool.definition);
 
     ActiveBar1->addDropDownBand("LogoBand", "Logo", "MnuLogo",
-        { "ToolRename", "ToolDelete", "ToolSetDefault", "ToolBrowser", "ToolExplore", "ToolRefresh" });
+        { "ToolRename", "ToolDelete", "ToolSetDefault", "ToolBrowser", "ToolExplore", "ToolRefresh",
+            "ToolImportPack", "ToolExportPack" });
     ActiveBar1->addDropDownBand("OptionsBand", "Options", "MnuOptions",
         { "ToolListView", "ToolReportView", "ToolShowCurrent", "ToolRandom", "ToolPrefer", "Online" });
     ActiveBar1->addDropDownBand(

@@ -4,6 +4,7 @@
 #include "platform/msgbox.h"
 #include "platform/winpath.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 namespace platform
@@ -63,6 +64,16 @@ QString chooseOpenFile(
         chosen = QFileDialog::getOpenFileName(parent, title, start, filters.join(QLatin1String(";;")));
     }
     return chosenWindowsPath(chosen, QStringLiteral("file"));
+}
+
+QString chooseHostFile(
+    QWidget* parent, const QString& title, const QString& filter, const QString& suggestedName)
+{
+    if (dialogResponder())
+        return dialogResponder()(title);
+    if (suggestedName.isEmpty())
+        return QFileDialog::getOpenFileName(parent, title, QDir::homePath(), filter);
+    return QFileDialog::getSaveFileName(parent, title, QDir::home().filePath(suggestedName), filter);
 }
 
 void setDialogResponder(std::function<QString(const QString& title)> responder)
