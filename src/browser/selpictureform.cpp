@@ -69,6 +69,7 @@ SelPictureForm::SelPictureForm(LibraryLink library, QWidget* parent)
     fitCaptions();
     createMenus();
     connectControls();
+    connectOutsidePictures();
     Form_Load();
 }
 

@@ -15,6 +15,7 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
+class QMimeData;
 class QPushButton;
 class QRadioButton;
 
@@ -58,6 +59,8 @@ public:
     // Picture actions and dragging.
     void pictureAction(PictureBox* box, Qt::MouseButton button);
     bool startPictureDrag();
+    // Ctrl+V: the clipboard's picture into the selected slot.
+    void pasteIntoSlot();
 
     // The slots.
     void CheckImage(const QString& MyPath, const QString& MyFile);
@@ -156,6 +159,11 @@ private:
     void connectPicture(PictureBox* box);
     bool listEventFilter(QEvent* event);
     bool slotEventFilter(int index, QEvent* event);
+    // Pictures from web pages and the clipboard (selpictureformoutside.cpp).
+    void connectOutsidePictures();
+    bool outsidePictureFilter(int slot, QEvent* event);
+    bool takeOutsidePicture(const QMimeData& data, int slot);
+    int selectedSlot() const;
     void selectEntry(const QString& text);
     bool writeSet(int Index, const QString& name);
     void markUnchanged();
