@@ -4,18 +4,19 @@
 #include "images/bootpreview.h"
 #include "images/conversionproblem.h"
 #include "images/grafica.h"
+#include "images/hugepageheap.h"
 #include "images/imgdll.h"
 #include "images/paletteanimation.h"
 #include "images/picturereader.h"
 #include "images/screenanimation.h"
 #include "install/companioncommands.h"
-#include "platform/hugepageheap.h"
 #include "app/settings.h"
 #include "sets/librarylisting.h"
 #include "sets/logopackimport.h"
 
 #include "app/consolestreams.h"
 #include "app/imagemachine.h"
+#include "app/translations.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -234,10 +235,11 @@ int main(int argc, char** argv)
     // the picture commands do without one, as starting it costs more than a small conversion.
     prepareUnattendedProcess();
     if (onlyPictures(argc, argv))
-        platform::preferHugePageHeap(PictureHeapReserve);
+        images::preferHugePageHeap(PictureHeapReserve);
     const std::unique_ptr<QCoreApplication> app = onlyPictures(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QGuiApplication>(argc, argv);
+    installTranslations(*app);
     ImgDLLStringInitDLL(QString());
     QStringList args = app->arguments().mid(1);
     try {

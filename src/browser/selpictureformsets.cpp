@@ -10,6 +10,7 @@
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 #include "sets/setname.h"
 #include "windows/picturebox.h"
@@ -29,10 +30,10 @@ const QString ScreenNames[]
 // `rule`, when given, is a second line naming the rule the name breaks.
 void cannotCreate(const QString& name, const QString& rule = {})
 {
-    const QString message = QStringLiteral("A directory named ") + name
-        + QStringLiteral(" already exist or bad directory name!");
+    const QString message
+        = SelPictureForm::tr("A directory named %1 already exist or bad directory name!").arg(name);
     MsgBox(rule.isEmpty() ? message : message + QLatin1Char('\n') + rule, vbExclamation,
-        QStringLiteral("Cannot create directory"));
+        SelPictureForm::tr("Cannot create directory"));
 }
 
 } // namespace
@@ -98,7 +99,7 @@ void SelPictureForm::showComposingSlots(int count)
     for (int i = 0; i < 3; ++i)
         setSlotVisible(i, i < count);
     NameLogoSet->setEnabled(true);
-    ActButton->setText(QStringLiteral("Ac&tion..."));
+    ActButton->setText(tr("Ac&tion..."));
 }
 
 // The user's choice of kind changes the slots; a loaded single-logo set choosing it does not.
@@ -116,7 +117,7 @@ void SelPictureForm::OptDefShut_Click()
 {
     setSlotVisible(0, false);
     NameLogoSet->setEnabled(false);
-    ActButton->setText(QStringLiteral("Save se&tting"));
+    ActButton->setText(tr("Save se&tting"));
     for (int i = 1; i <= 2; ++i) {
         setSlotVisible(i, true);
         const QString screen = settings().LogoPath + ScreenNames[i];

@@ -57,8 +57,10 @@ void Principale::MyList_BeforeLabelEdit()
 namespace
 {
 
-const QString RenameRefused
-    = QStringLiteral("Cannot rename folder. The folder already exists or has an invalid name");
+QString renameRefused()
+{
+    return Principale::tr("Cannot rename folder. The folder already exists or has an invalid name");
+}
 
 } // namespace
 
@@ -69,14 +71,14 @@ void Principale::MyList_AfterLabelEdit(bool& cancel, const QString& newString)
     const int row = MyList->selectedRow();
     const SetNameCheck typed = checkSetName(newString, s.LogoPath);
     if (!typed.rule.isEmpty()) {
-        MsgBox(typed.empty ? typed.rule : RenameRefused + QLatin1Char('\n') + typed.rule, vbExclamation);
+        MsgBox(typed.empty ? typed.rule : renameRefused() + QLatin1Char('\n') + typed.rule, vbExclamation);
         cancel = true;
         return;
     }
     const QString newName = typed.name;
     const SetRenameCheck check = checkSetRename(oldName, newName);
     if (check == SetRenameCheck::Refused) {
-        MsgBox(RenameRefused, vbExclamation);
+        MsgBox(renameRefused(), vbExclamation);
         cancel = true;
         return;
     }
@@ -90,7 +92,7 @@ void Principale::MyList_AfterLabelEdit(bool& cancel, const QString& newString)
         MyList->setItemIcon(row, toSingle ? QStringLiteral("singlelogo") : QStringLiteral("multilogo"));
     }
     if (!renameSetFolder(s.LogoPath, oldName, newName)) {
-        MsgBox(RenameRefused, vbExclamation);
+        MsgBox(renameRefused(), vbExclamation);
         cancel = true;
         return;
     }

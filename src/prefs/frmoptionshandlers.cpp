@@ -55,8 +55,9 @@ template <class Step> void FrmOptions::okStep(Step&& step)
     try {
         step();
     } catch (const std::exception&) {
-        MsgBox(QStringLiteral("Could not find ") + settings().AppPath + m_chosenShortcut
-                + QStringLiteral(". Please reinstall Bootcanvas from the original setup package!"),
+        MsgBox(
+            FrmOptions::tr("Could not find %1. Please reinstall Bootcanvas from the original setup package!")
+                .arg(settings().AppPath + m_chosenShortcut),
             vbExclamation);
     }
 }
@@ -139,15 +140,15 @@ void FrmOptions::TabStrip1_Click()
 
 void FrmOptions::btnBrwFolder_Click()
 {
-    const QString folder = BrowseForFolder(this, QStringLiteral("Choose the folder you want to add"));
+    const QString folder = BrowseForFolder(this, tr("Choose the folder you want to add"));
     if (!folder.isEmpty())
         TxtLogoPath->setText(folder);
 }
 
 void FrmOptions::BtnBrowse_Click()
 {
-    const QString program = ShowOpenDialog(this, QStringLiteral("Applications (*.exe)|*.exe"),
-        QStringLiteral("Where is your favourite graphic program?"), QString());
+    const QString program = ShowOpenDialog(
+        this, tr("Applications (*.exe)|*.exe"), tr("Where is your favourite graphic program?"), QString());
     if (program.isEmpty())
         return;
     CustProg->setText(program);
@@ -234,7 +235,7 @@ void FrmOptions::BtnOK_Click()
     s.CustomProgPath = CustProg->text();
     if (m_mainWindow.customProgram)
         m_mainWindow.customProgram->setText(
-            s.CustomProgName.isEmpty() ? QStringLiteral("Custom Program") : s.CustomProgName);
+            s.CustomProgName.isEmpty() ? tr("Custom Program") : s.CustomProgName);
     for (int i = 0; i < 3; ++i) {
         if (OptOpen[i]->isChecked()) {
             s.DefaultAction = static_cast<qint16>(i);
