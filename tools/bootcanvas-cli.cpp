@@ -7,9 +7,12 @@
 #include "images/hugepageheap.h"
 #include "images/imgdll.h"
 #include "images/paletteanimation.h"
+#include "images/picturereader.h"
 #include "images/screenanimation.h"
 #include "install/companioncommands.h"
+#include "app/settings.h"
 #include "sets/librarylisting.h"
+#include "sets/logopackimport.h"
 
 #include "app/consolestreams.h"
 #include "app/helpandversion.h"
@@ -121,21 +124,45 @@ int infoCommand(const QStringList& args)
         return failure(problem);
     qint32 width = 0, height = 0;
     qint16 bitCount = 0;
-    const QString extension = QFileInfo(file).suffix().toUpper();
-    if (extension == QLatin1String("GIF") || extension == QLatin1String("JPG")) {
+    const images::PictureKind kind = images::kindOfHostFile(file);
+    if (kind == images::PictureKind::Bmp) {
+        GetBmpInfo(file, width, height, bitCount);
+    } else {
         qint16 w = 0, h = 0;
-        const PixelBlock block = extension == QLatin1String("GIF")
-            ? ImgDLLReadRGBFromGIF(file, w, h)
-            : ImgDLLReadRGBFromJPG(file, w, h, QSize(1, 1)); // a reduced decode is enough for the size
+        // A reduced decode is enough for the size.
+        ImgDLLReadRGBFromFile(file, w, h, QSize(1, 1));
         width = w;
         height = h;
-        bitCount = extension == QLatin1String("GIF") ? 8 : 24;
-    } else {
-        GetBmpInfo(file, width, height, bitCount);
+        bitCount = images::shownBitCount(file, kind);
     }
     standardOutput() << "width: " << width << "\nheight: " << height << "\nbit count: " << bitCount
                      << "\nlogo screen: " << (isLogoScreen(file) ? "yes" : "no")
                      << "\nanimation: " << animationText(images::readFirstAnimatedIndex(file)) << Qt::endl;
+    return 0;
+}
+
+int importCommand(const QStringList& args)
+{
+    if (!loadLibrarySettings(standardError()))
+        return 1;
+    const QString pack = hostArgument(args[0]);
+    // Nobody to ask on a terminal: a set that exists already refuses the import.
+    const PackImport imported = importLogoPack(pack, settings().LogoPath, {});
+    if (!imported.problem.isEmpty())
+        return failure(pack + QStringLiteral(": ") + imported.problem);
+    for (const QString& set : imported.sets)
+        standardOutput() << "imported: " << set << '\n';
+    standardOutput().flush();
+    return 0;
+}
+
+int exportCommand(const QStringList& args)
+{
+    if (!loadLibrarySettings(standardError()))
+        return 1;
+    const QString pack = hostArgument(args[1]);
+    if (const QString problem = exportLogoPack(args[0], settings().LogoPath, pack); !problem.isEmpty())
+        return failure(pack + QStringLiteral(": ") + problem);
     return 0;
 }
 
@@ -165,6 +192,10 @@ const Command commands[] = {
         "write the screen as seen at boot, 640 x 480, as a GIF of one cycle of its animation", true },
     { "list", "", 0, listCommand,
         "list the logo sets of the machine in use, marking the installed one with *" },
+    { "import", "PACK.zip", 1, importCommand,
+        "make logo sets of a ZIP pack: one per folder of screens, loose screens named after the pack" },
+    { "export", "NAME OUT.zip", 2, exportCommand,
+        "write a logo set as a ZIP pack (a single-logo set with the default wait and shutdown screens)" },
     { "install", "NAME", 1,
         [](const QStringList& args) { return runInstallCommand("bootcanvas-cli", args[0]); },
         "install a logo set of the machine in use as its screens" },
