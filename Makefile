@@ -6,8 +6,9 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libjpeg62-turbo-dev \
             googletest libgtest-dev imagemagick python3-pil xvfb xauth python3-pyatspi at-spi2-core dbus \
             mtools dosfstools qemu-utils qemu-system-common fuse3
-# Real photographs for `make bench` only (desktop wallpapers, about 27 MB).
-BENCH_PACKAGES := lomiri-wallpapers-16.04 lomiri-wallpapers-20.04
+# Real photographs for `make bench` only (desktop wallpapers, about 27 MB), and the peers that
+# bench_photos measures against besides ImageMagick (pngquant's quantiser, libjpeg-turbo's djpeg).
+BENCH_PACKAGES := lomiri-wallpapers-16.04 lomiri-wallpapers-20.04 pngquant libjpeg-turbo-progs
 
 .PHONY: all setup build run test bench fuzz clean
 
