@@ -9,7 +9,10 @@ namespace images
 namespace
 {
 
-constexpr int Side = 33; // 32 levels of 5 bits, plus the zero plane the cumulative sums need
+// Six bits a channel: at five, a smooth picture of few hues (a grey wall, a sky) fills too few
+// cells of the histogram to be split into all the colours it may have.
+constexpr int LevelBits = 6;
+constexpr int Side = (1 << LevelBits) + 1; // the levels, plus the zero plane the cumulative sums need
 
 constexpr int at(int r, int g, int b)
 {
@@ -50,11 +53,13 @@ Moments::Moments(const QImage& image)
     , blue(weight.size())
     , square(weight.size())
 {
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
-            const int i = at((r >> 3) + 1, (g >> 3) + 1, (b >> 3) + 1);
+            constexpr int shift = 8 - LevelBits;
+            const int i = at((r >> shift) + 1, (g >> shift) + 1, (b >> shift) + 1);
             ++weight[i];
             red[i] += r;
             green[i] += g;
