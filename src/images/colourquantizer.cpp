@@ -1,6 +1,7 @@
 #include "images/colourquantizer.h"
 
 #include "images/bothcores.h"
+#include "images/flatareas.h"
 #include "images/nearestcolour.h"
 #include "images/wupalette.h"
 
@@ -41,20 +42,20 @@ public:
         : m_sums(size_t(entries) * 4, 0.0)
     {
     }
-    void add(int index, double r, double g, double b)
+    void add(int index, double r, double g, double b, double weight = 1.0)
     {
         double* s = m_sums.data() + size_t(index) * 4;
-        s[0] += r;
-        s[1] += g;
-        s[2] += b;
-        s[3] += 1;
+        s[0] += r * weight;
+        s[1] += g * weight;
+        s[2] += b * weight;
+        s[3] += weight;
     }
-    // Entries nothing was chosen for stay where they are.
     void add(const EntryMeans& other)
     {
         for (size_t i = 0; i < m_sums.size(); ++i)
             m_sums[i] += other.m_sums[i];
     }
+    // Entries nothing was chosen for stay where they are.
     void moveEntries(QList<QRgb>& palette) const
     {
         for (int i = 0; i < palette.size(); ++i) {
@@ -70,9 +71,10 @@ private:
     std::vector<double> m_sums; // red, green, blue and count of each entry
 };
 
-// One Lloyd pass: every entry moves to the mean of the pixels nearest to it. The picture's halves
-// are searched on both cores, each with a lookup of its own.
-void refine(const QImage& image, QList<QRgb>& palette)
+// One Lloyd pass: every entry moves to the mean of the pixels nearest to it, each pixel counting
+// as much as `weights` says. The picture's halves are searched on both cores, each with a lookup
+// of its own.
+void refine(const QImage& image, QList<QRgb>& palette, const std::vector<float>& weights)
 {
     EntryMeans top(palette.size()), bottom(palette.size());
     const int width = image.width(), height = image.height();
@@ -83,7 +85,7 @@ void refine(const QImage& image, QList<QRgb>& palette)
             const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
             for (int x = 0; x < width; ++x) {
                 const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
-                means.add(nearest.find(r, g, b), r, g, b);
+                means.add(nearest.find(r, g, b), r, g, b, weights[size_t(y) * width + x]);
             }
         }
     });
@@ -175,9 +177,10 @@ bool quantizeColours(const QImage& rgb32, int colours, std::span<quint8> indices
         mapExactly(rgb32, palette, indices);
         return true;
     }
-    palette = wuPalette(rgb32, colours);
+    const std::vector<float> weights = flatAreaWeights(rgb32, settings.textureDiscount);
+    palette = wuPalette(rgb32, colours, weights);
     for (int pass = 0; pass < settings.refinePasses; ++pass)
-        refine(rgb32, palette);
+        refine(rgb32, palette, weights);
     for (int pass = 0; pass < settings.ditheredRefinePasses; ++pass) {
         EntryMeans wanted(palette.size());
         diffuse(rgb32, palette, settings.ditherStrength, indices, &wanted);
