@@ -3,18 +3,20 @@
 #include "companionregistration.h"
 #include "companionsession.h"
 #include "originalscreens.h"
+#include "screentargets.h"
 #include "systemscreens.h"
 
 #include "app/settings.h"
+#include "diskimage/imagecommand.h"
+#include "diskimage/imagerepair.h"
+#include "platform/drivebackend.h"
 #include "platform/files.h"
-#include "platform/imagecommand.h"
-#include "platform/imagedrives.h"
-#include "platform/imagerepair.h"
 #include "platform/machine.h"
 #include "platform/profile.h"
 
 #include "app/consolestreams.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <functional>
 
@@ -25,7 +27,7 @@ int reportingFailures(const QString& program, const std::function<void()>& comma
 {
     try {
         // The image drives the command changes are flushed once, when it is done.
-        platform::ImageCommand images;
+        diskimage::ImageCommand images;
         command();
         images.finish();
         standardOutput().flush();
@@ -40,13 +42,17 @@ int reportingFailures(const QString& program, const std::function<void()>& comma
 void reportInstalled(const QString& setName)
 {
     if (setName.isEmpty()) {
-        standardOutput() << "No other logo set to change to." << Qt::endl;
+        standardOutput() << QCoreApplication::translate(
+            "CompanionCommands", "No other logo set to change to.")
+                         << Qt::endl;
         return;
     }
-    standardOutput() << "Installed \"" << setName << "\"";
-    if (settings().SynchronizeLogos != 0)
-        standardOutput() << " (wait and shutdown screens at the next Windows start)";
-    standardOutput() << Qt::endl;
+    standardOutput() << (settings().SynchronizeLogos != 0
+            ? QCoreApplication::translate(
+                "CompanionCommands", "Installed \"%1\" (wait and shutdown screens at the next Windows start)")
+            : QCoreApplication::translate("CompanionCommands", "Installed \"%1\""))
+                            .arg(setName)
+                     << Qt::endl;
 }
 
 void openWithSettings()
@@ -99,7 +105,10 @@ int runTandemist(const QString& program, const QStringList& arguments)
     return reportingFailures(program, [] {
         openCompanionMachine();
         const QString folder = runDelayedCopy();
-        standardOutput() << "Copied the wait and shutdown screens from " << folder << Qt::endl;
+        standardOutput() << QCoreApplication::translate(
+            "CompanionCommands", "Copied the wait and shutdown screens from %1")
+                                .arg(folder)
+                         << Qt::endl;
     });
 }
 
@@ -130,7 +139,9 @@ int runRestoreCommand(const QString& program)
             platform::checkWritable(target);
         restoreOriginalScreens();
         recordNoInstalledSet();
-        standardOutput() << "Put back the screens the system had before the first installation." << Qt::endl;
+        standardOutput() << QCoreApplication::translate(
+            "CompanionCommands", "Put back the screens the system had before the first installation.")
+                         << Qt::endl;
     });
 }
 
@@ -138,7 +149,7 @@ int runRepairCommand(const QString& program)
 {
     return reportingFailures(program, [] {
         openCompanionMachine();
-        for (const platform::DriveRepair& repair : platform::repairMachineImages())
+        for (const diskimage::DriveRepair& repair : diskimage::repairMachineImages())
             standardOutput() << repair.letter << ": " << repair.imagePath << ": "
                              << (repair.report.wasClean ? "clean" : "repaired") << '\n'
                              << repair.report.checkerOutput << Qt::endl;

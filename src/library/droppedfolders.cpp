@@ -1,5 +1,6 @@
 #include "droppedfolders.h"
 
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 
 #include <QMimeData>
@@ -54,4 +55,9 @@ bool isImportableFolder(const QString& folder, const QString& logoPath)
         return false;
     const QStringList parent = source->mid(0, source->size() - 1);
     return parent != *library && !startsWith(*library, *source);
+}
+
+bool isLogoPackFile(const QString& path)
+{
+    return path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive);
 }

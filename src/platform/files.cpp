@@ -2,10 +2,12 @@
 
 #include "atomicfile.h"
 #include "dosattributes.h"
+#include "drivebackend.h"
 #include "fileerror.h"
+#include "hostcallerror.h"
 #include "hostfolder.h"
-#include "imagefiles.h"
 #include "machine.h"
+#include "windowspath.h"
 #include "winpath.h"
 
 #include <QFile>
@@ -42,7 +44,7 @@ struct stat statOrThrow(const QString& hostPath, const QString& path)
 {
     struct stat info;
     if (!statHost(hostPath, info))
-        throw FileError::fromErrno(errno, path);
+        throw hostCallError(errno, path);
     return info;
 }
 
@@ -63,7 +65,7 @@ public:
         : m_fd(::open(encoded(hostPath).constData(), O_RDONLY | O_CLOEXEC))
     {
         if (m_fd < 0)
-            throw FileError::fromErrno(errno, path);
+            throw hostCallError(errno, path);
         if (::fstat(m_fd, &m_info) != 0 || !S_ISREG(m_info.st_mode)) {
             ::close(m_fd);
             throw FileError::withPath(PathFileAccessError, path);
@@ -83,7 +85,7 @@ public:
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0)
-                throw FileError::fromErrno(errno, path);
+                throw hostCallError(errno, path);
             if (got == 0)
                 break;
             total += got;
@@ -141,7 +143,7 @@ bool renameEntry(const QString& from, const QString& to, bool noReplace)
 }
 
 // Whether two paths are on the same drive that is a disk image.
-bool onSameImage(const std::optional<ImageLocation>& a, const std::optional<ImageLocation>& b)
+bool onSameImage(const std::optional<DriveLocation>& a, const std::optional<DriveLocation>& b)
 {
     return a && b && a->drive == b->drive;
 }
@@ -154,8 +156,8 @@ EntryKind entryKind(const QString& path)
     if (path.isEmpty())
         return EntryKind::Missing;
     try {
-        if (const auto image = imageLocationOf(path)) {
-            const int found = imageEntryAttributes(*image);
+        if (const auto image = driveLocationOf(path)) {
+            const int found = image->drive->entryAttributes(*image);
             if (found < 0)
                 return EntryKind::Missing;
             return found & vbDirectory ? EntryKind::Folder : EntryKind::File;
@@ -171,6 +173,25 @@ EntryKind entryKind(const QString& path)
     }
 }
 
+// FileCopy between drives when one of them is not a host folder.
+void copyThroughMemory(const QString& source, const QString& target)
+{
+    constexpr int KeptAttributes = vbReadOnly | vbHidden | vbSystem | vbArchive;
+    const int attributes = GetAttr(source);
+    if (attributes & vbDirectory)
+        throw FileError::withPath(PathFileAccessError, source);
+    const QByteArray data = readFile(source, MaxCopyThroughMemoryBytes);
+    if (fileExists(target) && GetAttr(target) & (vbReadOnly | vbHidden))
+        throw FileError::withPath(PathFileAccessError, target); // as CopyFile refuses
+    if (const auto to = driveLocationOf(target)) {
+        // A file written on FAT is marked for backup, as Windows marks its copies.
+        to->drive->writeFile(*to, data, (attributes & KeptAttributes) | vbArchive);
+        return;
+    }
+    writeFileAtomically(target, data);
+    SetAttr(target, attributes & KeptAttributes);
+}
+
 } // namespace
 
 void FileCopy(const QString& source, const QString& target)
@@ -182,8 +203,8 @@ void FileCopy(const QString& source, const QString& target)
 
 void Kill(const QString& path)
 {
-    if (const auto image = imageLocationOf(path))
-        return imageKill(*image);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->kill(*image);
     const QString host = hostPathFor(path);
     const struct stat info = statOrThrow(host, path);
     if (S_ISDIR(info.st_mode) || isHiddenOrSystem(host))
@@ -192,38 +213,38 @@ void Kill(const QString& path)
     if (!(info.st_mode & S_IWUSR))
         throw FileError::withPath(PathFileAccessError, path);
     if (::unlink(encoded(host).constData()) != 0)
-        throw FileError::fromErrno(errno, path);
+        throw hostCallError(errno, path);
 }
 
 void MkDir(const QString& path)
 {
-    if (const auto image = imageLocationOf(path))
-        return imageMkDir(*image);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->mkDir(*image);
     if (isDriveRoot(path))
         throw FileError::withPath(PathFileAccessError, path);
     if (::mkdir(encoded(hostPathFor(path)).constData(), 0777) != 0)
-        throw FileError::fromErrno(errno == EEXIST ? EIO : errno, path);
+        throw hostCallError(errno == EEXIST ? EIO : errno, path);
 }
 
 void RmDir(const QString& path)
 {
-    if (const auto image = imageLocationOf(path))
-        return imageRmDir(*image);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->rmDir(*image);
     if (isDriveRoot(path))
         throw FileError::withPath(PathFileAccessError, path);
     if (::rmdir(encoded(hostPathFor(path)).constData()) != 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
             throw FileError::withPath(PathNotFound, path);
-        throw FileError::fromErrno(error == EEXIST ? ENOTEMPTY : error, path);
+        throw hostCallError(error == EEXIST ? ENOTEMPTY : error, path);
     }
 }
 
 void Name(const QString& oldPath, const QString& newPath)
 {
-    const auto oldImage = imageLocationOf(oldPath), newImage = imageLocationOf(newPath);
+    const auto oldImage = driveLocationOf(oldPath), newImage = driveLocationOf(newPath);
     if (onSameImage(oldImage, newImage))
-        return imageRename(*oldImage, *newImage);
+        return oldImage->drive->rename(*oldImage, *newImage);
     if (oldImage || newImage) {
         // Between drives a file moves as copy then delete; a folder does not move.
         if (!fileExists(oldPath))
@@ -238,7 +259,7 @@ void Name(const QString& oldPath, const QString& newPath)
     const QString oldHost = hostPathFor(oldPath);
     struct stat oldInfo;
     if (::lstat(encoded(oldHost).constData(), &oldInfo) != 0)
-        throw FileError::fromErrno(errno, oldPath);
+        throw hostCallError(errno, oldPath);
     WindowsPath target = parseWindowsPath(newPath);
     if (isDriveRoot(oldPath) || target.parts.isEmpty())
         throw FileError::withPath(PathFileAccessError, newPath);
@@ -265,19 +286,19 @@ void Name(const QString& oldPath, const QString& newPath)
         // Another host file system: a file moves as Windows moves it between drives, copy then delete.
         copyHostFile(oldHost, oldPath, newHost, newPath);
         if (::unlink(encoded(oldHost).constData()) != 0)
-            throw FileError::fromErrno(errno, oldPath);
+            throw hostCallError(errno, oldPath);
         return;
     }
     if (error == EEXIST)
         throw FileError::withPath(FileAlreadyExists, newPath);
     // EINVAL: a folder moved into itself; EXDEV: a folder to another file system.
-    throw FileError::fromErrno(error == EINVAL || error == EXDEV ? EIO : error, oldPath);
+    throw hostCallError(error == EINVAL || error == EXDEV ? EIO : error, oldPath);
 }
 
 int GetAttr(const QString& path)
 {
-    if (const auto image = imageLocationOf(path))
-        return imageGetAttr(*image);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->getAttr(*image);
     const QString host = hostPathFor(path);
     const struct stat info = statOrThrow(host, path);
     int attributes = readDosAttributes(host);
@@ -292,8 +313,8 @@ void SetAttr(const QString& path, int attributes)
 {
     if (attributes & FileAttributeNormalApi)
         attributes = vbNormal;
-    if (const auto image = imageLocationOf(path))
-        return imageSetAttr(*image, attributes);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->setAttr(*image, attributes);
     const QString host = hostPathFor(path);
     const struct stat info = statOrThrow(host, path);
     const auto changeMode = [&](bool readOnly) {
@@ -301,14 +322,14 @@ void SetAttr(const QString& path, int attributes)
             return;
         const mode_t mode = readOnly ? info.st_mode & ~mode_t(0222) : info.st_mode | S_IWUSR;
         if (::chmod(encoded(host).constData(), mode & 07777) != 0)
-            throw FileError::fromErrno(errno, path);
+            throw hostCallError(errno, path);
     };
     const bool readOnly = attributes & vbReadOnly;
     // A read-only file may refuse new extended attributes, so write them while it is still writable.
     if (!readOnly)
         changeMode(false);
     if (const int error = writeDosAttributes(host, attributes))
-        throw FileError::fromErrno(error, path);
+        throw hostCallError(error, path);
     if (readOnly)
         changeMode(true);
 }
@@ -318,8 +339,8 @@ bool entryExists(const QString& path, int attributeMask)
     try {
         if (path.isEmpty())
             return false;
-        if (const auto image = imageLocationOf(path)) {
-            const int found = imageEntryAttributes(*image);
+        if (const auto image = driveLocationOf(path)) {
+            const int found = image->drive->entryAttributes(*image);
             if (found < 0 || ((found & vbDirectory) && !(attributeMask & vbDirectory)))
                 return false;
             const int wanted = found & (vbHidden | vbSystem);
@@ -351,8 +372,8 @@ bool fileExists(const QString& path)
 QByteArray readFile(const QString& path, qint64 maxBytes)
 {
     maxBytes = qMin(maxBytes, std::numeric_limits<qint64>::max() - 1);
-    if (const auto image = imageLocationOf(path))
-        return imageReadFile(*image, maxBytes);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->readFile(*image, maxBytes);
     InputFile input(hostPathFor(path), path);
     if (input.info().st_size > maxBytes)
         throw FileError::withPath(PathFileAccessError, path);
@@ -371,8 +392,8 @@ QByteArray readFile(const QString& path, qint64 maxBytes)
 
 void writeFileAtomically(const QString& path, const QByteArray& data)
 {
-    if (const auto image = imageLocationOf(path))
-        return imageWriteFile(*image, data);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->writeFile(*image, data, std::nullopt);
     AtomicFile file(hostPathFor(path), path);
     file.write(data.constData(), data.size());
     file.commit();
@@ -389,15 +410,15 @@ void removeTree(const QString& folder)
 {
     if (isDriveRoot(folder))
         throw FileError::withPath(PathFileAccessError, folder);
-    if (const auto image = imageLocationOf(folder))
-        return imageRemoveTree(*image);
+    if (const auto image = driveLocationOf(folder))
+        return image->drive->removeTree(*image);
     const QString host = hostPathFor(folder);
     if (!hostFolderExists(host))
         throw FileError::withPath(PathNotFound, folder);
     std::error_code error;
     std::filesystem::remove_all(std::filesystem::path(encoded(host).toStdString()), error);
     if (error)
-        throw FileError::fromErrno(error.value(), folder);
+        throw hostCallError(error.value(), folder);
 }
 
 } // namespace platform

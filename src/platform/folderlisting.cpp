@@ -1,8 +1,9 @@
 #include "dosattributes.h"
+#include "drivebackend.h"
 #include "fileerror.h"
 #include "files.h"
+#include "hostcallerror.h"
 #include "hostfolder.h"
-#include "imagefiles.h"
 #include "winpath.h"
 
 #include <QFile>
@@ -58,7 +59,7 @@ QList<ListedEntry> hostListing(const QString& folder)
     if (!dir) {
         const int error = errno;
         throw error == ENOENT || error == ENOTDIR ? FileError::withPath(PathNotFound, folder)
-                                                  : FileError::fromErrno(error, folder);
+                                                  : hostCallError(error, folder);
     }
     QList<ListedEntry> entries;
     while (const dirent* entry = ::readdir(dir.get())) {
@@ -79,8 +80,8 @@ QList<ListedEntry> hostListing(const QString& folder)
 
 QStringList listEntries(const QString& folder, EntryKind kind, const QStringList& patterns, int attributeMask)
 {
-    const std::optional<ImageLocation> image = imageLocationOf(folder);
-    const QList<ListedEntry> entries = image ? imageListing(*image) : hostListing(folder);
+    const std::optional<DriveLocation> image = driveLocationOf(folder);
+    const QList<ListedEntry> entries = image ? image->drive->listing(*image) : hostListing(folder);
     const QString host = image ? QString() : hostPathFor(folder);
     QStringList names;
     for (const ListedEntry& entry : entries) {
