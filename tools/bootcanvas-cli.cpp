@@ -251,6 +251,9 @@ int main(int argc, char** argv)
         return *exitCode;
     // The machine commands may draw a new default machine's pictures, which needs a GUI application;
     // the picture commands do without one, as starting it costs more than a small conversion.
+    // Without a command there is only the usage to print: no application to set up for it.
+    if (argc < 2)
+        return usage();
     prepareUnattendedProcess();
     if (onlyPictures(argc, argv))
         images::preferHugePageHeap(PictureHeapReserve);
