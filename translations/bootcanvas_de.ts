@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CompanionCommands</name>
+    <message>
+        <source>No other logo set to change to.</source>
+        <translation>Es gibt keinen anderen Logosatz zum Wechseln.</translation>
+    </message>
+    <message>
+        <source>Installed &quot;%1&quot; (wait and shutdown screens at the next Windows start)</source>
+        <translation>„%1“ installiert (Warte- und Herunterfahrbildschirm beim nächsten Start von Windows)</translation>
+    </message>
+    <message>
+        <source>Installed &quot;%1&quot;</source>
+        <translation>„%1“ installiert</translation>
+    </message>
+    <message>
+        <source>Copied the wait and shutdown screens from %1</source>
+        <translation>Warte- und Herunterfahrbildschirm aus %1 kopiert</translation>
+    </message>
+    <message>
+        <source>Put back the screens the system had before the first installation.</source>
+        <translation>Die Bildschirme, die das System vor der ersten Installation hatte, sind wiederhergestellt.</translation>
+    </message>
+</context>
+<context>
+    <name>CompanionSession</name>
+    <message>
+        <source>the Windows folder %1 is missing</source>
+        <translation>der Windows-Ordner %1 fehlt</translation>
+    </message>
+    <message>
+        <source>there are no Bootcanvas settings on this machine yet; start bootcanvas once</source>
+        <translation>auf diesem Rechner gibt es noch keine Bootcanvas-Einstellungen; starten Sie bootcanvas einmal</translation>
+    </message>
+    <message>
+        <source>the logo folder %1 is missing</source>
+        <translation>der Logo-Ordner %1 fehlt</translation>
+    </message>
+    <message>
+        <source>the logo folder cannot be read: %1</source>
+        <translation>der Logo-Ordner kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the logo folder %1 holds no logo set</source>
+        <translation>der Logo-Ordner %1 enthält keinen Logosatz</translation>
+    </message>
+    <message>
+        <source>there is no logo set named &quot;%1&quot; in %2</source>
+        <translation>in %2 gibt es keinen Logosatz namens „%1“</translation>
+    </message>
+    <message>
+        <source>nothing to copy: %1 is missing</source>
+        <translation>nichts zu kopieren: %1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 names no folder to copy from</source>
+        <translation>%1 nennt keinen Ordner, aus dem kopiert werden soll</translation>
+    </message>
+    <message>
+        <source>the folder %1 named in %2 is missing</source>
+        <translation>der in %2 genannte Ordner %1 fehlt</translation>
+    </message>
+</context>
+<context>
     <name>DefaultMachine</name>
     <message>
         <source>Cannot write %1</source>
@@ -765,7 +827,7 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
     </message>
     <message>
         <source>Select log&amp;os:</source>
-        <translation>L&amp;ogos auswählen:</translation>
+        <translation>L&amp;ogos wählen:</translation>
     </message>
     <message>
         <source>Drive</source>
@@ -845,7 +907,7 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
     </message>
     <message>
         <source>De&amp;fault wait/shutdown screens</source>
-        <translation>Stan&amp;dard-Warte- und Herunterfahrbildschirme</translation>
+        <translation>Stan&amp;dard für Warten/Beenden</translation>
     </message>
     <message>
         <source>&amp;Name of the logo set:</source>
@@ -988,6 +1050,21 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
     <message>
         <source>Are you sure you want to send these %1 items to the Recycle Bin?</source>
         <translation>Möchten Sie diese %1 Elemente wirklich in den Papierkorb verschieben?</translation>
+    </message>
+</context>
+<context>
+    <name>bootcanvas-cli</name>
+    <message>
+        <source>%1 is not --animate or --animate=COLOURS with %2 to %3 colours</source>
+        <translation>%1 ist weder --animate noch --animate=FARBEN mit %2 bis %3 Farben</translation>
+    </message>
+    <message>
+        <source>%1: not an 8-bit BMP screen</source>
+        <translation>%1: kein 8-Bit-BMP-Bildschirm</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: kann nicht geschrieben werden (%2)</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "platformui/msgboxdialog.h"
 #include "windows/appicon.h"
 #include "windows/frmsplash.h"
+#include "windows/pictureboxaccessible.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -52,6 +53,7 @@ int Main(QApplication& application)
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setDesktopFileName(QStringLiteral("bootcanvas"));
     installMsgBoxDialog();
+    installPictureBoxAccessibility();
     try {
         QStringList arguments = application.arguments().mid(1);
         if (const std::optional<QString> image = takeImageOption(arguments))

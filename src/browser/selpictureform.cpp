@@ -1,6 +1,7 @@
 #include "selpictureform.h"
 
 #include "monitorpicture.h"
+#include "picturereason.h"
 
 #include "app/hourglass.h"
 #include "app/settings.h"
@@ -69,6 +70,7 @@ SelPictureForm::SelPictureForm(LibraryLink library, QWidget* parent)
     fitCaptions();
     createMenus();
     connectControls();
+    connectOutsidePictures();
     Form_Load();
     rememberDesignGeometry();
     restoreSize();
@@ -96,6 +98,7 @@ void SelPictureForm::createControls()
     CurView->setPalette(dark);
     CurView->setAccessibleName(tr("Picture preview"));
     new ScreenAnimator(CurView);
+    PictureReason = new PictureReasonLabel(CurView);
 
     Label1 = label(this, QStringLiteral("Label1"), tr("Select log&os:"), twipsRect(120, 150, 975, 255));
     Drive1 = new QComboBox(this);

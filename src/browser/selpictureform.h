@@ -11,6 +11,7 @@
 #include <utility>
 
 class PictureBox;
+class PictureReasonLabel;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -18,6 +19,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
+class QMimeData;
 class QPushButton;
 class QRadioButton;
 
@@ -65,6 +67,8 @@ public:
     // Picture actions and dragging.
     void pictureAction(PictureBox* box, Qt::MouseButton button);
     bool startPictureDrag();
+    // Ctrl+V: the clipboard's picture into the selected slot.
+    void pasteIntoSlot();
 
     // The slots.
     void CheckImage(const QString& MyPath, const QString& MyFile);
@@ -116,6 +120,7 @@ private:
     QLineEdit* Location = nullptr; // over CurPath while a path is typed
     QListWidget* LogoList = nullptr;
     PictureBox* CurView = nullptr;
+    PictureReasonLabel* PictureReason = nullptr;
     // The three screen slots, each with its preview, buttons and "not available" note.
     std::array<PictureBox*, 3> ImgPreview {};
     std::array<QPushButton*, 3> AddButton {}, DeleteButton {};
@@ -166,6 +171,11 @@ private:
     void connectPicture(PictureBox* box);
     bool listEventFilter(QEvent* event);
     bool slotEventFilter(int index, QEvent* event);
+    // Pictures from web pages and the clipboard (selpictureformoutside.cpp).
+    void connectOutsidePictures();
+    bool outsidePictureFilter(int slot, QEvent* event);
+    bool takeOutsidePicture(const QMimeData& data, int slot);
+    int selectedSlot() const;
     void selectEntry(const QString& text);
     bool writeSet(int Index, const QString& name);
     void markUnchanged();

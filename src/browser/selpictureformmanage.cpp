@@ -173,7 +173,9 @@ bool SelPictureForm::eventFilter(QObject* watched, QEvent* event)
 {
     for (int i = 0; i < 3; ++i)
         if (watched == ImgPreview[i])
-            return slotEventFilter(i, event);
+            return outsidePictureFilter(i, event) || slotEventFilter(i, event);
+    if (watched == CurView && outsidePictureFilter(-1, event))
+        return true;
     // The preview shares the list's dragging, but its keys and menu are its own.
     const bool previewInput = watched == CurView
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease

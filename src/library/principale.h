@@ -50,6 +50,10 @@ public:
     void ItmRandomSpin_Click();
     void ItmViewDefOrActual_Click();
     void ItmOnline_Click();
+    void ItmImportPack_Click();
+    void ItmExportPack_Click();
+    // Makes sets of the logo pack at the host path, asking before a set is overwritten.
+    void importLogoPackFile(const QString& hostPath);
 
     // SettingsView
     void ItmViewType_Click(int index) override;

@@ -13,6 +13,7 @@
 #include "install/bootoptions.h"
 #include "install/companionregistration.h"
 #include "install/randompick.h"
+#include "install/screentargets.h"
 #include "install/systemscreens.h"
 #include "platform/msgbox.h"
 #include "windows/labelcolour.h"

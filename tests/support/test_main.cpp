@@ -3,6 +3,7 @@
 
 #include "diskimage/imagedrives.h"
 #include "platformui/popupaccessibility.h"
+#include "windows/pictureboxaccessible.h"
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     const QByteArray platform = qgetenv("BOOTCANVAS_TEST_PLATFORM");
     qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
     installPopupAccessibility(); // as the program does
+    installPictureBoxAccessibility();
     diskimage::useImageDrives();
     // What the tests' disk images leave in the cache stays out of the user's own.
     const QTemporaryDir cache;

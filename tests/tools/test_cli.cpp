@@ -82,12 +82,14 @@ TEST_F(Cli, ConversionFailuresNameTheFileAndTheReason)
     expectFailure({ QStringLiteral("convert"), missing, out }, missing, QStringLiteral("no such file"));
     expectFailure({ QStringLiteral("convert"), dir.path(), out }, dir.path(), QStringLiteral("is a folder"));
 
-    // A JPEG under another extension goes to the BMP reader, which says what it reads.
-    const QString misnamed = write(QStringLiteral("photo.jpeg"), jpeg(64, 48));
-    expectFailure(
-        { QStringLiteral("convert"), misnamed, out }, misnamed, QStringLiteral("not a BMP picture"));
+    // The content chooses the reader: a JPEG under any name converts; words say what is read.
+    const QString misnamed = write(QStringLiteral("photo.bmp"), jpeg(64, 48));
+    EXPECT_EQ(run({ QStringLiteral("convert"), misnamed, out }).exitCode, 0);
     const QString text = write(QStringLiteral("notes.gif"), "just some words");
-    expectFailure({ QStringLiteral("convert"), text, out }, text, QStringLiteral("not a GIF picture"));
+    expectFailure({ QStringLiteral("convert"), text, out }, text,
+        QStringLiteral("not a picture Bootcanvas can read (it reads BMP, GIF, JPEG, PNG, WebP, TIFF)"));
+    const QString empty = write(QStringLiteral("empty.png"), {});
+    expectFailure({ QStringLiteral("convert"), empty, out }, empty, QStringLiteral("empty"));
 
     const QByteArray whole = jpeg(64, 48);
     const QString cut = write(QStringLiteral("cut.jpg"), whole.left(whole.size() / 2));
@@ -123,6 +125,15 @@ TEST_F(Cli, InfoExplainsTooAndArgumentMistakesStayUsageErrors)
     const Outcome good = run({ QStringLiteral("info"), write(QStringLiteral("p.jpg"), jpeg(64, 48)) });
     EXPECT_EQ(good.exitCode, 0);
     EXPECT_TRUE(good.output.contains(QStringLiteral("width: 64"))) << qPrintable(good.output);
+    // Kinds come from the content for info too: a PNG named .jpg.
+    QImage picture(30, 20, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+    const Outcome info = run({ QStringLiteral("info"), write(QStringLiteral("drawing.jpg"), png) });
+    EXPECT_TRUE(info.output.contains(QStringLiteral("width: 30\nheight: 20\nbit count: 32")))
+        << qPrintable(info.output);
     EXPECT_EQ(run({ QStringLiteral("convert"), QStringLiteral("only-one") }).exitCode, 2);
     EXPECT_EQ(run({ QStringLiteral("nonsense") }).exitCode, 2);
 }
