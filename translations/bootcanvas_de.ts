@@ -808,7 +808,7 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
     </message>
     <message>
         <source>Import logo &amp;pack...</source>
-        <translation>Logo-Paket &amp;importieren...</translation>
+        <translation>Logo-&amp;Paket importieren...</translation>
     </message>
     <message>
         <source>Import the logo sets of a ZIP pack</source>
@@ -820,7 +820,7 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
     </message>
     <message>
         <source>Save the selected logo set as a ZIP pack</source>
-        <translation>Den gewählten Logosatz als ZIP-Paket speichern</translation>
+        <translation>Den ausgewählten Logosatz als ZIP-Paket speichern</translation>
     </message>
 </context>
 <context>

@@ -816,7 +816,7 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
     </message>
     <message>
         <source>Expor&amp;t logo pack...</source>
-        <translation>Esporta pacche&amp;tto di logo...</translation>
+        <translation>Espor&amp;ta pacchetto di logo...</translation>
     </message>
     <message>
         <source>Save the selected logo set as a ZIP pack</source>

@@ -76,7 +76,11 @@ SelPictureForm::SelPictureForm(LibraryLink library, QWidget* parent)
     restoreSize();
 }
 
-SelPictureForm::~SelPictureForm() = default;
+SelPictureForm::~SelPictureForm()
+{
+    // A run that ends while the browser is open (SIGTERM, a log-out) closes it without an unload.
+    removeTemporaryFiles();
+}
 
 void SelPictureForm::createControls()
 {

@@ -179,6 +179,7 @@ private:
     void selectEntry(const QString& text);
     bool writeSet(int Index, const QString& name);
     void markUnchanged();
+    void removeTemporaryFiles();
     void renameInstalledSet(const QString& oldName, const QString& newName);
     void renameInstalledCaption(const QString& oldName, const QString& newName);
 

@@ -100,10 +100,7 @@ void SelPictureForm::Form_Unload()
     settings().SearchLogoPath = CurrentFolder;
     rememberBrowserFolder(CurrentFolder);
     saveSize();
-    // Converted pictures are only ever needed by the slots; none is left behind.
-    for (const QString& temporary : std::as_const(List1))
-        attempt([&] { platform::Kill(temporary); });
-    List1.clear();
+    removeTemporaryFiles();
     const QString name = NameLogoSet->currentText();
     if (name.isEmpty() && !LibraryChanged)
         return;
@@ -113,4 +110,12 @@ void SelPictureForm::Form_Unload()
         m_library.rescan();
     if (!name.isEmpty() && !m_discardAnswered)
         m_library.select(name);
+}
+
+void SelPictureForm::removeTemporaryFiles()
+{
+    // Converted pictures are only ever needed by the slots; none is left behind.
+    for (const QString& temporary : std::as_const(List1))
+        attempt([&] { platform::Kill(temporary); });
+    List1.clear();
 }

@@ -1,3 +1,4 @@
+#include "support/accesskeys.h"
 #include "support/child.h"
 #include "support/freshsettings.h"
 #include "support/scopedenvironment.h"
@@ -10,10 +11,7 @@
 #include "online/frmonline.h"
 #include "prefs/frmoptions.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
@@ -56,65 +54,6 @@ TEST(Translations, ChoosesTheFirstShippedLanguageUnlessEnglishComesFirst)
 namespace
 {
 
-QChar accessKey(const QString& text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] != QLatin1Char('&'))
-            return text[i + 1].toLower();
-        ++i; // "&&" is a plain ampersand
-    }
-    return {};
-}
-
-// The access keys that more than one of `texts` claims, with the texts that claim them.
-QStringList sharedAccessKeys(const QStringList& texts)
-{
-    QMap<QChar, QStringList> claims;
-    for (const QString& text : texts)
-        if (const QChar key = accessKey(text); !key.isNull())
-            claims[key].append(text);
-    QStringList shared;
-    for (const QStringList& claimants : claims)
-        if (claimants.size() > 1)
-            shared.append(claimants.join(QLatin1String(" / ")));
-    return shared;
-}
-
-QStringList entryTexts(const QList<QAction*>& actions)
-{
-    QStringList texts;
-    for (const QAction* action : actions)
-        if (!action->isSeparator())
-            texts.append(action->text());
-    return texts;
-}
-
-// What a user reaches with Alt in a dialog as it shows now: buttons, captions of controls, frames.
-QStringList dialogTexts(const QWidget& dialog)
-{
-    QStringList texts;
-    for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(&dialog))
-            continue;
-        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-            texts.append(button->text());
-        else if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->buddy())
-            texts.append(label->text());
-        else if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
-            texts.append(frame->title());
-    }
-    return texts;
-}
-
-void expectUniqueAccessKeysInMenus(const QWidget& window)
-{
-    for (const QMenu* menu : window.findChildren<QMenu*>())
-        EXPECT_EQ(sharedAccessKeys(entryTexts(menu->actions())), QStringList())
-            << menu->objectName().toStdString();
-}
-
 // The program as it starts where the desktop's language is `language`.
 class TranslatedProgram : public ::testing::TestWithParam<const char*>
 {
@@ -151,7 +90,7 @@ TEST_P(TranslatedProgram, MenusSpeakTheLanguageWithUniqueAccessKeys)
 
     SelPictureForm browser;
     expectUniqueAccessKeysInMenus(browser);
-    EXPECT_EQ(sharedAccessKeys(dialogTexts(browser)), QStringList());
+    EXPECT_EQ(sharedAccessKeys(windowTexts(browser, Pages::ShownPage)), QStringList());
 }
 
 TEST_P(TranslatedProgram, DialogsSpeakTheLanguageWithUniqueAccessKeysOnEveryPage)
@@ -161,11 +100,11 @@ TEST_P(TranslatedProgram, DialogsSpeakTheLanguageWithUniqueAccessKeysOnEveryPage
     auto* tabs = child<QTabBar>(preferences, "TabStrip1");
     for (int page = 0; page < tabs->count(); ++page) {
         tabs->setCurrentIndex(page);
-        EXPECT_EQ(sharedAccessKeys(dialogTexts(preferences)), QStringList()) << page;
+        EXPECT_EQ(sharedAccessKeys(windowTexts(preferences, Pages::ShownPage)), QStringList()) << page;
     }
     FrmOnline online;
     EXPECT_NE(online.windowTitle(), QStringLiteral("Online check"));
-    EXPECT_EQ(sharedAccessKeys(dialogTexts(online)), QStringList());
+    EXPECT_EQ(sharedAccessKeys(windowTexts(online, Pages::ShownPage)), QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedLanguages, TranslatedProgram, ::testing::Values("de", "it"));

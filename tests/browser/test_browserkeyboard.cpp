@@ -1,5 +1,5 @@
 // The browser for a keyboard user and across runs: Enter opens, Ctrl+L takes a typed folder, the
-// last folder comes back, and the window grows with its preview.
+// last folder comes back, the window grows with its preview, and an ended run leaves nothing behind.
 #include "browserfixture.h"
 
 #include "windows/picturebox.h"
@@ -123,4 +123,15 @@ TEST_F(BrowserKeysAndSizeTest, GrowsFromItsDesignedSizeWithThePreviewKeepingItsS
     form->resize(100, 100);
     EXPECT_EQ(form->size(), designed);
     form->done(QDialog::Rejected);
+}
+
+TEST_F(BrowserKeysAndSizeTest, ARunEndedUnderTheBrowserStillRemovesItsConvertedPictures)
+{
+    writePicture(QStringLiteral("C:\\Pics\\photo.bmp"), 640, 480, "BMP");
+    open(QStringLiteral("Sea"));
+    preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("photo.bmp"));
+    form->AddButton_Click(1);
+    ASSERT_EQ(temporaryFiles().size(), 1);
+    form.reset(); // as when the session ends and the event loops return under the open browser
+    EXPECT_TRUE(temporaryFiles().isEmpty());
 }

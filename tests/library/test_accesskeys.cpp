@@ -2,93 +2,32 @@
 // so the keyboard always reaches what the underline promises.
 #include "libraryfixture.h"
 
+#include "support/accesskeys.h"
+
 #include "browser/selpictureform.h"
 #include "online/frmonline.h"
 #include "prefs/frmoptions.h"
 #include "windows/frmabout.h"
 #include "windows/helpwindow.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QKeySequence>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTabBar>
-
 namespace
 {
 
-// Access key -> the texts that carry it.
-using KeyOwners = QMap<QString, QStringList>;
-
-void addKey(KeyOwners& owners, const QString& text)
-{
-    const QKeySequence key = QKeySequence::mnemonic(text);
-    if (!key.isEmpty())
-        owners[key.toString()].append(text);
-}
-
-QString clashes(const KeyOwners& owners)
-{
-    QStringList found;
-    for (auto it = owners.begin(); it != owners.end(); ++it)
-        if (it.value().size() > 1)
-            found.append(it.key() + QStringLiteral(": ") + it.value().join(QStringLiteral(", ")));
-    return found.join(QStringLiteral("; "));
-}
-
-// The entries of one menu, hidden ones left out (they take no key).
-KeyOwners menuKeys(const QWidget& menu)
-{
-    KeyOwners owners;
-    for (const QAction* action : menu.actions())
-        if (action->isVisible() && !action->isSeparator())
-            addKey(owners, action->text());
-    return owners;
-}
-
-// The keys of a window's own controls on every page (a tab that is not shown still belongs to
-// the same dialog) and of its menu bar.
-KeyOwners windowKeys(const QWidget& window)
-{
-    KeyOwners owners;
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
-        addKey(owners, button->text());
-    for (const QLabel* label : window.findChildren<QLabel*>())
-        addKey(owners, label->text());
-    for (const QGroupBox* box : window.findChildren<QGroupBox*>())
-        addKey(owners, box->title());
-    for (const QTabBar* tabs : window.findChildren<QTabBar*>())
-        for (int i = 0; i < tabs->count(); ++i)
-            addKey(owners, tabs->tabText(i));
-    for (const QMenuBar* bar : window.findChildren<QMenuBar*>())
-        for (const QAction* action : bar->actions())
-            if (action->isVisible())
-                addKey(owners, action->text());
-    return owners;
-}
-
-// Checks the window and every menu it owns; returns how many menus were checked.
+// The window's own controls on every page (a tab not shown belongs to the same dialog) and every
+// menu it owns; returns how many menus there were.
 int expectUniqueKeys(const QWidget& window)
 {
-    const QString name = window.objectName();
-    EXPECT_EQ(clashes(windowKeys(window)), QString()) << name.toStdString();
-    int menus = 0;
-    for (const QMenu* menu : window.findChildren<QMenu*>()) {
-        EXPECT_EQ(clashes(menuKeys(*menu)), QString()) << (name + u'/' + menu->title()).toStdString();
-        ++menus;
-    }
-    return menus;
+    EXPECT_EQ(sharedAccessKeys(windowTexts(window, Pages::EveryPage)), QStringList())
+        << window.objectName().toStdString();
+    return expectUniqueAccessKeysInMenus(window);
 }
 
 } // namespace
 
 TEST(AccessKeys, ClashesAreFoundWhereverTheyAre)
 {
-    KeyOwners owners;
-    for (const char* text : { "&Rename", "D&elete", "&Explore", "&&Co", "Plain", "&Refresh" })
-        addKey(owners, QLatin1String(text));
-    EXPECT_EQ(clashes(owners), QStringLiteral("Alt+E: D&elete, &Explore; Alt+R: &Rename, &Refresh"));
+    EXPECT_EQ(sharedAccessKeys({ "&Rename", "D&elete", "&Explore", "&&Co", "Plain", "&refresh" }),
+        QStringList({ "D&elete / &Explore", "&Rename / &refresh" }));
 }
 
 TEST_F(LibraryTest, EveryMenuAndWindowGivesEachAccessKeyToOneEntry)
