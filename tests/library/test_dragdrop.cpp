@@ -1,5 +1,7 @@
 #include "libraryfixture.h"
 
+#include "browser/selpictureform.h"
+#include "online/httpstub.h"
 #include "platformui/dialogs.h"
 #include "sets/logopack.h"
 
@@ -9,6 +11,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 class DragDropTest : public LibraryTest
@@ -131,4 +134,32 @@ TEST_F(DragDropTest, ADroppedPackMakesItsSetsAndAsksBeforeOverwriting)
     ASSERT_EQ(back.sets.size(), 1);
     EXPECT_EQ(back.sets[0].name, "Glacier");
     EXPECT_EQ(back.sets[0].screens[0].bytes, bytes);
+}
+
+TEST_F(DragDropTest, APictureFromAWebPageOpensTheBrowserWithItInThePreview)
+{
+    HttpStub server;
+    QByteArray png;
+    QBuffer buffer(&png);
+    QImage picture(120, 90, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+    server.respond(200, png);
+    QString shown;
+    // The browser is modal: it is looked at, then closed, from inside its own event loop.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* browser = qobject_cast<SelPictureForm*>(top); browser && browser->isVisible()) {
+                shown = child<QLabel>(*browser, "ImageInfo")->text();
+                if (shown != QLatin1String("no logo selected"))
+                    browser->reject();
+            }
+    });
+    watch.start(20);
+    QMimeData data;
+    data.setUrls({ QUrl(server.url("/sky.png")) });
+    ASSERT_TRUE(dropOnList(data));
+    EXPECT_EQ(shown, QStringLiteral("120 x 90 x 16777216"));
+    EXPECT_EQ(rows(), QStringList({ "Beach" }));
 }
