@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/child.h"
+#include "support/encodedpicture.h"
 #include "support/freshsettings.h"
 #include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"
@@ -79,14 +80,7 @@ protected:
         machine.makeFolder(QStringLiteral("C:\\Pics"));
     }
 
-    static QByteArray encoded(const QImage& image, const char* format)
-    {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, format);
-        return bytes;
-    }
+    static QByteArray encoded(const QImage& image, const char* format) { return encodedPicture(image, format); }
     static QImage gradient(int width, int height)
     {
         QImage image(width, height, QImage::Format_RGB32);

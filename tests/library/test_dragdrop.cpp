@@ -1,4 +1,5 @@
 #include "libraryfixture.h"
+#include "support/encodedpicture.h"
 
 #include "browser/selpictureform.h"
 #include "online/httpstub.h"
@@ -7,7 +8,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -100,15 +100,7 @@ TEST_F(DragDropTest, LibraryFoldersAndForeignDataAreLeftAlone)
 
 TEST_F(DragDropTest, ADroppedPackMakesItsSetsAndAsksBeforeOverwriting)
 {
-    QImage screen(320, 400, QImage::Format_Indexed8);
-    QList<QRgb> greys;
-    for (int i = 0; i < 256; ++i)
-        greys.append(qRgb(i, i, i));
-    screen.setColorTable(greys);
-    screen.fill(7);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && screen.save(&buffer, "BMP"));
+    const QByteArray bytes = logoScreenBytes(7);
     machine.makeFolder(QStringLiteral("C:\\Incoming"));
     QString problem;
     ASSERT_TRUE(packs::writeLogoPack(machine.host(QStringLiteral("C:\\Incoming\\pack.ZIP")),
@@ -139,11 +131,9 @@ TEST_F(DragDropTest, ADroppedPackMakesItsSetsAndAsksBeforeOverwriting)
 TEST_F(DragDropTest, APictureFromAWebPageOpensTheBrowserWithItInThePreview)
 {
     HttpStub server;
-    QByteArray png;
-    QBuffer buffer(&png);
     QImage picture(120, 90, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
-    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+    const QByteArray png = encodedPicture(picture, "PNG");
     server.respond(200, png);
     QString shown;
     // The browser is modal: it is looked at, then closed, from inside its own event loop.
