@@ -15,6 +15,7 @@
 #include "sets/logopackimport.h"
 
 #include "app/consolestreams.h"
+#include "app/helpandversion.h"
 #include "app/imagemachine.h"
 #include "app/translations.h"
 #include <QFile>
@@ -74,9 +75,12 @@ int convertCommand(const QStringList& args)
         } else if (const auto colours = animateOption(argument)) {
             options.animatedBarColours = *colours;
         } else {
-            standardError() << "bootcanvas-cli: " << argument
-                            << " is not --animate or --animate=COLOURS with " << images::MinBarColours
-                            << " to " << images::MaxBarColours << " colours" << Qt::endl;
+            standardError() << "bootcanvas-cli: "
+                            << QCoreApplication::translate("bootcanvas-cli",
+                                   "%1 is not --animate or --animate=COLOURS with %2 to %3 colours")
+                                   .arg(argument, QString::number(images::MinBarColours),
+                                       QString::number(images::MaxBarColours))
+                            << Qt::endl;
             return 2;
         }
     }
@@ -101,13 +105,15 @@ int previewCommand(const QStringList& args)
         return failure(problem);
     images::IndexedScreen screen = images::readIndexedScreen(file);
     if (screen.isNull())
-        return failure(file + QStringLiteral(": not an 8-bit BMP screen"));
+        return failure(
+            QCoreApplication::translate("bootcanvas-cli", "%1: not an 8-bit BMP screen").arg(file));
     if (images::shownStillAtBoot(file))
         screen.firstAnimated = 0;
     QFile out(target);
     const QByteArray gif = images::bootPreviewGif(screen);
     if (!out.open(QIODevice::WriteOnly) || out.write(gif) != gif.size() || !out.flush())
-        return failure(target + QStringLiteral(": cannot be written (") + out.errorString() + u')');
+        return failure(QCoreApplication::translate("bootcanvas-cli", "%1: cannot be written (%2)")
+                           .arg(target, out.errorString()));
     return 0;
 }
 
@@ -205,12 +211,21 @@ const Command commands[] = {
         "check the machine's disk images with fsck.fat and repair them" },
 };
 
+QString usageText()
+{
+    QString text;
+    QTextStream out(&text);
+    out << "usage: bootcanvas-cli [--image DISK-IMAGE] COMMAND [ARGUMENTS]\n"
+           "       bootcanvas-cli --help | --version\n";
+    for (const Command& command : commands)
+        out << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary << '\n';
+    out.flush();
+    return text;
+}
+
 int usage()
 {
-    standardError() << "usage: bootcanvas-cli [--image DISK-IMAGE] COMMAND [ARGUMENTS]\n";
-    for (const Command& command : commands)
-        standardError() << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary
-                        << '\n';
+    standardError() << usageText();
     standardError().flush();
     return 2;
 }
@@ -231,6 +246,9 @@ bool onlyPictures(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> exitCode
+        = answerInfoRequest(argc, argv, QStringLiteral("bootcanvas-cli"), usageText()))
+        return *exitCode;
     // The machine commands may draw a new default machine's pictures, which needs a GUI application;
     // the picture commands do without one, as starting it costs more than a small conversion.
     prepareUnattendedProcess();

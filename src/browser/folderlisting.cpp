@@ -5,6 +5,7 @@
 #include "platform/drivebackend.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
+#include "platform/hostcallerror.h"
 #include "platform/winpath.h"
 
 #include <QFile>
@@ -62,7 +63,7 @@ FolderContents readFolderContents(const QString& folder)
         const int error = errno;
         throw error == ENOENT || error == ENOTDIR
             ? platform::FileError::withPath(platform::PathNotFound, folder)
-            : platform::FileError::fromErrno(error, folder);
+            : platform::hostCallError(error, folder);
     }
     FolderContents contents;
     while (const dirent* entry = ::readdir(dir.get())) {

@@ -3,15 +3,19 @@
 #include "librarylink.h"
 
 #include <QDialog>
+#include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QStringList>
 #include <array>
+#include <utility>
 
 class PictureBox;
 class PictureReasonLabel;
 class QAction;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
@@ -46,6 +50,10 @@ public:
     void LogoList_KeyUp(int key);
     void LogoList_KeyPress(int key);
     bool isFolderEntry(const QString& name) const;
+    // The editable location (Ctrl+L): a Windows path or a host path; false, with a message, when
+    // it names no folder.
+    void showLocationField();
+    bool goToLocation(const QString& typed);
 
     // The "Manage" menu.
     void prepareManageMenu();
@@ -103,6 +111,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -110,6 +119,7 @@ private:
     // The folder side: drive, path, folder list and the picture under the cursor.
     QComboBox* Drive1 = nullptr;
     QLabel *CurPath = nullptr, *Label1 = nullptr, *ImageInfo = nullptr;
+    QLineEdit* Location = nullptr; // over CurPath while a path is typed
     QListWidget* LogoList = nullptr;
     PictureBox* CurView = nullptr;
     PictureReasonLabel* PictureReason = nullptr;
@@ -144,6 +154,8 @@ private:
     bool OnlyStartup = false;
 
     void createControls();
+    void createLocationField();
+    void hideLocationField();
     void fitCaptions();
     void createSlots();
     void createSetControls();
@@ -171,6 +183,15 @@ private:
     void markUnchanged();
     void renameInstalledSet(const QString& oldName, const QString& newName);
     void renameInstalledCaption(const QString& oldName, const QString& newName);
+
+    // Growing with the window (selpictureformlayout.cpp): the designed size is the smallest.
+    static QSize designSize();
+    void rememberDesignGeometry();
+    void layOutControls(QSize size);
+    void restoreSize();
+    void saveSize() const;
+    QList<std::pair<QWidget*, QRect>> m_designGeometry;
+    qreal m_monitorScale = 0; // the scale the monitor picture was last drawn at
 
     LibraryLink m_library;
 

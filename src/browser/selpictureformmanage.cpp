@@ -229,6 +229,11 @@ bool SelPictureForm::listEventFilter(QEvent* event)
             LogoList_KeyPress(key);
             return true;
         }
+        // Enter opens a folder (or goes up on "..", or acts on a picture) as a double click does.
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !m_editingItem) {
+            LogoList_DblClick();
+            return true;
+        }
         return false;
     }
     case QEvent::KeyRelease: {

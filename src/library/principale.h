@@ -120,6 +120,8 @@ private:
     QString SavedDefaultCaption;
 
     void createControls();
+    // Which image or machine folder the window works on, and whether it can be written.
+    void showMachineInTitle();
     void createBars();
     void createMenus();
     void connectCommands();

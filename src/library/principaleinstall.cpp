@@ -13,10 +13,12 @@
 #include "install/bootoptions.h"
 #include "install/companionregistration.h"
 #include "install/randompick.h"
+#include "install/screentargets.h"
 #include "install/systemscreens.h"
 #include "platform/msgbox.h"
 #include "windows/labelcolour.h"
 #include "windows/picturebox.h"
+#include "windows/windowgeometry.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -135,6 +137,7 @@ void Principale::CloseAll()
     attempt([&] { SaveSettings(*this); });
     const QString installedSet = inView ? s.DefaultLogoSet : DefaultLogo->text();
     updateTandemistRegistration(SyncPending, installedSet);
+    saveWindowGeometry(*this, QStringLiteral("main"));
     QCoreApplication::quit();
 }
 

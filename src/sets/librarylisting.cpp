@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/settingsstore.h"
 #include "app/systemfolders.h"
+#include "platform/displaypath.h"
 #include "platform/machine.h"
 #include "platform/msgbox.h"
 
@@ -48,10 +49,11 @@ int printLogoLibrary(QTextStream& out, QTextStream& err)
     const Settings& s = settings();
     LibraryScan scan;
     if (!attempt([&] { scan = scanLogoLibrary(s.LogoPath, s.DefaultLogoSet); })) {
-        err << "bootcanvas-cli: cannot list the logo folder " << s.LogoPath << Qt::endl;
+        err << "bootcanvas-cli: cannot list the logo folder " << platform::pathForDisplay(s.LogoPath)
+            << Qt::endl;
         return 1;
     }
-    out << "logo folder: " << s.LogoPath << '\n' << formatLibraryListing(scan);
+    out << "logo folder: " << platform::pathForDisplay(s.LogoPath) << '\n' << formatLibraryListing(scan);
     out.flush();
     return 0;
 }

@@ -138,4 +138,46 @@ TEST_F(Cli, InfoExplainsTooAndArgumentMistakesStayUsageErrors)
     EXPECT_EQ(run({ QStringLiteral("nonsense") }).exitCode, 2);
 }
 
+// Both programs answer --help and --version on standard output without a display or a machine,
+// and a mistake still prints the usage on standard error with exit code 2.
+TEST(HelpAndVersion, BothProgramsAnswerOnStandardOutputAndExitZero)
+{
+    const QString cli = QStringLiteral(BOOTCANVAS_BINARY_DIR "/tools/bootcanvas-cli");
+    const QString window = QStringLiteral(BOOTCANVAS_BINARY_DIR "/src/bootcanvas");
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "BOOTCANVAS_MACHINE" })
+        bare.remove(QLatin1String(name));
+    const QTemporaryDir home;
+    bare.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    const auto run = [&](const QString& program, const QString& argument) {
+        QProcess process;
+        process.setProcessEnvironment(bare);
+        process.start(program, { argument });
+        process.waitForFinished(30000);
+        return Outcome { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError()) };
+    };
+    for (const QString& program : { cli, window }) {
+        const QString name = QFileInfo(program).fileName();
+        const Outcome help = run(program, QStringLiteral("--help"));
+        EXPECT_EQ(help.exitCode, 0) << qPrintable(name);
+        EXPECT_TRUE(help.output.startsWith(QStringLiteral("usage: ") + name)) << qPrintable(help.output);
+        EXPECT_TRUE(help.output.contains(QStringLiteral("--image DISK-IMAGE"))) << qPrintable(name);
+        EXPECT_TRUE(help.errors.isEmpty()) << qPrintable(help.errors);
+        const Outcome version = run(program, QStringLiteral("--version"));
+        EXPECT_EQ(version.exitCode, 0) << qPrintable(name);
+        EXPECT_EQ(version.output, name + QStringLiteral(" " BOOTCANVAS_VERSION "\n"));
+    }
+    // Nothing was made on the way: no default machine for a question about the program.
+    EXPECT_TRUE(QDir(home.path()).isEmpty());
+    const Outcome help = run(cli, QStringLiteral("--help"));
+    for (const char* command : { "convert", "info", "preview", "list", "install", "restore", "repair" })
+        EXPECT_TRUE(help.output.contains(QStringLiteral("  ") + QLatin1String(command))) << command;
+    const Outcome mistake = run(cli, QStringLiteral("--helpful"));
+    EXPECT_EQ(mistake.exitCode, 2);
+    EXPECT_TRUE(mistake.output.isEmpty());
+    EXPECT_TRUE(mistake.errors.startsWith(QStringLiteral("usage: bootcanvas-cli")))
+        << qPrintable(mistake.errors);
+}
+
 } // namespace
