@@ -92,16 +92,7 @@ protected:
         return image;
     }
     // A 320 x 400, 8-bit screen filled with one grey level.
-    void writeScreen(const QString& path, int grey) const
-    {
-        QImage image(320, 400, QImage::Format_Indexed8);
-        QList<QRgb> greys;
-        for (int i = 0; i < 256; ++i)
-            greys.append(qRgb(i, i, i));
-        image.setColorTable(greys); // a short table would be written with fewer bits
-        image.fill(grey);
-        machine.writeFile(path, encoded(image, "BMP"));
-    }
+    void writeScreen(const QString& path, int grey) const { machine.writeFile(path, logoScreenBytes(grey)); }
     // A 24-bit picture in any format Qt writes ("BMP", "JPEG").
     void writePicture(const QString& path, int width, int height, const char* format) const
     {
