@@ -687,6 +687,22 @@ Herunterfahren</translation>
         <translation>Aktualisiert die Liste der Logosätze</translation>
     </message>
     <message>
+        <source>Import logo &amp;pack...</source>
+        <translation>Logopaket &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Import the logo sets of a ZIP pack</source>
+        <translation>Importiert die Logosätze eines ZIP-Pakets</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t logo pack...</source>
+        <translation>Logopaket e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Save the selected logo set as a ZIP pack</source>
+        <translation>Speichert den gewählten Logosatz als ZIP-Paket</translation>
+    </message>
+    <message>
         <source>View as l&amp;ist</source>
         <translation>Als &amp;Liste anzeigen</translation>
     </message>

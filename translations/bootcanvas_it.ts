@@ -687,6 +687,22 @@ Arresto</translation>
         <translation>Aggiorna l&apos;elenco dei set di logo</translation>
     </message>
     <message>
+        <source>Import logo &amp;pack...</source>
+        <translation>&amp;Importa pacchetto di logo...</translation>
+    </message>
+    <message>
+        <source>Import the logo sets of a ZIP pack</source>
+        <translation>Importa i set di logo di un pacchetto ZIP</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t logo pack...</source>
+        <translation>Esporta pa&amp;cchetto di logo...</translation>
+    </message>
+    <message>
+        <source>Save the selected logo set as a ZIP pack</source>
+        <translation>Salva il set di logo selezionato come pacchetto ZIP</translation>
+    </message>
+    <message>
         <source>View as l&amp;ist</source>
         <translation>Visualizza come &amp;elenco</translation>
     </message>
