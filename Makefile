@@ -5,7 +5,8 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libjpeg62-turbo-dev \
             googletest libgtest-dev imagemagick python3-pil xvfb xauth python3-pyatspi at-spi2-core dbus \
-            mtools dosfstools qemu-utils qemu-system-common fuse3
+            mtools dosfstools qemu-utils qemu-system-common fuse3 \
+            gcc-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32
 # Real photographs for `make bench` only (desktop wallpapers, about 27 MB).
 BENCH_PACKAGES := lomiri-wallpapers-16.04 lomiri-wallpapers-20.04
 
