@@ -168,9 +168,9 @@ QString runDelayedCopy()
     const QString ini = tandemistIniPath();
     if (!platform::fileExists(ini))
         throw CompanionError(QStringLiteral("nothing to copy: %1 is missing").arg(ini));
-    const QString folder = CutAtNull(
-        platform::GetPrivateProfileString(QStringLiteral("Settings"), QStringLiteral("Path"), QString(), ini))
-                               .trimmed();
+    if (!pendingCopyBelongsHere())
+        throw CompanionError(QStringLiteral("nothing to copy: %1 belongs to another machine").arg(ini));
+    const QString folder = CutAtNull(pendingCopyFolder()).trimmed();
     if (folder.isEmpty())
         throw CompanionError(QStringLiteral("%1 names no folder to copy from").arg(ini));
     if (!platform::folderExists(folder))

@@ -4,6 +4,7 @@
 #include "app/pathhelpers.h"
 #include "app/settings.h"
 #include "originalscreens.h"
+#include "realinstallation.h"
 #include "platform/files.h"
 #include "platform/imagecommand.h"
 #include "platform/imagedrives.h"
@@ -71,6 +72,8 @@ void copyWaitAndShutdownScreens(const QString& folder)
 
 bool installLogoSet(const QString& setName, bool synchronize)
 {
+    // A system that is not running has no session whose screens must stay together.
+    synchronize = synchronize && !machineIsRealInstallation();
     // An image that cannot be written is explained once, before any screen is touched.
     for (const QString& target : systemScreenTargets())
         platform::checkWritable(target);

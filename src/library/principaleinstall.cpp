@@ -135,7 +135,9 @@ void Principale::CloseAll()
         DefaultLogo->setText(SavedDefaultCaption);
     attempt([&] { SaveSettings(*this); });
     const QString installedSet = inView ? s.DefaultLogoSet : DefaultLogo->text();
-    updateTandemistRegistration(SyncPending, installedSet);
+    // A run that installed nothing leaves a pending copy from an earlier run to complete the set.
+    if (InstalledThisRun)
+        updateTandemistRegistration(SyncPending, installedSet);
     QCoreApplication::quit();
 }
 
@@ -175,6 +177,7 @@ void Principale::ItmSetDefault_Click()
         MsgBox(QString::fromStdString(error.what()), vbExclamation);
         return;
     }
+    InstalledThisRun = true;
     s.DefaultLogoSet = name;
     DefaultLogo->setText(name);
 }
