@@ -1,6 +1,7 @@
 #include "companionsession.h"
 
 #include "companionregistration.h"
+#include "guestdeployment.h"
 #include "systemscreens.h"
 
 #include "app/machinesetup.h"
@@ -89,6 +90,7 @@ void loadCompanionSettings()
         : AddBackslash(CutAtNull(storedLogoPath));
     if (!platform::folderExists(wanted))
         throw CompanionError(QStringLiteral("the logo folder %1 is missing").arg(wanted));
+    adoptGuestInstalledSet();
 }
 
 QStringList librarySets()

@@ -3,6 +3,7 @@
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "app/settings.h"
+#include "guestdeployment.h"
 #include "originalscreens.h"
 #include "realinstallation.h"
 #include "platform/files.h"
@@ -86,6 +87,8 @@ bool installLogoSet(const QString& setName, bool synchronize)
         attempt([&] { replaceSystemScreen(sources[1], waitScreenTarget()); });
         attempt([&] { replaceSystemScreen(sources[2], shutdownScreenTarget()); });
     }
+    if (machineIsRealInstallation())
+        attempt([&] { recordHostInstallationInGuest(setName); });
     // A screen that did not go in is skipped, as every step here is.
     attempt([&] { images.finish(); });
     return synchronize;

@@ -10,6 +10,7 @@
 #include "images/grafica.h"
 #include "install/bootoptions.h"
 #include "install/companionregistration.h"
+#include "install/guestdeployment.h"
 #include "install/randompick.h"
 #include "install/systemscreens.h"
 #include "platform/imagedrive.h"
@@ -138,6 +139,8 @@ void Principale::CloseAll()
     // A run that installed nothing leaves a pending copy from an earlier run to complete the set.
     if (InstalledThisRun)
         updateTandemistRegistration(SyncPending, installedSet);
+    // The companions inside a real installation choose among the sets as they are now.
+    attempt([&] { keepGuestInStep(s.StartupFolder); });
     QCoreApplication::quit();
 }
 
