@@ -6,11 +6,13 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libjpeg62-turbo-dev \
             googletest libgtest-dev imagemagick python3-pil xvfb xauth python3-pyatspi at-spi2-core dbus \
             mtools dosfstools qemu-utils qemu-system-common fuse3 \
+            qt6-tools-dev qt6-l10n-tools python3 appstream desktop-file-utils bash-completion man-db \
+            dpkg-dev lintian \
             gcc-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32
 # Real photographs for `make bench` only (desktop wallpapers, about 27 MB).
 BENCH_PACKAGES := lomiri-wallpapers-16.04 lomiri-wallpapers-20.04
 
-.PHONY: all setup build run test bench fuzz clean
+.PHONY: all setup build run test package bench fuzz clean
 
 all: build
 
@@ -30,6 +32,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# A Debian package in $(BUILD_DIR): sudo apt install ./$(BUILD_DIR)/bootcanvas_*.deb
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 bench: build
 	@./scripts/install-packages $(BENCH_PACKAGES)

@@ -4,11 +4,12 @@
 // image is timed on its own.
 #include "app/settings.h"
 #include "benchtiming.h"
+#include "diskimage/imagedrive.h"
+#include "diskimage/imagedrives.h"
+#include "diskimage/imagerepair.h"
 #include "install/systemscreens.h"
-#include "sets/libraryscan.h"
-#include "platform/imagedrive.h"
-#include "platform/imagerepair.h"
 #include "platform/machine.h"
+#include "sets/libraryscan.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,7 +42,8 @@ bool run(const QString& program, const QStringList& arguments)
     process.setProcessEnvironment(environment);
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(tool(program), arguments);
-    return process.waitForFinished(120'000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return process.waitForFinished(120'000) && process.exitStatus() == QProcess::NormalExit
+        && process.exitCode() == 0;
 }
 
 QString setName(int i)
@@ -73,10 +75,12 @@ bool makeMachine(const QString& folder)
             return false;
     }
     const QString image = root.filePath(QStringLiteral("disk.img"));
-    if (!run(QStringLiteral("mkfs.fat"), { QStringLiteral("-C"), QStringLiteral("-F"), QStringLiteral("16"), image,
-            QString::number(ImageMegabytes * 1024) }))
+    if (!run(QStringLiteral("mkfs.fat"),
+            { QStringLiteral("-C"), QStringLiteral("-F"), QStringLiteral("16"), image,
+                QString::number(ImageMegabytes * 1024) }))
         return false;
-    QStringList folders { QStringLiteral("-i"), image, QStringLiteral("::/WINDOWS"), QStringLiteral("::/Logos") };
+    QStringList folders { QStringLiteral("-i"), image, QStringLiteral("::/WINDOWS"),
+        QStringLiteral("::/Logos") };
     for (int i = 0; i < Sets; ++i)
         folders.append(QStringLiteral("::/Logos/") + setName(i));
     if (!run(QStringLiteral("mmd"), folders))
@@ -87,6 +91,7 @@ bool makeMachine(const QString& folder)
     ini.write("[Drives]\nC=drive_c,fixed\nI=disk.img,fixed\n[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\n"
               "Program=C:\\Lib\n");
     ini.close();
+    diskimage::useImageDrives();
     platform::setCurrentMachine(platform::Machine::open(folder));
     return true;
 }
@@ -121,14 +126,14 @@ int main(int argc, char** argv)
     const double hostInstall = installMillis(QStringLiteral("C"));
     const double imageInstall = installMillis(QStringLiteral("I"));
     const double installRatio = imageInstall / hostInstall;
-    std::printf("install a set: image %.1f ms, host folder %.1f ms, ratio %.2f (target <= 10) %s\n", imageInstall,
-        hostInstall, installRatio, installRatio <= 10 ? "ok" : "MISSED");
+    std::printf("install a set: image %.1f ms, host folder %.1f ms, ratio %.2f (target <= 10) %s\n",
+        imageInstall, hostInstall, installRatio, installRatio <= 10 ? "ok" : "MISSED");
 
     qsizetype hostSets = 0, imageSets = 0;
-    const double hostScan
-        = medianMillis([&] { hostSets = scanLogoLibrary(QStringLiteral("C:\\Logos\\"), QString()).sets.size(); });
-    const double imageScan
-        = medianMillis([&] { imageSets = scanLogoLibrary(QStringLiteral("I:\\Logos\\"), QString()).sets.size(); });
+    const double hostScan = medianMillis(
+        [&] { hostSets = scanLogoLibrary(QStringLiteral("C:\\Logos\\"), QString()).sets.size(); });
+    const double imageScan = medianMillis(
+        [&] { imageSets = scanLogoLibrary(QStringLiteral("I:\\Logos\\"), QString()).sets.size(); });
     const double scanRatio = imageScan / hostScan;
     std::printf("scan %lld / %lld sets: image %.1f ms, host folder %.1f ms, ratio %.2f (target <= 5) %s\n",
         static_cast<long long>(imageSets), static_cast<long long>(hostSets), imageScan, hostScan, scanRatio,
@@ -137,17 +142,20 @@ int main(int argc, char** argv)
     // A scan right after the image was opened, with nothing of it read yet.
     const QString image = folder.filePath(QStringLiteral("disk.img"));
     const double coldScan = medianMillis([&] {
-        platform::ImageDrive drive(image, image, 0);
+        diskimage::ImageDrive drive(image, image, 0);
         drive.volume().listFolder({ QStringLiteral("Logos") });
     });
     std::printf("of which opening the image and reading its logo folder: %.1f ms\n", coldScan);
 
     // Paid once per state of the image file (after a virtual machine ran), not by the installations
     // timed above: our own changes keep the image counted as clean.
-    const double check = medianMillis([&] {
-        platform::ImageDrive drive(image, image, 0);
-        platform::repairImage(drive, true);
-    }, 3);
-    std::printf("fsck.fat -n before the first write to a changed %d MB image: %.1f ms\n", ImageMegabytes, check);
+    const double check = medianMillis(
+        [&] {
+            diskimage::ImageDrive drive(image, image, 0);
+            diskimage::repairImage(drive, true);
+        },
+        3);
+    std::printf(
+        "fsck.fat -n before the first write to a changed %d MB image: %.1f ms\n", ImageMegabytes, check);
     return 0;
 }

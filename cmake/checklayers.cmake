@@ -4,7 +4,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 # The folders, lowest first. A file may include headers of its own folder and of folders before it.
-set(LAYERS platform platformui images app sets install windows prefs online browser library)
+set(LAYERS platform diskimage platformui images app sets install windows prefs online browser library)
 # The start-up sits above everything: it creates the main window.
 set(TOP_FILES app/startup.cpp main.cpp)
 # Links that are still being taken apart; each entry is "folder>folder".

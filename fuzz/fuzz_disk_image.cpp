@@ -1,7 +1,7 @@
 // The disk image readers on arbitrary bytes: partition table, boot sector, allocation table and
 // folders, walked as the image drive walks them.
-#include "platform/disklayout.h"
-#include "platform/fatvolume.h"
+#include "diskimage/disklayout.h"
+#include "diskimage/fatvolume.h"
 
 #include <QByteArray>
 
@@ -13,12 +13,12 @@ constexpr size_t MaxInputBytes = 4 * 1024 * 1024;
 constexpr int MaxDepth = 4;
 constexpr int MaxEntriesWalked = 256;
 
-void walk(const platform::FatVolume& volume, const QStringList& folder, int depth, int& walked)
+void walk(const diskimage::FatVolume& volume, const QStringList& folder, int depth, int& walked)
 {
     const auto entries = volume.listFolder(folder);
     if (!entries || depth > MaxDepth)
         return;
-    for (const platform::FatEntry& entry : *entries) {
+    for (const diskimage::FatEntry& entry : *entries) {
         if (++walked > MaxEntriesWalked)
             return;
         if (entry.isFolder())
@@ -36,23 +36,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size > MaxInputBytes)
         return 0;
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
-    const platform::ImageReader read = [&](qint64 offset, qint64 length) {
+    const diskimage::ImageReader read = [&](qint64 offset, qint64 length) {
         return offset < 0 || offset >= bytes.size() ? QByteArray() : bytes.mid(offset, length);
     };
-    platform::detectImageFormat(read, bytes.size());
+    diskimage::detectImageFormat(read, bytes.size());
     try {
-        const platform::DiskLayout layout = platform::readDiskLayout(read, bytes.size());
-        for (const platform::DiskPartition& partition : layout.partitions) {
+        const diskimage::DiskLayout layout = diskimage::readDiskLayout(read, bytes.size());
+        for (const diskimage::DiskPartition& partition : layout.partitions) {
             try {
-                const platform::FatVolume volume(read, partition.offset, partition.size);
+                const diskimage::FatVolume volume(read, partition.offset, partition.size);
                 volume.freeBytes();
                 volume.fatCopiesAgree();
                 int walked = 0;
                 walk(volume, {}, 0, walked);
-            } catch (const platform::DamagedImageError&) {
+            } catch (const diskimage::DamagedImageError&) {
             }
         }
-    } catch (const platform::DamagedImageError&) {
+    } catch (const diskimage::DamagedImageError&) {
     }
     return 0;
 }

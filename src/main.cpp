@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "app/translations.h"
 #include "platformui/popupaccessibility.h"
 
 #include <QApplication>
@@ -8,5 +9,6 @@ int main(int argc, char** argv)
     // Before the application exists, so that its accessible interface is the one that lists menus.
     installPopupAccessibility();
     QApplication application(argc, argv);
+    installTranslations(application);
     return Main(application);
 }

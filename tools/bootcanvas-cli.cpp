@@ -4,16 +4,17 @@
 #include "images/bootpreview.h"
 #include "images/conversionproblem.h"
 #include "images/grafica.h"
+#include "images/hugepageheap.h"
 #include "images/imgdll.h"
 #include "images/paletteanimation.h"
 #include "images/screenanimation.h"
 #include "install/companioncommands.h"
-#include "platform/hugepageheap.h"
 #include "sets/librarylisting.h"
 
 #include "app/consolestreams.h"
-#include <QFile>
 #include "app/imagemachine.h"
+#include "app/translations.h"
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
@@ -203,10 +204,11 @@ int main(int argc, char** argv)
     // the picture commands do without one, as starting it costs more than a small conversion.
     prepareUnattendedProcess();
     if (onlyPictures(argc, argv))
-        platform::preferHugePageHeap(PictureHeapReserve);
+        images::preferHugePageHeap(PictureHeapReserve);
     const std::unique_ptr<QCoreApplication> app = onlyPictures(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QGuiApplication>(argc, argv);
+    installTranslations(*app);
     ImgDLLStringInitDLL(QString());
     QStringList args = app->arguments().mid(1);
     try {

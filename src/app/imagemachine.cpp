@@ -5,13 +5,15 @@
 #include "settings.h"
 #include "systemfolders.h"
 
+#include "diskimage/imagedrives.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
-#include "platform/imagedrives.h"
 #include "platform/machine.h"
 #include "platform/profile.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -26,8 +28,8 @@ const QString DefaultWindowsFolder = QStringLiteral("C:\\WINDOWS");
 // [Paths] WinDir of the image's MSDOS.SYS, when it names a folder on C.
 QString windowsFolderOf(const QString& imagePath)
 {
-    platform::ImageDrive& drive = platform::openImageDrive(imagePath, 0);
-    const std::optional<platform::FatEntry> msdos = drive.find({ QStringLiteral("MSDOS.SYS") });
+    diskimage::ImageDrive& drive = diskimage::openImageDrive(imagePath, 0);
+    const std::optional<diskimage::FatEntry> msdos = drive.find({ QStringLiteral("MSDOS.SYS") });
     if (!msdos || msdos->isFolder())
         return DefaultWindowsFolder;
     const QByteArray bytes = drive.read(*msdos, platform::IniDocument::MaxBytes);
@@ -51,7 +53,8 @@ QString defaultProgramFolderOnHost()
     const std::optional<platform::DriveMapping> drive = machine.drive(program.drive);
     if (!drive || !drive->imagePath.isEmpty())
         throw platform::FileError(platform::PathNotFound,
-            QStringLiteral("The default machine's program folder is not a folder on the host"));
+            QCoreApplication::translate(
+                "ImageMachine", "The default machine's program folder is not a folder on the host"));
     return QDir::cleanPath(drive->hostFolder + QLatin1Char('/') + program.parts.join(QLatin1Char('/')));
 }
 
@@ -60,15 +63,17 @@ QString defaultProgramFolderOnHost()
 QByteArray programsSection(const QString& windowsFolder)
 {
     return "[Programs]\n" + companionProgramLines(QStringLiteral("P:"))
-        + companionProgramLines(QStringLiteral("C:\\Program Files\\Bootcanvas")) + paintProgramLine(windowsFolder);
+        + companionProgramLines(QStringLiteral("C:\\Program Files\\Bootcanvas"))
+        + paintProgramLine(windowsFolder);
 }
 
 QByteArray imageMachineIni(const QString& imagePath)
 {
     const QString windows = windowsFolderOf(imagePath);
     return ("; The machine Bootcanvas keeps for the disk image " + imagePath + "\n[Drives]\nC=" + imagePath
-        + ",fixed\nP=" + defaultProgramFolderOnHost()
-        + ",fixed\nT=temp,fixed\nZ=/,remote\n\n[Paths]\nWindows=" + windows + "\nTemp=T:\\\nProgram=P:\\\n\n")
+               + ",fixed\nP=" + defaultProgramFolderOnHost()
+               + ",fixed\nT=temp,fixed\nZ=/,remote\n\n[Paths]\nWindows=" + windows
+               + "\nTemp=T:\\\nProgram=P:\\\n\n")
                .toUtf8()
         + programsSection(windows);
 }
@@ -113,15 +118,16 @@ void useImageMachine(const QString& imagePath)
 {
     const QString image = QFileInfo(imagePath).absoluteFilePath();
     if (!QFileInfo(image).isFile())
-        throw platform::FileError(
-            platform::FileNotFound, QStringLiteral("No disk image at %1").arg(imagePath));
+        throw platform::FileError(platform::FileNotFound,
+            QCoreApplication::translate("ImageMachine", "No disk image at %1").arg(imagePath));
+    diskimage::useImageDrives();
     ensureDefaultMachine();
     const QString folder = imageMachineFolder(image);
     const QString ini = QDir(folder).filePath(QStringLiteral("machine.ini"));
     if (!QFileInfo::exists(ini)) {
         if (!QDir().mkpath(folder + QStringLiteral("/temp")))
-            throw platform::FileError(
-                platform::PathNotFound, QStringLiteral("Cannot create the folder ") + folder);
+            throw platform::FileError(platform::PathNotFound,
+                QCoreApplication::translate("DefaultMachine", "Cannot create the folder %1").arg(folder));
         platform::writeHostFileAtomically(ini, imageMachineIni(image));
         const platform::Machine machine = platform::Machine::open(folder);
         platform::setCurrentMachine(machine);

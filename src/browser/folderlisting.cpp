@@ -2,9 +2,9 @@
 
 #include "app/pathhelpers.h"
 #include "platform/dosattributes.h"
+#include "platform/drivebackend.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
-#include "platform/imagedrives.h"
 #include "platform/winpath.h"
 
 #include <QFile>

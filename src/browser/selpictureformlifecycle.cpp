@@ -80,7 +80,7 @@ bool SelPictureForm::Form_QueryUnload()
     if (NameLogoSet->currentText().isEmpty() && !LibraryChanged)
         return true;
     if (OkButton[0]->isEnabled() || OkButton[1]->isEnabled()) {
-        if (MsgBox(QStringLiteral("You haven't saved the last changes. Would you like to discard them?"),
+        if (MsgBox(tr("You haven't saved the last changes. Would you like to discard them?"),
                 vbYesNo | vbQuestion | vbDefaultButton2)
             != vbYes)
             return false;

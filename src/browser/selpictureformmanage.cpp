@@ -7,6 +7,7 @@
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 #include "windows/pictureactions.h"
 #include "windows/picturebox.h"
@@ -83,7 +84,7 @@ void SelPictureForm::LogoList_AfterLabelEdit(bool& cancel, const QString& newStr
     }
     QString failure;
     if (!platform::isValidName(newString)) {
-        failure = QStringLiteral("the name is not allowed");
+        failure = tr("the name is not allowed");
     } else {
         try {
             platform::Name(CurrentFolder + OldItemName, CurrentFolder + newString);
@@ -93,8 +94,7 @@ void SelPictureForm::LogoList_AfterLabelEdit(bool& cancel, const QString& newStr
     }
     if (!failure.isEmpty()) {
         // The entry keeps its old name, so the list still says what is on disk.
-        MsgBox(QStringLiteral("Cannot rename \"%1\" to \"%2\": %3").arg(OldItemName, newString, failure),
-            vbExclamation);
+        MsgBox(tr("Cannot rename \"%1\" to \"%2\": %3").arg(OldItemName, newString, failure), vbExclamation);
         cancel = true;
         return;
     }

@@ -10,6 +10,7 @@
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 #include "windows/picturebox.h"
 
@@ -27,9 +28,8 @@ const QString ScreenNames[]
 
 void cannotCreate(const QString& name)
 {
-    MsgBox(
-        QStringLiteral("A directory named ") + name + QStringLiteral(" already exist or bad directory name!"),
-        vbExclamation, QStringLiteral("Cannot create directory"));
+    MsgBox(SelPictureForm::tr("A directory named %1 already exist or bad directory name!").arg(name),
+        vbExclamation, SelPictureForm::tr("Cannot create directory"));
 }
 
 } // namespace
@@ -95,7 +95,7 @@ void SelPictureForm::showComposingSlots(int count)
     for (int i = 0; i < 3; ++i)
         setSlotVisible(i, i < count);
     NameLogoSet->setEnabled(true);
-    ActButton->setText(QStringLiteral("Ac&tion..."));
+    ActButton->setText(tr("Ac&tion..."));
 }
 
 // The user's choice of kind changes the slots; a loaded single-logo set choosing it does not.
@@ -113,7 +113,7 @@ void SelPictureForm::OptDefShut_Click()
 {
     setSlotVisible(0, false);
     NameLogoSet->setEnabled(false);
-    ActButton->setText(QStringLiteral("Save se&tting"));
+    ActButton->setText(tr("Save se&tting"));
     for (int i = 1; i <= 2; ++i) {
         setSlotVisible(i, true);
         const QString screen = settings().LogoPath + ScreenNames[i];

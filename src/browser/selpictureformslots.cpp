@@ -51,7 +51,7 @@ void SelPictureForm::CheckImage(const QString& MyPath, const QString& MyFile)
         && CurView->hasPicture();
     if (!drawn) {
         CurView->setTag(QString());
-        ImageInfo->setText(QStringLiteral("no logo selected"));
+        ImageInfo->setText(tr("no logo selected"));
         DisableImage();
         showVerdict(Verdict::NoPicture);
         return;
@@ -88,8 +88,7 @@ void SelPictureForm::AddButton_Click(int Index)
             // An empty file in the slot would be saved as a broken screen: the slot stays as it was.
             if (!temporary.isEmpty())
                 attempt([&] { platform::Kill(temporary); });
-            MsgBox(QStringLiteral("The picture ") + PicturePath
-                    + QStringLiteral(" could not be converted into a logo screen."),
+            MsgBox(tr("The picture %1 could not be converted into a logo screen.").arg(PicturePath),
                 vbExclamation);
             return;
         }

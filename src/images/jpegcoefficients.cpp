@@ -28,8 +28,8 @@ CoefficientView& viewOf(j_common_ptr info)
 }
 
 // libjpeg asks for one array per component, in component order, with the sizes the store made.
-jvirt_barray_ptr requestArray(j_common_ptr info, int, boolean, JDIMENSION blocksPerRow, JDIMENSION rowCount,
-    JDIMENSION)
+jvirt_barray_ptr requestArray(
+    j_common_ptr info, int, boolean, JDIMENSION blocksPerRow, JDIMENSION rowCount, JDIMENSION)
 {
     CoefficientView& view = viewOf(info);
     if (view.nextRequest >= view.count)
@@ -46,8 +46,8 @@ void realizeArrays(j_common_ptr info)
     viewOf(info).realizeOwnArrays(info);
 }
 
-JBLOCKARRAY accessArray(j_common_ptr info, jvirt_barray_ptr handle, JDIMENSION firstRow, JDIMENSION count,
-    boolean)
+JBLOCKARRAY accessArray(
+    j_common_ptr info, jvirt_barray_ptr handle, JDIMENSION firstRow, JDIMENSION count, boolean)
 {
     const CoefficientArray& array = *reinterpret_cast<const CoefficientArray*>(handle);
     if (firstRow > array.rowCount || count > array.rowCount - firstRow)
@@ -70,7 +70,7 @@ CoefficientStore::CoefficientStore(const jpeg_decompress_struct& info, long maxB
     }
     if (blocks == 0 || blocks > std::size_t(maxBytes) / sizeof(JBLOCK))
         return;
-    m_blocks = std::make_unique<platform::ZeroedPages>(blocks * sizeof(JBLOCK));
+    m_blocks = std::make_unique<ZeroedPages>(blocks * sizeof(JBLOCK));
     if (!m_blocks->data())
         return;
     auto* next = static_cast<JBLOCK*>(m_blocks->data());

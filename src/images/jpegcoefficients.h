@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/zeroedpages.h"
+#include "images/zeroedpages.h"
 
 #include <cstdio> // jpeglib.h needs FILE and size_t declared first
 
@@ -39,7 +39,7 @@ public:
     CoefficientView view() { return { m_arrays.data(), int(m_arrays.size()), 0, nullptr }; }
 
 private:
-    std::unique_ptr<platform::ZeroedPages> m_blocks;
+    std::unique_ptr<ZeroedPages> m_blocks;
     std::vector<JBLOCKROW> m_rows;
     std::vector<CoefficientArray> m_arrays;
 };

@@ -7,10 +7,10 @@
 #include "systemscreens.h"
 
 #include "app/settings.h"
+#include "diskimage/imagecommand.h"
+#include "diskimage/imagerepair.h"
+#include "platform/drivebackend.h"
 #include "platform/files.h"
-#include "platform/imagecommand.h"
-#include "platform/imagedrives.h"
-#include "platform/imagerepair.h"
 #include "platform/machine.h"
 #include "platform/profile.h"
 
@@ -26,7 +26,7 @@ int reportingFailures(const QString& program, const std::function<void()>& comma
 {
     try {
         // The image drives the command changes are flushed once, when it is done.
-        platform::ImageCommand images;
+        diskimage::ImageCommand images;
         command();
         images.finish();
         standardOutput().flush();
@@ -138,7 +138,7 @@ int runRepairCommand(const QString& program)
 {
     return reportingFailures(program, [] {
         openCompanionMachine();
-        for (const platform::DriveRepair& repair : platform::repairMachineImages())
+        for (const diskimage::DriveRepair& repair : diskimage::repairMachineImages())
             standardOutput() << repair.letter << ": " << repair.imagePath << ": "
                              << (repair.report.wasClean ? "clean" : "repaired") << '\n'
                              << repair.report.checkerOutput << Qt::endl;

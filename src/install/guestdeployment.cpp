@@ -4,10 +4,10 @@
 
 #include "app/pathhelpers.h"
 #include "app/settings.h"
+#include "diskimage/imagecommand.h"
+#include "platform/drivebackend.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
-#include "platform/imagecommand.h"
-#include "platform/imagedrives.h"
 #include "platform/profile.h"
 #include "platform/shelllink.h"
 
@@ -201,7 +201,7 @@ bool guestCompanionsDeployed()
 qint64 deployStartupChange(StartupChange change, const QString& startupFolder)
 {
     platform::checkWritable(guestCompanionFolder());
-    platform::ImageCommand images;
+    diskimage::ImageCommand images;
     qint64 bytes = 0;
     if (change == StartupChange::Nothing)
         removeEverything(startupFolder);
@@ -216,7 +216,7 @@ void keepGuestInStep(const QString& startupFolder)
     if (!machineIsRealInstallation() || !guestCompanionsDeployed())
         return;
     platform::checkWritable(guestCompanionFolder());
-    platform::ImageCommand images;
+    diskimage::ImageCommand images;
     writeSettingsFile(startupFolder);
     copyLibrary();
     images.finish();

@@ -2,8 +2,8 @@
 
 #include "systemscreens.h"
 
+#include "diskimage/imagecommand.h"
 #include "platform/files.h"
-#include "platform/imagecommand.h"
 #include "platform/machine.h"
 
 #include <QDir>
@@ -64,7 +64,7 @@ void restoreOriginalScreens()
     if (!originalScreensKept())
         throw std::runtime_error("no screens of this system were kept before the first installation");
     const QDir folder(keptFolder());
-    platform::ImageCommand images;
+    diskimage::ImageCommand images;
     for (const SystemScreen& screen : systemScreens()) {
         clearScreenAttributes(screen.target);
         QFile kept(folder.filePath(screen.keptName));

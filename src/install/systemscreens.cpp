@@ -3,12 +3,12 @@
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "app/settings.h"
+#include "diskimage/imagecommand.h"
 #include "guestdeployment.h"
 #include "originalscreens.h"
+#include "platform/drivebackend.h"
 #include "realinstallation.h"
 #include "platform/files.h"
-#include "platform/imagecommand.h"
-#include "platform/imagedrives.h"
 #include "sets/libraryscan.h"
 
 QString startupScreenTarget()
@@ -78,7 +78,7 @@ bool installLogoSet(const QString& setName, bool synchronize)
     // An image that cannot be written is explained once, before any screen is touched.
     for (const QString& target : systemScreenTargets())
         platform::checkWritable(target);
-    platform::ImageCommand images;
+    diskimage::ImageCommand images;
     keepOriginalScreens();
     ToggleReadOnlyAttrib();
     const auto sources = logoSetScreenPaths(settings().LogoPath, setName);

@@ -1,5 +1,6 @@
 #include "droppedfolders.h"
 
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 
 #include <QMimeData>

@@ -49,7 +49,7 @@ Principale::Principale(QWidget* parent)
 {
     theMainWindow = this;
     setObjectName(QStringLiteral("Principale"));
-    setWindowTitle(QStringLiteral("Bootcanvas"));
+    setWindowTitle(tr("Bootcanvas"));
     createControls();
     createBars();
     createMenus();
@@ -75,7 +75,7 @@ void Principale::createControls()
     DefaultLogo = colouredLabel(area, "DefaultLogo", twipsRect(1500, 120, 2415, 240), QColor(0, 0, 255));
     DefaultLogo->setAlignment(Qt::AlignCenter);
     DefaultLogo->setText(DontKnow);
-    DefaultLogo->setToolTip(QStringLiteral("Default logo set"));
+    DefaultLogo->setToolTip(tr("Default logo set"));
     LogoType = colouredLabel(area, "LogoType", twipsRect(3960, 120, 1275, 240), QColor(0, 128, 0));
     LogoType->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -86,10 +86,10 @@ void Principale::createControls()
     const int lefts[3] = { 30, 1800, 3600 };
     const int widths[3] = { 1680, 1695, 1695 };
     const int captionLefts[3] = { 15, 1800, 3600 };
-    const QString names[3] = { QStringLiteral("Startup screen preview"),
-        QStringLiteral("Wait screen preview"), QStringLiteral("Shutdown screen preview") };
-    const QString captions[3] = { QStringLiteral("LOGO.SYS\r\nStartup screen"),
-        QStringLiteral("LOGOW.SYS\r\nWait screen"), QStringLiteral("LOGOS.SYS\r\nShutdown screen") };
+    const QString names[3]
+        = { tr("Startup screen preview"), tr("Wait screen preview"), tr("Shutdown screen preview") };
+    const QString captions[3] = { tr("LOGO.SYS\r\nStartup screen"), tr("LOGOW.SYS\r\nWait screen"),
+        tr("LOGOS.SYS\r\nShutdown screen") };
     for (int i = 0; i < 3; ++i) {
         Imag[i] = new PictureBox(area);
         Imag[i]->setObjectName(QStringLiteral("Imag%1").arg(i));
@@ -122,7 +122,7 @@ void Principale::Form_Load()
     if (machineIsRealInstallation())
         attempt([&] { s.StartupFolder = guestStartupFolder(); });
     MsdosPath = s.WinPath.left(2) + QStringLiteral("\\msdos.sys");
-    MyList->setColumnHeader(QStringLiteral("Logoset name"), twips(5325 - 600));
+    MyList->setColumnHeader(tr("Logoset name"), twips(5325 - 600));
     attempt([&] {
         s.LogoOption = static_cast<qint16>(
             platform::GetPrivateProfileInt(QStringLiteral("Options"), QStringLiteral("Logo"), 1, MsdosPath));

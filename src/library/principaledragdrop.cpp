@@ -30,10 +30,11 @@ void Principale::MyList_OLEDragDrop(const QMimeData* data)
         QString folder = path;
         const QString name = GetLastPathPart(folder);
         if (platform::folderExists(logoPath + name))
-            answer = MsgBox(QStringLiteral("The selected folder '") + name
-                    + QStringLiteral("' already exist in your logo folder. Would you like to "
-                                     "overwrite the existing files?"),
-                vbYesNo | vbQuestion | vbDefaultButton2);
+            answer
+                = MsgBox(tr("The selected folder '%1' already exist in your logo folder. Would you like to "
+                            "overwrite the existing files?")
+                             .arg(name),
+                    vbYesNo | vbQuestion | vbDefaultButton2);
         if (answer == vbNo)
             continue;
         attempt([&] { platform::copyFolderInto(path, logoPath, this); });

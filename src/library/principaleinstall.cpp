@@ -7,14 +7,14 @@
 #include "app/hourglass.h"
 #include "app/settings.h"
 #include "app/settingsstore.h"
+#include "diskimage/imagedrive.h"
+#include "diskimage/imagerepair.h"
 #include "images/grafica.h"
 #include "install/bootoptions.h"
 #include "install/companionregistration.h"
 #include "install/guestdeployment.h"
 #include "install/randompick.h"
 #include "install/systemscreens.h"
-#include "platform/imagedrive.h"
-#include "platform/imagerepair.h"
 #include "platform/msgbox.h"
 #include "windows/labelcolour.h"
 #include "windows/picturebox.h"
@@ -29,7 +29,6 @@
 namespace
 {
 
-const QString CurrentSettingCaption = QStringLiteral("Current logo setting");
 // The set tools are disabled in the current-setting view, where the selection is hidden and the
 // label shows no set name; this property keeps their state meanwhile.
 const char* const EnabledBeforeView = "enabledBeforeCurrentView";
@@ -76,7 +75,7 @@ void Principale::showInstalledScreens()
 
 void Principale::enterCurrentSettingView()
 {
-    DefaultLogo->setToolTip(QStringLiteral("Showing current logo setting"));
+    DefaultLogo->setToolTip(tr("Showing current logo setting"));
     ActiveBar1->Tools(QStringLiteral("MnuLogo"))->setEnabled(false);
     ActiveBar1->Tools(QStringLiteral("ToolRandom"))->setEnabled(false);
     setSetToolsEnabledForView(true);
@@ -89,14 +88,14 @@ void Principale::enterCurrentSettingView()
     showInstalledScreens();
     DefaultLogo->clear();
     setTextColour(DefaultLogo, QColor(0, 128, 0));
-    DefaultLogo->setText(CurrentSettingCaption);
+    DefaultLogo->setText(tr("Current logo setting"));
     for (PictureBox* box : Imag)
         box->setUpdatesEnabled(true);
 }
 
 void Principale::leaveCurrentSettingView()
 {
-    DefaultLogo->setToolTip(QStringLiteral("Default logo set"));
+    DefaultLogo->setToolTip(tr("Default logo set"));
     ActiveBar1->Tools(QStringLiteral("MnuLogo"))->setEnabled(true);
     ActiveBar1->Tools(QStringLiteral("ToolRandom"))->setEnabled(true);
     setSetToolsEnabledForView(false);
@@ -148,15 +147,15 @@ namespace
 {
 
 // An unclean image is never written silently: the user decides whether fsck.fat repairs it.
-void offerImageRepair(const platform::UncleanImageError& error)
+void offerImageRepair(const diskimage::UncleanImageError& error)
 {
     const QString question
-        = error.message() + QStringLiteral("\n\nRepair it now? Install the set again afterwards.");
+        = error.message() + Principale::tr("\n\nRepair it now? Install the set again afterwards.");
     if (MsgBox(question, vbYesNo | vbQuestion) != vbYes)
         return;
     try {
-        platform::repairMachineImages();
-        MsgBox(QStringLiteral("The disk image %1 has been repaired.").arg(error.imagePath()), vbInformation);
+        diskimage::repairMachineImages();
+        MsgBox(Principale::tr("The disk image %1 has been repaired.").arg(error.imagePath()), vbInformation);
     } catch (const std::exception& failure) {
         MsgBox(QString::fromStdString(failure.what()), vbExclamation);
     }
@@ -173,7 +172,7 @@ void Principale::ItmSetDefault_Click()
     Settings& s = settings();
     try {
         SyncPending = installLogoSet(name, s.SynchronizeLogos != 0);
-    } catch (const platform::UncleanImageError& error) {
+    } catch (const diskimage::UncleanImageError& error) {
         offerImageRepair(error);
         return;
     } catch (const std::exception& error) {

@@ -60,8 +60,7 @@ void Principale::MyList_AfterLabelEdit(bool& cancel, const QString& newString)
     const int row = MyList->selectedRow();
     const SetRenameCheck check = checkSetRename(oldName, newString);
     if (check == SetRenameCheck::Refused) {
-        MsgBox(QStringLiteral("Cannot rename folder. The folder already exists or has an invalid name"),
-            vbExclamation);
+        MsgBox(tr("Cannot rename folder. The folder already exists or has an invalid name"), vbExclamation);
         cancel = true;
         return;
     }
@@ -75,8 +74,7 @@ void Principale::MyList_AfterLabelEdit(bool& cancel, const QString& newString)
         MyList->setItemIcon(row, toSingle ? QStringLiteral("singlelogo") : QStringLiteral("multilogo"));
     }
     if (!renameSetFolder(s.LogoPath, oldName, newString)) {
-        MsgBox(QStringLiteral("Cannot rename folder. The folder already exists or has an invalid name"),
-            vbExclamation);
+        MsgBox(tr("Cannot rename folder. The folder already exists or has an invalid name"), vbExclamation);
         cancel = true;
         return;
     }

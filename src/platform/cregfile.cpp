@@ -1,9 +1,8 @@
 #include "cregfile.h"
 
-#include "littleendian.h"
-
 #include <QStringDecoder>
 #include <QStringList>
+#include <QtEndian>
 
 namespace platform
 {
@@ -18,6 +17,16 @@ constexpr int KeyRecordHeader = 0x14;
 constexpr int ValueHeader = 0x0C;
 constexpr quint32 None = 0xFFFFFFFF;
 constexpr quint32 RegSz = 1, RegExpandSz = 2;
+
+quint16 le16(const QByteArray& bytes, int at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+
+quint32 le32(const QByteArray& bytes, int at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
 
 bool fits(const QByteArray& bytes, qint64 at, qint64 size)
 {

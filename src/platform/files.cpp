@@ -2,10 +2,11 @@
 
 #include "atomicfile.h"
 #include "dosattributes.h"
+#include "drivebackend.h"
 #include "fileerror.h"
 #include "hostfolder.h"
-#include "imagefiles.h"
 #include "machine.h"
+#include "windowspath.h"
 #include "winpath.h"
 
 #include <QFile>
@@ -141,7 +142,7 @@ bool renameEntry(const QString& from, const QString& to, bool noReplace)
 }
 
 // Whether two paths are on the same drive that is a disk image.
-bool onSameImage(const std::optional<ImageLocation>& a, const std::optional<ImageLocation>& b)
+bool onSameImage(const std::optional<DriveLocation>& a, const std::optional<DriveLocation>& b)
 {
     return a && b && a->drive == b->drive;
 }
@@ -154,8 +155,8 @@ EntryKind entryKind(const QString& path)
     if (path.isEmpty())
         return EntryKind::Missing;
     try {
-        if (const auto image = imageLocationOf(path)) {
-            const int found = imageEntryAttributes(*image);
+        if (const auto image = driveLocationOf(path)) {
+            const int found = image->drive->entryAttributes(*image);
             if (found < 0)
                 return EntryKind::Missing;
             return found & vbDirectory ? EntryKind::Folder : EntryKind::File;
@@ -171,6 +172,25 @@ EntryKind entryKind(const QString& path)
     }
 }
 
+// FileCopy between drives when one of them is not a host folder.
+void copyThroughMemory(const QString& source, const QString& target)
+{
+    constexpr int KeptAttributes = vbReadOnly | vbHidden | vbSystem | vbArchive;
+    const int attributes = GetAttr(source);
+    if (attributes & vbDirectory)
+        throw FileError::withPath(PathFileAccessError, source);
+    const QByteArray data = readFile(source, MaxCopyThroughMemoryBytes);
+    if (fileExists(target) && GetAttr(target) & (vbReadOnly | vbHidden))
+        throw FileError::withPath(PathFileAccessError, target); // as CopyFile refuses
+    if (const auto to = driveLocationOf(target)) {
+        // A file written on FAT is marked for backup, as Windows marks its copies.
+        to->drive->writeFile(*to, data, (attributes & KeptAttributes) | vbArchive);
+        return;
+    }
+    writeFileAtomically(target, data);
+    SetAttr(target, attributes & KeptAttributes);
+}
+
 } // namespace
 
 void FileCopy(const QString& source, const QString& target)
@@ -182,8 +202,8 @@ void FileCopy(const QString& source, const QString& target)
 
 void Kill(const QString& path)
 {
-    if (const auto image = imageLocationOf(path))
-        return imageKill(*image);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->kill(*image);
     const QString host = hostPathFor(path);
     const struct stat info = statOrThrow(host, path);
     if (S_ISDIR(info.st_mode) || isHiddenOrSystem(host))
@@ -197,8 +217,8 @@ void Kill(const QString& path)
 
 void MkDir(const QString& path)
 {
-    if (const auto image = imageLocationOf(path))
-        return imageMkDir(*image);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->mkDir(*image);
     if (isDriveRoot(path))
         throw FileError::withPath(PathFileAccessError, path);
     if (::mkdir(encoded(hostPathFor(path)).constData(), 0777) != 0)
@@ -207,8 +227,8 @@ void MkDir(const QString& path)
 
 void RmDir(const QString& path)
 {
-    if (const auto image = imageLocationOf(path))
-        return imageRmDir(*image);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->rmDir(*image);
     if (isDriveRoot(path))
         throw FileError::withPath(PathFileAccessError, path);
     if (::rmdir(encoded(hostPathFor(path)).constData()) != 0) {
@@ -221,9 +241,9 @@ void RmDir(const QString& path)
 
 void Name(const QString& oldPath, const QString& newPath)
 {
-    const auto oldImage = imageLocationOf(oldPath), newImage = imageLocationOf(newPath);
+    const auto oldImage = driveLocationOf(oldPath), newImage = driveLocationOf(newPath);
     if (onSameImage(oldImage, newImage))
-        return imageRename(*oldImage, *newImage);
+        return oldImage->drive->rename(*oldImage, *newImage);
     if (oldImage || newImage) {
         // Between drives a file moves as copy then delete; a folder does not move.
         if (!fileExists(oldPath))
@@ -276,8 +296,8 @@ void Name(const QString& oldPath, const QString& newPath)
 
 int GetAttr(const QString& path)
 {
-    if (const auto image = imageLocationOf(path))
-        return imageGetAttr(*image);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->getAttr(*image);
     const QString host = hostPathFor(path);
     const struct stat info = statOrThrow(host, path);
     int attributes = readDosAttributes(host);
@@ -292,8 +312,8 @@ void SetAttr(const QString& path, int attributes)
 {
     if (attributes & FileAttributeNormalApi)
         attributes = vbNormal;
-    if (const auto image = imageLocationOf(path))
-        return imageSetAttr(*image, attributes);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->setAttr(*image, attributes);
     const QString host = hostPathFor(path);
     const struct stat info = statOrThrow(host, path);
     const auto changeMode = [&](bool readOnly) {
@@ -318,8 +338,8 @@ bool entryExists(const QString& path, int attributeMask)
     try {
         if (path.isEmpty())
             return false;
-        if (const auto image = imageLocationOf(path)) {
-            const int found = imageEntryAttributes(*image);
+        if (const auto image = driveLocationOf(path)) {
+            const int found = image->drive->entryAttributes(*image);
             if (found < 0 || ((found & vbDirectory) && !(attributeMask & vbDirectory)))
                 return false;
             const int wanted = found & (vbHidden | vbSystem);
@@ -351,8 +371,8 @@ bool fileExists(const QString& path)
 QByteArray readFile(const QString& path, qint64 maxBytes)
 {
     maxBytes = qMin(maxBytes, std::numeric_limits<qint64>::max() - 1);
-    if (const auto image = imageLocationOf(path))
-        return imageReadFile(*image, maxBytes);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->readFile(*image, maxBytes);
     InputFile input(hostPathFor(path), path);
     if (input.info().st_size > maxBytes)
         throw FileError::withPath(PathFileAccessError, path);
@@ -371,8 +391,8 @@ QByteArray readFile(const QString& path, qint64 maxBytes)
 
 void writeFileAtomically(const QString& path, const QByteArray& data)
 {
-    if (const auto image = imageLocationOf(path))
-        return imageWriteFile(*image, data);
+    if (const auto image = driveLocationOf(path))
+        return image->drive->writeFile(*image, data, std::nullopt);
     AtomicFile file(hostPathFor(path), path);
     file.write(data.constData(), data.size());
     file.commit();
@@ -389,8 +409,8 @@ void removeTree(const QString& folder)
 {
     if (isDriveRoot(folder))
         throw FileError::withPath(PathFileAccessError, folder);
-    if (const auto image = imageLocationOf(folder))
-        return imageRemoveTree(*image);
+    if (const auto image = driveLocationOf(folder))
+        return image->drive->removeTree(*image);
     const QString host = hostPathFor(folder);
     if (!hostFolderExists(host))
         throw FileError::withPath(PathNotFound, folder);

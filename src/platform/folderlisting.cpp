@@ -1,8 +1,8 @@
 #include "dosattributes.h"
+#include "drivebackend.h"
 #include "fileerror.h"
 #include "files.h"
 #include "hostfolder.h"
-#include "imagefiles.h"
 #include "winpath.h"
 
 #include <QFile>
@@ -79,8 +79,8 @@ QList<ListedEntry> hostListing(const QString& folder)
 
 QStringList listEntries(const QString& folder, EntryKind kind, const QStringList& patterns, int attributeMask)
 {
-    const std::optional<ImageLocation> image = imageLocationOf(folder);
-    const QList<ListedEntry> entries = image ? imageListing(*image) : hostListing(folder);
+    const std::optional<DriveLocation> image = driveLocationOf(folder);
+    const QList<ListedEntry> entries = image ? image->drive->listing(*image) : hostListing(folder);
     const QString host = image ? QString() : hostPathFor(folder);
     QStringList names;
     for (const ListedEntry& entry : entries) {

@@ -1,7 +1,7 @@
 #include "machine.h"
 
 #include "fileerror.h"
-#include "winpath.h"
+#include "windowspath.h"
 
 #include <QDir>
 #include <QFile>

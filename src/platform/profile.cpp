@@ -1,8 +1,8 @@
 #include "profile.h"
 
+#include "drivebackend.h"
 #include "fileerror.h"
 #include "files.h"
-#include "imagedrives.h"
 #include "winpath.h"
 
 #include <QFile>

@@ -1,5 +1,6 @@
 #include "shell.h"
 
+#include "windowspath.h"
 #include "winpath.h"
 
 #include <QDesktopServices>

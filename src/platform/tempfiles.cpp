@@ -1,9 +1,10 @@
 #include "tempfiles.h"
 
+#include "drivebackend.h"
 #include "fileerror.h"
 #include "files.h"
 #include "hostfolder.h"
-#include "imagefiles.h"
+#include "windowspath.h"
 #include "winpath.h"
 
 #include <QFile>
@@ -18,7 +19,7 @@ namespace platform
 QString createTempFile(const QString& windowsFolder, const QString& prefix)
 {
     const QString folder = parseWindowsPath(windowsFolder).toString();
-    const std::optional<ImageLocation> image = imageLocationOf(folder);
+    const std::optional<DriveLocation> image = driveLocationOf(folder);
     if (image ? !folderExists(folder) : !hostFolderExists(hostPathFor(folder)))
         throw FileError::withPath(PathNotFound, windowsFolder);
     const QString base = folder.endsWith(QLatin1Char('\\')) ? folder : folder + QLatin1Char('\\');
@@ -31,7 +32,7 @@ QString createTempFile(const QString& windowsFolder, const QString& prefix)
         const QString path
             = base + prefix.left(3) + QStringLiteral("%1.TMP").arg(number, 4, 16, QLatin1Char('0')).toUpper();
         if (image) {
-            if (imageCreateFile(*imageLocationOf(path)))
+            if (image->drive->createFile(*driveLocationOf(path)))
                 return path;
             continue;
         }

@@ -1,12 +1,12 @@
 #include "shell.h"
 
+#include "drivebackend.h"
 #include "fileerror.h"
 #include "files.h"
-#include "imagedrives.h"
-#include "imagetrash.h"
 #include "msgbox.h"
 #include "winpath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -88,7 +88,8 @@ bool collectItems(QString path, QList<TrashItem>& items)
     const bool inImage = isOnImageDrive(folder);
     try {
         if (!hasWildcard(name)) {
-            if (inImage ? !entryExists(path, vbDirectory | vbHidden | vbSystem) : !hostEntryExists(resolveToHost(path)))
+            if (inImage ? !entryExists(path, vbDirectory | vbHidden | vbSystem)
+                        : !hostEntryExists(resolveToHost(path)))
                 return false;
             items.append(itemAt(folder, name, inImage));
             return true;
@@ -105,12 +106,24 @@ bool collectItems(QString path, QList<TrashItem>& items)
     }
 }
 
+// A drive without a trash of its own (a disk image) sends its entries there through its backend.
+bool moveDriveEntryToTrash(const QString& windowsPath)
+{
+    try {
+        const std::optional<DriveLocation> at = driveLocationOf(windowsPath);
+        return at && at->drive->moveToTrash(*at);
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
 QString confirmationFor(const QList<TrashItem>& items)
 {
     if (items.size() == 1)
-        return QStringLiteral("Are you sure you want to send '%1' to the Recycle Bin?")
+        return QCoreApplication::translate("Trash", "Are you sure you want to send '%1' to the Recycle Bin?")
             .arg(items.first().name);
-    return QStringLiteral("Are you sure you want to send these %1 items to the Recycle Bin?")
+    return QCoreApplication::translate(
+        "Trash", "Are you sure you want to send these %1 items to the Recycle Bin?")
         .arg(items.size());
 }
 
@@ -128,7 +141,7 @@ bool moveToTrash(const QStringList& paths)
         return false;
     bool allMoved = allFound;
     for (const TrashItem& item : items)
-        allMoved = (item.hostPath.isEmpty() ? moveImageEntryToTrash(item.windowsPath)
+        allMoved = (item.hostPath.isEmpty() ? moveDriveEntryToTrash(item.windowsPath)
                                             : QFile::moveToTrash(item.hostPath))
             && allMoved;
     return allMoved;

@@ -58,8 +58,9 @@ template <class Step> void FrmOptions::okStep(Step&& step)
     try {
         step();
     } catch (const std::exception&) {
-        MsgBox(QStringLiteral("Could not find ") + settings().AppPath + m_chosenShortcut
-                + QStringLiteral(". Please reinstall Bootcanvas from the original setup package!"),
+        MsgBox(
+            FrmOptions::tr("Could not find %1. Please reinstall Bootcanvas from the original setup package!")
+                .arg(settings().AppPath + m_chosenShortcut),
             vbExclamation);
     }
 }
@@ -143,15 +144,15 @@ void FrmOptions::TabStrip1_Click()
 
 void FrmOptions::btnBrwFolder_Click()
 {
-    const QString folder = BrowseForFolder(this, QStringLiteral("Choose the folder you want to add"));
+    const QString folder = BrowseForFolder(this, tr("Choose the folder you want to add"));
     if (!folder.isEmpty())
         TxtLogoPath->setText(folder);
 }
 
 void FrmOptions::BtnBrowse_Click()
 {
-    const QString program = ShowOpenDialog(this, QStringLiteral("Applications (*.exe)|*.exe"),
-        QStringLiteral("Where is your favourite graphic program?"), QString());
+    const QString program = ShowOpenDialog(
+        this, tr("Applications (*.exe)|*.exe"), tr("Where is your favourite graphic program?"), QString());
     if (program.isEmpty())
         return;
     CustProg->setText(program);
@@ -224,9 +225,9 @@ void FrmOptions::showSyncScope()
     ChkSyncronize->setEnabled(!real || companion);
     SyncNote->setVisible(real);
     SyncNote->setText(companion
-            ? QStringLiteral("Applies to the changes the companion program makes when Windows starts.")
-            : QStringLiteral("No effect on this Windows: it is not running while Bootcanvas writes it, so all "
-                             "three screens are written at once."));
+            ? tr("Applies to the changes the companion program makes when Windows starts.")
+            : tr("No effect on this Windows: it is not running while Bootcanvas writes it, so all "
+                 "three screens are written at once."));
 }
 
 void FrmOptions::okGuestCompanions()
@@ -237,8 +238,8 @@ void FrmOptions::okGuestCompanions()
     try {
         const qint64 bytes = deployStartupChange(change, settings().StartupFolder);
         if (change != StartupChange::Nothing)
-            MsgBox(QStringLiteral("The companion program and the copy of the logo sets it chooses from take %1 KB "
-                                  "inside this Windows.")
+            MsgBox(tr("The companion program and the copy of the logo sets it chooses from take %1 KB "
+                      "inside this Windows.")
                        .arg((bytes + 1023) / 1024),
                 vbInformation);
     } catch (const std::exception& error) {
@@ -274,7 +275,7 @@ void FrmOptions::BtnOK_Click()
     s.CustomProgPath = CustProg->text();
     if (m_mainWindow.customProgram)
         m_mainWindow.customProgram->setText(
-            s.CustomProgName.isEmpty() ? QStringLiteral("Custom Program") : s.CustomProgName);
+            s.CustomProgName.isEmpty() ? tr("Custom Program") : s.CustomProgName);
     for (int i = 0; i < 3; ++i) {
         if (OptOpen[i]->isChecked()) {
             s.DefaultAction = static_cast<qint16>(i);

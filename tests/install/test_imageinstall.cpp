@@ -1,12 +1,12 @@
 #include "app/imagemachine.h"
 #include "app/settings.h"
+#include "diskimage/imageexport.h"
 #include "images/grafica.h"
 #include "install/bootoptions.h"
 #include "install/companionregistration.h"
 #include "install/companionsession.h"
 #include "install/originalscreens.h"
 #include "platform/fileerror.h"
-#include "platform/imageexport.h"
 #include "platform/launcher.h"
 #include "platform/machine.h"
 #include "sets/libraryscan.h"
@@ -45,8 +45,8 @@ protected:
             GTEST_SKIP() << "mkfs.fat, mtools or fsck.fat is missing (Debian packages dosfstools, mtools)";
         const QString kind = QString::fromLatin1(GetParam());
         raw = std::make_unique<TestImage>(kind == QLatin1String("fat32") ? TestImage::Layout::Fat32
-                : kind == QLatin1String("fat12")                          ? TestImage::Layout::Fat12
-                                                                          : TestImage::Layout::Fat16);
+                : kind == QLatin1String("fat12")                         ? TestImage::Layout::Fat12
+                                                                         : TestImage::Layout::Fat16);
         raw->put(QStringLiteral("LOGO.SYS"), "the user's own startup screen");
         imagePath = raw->path();
         if (kind == QLatin1String("vhd") || kind == QLatin1String("qcow2")) {
@@ -153,15 +153,18 @@ TEST(ImageMachinePrograms, CompanionProgramsRunAgainstAnImageMachineAsOnTheDefau
     loadCompanionSettings();
 
     const platform::Machine defaultMachine = platform::Machine::open(platform::defaultMachineFolder());
-    const QString registered = settings().AppPath + QStringLiteral("tandemist.exe"); // the Run entry's program
-    for (const QString& name : { QStringLiteral("tandemist"), QStringLiteral("shufflet"), QStringLiteral("cyclette") }) {
-        const QString host
-            = defaultMachine.hostProgramFor(QStringLiteral("C:\\Program Files\\Bootcanvas\\") + name + ".exe");
+    const QString registered
+        = settings().AppPath + QStringLiteral("tandemist.exe"); // the Run entry's program
+    for (const QString& name :
+        { QStringLiteral("tandemist"), QStringLiteral("shufflet"), QStringLiteral("cyclette") }) {
+        const QString host = defaultMachine.hostProgramFor(
+            QStringLiteral("C:\\Program Files\\Bootcanvas\\") + name + ".exe");
         ASSERT_FALSE(host.isEmpty());
         const QString inProgramFolder = settings().AppPath + name + QStringLiteral(".exe");
         EXPECT_EQ(platform::resolveProgramCommand(inProgramFolder, {}).value(0), host) << name.toStdString();
     }
     EXPECT_EQ(platform::resolveProgramCommand(registered, { QStringLiteral("/auto") }),
-        QStringList({ defaultMachine.hostProgramFor(QStringLiteral("C:\\Program Files\\Bootcanvas\\tandemist.exe")),
-            QStringLiteral("/auto") }));
+        QStringList(
+            { defaultMachine.hostProgramFor(QStringLiteral("C:\\Program Files\\Bootcanvas\\tandemist.exe")),
+                QStringLiteral("/auto") }));
 }

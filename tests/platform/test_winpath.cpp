@@ -1,4 +1,5 @@
 #include "platform/fileerror.h"
+#include "platform/windowspath.h"
 #include "platform/winpath.h"
 #include "support/fileerrornumber.h"
 #include "support/testmachine.h"

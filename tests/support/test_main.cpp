@@ -1,6 +1,7 @@
 // Every test program runs its windows on the offscreen platform, with one QApplication.
 // BOOTCANVAS_TEST_PLATFORM names another (xcb under xvfb-run) for checks of what reaches a display.
 
+#include "diskimage/imagedrives.h"
 #include "platformui/popupaccessibility.h"
 #include <QApplication>
 #include <QFile>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     const QByteArray platform = qgetenv("BOOTCANVAS_TEST_PLATFORM");
     qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
     installPopupAccessibility(); // as the program does
+    diskimage::useImageDrives();
     // What the tests' disk images leave in the cache stays out of the user's own.
     const QTemporaryDir cache;
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
