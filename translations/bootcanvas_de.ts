@@ -321,6 +321,18 @@
         <source>Custom Program</source>
         <translation>Eigenes Programm</translation>
     </message>
+    <message>
+        <source>Applies to the changes the companion program makes when Windows starts.</source>
+        <translation>Gilt für die Wechsel, die das Begleitprogramm beim Start von Windows vornimmt.</translation>
+    </message>
+    <message>
+        <source>No effect on this Windows: it is not running while Bootcanvas writes it, so all three screens are written at once.</source>
+        <translation>Ohne Wirkung auf dieses Windows: Es läuft nicht, während Bootcanvas es beschreibt, daher werden alle drei Bilder auf einmal geschrieben.</translation>
+    </message>
+    <message>
+        <source>The companion program and the copy of the logo sets it chooses from take %1 KB inside this Windows.</source>
+        <translation>Das Begleitprogramm und die Kopie der Logosätze, aus denen es wählt, belegen in diesem Windows %1 KB.</translation>
+    </message>
 </context>
 <context>
     <name>FrmView</name>

@@ -159,11 +159,6 @@ void removeEverything(const QString& startupFolder)
     const QString folder = withoutBackslash(guestCompanionFolder());
     if (platform::folderExists(folder))
         platform::removeTree(folder);
-    // "Program Files" made for the companions alone goes with them.
-    const QString parent = folder.left(folder.lastIndexOf(QLatin1Char('\\')));
-    if (platform::folderExists(parent) && platform::listSubfolders(parent).isEmpty()
-        && platform::listFiles(parent, { QStringLiteral("*") }, platform::vbHidden | platform::vbSystem).isEmpty())
-        platform::RmDir(parent);
 }
 
 qint64 putCompanions(StartupChange change, const QString& startupFolder)

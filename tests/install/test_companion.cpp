@@ -26,12 +26,12 @@ void writeSetting(const QString& name, const QString& value)
 
 const QString Tools = QStringLiteral(BOOTCANVAS_BINARY_DIR "/tools/");
 
-struct ToolRun {
+struct ProgramRun {
     int exitCode = -1;
     QString output, errors;
 };
 
-ToolRun runTool(const QString& name, const QStringList& arguments)
+ProgramRun runProgram(const QString& name, const QStringList& arguments)
 {
     QProcess process;
     process.start(Tools + name, arguments);
@@ -176,27 +176,27 @@ TEST_F(Companion, ProgramsTakeHelpVersionAndImageAndRefuseAnythingElse)
     const QStringList wrong[] = { { QStringLiteral("--bogus") }, { QStringLiteral("--image") },
         { QStringLiteral("now") }, { QStringLiteral("--help"), QStringLiteral("--version") } };
     for (const QString& name : { QStringLiteral("shufflet"), QStringLiteral("cyclette"), QStringLiteral("tandemist") }) {
-        const ToolRun help = runTool(name, { QStringLiteral("--help") });
+        const ProgramRun help = runProgram(name, { QStringLiteral("--help") });
         EXPECT_EQ(help.exitCode, 0);
         EXPECT_TRUE(help.output.startsWith(QStringLiteral("usage: ") + name)) << qPrintable(help.output);
         EXPECT_TRUE(help.output.contains(QLatin1String("--image"))) << qPrintable(help.output);
-        const ToolRun version = runTool(name, { QStringLiteral("--version") });
+        const ProgramRun version = runProgram(name, { QStringLiteral("--version") });
         EXPECT_EQ(version.exitCode, 0);
         EXPECT_TRUE(version.output.contains(QLatin1String(BOOTCANVAS_VERSION))) << qPrintable(version.output);
         for (const QStringList& arguments : wrong) {
-            const ToolRun refused = runTool(name, arguments);
+            const ProgramRun refused = runProgram(name, arguments);
             EXPECT_EQ(refused.exitCode, 2) << qPrintable(name + u' ' + arguments.join(u' '));
             EXPECT_TRUE(refused.errors.startsWith(QLatin1String("usage: "))) << qPrintable(refused.errors);
         }
         QStringList imageArguments = { QStringLiteral("--image"), QStringLiteral("/no/such.img") };
         if (name == QLatin1String("tandemist"))
             imageArguments << QStringLiteral("/auto");
-        const ToolRun missingImage = runTool(name, imageArguments);
+        const ProgramRun missingImage = runProgram(name, imageArguments);
         EXPECT_EQ(missingImage.exitCode, 1);
         EXPECT_TRUE(missingImage.errors.contains(QLatin1String("/no/such.img"))) << qPrintable(missingImage.errors);
     }
-    EXPECT_EQ(runTool(QStringLiteral("tandemist"), {}).exitCode, 2);
-    EXPECT_EQ(runTool(QStringLiteral("tandemist"), { QStringLiteral("/auto"), QStringLiteral("now") }).exitCode, 2);
+    EXPECT_EQ(runProgram(QStringLiteral("tandemist"), {}).exitCode, 2);
+    EXPECT_EQ(runProgram(QStringLiteral("tandemist"), { QStringLiteral("/auto"), QStringLiteral("now") }).exitCode, 2);
     // None of that changed a screen, or made the default machine that --image starts from.
     EXPECT_FALSE(machine.exists(QStringLiteral("C:\\LOGO.SYS")));
     EXPECT_FALSE(QFileInfo::exists(dataHome.filePath(QStringLiteral("bootcanvas"))));
@@ -212,11 +212,11 @@ TEST_F(Companion, CurrentNamesNoSetWhileTheSystemHoldsAMixOfTwo)
     ASSERT_EQ(runInstallCommand(QStringLiteral("bootcanvas-cli"), QStringLiteral("Meadow")), 0);
     writeSetting(QStringLiteral("Synchronize logos"), QStringLiteral("1"));
     ASSERT_EQ(runInstallCommand(QStringLiteral("bootcanvas-cli"), QStringLiteral("Ocean")), 0);
-    EXPECT_TRUE(runTool(QStringLiteral("bootcanvas-cli"), { QStringLiteral("current") })
+    EXPECT_TRUE(runProgram(QStringLiteral("bootcanvas-cli"), { QStringLiteral("current") })
                     .output.startsWith(QLatin1String("installed set: Ocean\n")));
 
     unregisterTandemist(); // Ocean's startup screen with Meadow's others, and nothing to complete them
-    const ToolRun mixed = runTool(QStringLiteral("bootcanvas-cli"), { QStringLiteral("current") });
+    const ProgramRun mixed = runProgram(QStringLiteral("bootcanvas-cli"), { QStringLiteral("current") });
     EXPECT_EQ(mixed.exitCode, 0);
     EXPECT_TRUE(mixed.output.startsWith(QLatin1String("installed set: <Don't know>"))) << qPrintable(mixed.output);
 }

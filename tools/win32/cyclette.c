@@ -3,15 +3,12 @@
 #include "choice.h"
 #include "guest.h"
 
+static int chooseNext(const GuestSettings* settings, const GuestLibrary* library)
+{
+    return choiceNextIndex(library->count, guestInstalledIndex(settings, library));
+}
+
 void __stdcall companionEntry(void)
 {
-    GuestSettings settings;
-    static GuestLibrary library;
-    HANDLE lock;
-    int result = guestBeginChange(&settings, &library, &lock);
-    if (result == GuestDone) {
-        const int chosen = choiceNextIndex(library.count, guestInstalledIndex(&settings, &library));
-        result = guestFinishChange(&settings, &library, chosen, lock);
-    }
-    ExitProcess((UINT)result);
+    ExitProcess((UINT)guestRunChange(chooseNext));
 }

@@ -252,21 +252,18 @@ int guestCompletePending(const GuestSettings* settings, int parity)
     return copied;
 }
 
-int guestBeginChange(GuestSettings* settings, GuestLibrary* library, HANDLE* lock)
+int guestRunChange(GuestChoice choose)
 {
+    static GuestLibrary library;
+    GuestSettings settings;
     guestQuiet();
-    *lock = guestLock();
-    if (!guestLoadSettings(settings) || !guestListSets(settings, library)) {
-        guestUnlock(*lock);
-        return GuestFailed;
+    HANDLE lock = guestLock();
+    int done = guestLoadSettings(&settings) && guestListSets(&settings, &library);
+    if (done) {
+        guestCompletePending(&settings, -1);
+        const int chosen = choose(&settings, &library);
+        done = chosen < 0 || guestInstallSet(&settings, library.sorted[chosen]);
     }
-    guestCompletePending(settings, -1);
-    return GuestDone;
-}
-
-int guestFinishChange(const GuestSettings* settings, const GuestLibrary* library, int chosen, HANDLE lock)
-{
-    const int done = chosen < 0 || guestInstallSet(settings, library->sorted[chosen]);
     guestUnlock(lock);
     return done ? GuestDone : GuestFailed;
 }

@@ -50,10 +50,12 @@ int guestInstallSet(const GuestSettings* settings, const char* name);
    Tandemist started for an earlier copy leaves a newer one alone; -1 does any. 0 on failure. */
 int guestCompletePending(const GuestSettings* settings, int parity);
 
-/* What shufflet and cyclette do around their choice: lock, settings, a pending copy completed
-   (it belongs to the startup screen this start showed), the library listed. Returns an exit code,
-   GuestDone when `choose` may run; the lock is then held until guestFinishChange. */
-int guestBeginChange(GuestSettings* settings, GuestLibrary* library, HANDLE* lock);
-int guestFinishChange(const GuestSettings* settings, const GuestLibrary* library, int chosen, HANDLE lock);
+/* Picks the index of the set to install, or -1 for none. */
+typedef int (*GuestChoice)(const GuestSettings* settings, const GuestLibrary* library);
+
+/* What shufflet and cyclette do: under the lock, with the settings and the library read, a pending
+   copy completed first (it belongs to the startup screen this start showed), then the chosen set
+   installed. Returns the exit code. */
+int guestRunChange(GuestChoice choose);
 
 #endif

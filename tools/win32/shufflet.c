@@ -3,17 +3,14 @@
 #include "choice.h"
 #include "guest.h"
 
+static int chooseAtRandom(const GuestSettings* settings, const GuestLibrary* library)
+{
+    ChoiceRandom random;
+    choiceSeed(&random, GetTickCount());
+    return choiceRandomOther(library->count, guestInstalledIndex(settings, library), &random);
+}
+
 void __stdcall companionEntry(void)
 {
-    GuestSettings settings;
-    static GuestLibrary library;
-    HANDLE lock;
-    int result = guestBeginChange(&settings, &library, &lock);
-    if (result == GuestDone) {
-        ChoiceRandom random;
-        choiceSeed(&random, GetTickCount());
-        const int chosen = choiceRandomOther(library.count, guestInstalledIndex(&settings, &library), &random);
-        result = guestFinishChange(&settings, &library, chosen, lock);
-    }
-    ExitProcess((UINT)result);
+    ExitProcess((UINT)guestRunChange(chooseAtRandom));
 }
