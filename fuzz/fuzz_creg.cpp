@@ -7,7 +7,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const platform::CregFile file(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    (void)file.stringValue(QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"),
+    (void)file.stringValue(
+        QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"),
         QStringLiteral("Startup"));
     (void)file.stringValue(QStringLiteral("Nowhere\\Else"), QStringLiteral("Startup"));
     return 0;

@@ -34,11 +34,12 @@ ProgramText textOf(CompanionProgram program)
 void printUsage(QTextStream& stream, CompanionProgram program)
 {
     const ProgramText text = textOf(program);
-    stream << "usage: " << text.name << " [--image DISK-IMAGE]" << text.operands << "\n"
-           << "       " << text.name << " --help | --version\n"
-           << "  " << text.summary << ".\n"
-           << "  --image DISK-IMAGE  work on the Windows inside that disk image instead of the default machine"
-           << Qt::endl;
+    stream
+        << "usage: " << text.name << " [--image DISK-IMAGE]" << text.operands << "\n"
+        << "       " << text.name << " --help | --version\n"
+        << "  " << text.summary << ".\n"
+        << "  --image DISK-IMAGE  work on the Windows inside that disk image instead of the default machine"
+        << Qt::endl;
 }
 
 int usageError(CompanionProgram program)
@@ -92,7 +93,8 @@ int runCompanionProgram(CompanionProgram program, QStringList arguments)
         try {
             useImageMachine(*image);
         } catch (const std::exception& error) {
-            standardError() << textOf(program).name << ": " << QString::fromStdString(error.what()) << Qt::endl;
+            standardError() << textOf(program).name << ": " << QString::fromStdString(error.what())
+                            << Qt::endl;
             return 1;
         }
     }

@@ -40,8 +40,8 @@ void registerTandemist(const QString& setName)
         WriteRegValue(platform::HKEY_LOCAL_MACHINE, RunKey, TandemistValue, command, platform::REG_SZ);
     });
     attempt([&] {
-        platform::WritePrivateProfileString(Section, QStringLiteral("Path"), waitShutdownFolder(setName),
-            tandemistIniPath());
+        platform::WritePrivateProfileString(
+            Section, QStringLiteral("Path"), waitShutdownFolder(setName), tandemistIniPath());
         platform::WritePrivateProfileString(Section, OwnerKey, machineIdentity(), tandemistIniPath());
     });
 }

@@ -55,7 +55,8 @@ QByteArray guestProgram(const QString& name)
     QFile program(QStringLiteral(":/guest/") + name);
     if (!program.open(QIODevice::ReadOnly))
         throw platform::FileError(platform::FileNotFound,
-            QStringLiteral("This Bootcanvas was built without the Windows companion programs (%1)").arg(name));
+            QStringLiteral("This Bootcanvas was built without the Windows companion programs (%1)")
+                .arg(name));
     return program.readAll();
 }
 
@@ -115,7 +116,8 @@ qint64 copyLibrary()
         if (!platform::folderExists(to + set))
             platform::MkDir(to + set);
         for (const QString& screen : Screens)
-            bytes += copyIfChanged(from + set + QLatin1Char('\\') + screen, to + set + QLatin1Char('\\') + screen);
+            bytes += copyIfChanged(
+                from + set + QLatin1Char('\\') + screen, to + set + QLatin1Char('\\') + screen);
     }
     for (const QString& screen : Screens.mid(1))
         bytes += copyIfChanged(from + screen, to + screen);
@@ -133,9 +135,11 @@ QString existingValue(const QString& key)
 qint64 writeSettingsFile(const QString& startupFolder)
 {
     const Settings& s = settings();
-    const QStringList lines = { QStringLiteral("; Settings of the Bootcanvas companion programs, written by Bootcanvas"),
+    const QStringList lines = { QStringLiteral(
+                                    "; Settings of the Bootcanvas companion programs, written by Bootcanvas"),
         QStringLiteral("[Settings]"), QStringLiteral("LogoFolder=") + guestLogoFolder(),
-        QStringLiteral("BootDrive=") + s.StartUpDrive, QStringLiteral("WindowsFolder=") + AddBackslash(s.WinPath),
+        QStringLiteral("BootDrive=") + s.StartUpDrive,
+        QStringLiteral("WindowsFolder=") + AddBackslash(s.WinPath),
         QStringLiteral("StartupFolder=") + startupFolder,
         QStringLiteral("Synchronize=") + (s.SynchronizeLogos != 0 ? QLatin1Char('1') : QLatin1Char('0')),
         QStringLiteral("InstalledSet=") + existingValue(QStringLiteral("InstalledSet")),
@@ -172,10 +176,10 @@ qint64 putCompanions(StartupChange change, const QString& startupFolder)
     if (platform::fileExists(guestCompanionFolder() + other))
         platform::Kill(guestCompanionFolder() + other);
     qint64 bytes = putProgram(program) + putProgram(QStringLiteral("tandemist.exe"));
-    bytes += putShortcut(guestCompanionFolder() + QStringLiteral("Tandem0.lnk"), QStringLiteral("tandemist.exe"),
-        QStringLiteral("/auto 0"));
-    bytes += putShortcut(guestCompanionFolder() + QStringLiteral("Tandem1.lnk"), QStringLiteral("tandemist.exe"),
-        QStringLiteral("/auto 1"));
+    bytes += putShortcut(guestCompanionFolder() + QStringLiteral("Tandem0.lnk"),
+        QStringLiteral("tandemist.exe"), QStringLiteral("/auto 0"));
+    bytes += putShortcut(guestCompanionFolder() + QStringLiteral("Tandem1.lnk"),
+        QStringLiteral("tandemist.exe"), QStringLiteral("/auto 1"));
     bytes += writeSettingsFile(startupFolder) + copyLibrary();
     const QString shortcut = random ? QStringLiteral("Shufflet.lnk") : QStringLiteral("Cyclette.lnk");
     return bytes + putShortcut(startupFolder + shortcut, program, QString());
@@ -185,7 +189,8 @@ qint64 putCompanions(StartupChange change, const QString& startupFolder)
 
 QString guestCompanionFolder()
 {
-    return AddBackslash(settings().WinPath).left(2) + QStringLiteral("\\Program Files\\Bootcanvas Companions\\");
+    return AddBackslash(settings().WinPath).left(2)
+        + QStringLiteral("\\Program Files\\Bootcanvas Companions\\");
 }
 
 bool guestCompanionsDeployed()
@@ -220,6 +225,20 @@ void keepGuestInStep(const QString& startupFolder)
 QString guestInstalledSet()
 {
     return guestCompanionsDeployed() ? existingValue(QStringLiteral("InstalledSet")) : QString();
+}
+
+bool guestPendingCopyBrings(const QString& setName)
+{
+    if (!machineIsRealInstallation() || !guestCompanionsDeployed())
+        return false;
+    const QString pending = guestCompanionFolder() + QStringLiteral("Tandemist.ini");
+    if (!platform::fileExists(pending))
+        return false;
+    const QString folder = AddBackslash(
+        CutAtNull(platform::GetPrivateProfileString(Section, QStringLiteral("Path"), QString(), pending)));
+    const QString expected
+        = isSingleLogoSet(setName) ? guestLogoFolder() : guestLogoFolder() + setName + QLatin1Char('\\');
+    return folder.compare(expected, Qt::CaseInsensitive) == 0;
 }
 
 void adoptGuestInstalledSet()

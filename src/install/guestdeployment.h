@@ -27,6 +27,8 @@ void keepGuestInStep(const QString& startupFolder);
 
 // The set the guest's companions last installed, or the host installed into it; empty when none.
 QString guestInstalledSet();
+// Whether a copy the guest left pending will bring the wait and shutdown screens of `setName`.
+bool guestPendingCopyBrings(const QString& setName);
 // On a real installation whose companions changed the set since, the installed set is theirs.
 void adoptGuestInstalledSet();
 // After the host installed `setName` into the guest: the companions start from it, and a copy the

@@ -11,7 +11,8 @@
 namespace
 {
 
-const QString ShellFolders = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
+const QString ShellFolders
+    = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
 
 // The StartUp folder below the Windows or profile folder, as each language's Windows names it.
 const QString LocalizedStartups[] = {
@@ -27,7 +28,8 @@ std::optional<QString> registryText(const QString& file, const QString& key, con
     try {
         if (!platform::fileExists(file))
             return std::nullopt;
-        return platform::CregFile(platform::readFile(file, platform::CregFile::MaxBytes)).stringValue(key, value);
+        return platform::CregFile(platform::readFile(file, platform::CregFile::MaxBytes))
+            .stringValue(key, value);
     } catch (const platform::FileError&) {
         return std::nullopt;
     }
@@ -36,8 +38,8 @@ std::optional<QString> registryText(const QString& file, const QString& key, con
 // The profile folder of the user who logged on last, when profiles are on and it has one.
 QString lastProfileFolder(const QString& windows)
 {
-    const std::optional<QString> user
-        = registryText(windows + QStringLiteral("SYSTEM.DAT"), QStringLiteral("Network\\Logon"), QStringLiteral("username"));
+    const std::optional<QString> user = registryText(
+        windows + QStringLiteral("SYSTEM.DAT"), QStringLiteral("Network\\Logon"), QStringLiteral("username"));
     if (!user || user->trimmed().isEmpty())
         return {};
     const QString profile = windows + QStringLiteral("Profiles\\") + user->trimmed() + QLatin1Char('\\');

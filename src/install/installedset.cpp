@@ -1,6 +1,7 @@
 #include "installedset.h"
 
 #include "companionregistration.h"
+#include "guestdeployment.h"
 #include "systemscreens.h"
 
 #include "app/pathhelpers.h"
@@ -30,7 +31,8 @@ bool sameScreen(const QString& source, const QString& target)
 bool pendingCopyBrings(const QString& setName)
 {
     const QString pending = AddBackslash(CutAtNull(pendingCopyFolder()).trimmed());
-    return pending.size() > 1 && pending.compare(AddBackslash(waitShutdownFolder(setName)), Qt::CaseInsensitive) == 0;
+    return pending.size() > 1
+        && pending.compare(AddBackslash(waitShutdownFolder(setName)), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -40,6 +42,6 @@ bool systemHoldsSet(const QString& setName)
     const auto sources = logoSetScreenPaths(settings().LogoPath, setName);
     if (!sameScreen(sources[0], startupScreenTarget()))
         return false;
-    return pendingCopyBrings(setName)
+    return pendingCopyBrings(setName) || guestPendingCopyBrings(setName)
         || (sameScreen(sources[1], waitScreenTarget()) && sameScreen(sources[2], shutdownScreenTarget()));
 }

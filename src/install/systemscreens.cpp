@@ -7,8 +7,8 @@
 #include "guestdeployment.h"
 #include "originalscreens.h"
 #include "platform/drivebackend.h"
-#include "realinstallation.h"
 #include "platform/files.h"
+#include "realinstallation.h"
 #include "sets/libraryscan.h"
 
 QString startupScreenTarget()

@@ -46,7 +46,8 @@ QString ansiText(QByteArray text)
 CregFile::CregFile(QByteArray bytes)
     : m_bytes(std::move(bytes))
 {
-    if (m_bytes.size() > MaxBytes || !fits(m_bytes, 0, HeaderSize + BlockHeaderSize) || !m_bytes.startsWith("CREG"))
+    if (m_bytes.size() > MaxBytes || !fits(m_bytes, 0, HeaderSize + BlockHeaderSize)
+        || !m_bytes.startsWith("CREG"))
         return;
     m_rgkn = HeaderSize;
     if (m_bytes.mid(m_rgkn, 4) != "RGKN")
@@ -136,8 +137,9 @@ std::optional<QString> CregFile::stringValue(const QString& keyPath, const QStri
         if (data + dataLength > record.end)
             return std::nullopt;
         if (ansiText(m_bytes.mid(name, nameLength)).compare(valueName, Qt::CaseInsensitive) == 0)
-            return type == RegSz || type == RegExpandSz ? std::optional(ansiText(m_bytes.mid(data, dataLength)))
-                                                        : std::nullopt;
+            return type == RegSz || type == RegExpandSz
+                ? std::optional(ansiText(m_bytes.mid(data, dataLength)))
+                : std::nullopt;
         at = data + dataLength;
     }
     return std::nullopt;

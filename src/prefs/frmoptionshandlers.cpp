@@ -233,8 +233,8 @@ void FrmOptions::showSyncScope()
 void FrmOptions::okGuestCompanions()
 {
     const StartupChange change = StartUpAction[1]->isChecked() ? StartupChange::Random
-        : StartUpAction[0]->isChecked()                         ? StartupChange::Sequential
-                                                                : StartupChange::Nothing;
+        : StartUpAction[0]->isChecked()                        ? StartupChange::Sequential
+                                                               : StartupChange::Nothing;
     try {
         const qint64 bytes = deployStartupChange(change, settings().StartupFolder);
         if (change != StartupChange::Nothing)

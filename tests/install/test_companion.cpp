@@ -17,7 +17,6 @@
 namespace
 {
 
-
 void writeSetting(const QString& name, const QString& value)
 {
     CreateRegKey(platform::HKEY_LOCAL_MACHINE, SettingsKey);
@@ -175,7 +174,8 @@ TEST_F(Companion, ProgramsTakeHelpVersionAndImageAndRefuseAnythingElse)
     writeSetting(QStringLiteral("LogoPath"), Program);
     const QStringList wrong[] = { { QStringLiteral("--bogus") }, { QStringLiteral("--image") },
         { QStringLiteral("now") }, { QStringLiteral("--help"), QStringLiteral("--version") } };
-    for (const QString& name : { QStringLiteral("shufflet"), QStringLiteral("cyclette"), QStringLiteral("tandemist") }) {
+    for (const QString& name :
+        { QStringLiteral("shufflet"), QStringLiteral("cyclette"), QStringLiteral("tandemist") }) {
         const ProgramRun help = runProgram(name, { QStringLiteral("--help") });
         EXPECT_EQ(help.exitCode, 0);
         EXPECT_TRUE(help.output.startsWith(QStringLiteral("usage: ") + name)) << qPrintable(help.output);
@@ -193,10 +193,13 @@ TEST_F(Companion, ProgramsTakeHelpVersionAndImageAndRefuseAnythingElse)
             imageArguments << QStringLiteral("/auto");
         const ProgramRun missingImage = runProgram(name, imageArguments);
         EXPECT_EQ(missingImage.exitCode, 1);
-        EXPECT_TRUE(missingImage.errors.contains(QLatin1String("/no/such.img"))) << qPrintable(missingImage.errors);
+        EXPECT_TRUE(missingImage.errors.contains(QLatin1String("/no/such.img")))
+            << qPrintable(missingImage.errors);
     }
     EXPECT_EQ(runProgram(QStringLiteral("tandemist"), {}).exitCode, 2);
-    EXPECT_EQ(runProgram(QStringLiteral("tandemist"), { QStringLiteral("/auto"), QStringLiteral("now") }).exitCode, 2);
+    EXPECT_EQ(
+        runProgram(QStringLiteral("tandemist"), { QStringLiteral("/auto"), QStringLiteral("now") }).exitCode,
+        2);
     // None of that changed a screen, or made the default machine that --image starts from.
     EXPECT_FALSE(machine.exists(QStringLiteral("C:\\LOGO.SYS")));
     EXPECT_FALSE(QFileInfo::exists(dataHome.filePath(QStringLiteral("bootcanvas"))));
@@ -218,5 +221,6 @@ TEST_F(Companion, CurrentNamesNoSetWhileTheSystemHoldsAMixOfTwo)
     unregisterTandemist(); // Ocean's startup screen with Meadow's others, and nothing to complete them
     const ProgramRun mixed = runProgram(QStringLiteral("bootcanvas-cli"), { QStringLiteral("current") });
     EXPECT_EQ(mixed.exitCode, 0);
-    EXPECT_TRUE(mixed.output.startsWith(QLatin1String("installed set: <Don't know>"))) << qPrintable(mixed.output);
+    EXPECT_TRUE(mixed.output.startsWith(QLatin1String("installed set: <Don't know>")))
+        << qPrintable(mixed.output);
 }

@@ -4,8 +4,8 @@
 #include "app/registrylayer.h"
 #include "install/companionregistration.h"
 #include "install/installedset.h"
-#include "platform/machine.h"
 #include "platform/files.h"
+#include "platform/machine.h"
 #include "platform/profile.h"
 
 #include <QFile>
@@ -133,7 +133,8 @@ TEST_F(ExitSequence, APendingCopyBelongsToItsMachineNotToTheSharedProgramFolder)
     QTemporaryDir other;
     platform::setCurrentMachine(platform::Machine::fromIniText(other.path(),
         "[Drives]\nC=" + QFile::encodeName(machine.host(QStringLiteral("C:\\")))
-            + ",fixed\n[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\nProgram=C:\\Program Files\\Bootcanvas\n"));
+            + ",fixed\n[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\nProgram=C:\\Program "
+              "Files\\Bootcanvas\n"));
     EXPECT_TRUE(pendingCopyFolder().isEmpty());
     newWindow();
     settings().SynchronizeLogos = 0;

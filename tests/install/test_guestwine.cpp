@@ -15,8 +15,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace
@@ -154,8 +154,15 @@ protected:
     }
 
     // The set whose startup screen is installed, read from the screen itself.
-    static QString shownSet() { return QString::fromLatin1(hostBytes(host(QStringLiteral("C:\\LOGO.SYS")))).section(u' ', 0, 0); }
-    static QString waitSet() { return QString::fromLatin1(hostBytes(host(QStringLiteral("C:\\windows\\LOGOW.SYS")))).section(u' ', 0, 0); }
+    static QString shownSet()
+    {
+        return QString::fromLatin1(hostBytes(host(QStringLiteral("C:\\LOGO.SYS")))).section(u' ', 0, 0);
+    }
+    static QString waitSet()
+    {
+        return QString::fromLatin1(hostBytes(host(QStringLiteral("C:\\windows\\LOGOW.SYS"))))
+            .section(u' ', 0, 0);
+    }
 
     // One Windows start: WIN.INI's load= and run= programs, then the StartUp shortcuts in the order
     // given. Every command line is read before the first program runs, as Windows does.
@@ -163,11 +170,12 @@ protected:
     {
         QList<Shortcut> commands;
         for (const QString& key : { QStringLiteral("load"), QStringLiteral("run") })
-            for (const QString& program : platform::GetPrivateProfileString(QStringLiteral("windows"), key,
-                     QString(), QStringLiteral("C:\\windows\\WIN.INI"))
+            for (const QString& program : platform::GetPrivateProfileString(
+                     QStringLiteral("windows"), key, QString(), QStringLiteral("C:\\windows\\WIN.INI"))
                                               .split(QLatin1Char(' '), Qt::SkipEmptyParts))
                 commands.append({ program, {} });
-        QStringList links = QDir(host(startup)).entryList({ QStringLiteral("*.lnk") }, QDir::Files, QDir::Name);
+        QStringList links
+            = QDir(host(startup)).entryList({ QStringLiteral("*.lnk") }, QDir::Files, QDir::Name);
         if (startupInReverse)
             std::reverse(links.begin(), links.end());
         for (const QString& link : links)
@@ -227,7 +235,8 @@ TEST_F(GuestUnderWine, SynchronizedStartsKeepEachSessionsScreensTogether)
 
     // Tandemist alone copies the pending screens once and removes its shortcut.
     const QString pending = shownSet();
-    ASSERT_EQ(runInGuest(guestCompanionFolder() + QStringLiteral("tandemist.exe"), QStringLiteral("/auto")), 0);
+    ASSERT_EQ(
+        runInGuest(guestCompanionFolder() + QStringLiteral("tandemist.exe"), QStringLiteral("/auto")), 0);
     EXPECT_EQ(waitSet(), pending);
     EXPECT_FALSE(QFileInfo::exists(host(startup + QStringLiteral("Tandemist.lnk"))));
     EXPECT_FALSE(QFileInfo::exists(host(guestCompanionFolder() + QStringLiteral("Tandemist.ini"))));

@@ -10,7 +10,8 @@ using platform::CregFile;
 namespace
 {
 
-const QString ShellFolders = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
+const QString ShellFolders
+    = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
 
 QByteArray germanUserDat()
 {
@@ -19,8 +20,8 @@ QByteArray germanUserDat()
     builder.addString(ShellFolders, QStringLiteral("Desktop"), QStringLiteral("C:\\WINDOWS\\Desktop"));
     builder.addString(ShellFolders, QStringLiteral("Startup"),
         QStringLiteral("C:\\WINDOWS\\Startmen\u00fc\\Programme\\Autostart"));
-    builder.addString(QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run"), QStringLiteral("x"),
-        QStringLiteral("y"));
+    builder.addString(QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run"),
+        QStringLiteral("x"), QStringLiteral("y"));
     return builder.bytes();
 }
 
@@ -33,9 +34,11 @@ TEST(CregFile, FindsAStringValueByPathWithoutRegardToCase)
         QStringLiteral("C:\\WINDOWS\\Startmen\u00fc\\Programme\\Autostart"));
     EXPECT_EQ(file.stringValue(ShellFolders.toUpper(), QStringLiteral("STARTUP")),
         file.stringValue(ShellFolders, QStringLiteral("Startup")));
-    EXPECT_EQ(file.stringValue(ShellFolders, QStringLiteral("Desktop")), QStringLiteral("C:\\WINDOWS\\Desktop"));
+    EXPECT_EQ(
+        file.stringValue(ShellFolders, QStringLiteral("Desktop")), QStringLiteral("C:\\WINDOWS\\Desktop"));
     EXPECT_FALSE(file.stringValue(ShellFolders, QStringLiteral("Fonts")));
-    EXPECT_FALSE(file.stringValue(QStringLiteral("Software\\Microsoft\\Windows\\Explorer"), QStringLiteral("Startup")));
+    EXPECT_FALSE(file.stringValue(
+        QStringLiteral("Software\\Microsoft\\Windows\\Explorer"), QStringLiteral("Startup")));
 }
 
 TEST(CregFile, DamagedOrCutFilesGiveNoValueAndNeverReadOutside)
@@ -44,7 +47,8 @@ TEST(CregFile, DamagedOrCutFilesGiveNoValueAndNeverReadOutside)
     EXPECT_FALSE(CregFile(QByteArray()).stringValue(ShellFolders, QStringLiteral("Startup")));
     EXPECT_FALSE(CregFile("REGEDIT4\r\n").stringValue(ShellFolders, QStringLiteral("Startup")));
     for (int length = 0; length < good.size(); length += 7)
-        EXPECT_FALSE(CregFile(good.left(length)).stringValue(ShellFolders, QStringLiteral("Startup"))) << length;
+        EXPECT_FALSE(CregFile(good.left(length)).stringValue(ShellFolders, QStringLiteral("Startup")))
+            << length;
 
     // A sibling link that points back at its own key makes a loop, which the walk leaves.
     QByteArray looping = good;

@@ -167,7 +167,8 @@ TEST_F(GuestCompanions, EachStartUpChoiceLeavesItsCompanionAndNothingLeavesNoneO
 
 TEST_F(GuestCompanions, TheStartUpFolderIsTheOneTheGuestsRegistryNames)
 {
-    image->put(QStringLiteral("WINDOWS/USER.DAT"), userDatNaming(QStringLiteral("C:\\WINDOWS\\Startmen\u00fc\\Programme\\Autostart")));
+    image->put(QStringLiteral("WINDOWS/USER.DAT"),
+        userDatNaming(QStringLiteral("C:\\WINDOWS\\Startmen\u00fc\\Programme\\Autostart")));
     EXPECT_EQ(guestStartupFolder(), QStringLiteral("C:\\WINDOWS\\Startmen\u00fc\\Programme\\Autostart\\"));
     chooseAndClose(1);
     expectCompanionInStartup(GermanStartup, QStringLiteral("Shufflet.lnk"), QStringLiteral("shufflet.exe"));
@@ -182,14 +183,17 @@ TEST_F(GuestCompanions, WithoutAReadableRegistryTheStartUpFolderThatExistsIsUsed
     image->makeFolder(QStringLiteral("WINDOWS/Menu Avvio/Programmi"));
     image->makeFolder(QStringLiteral("WINDOWS/Menu Avvio/Programmi/Esecuzione automatica"));
     image->put(QStringLiteral("WINDOWS/USER.DAT"), "CREG damaged");
-    EXPECT_EQ(guestStartupFolder(), QStringLiteral("C:\\WINDOWS\\Menu Avvio\\Programmi\\Esecuzione automatica\\"));
+    EXPECT_EQ(
+        guestStartupFolder(), QStringLiteral("C:\\WINDOWS\\Menu Avvio\\Programmi\\Esecuzione automatica\\"));
     image->makeFolder(QStringLiteral("WINDOWS/Profiles"));
     image->makeFolder(QStringLiteral("WINDOWS/Profiles/Anna"));
-    image->put(QStringLiteral("WINDOWS/Profiles/Anna/USER.DAT"), userDatNaming(QStringLiteral("C:\\WINDOWS\\Profiles\\Anna\\Start Menu\\Programs\\StartUp")));
+    image->put(QStringLiteral("WINDOWS/Profiles/Anna/USER.DAT"),
+        userDatNaming(QStringLiteral("C:\\WINDOWS\\Profiles\\Anna\\Start Menu\\Programs\\StartUp")));
     CregBuilder system;
     system.addString(QStringLiteral("Network\\Logon"), QStringLiteral("username"), QStringLiteral("Anna"));
     image->put(QStringLiteral("WINDOWS/SYSTEM.DAT"), system.bytes());
-    EXPECT_EQ(guestStartupFolder(), QStringLiteral("C:\\WINDOWS\\Profiles\\Anna\\Start Menu\\Programs\\StartUp\\"));
+    EXPECT_EQ(
+        guestStartupFolder(), QStringLiteral("C:\\WINDOWS\\Profiles\\Anna\\Start Menu\\Programs\\StartUp\\"));
 }
 
 TEST_F(GuestCompanions, SetAsDefaultWritesAllThreeScreensAtOnceWhateverSynchronizeSays)

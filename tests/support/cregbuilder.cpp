@@ -70,7 +70,8 @@ QByteArray CregBuilder::bytes() const
         put32(tree, None);
         put32(tree, key.parent < 0 ? None : entryOffset(key.parent));
         put32(tree, key.children.isEmpty() ? None : entryOffset(key.children.first()));
-        put32(tree, position < 0 || position + 1 >= siblings.size() ? None : entryOffset(siblings[position + 1]));
+        put32(tree,
+            position < 0 || position + 1 >= siblings.size() ? None : entryOffset(siblings[position + 1]));
         put16(tree, quint16(i));
         put16(tree, 0); // every key lies in data block 0
 
