@@ -3,8 +3,8 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
-PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libjpeg62-turbo-dev \
-            googletest libgtest-dev imagemagick python3-pil xvfb xauth python3-pyatspi at-spi2-core dbus \
+PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libjpeg62-turbo-dev libzip-dev \
+            googletest libgtest-dev imagemagick python3-pil xvfb xauth python3-pyatspi at-spi2-core dbus openbox xdotool \
             mtools dosfstools qemu-utils qemu-system-common fuse3 \
             qt6-tools-dev qt6-l10n-tools python3 appstream desktop-file-utils bash-completion man-db \
             dpkg-dev lintian \

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CompanionCommands</name>
+    <message>
+        <source>No other logo set to change to.</source>
+        <translation>Es gibt keinen anderen Logosatz zum Wechseln.</translation>
+    </message>
+    <message>
+        <source>Installed &quot;%1&quot; (wait and shutdown screens at the next Windows start)</source>
+        <translation>„%1“ installiert (Warte- und Herunterfahrbildschirm beim nächsten Start von Windows)</translation>
+    </message>
+    <message>
+        <source>Installed &quot;%1&quot;</source>
+        <translation>„%1“ installiert</translation>
+    </message>
+    <message>
+        <source>Copied the wait and shutdown screens from %1</source>
+        <translation>Warte- und Herunterfahrbildschirm aus %1 kopiert</translation>
+    </message>
+    <message>
+        <source>Put back the screens the system had before the first installation.</source>
+        <translation>Die Bildschirme, die das System vor der ersten Installation hatte, sind wiederhergestellt.</translation>
+    </message>
+</context>
+<context>
+    <name>CompanionSession</name>
+    <message>
+        <source>the Windows folder %1 is missing</source>
+        <translation>der Windows-Ordner %1 fehlt</translation>
+    </message>
+    <message>
+        <source>there are no Bootcanvas settings on this machine yet; start bootcanvas once</source>
+        <translation>auf diesem Rechner gibt es noch keine Bootcanvas-Einstellungen; starten Sie bootcanvas einmal</translation>
+    </message>
+    <message>
+        <source>the logo folder %1 is missing</source>
+        <translation>der Logo-Ordner %1 fehlt</translation>
+    </message>
+    <message>
+        <source>the logo folder cannot be read: %1</source>
+        <translation>der Logo-Ordner kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the logo folder %1 holds no logo set</source>
+        <translation>der Logo-Ordner %1 enthält keinen Logosatz</translation>
+    </message>
+    <message>
+        <source>there is no logo set named &quot;%1&quot; in %2</source>
+        <translation>in %2 gibt es keinen Logosatz namens „%1“</translation>
+    </message>
+    <message>
+        <source>nothing to copy: %1 is missing</source>
+        <translation>nichts zu kopieren: %1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 names no folder to copy from</source>
+        <translation>%1 nennt keinen Ordner, aus dem kopiert werden soll</translation>
+    </message>
+    <message>
+        <source>the folder %1 named in %2 is missing</source>
+        <translation>der in %2 genannte Ordner %1 fehlt</translation>
+    </message>
+    <message>
+        <source>nothing to copy: %1 belongs to another machine</source>
+        <translation>nichts zu kopieren: %1 gehört zu einer anderen Maschine</translation>
+    </message>
+</context>
+<context>
     <name>DefaultMachine</name>
     <message>
         <source>Cannot write %1</source>
@@ -290,7 +356,7 @@
         <translation>Bei jedem Start von Windows ausführen:</translation>
     </message>
     <message>
-        <source>Logo &amp;sequential change (Cyclette)</source>
+        <source>Logo se&amp;quential change (Cyclette)</source>
         <translation>&amp;Logos der Reihe nach wechseln (Cyclette)</translation>
     </message>
     <message>
@@ -461,6 +527,13 @@
     </message>
 </context>
 <context>
+    <name>MachineCaption</name>
+    <message>
+        <source>(read-only)</source>
+        <translation>(schreibgeschützt)</translation>
+    </message>
+</context>
+<context>
     <name>MachineSetup</name>
     <message>
         <source>Bootcanvas cannot prepare its Windows machine in %1: %2</source>
@@ -586,7 +659,7 @@ Herunterfahren</translation>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>&amp;Rename</source>
+        <source>Re&amp;name</source>
         <translation>&amp;Umbenennen</translation>
     </message>
     <message>
@@ -614,7 +687,7 @@ Herunterfahren</translation>
         <translation>Logo-Browser</translation>
     </message>
     <message>
-        <source>&amp;Explore</source>
+        <source>E&amp;xplore</source>
         <translation>Ordner ö&amp;ffnen</translation>
     </message>
     <message>
@@ -770,7 +843,7 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
     </message>
     <message>
         <source>Select log&amp;os:</source>
-        <translation>L&amp;ogos auswählen:</translation>
+        <translation>L&amp;ogos wählen:</translation>
     </message>
     <message>
         <source>Drive</source>
@@ -850,7 +923,7 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
     </message>
     <message>
         <source>De&amp;fault wait/shutdown screens</source>
-        <translation>Stan&amp;dard-Warte- und Herunterfahrbildschirme</translation>
+        <translation>Stan&amp;dard für Warten/Beenden</translation>
     </message>
     <message>
         <source>&amp;Name of the logo set:</source>
@@ -881,7 +954,7 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
         <translation>Satz &amp;aktualisieren</translation>
     </message>
     <message>
-        <source>D&amp;elete set</source>
+        <source>De&amp;lete set</source>
         <translation>Satz &amp;löschen</translation>
     </message>
     <message>
@@ -901,7 +974,7 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <source>&amp;Refresh</source>
+        <source>Re&amp;fresh</source>
         <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
@@ -960,6 +1033,18 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
         <source>The picture %1 could not be converted into a logo screen.</source>
         <translation>Das Bild %1 konnte nicht in einen Logobildschirm umgewandelt werden.</translation>
     </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Type a folder, such as C:\Pictures or /home</source>
+        <translation>Einen Ordner eingeben, etwa C:\Bilder oder /home</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be found.</source>
+        <translation>Der Ordner %1 wurde nicht gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>ShellHelpers</name>
@@ -981,6 +1066,21 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
     <message>
         <source>Are you sure you want to send these %1 items to the Recycle Bin?</source>
         <translation>Möchten Sie diese %1 Elemente wirklich in den Papierkorb verschieben?</translation>
+    </message>
+</context>
+<context>
+    <name>bootcanvas-cli</name>
+    <message>
+        <source>%1 is not --animate or --animate=COLOURS with %2 to %3 colours</source>
+        <translation>%1 ist weder --animate noch --animate=FARBEN mit %2 bis %3 Farben</translation>
+    </message>
+    <message>
+        <source>%1: not an 8-bit BMP screen</source>
+        <translation>%1: kein 8-Bit-BMP-Bildschirm</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: kann nicht geschrieben werden (%2)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>CompanionCommands</name>
+    <message>
+        <source>No other logo set to change to.</source>
+        <translation>Non c&apos;è un altro set di logo a cui passare.</translation>
+    </message>
+    <message>
+        <source>Installed &quot;%1&quot; (wait and shutdown screens at the next Windows start)</source>
+        <translation>«%1» installato (schermate di attesa e di arresto al prossimo avvio di Windows)</translation>
+    </message>
+    <message>
+        <source>Installed &quot;%1&quot;</source>
+        <translation>«%1» installato</translation>
+    </message>
+    <message>
+        <source>Copied the wait and shutdown screens from %1</source>
+        <translation>Schermate di attesa e di arresto copiate da %1</translation>
+    </message>
+    <message>
+        <source>Put back the screens the system had before the first installation.</source>
+        <translation>Ripristinate le schermate che il sistema aveva prima della prima installazione.</translation>
+    </message>
+</context>
+<context>
+    <name>CompanionSession</name>
+    <message>
+        <source>the Windows folder %1 is missing</source>
+        <translation>manca la cartella di Windows %1</translation>
+    </message>
+    <message>
+        <source>there are no Bootcanvas settings on this machine yet; start bootcanvas once</source>
+        <translation>su questa macchina non ci sono ancora impostazioni di Bootcanvas; avviare bootcanvas una volta</translation>
+    </message>
+    <message>
+        <source>the logo folder %1 is missing</source>
+        <translation>manca la cartella dei logo %1</translation>
+    </message>
+    <message>
+        <source>the logo folder cannot be read: %1</source>
+        <translation>la cartella dei logo non può essere letta: %1</translation>
+    </message>
+    <message>
+        <source>the logo folder %1 holds no logo set</source>
+        <translation>la cartella dei logo %1 non contiene set di logo</translation>
+    </message>
+    <message>
+        <source>there is no logo set named &quot;%1&quot; in %2</source>
+        <translation>in %2 non c&apos;è un set di logo di nome «%1»</translation>
+    </message>
+    <message>
+        <source>nothing to copy: %1 is missing</source>
+        <translation>niente da copiare: manca %1</translation>
+    </message>
+    <message>
+        <source>%1 names no folder to copy from</source>
+        <translation>%1 non indica la cartella da cui copiare</translation>
+    </message>
+    <message>
+        <source>the folder %1 named in %2 is missing</source>
+        <translation>manca la cartella %1 indicata in %2</translation>
+    </message>
+    <message>
+        <source>nothing to copy: %1 belongs to another machine</source>
+        <translation>niente da copiare: %1 appartiene a un&apos;altra macchina</translation>
+    </message>
+</context>
+<context>
     <name>DefaultMachine</name>
     <message>
         <source>Cannot write %1</source>
@@ -290,7 +356,7 @@
         <translation>A ogni avvio di Windows esegui:</translation>
     </message>
     <message>
-        <source>Logo &amp;sequential change (Cyclette)</source>
+        <source>Logo se&amp;quential change (Cyclette)</source>
         <translation>Cambio &amp;sequenziale del logo (Cyclette)</translation>
     </message>
     <message>
@@ -461,6 +527,13 @@
     </message>
 </context>
 <context>
+    <name>MachineCaption</name>
+    <message>
+        <source>(read-only)</source>
+        <translation>(sola lettura)</translation>
+    </message>
+</context>
+<context>
     <name>MachineSetup</name>
     <message>
         <source>Bootcanvas cannot prepare its Windows machine in %1: %2</source>
@@ -551,19 +624,19 @@
         <source>LOGO.SYS<byte value="xd"/>
 Startup screen</source>
         <translation>LOGO.SYS
-Schermata di avvio</translation>
+Avvio</translation>
     </message>
     <message>
         <source>LOGOW.SYS<byte value="xd"/>
 Wait screen</source>
         <translation>LOGOW.SYS
-Schermata di attesa</translation>
+Attesa</translation>
     </message>
     <message>
         <source>LOGOS.SYS<byte value="xd"/>
 Shutdown screen</source>
         <translation>LOGOS.SYS
-Schermata di arresto</translation>
+Arresto</translation>
     </message>
     <message>
         <source>Logoset name</source>
@@ -586,7 +659,7 @@ Schermata di arresto</translation>
         <translation>&amp;Esci</translation>
     </message>
     <message>
-        <source>&amp;Rename</source>
+        <source>Re&amp;name</source>
         <translation>&amp;Rinomina</translation>
     </message>
     <message>
@@ -614,7 +687,7 @@ Schermata di arresto</translation>
         <translation>Browser dei logo</translation>
     </message>
     <message>
-        <source>&amp;Explore</source>
+        <source>E&amp;xplore</source>
         <translation>Es&amp;plora</translation>
     </message>
     <message>
@@ -850,7 +923,7 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
     </message>
     <message>
         <source>De&amp;fault wait/shutdown screens</source>
-        <translation>Schermate di attesa/arresto pre&amp;definite</translation>
+        <translation>Attesa/arresto pre&amp;definiti</translation>
     </message>
     <message>
         <source>&amp;Name of the logo set:</source>
@@ -881,7 +954,7 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
         <translation>&amp;Aggiorna set</translation>
     </message>
     <message>
-        <source>D&amp;elete set</source>
+        <source>De&amp;lete set</source>
         <translation>&amp;Elimina set</translation>
     </message>
     <message>
@@ -901,7 +974,7 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
         <translation>&amp;Elimina</translation>
     </message>
     <message>
-        <source>&amp;Refresh</source>
+        <source>Re&amp;fresh</source>
         <translation>A&amp;ggiorna</translation>
     </message>
     <message>
@@ -960,6 +1033,18 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
         <source>The picture %1 could not be converted into a logo screen.</source>
         <translation>Impossibile convertire l&apos;immagine %1 in una schermata logo.</translation>
     </message>
+    <message>
+        <source>Location</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Type a folder, such as C:\Pictures or /home</source>
+        <translation>Digitare una cartella, ad esempio C:\Immagini o /home</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be found.</source>
+        <translation>Impossibile trovare la cartella %1.</translation>
+    </message>
 </context>
 <context>
     <name>ShellHelpers</name>
@@ -981,6 +1066,21 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
     <message>
         <source>Are you sure you want to send these %1 items to the Recycle Bin?</source>
         <translation>Spostare davvero questi %1 elementi nel Cestino?</translation>
+    </message>
+</context>
+<context>
+    <name>bootcanvas-cli</name>
+    <message>
+        <source>%1 is not --animate or --animate=COLOURS with %2 to %3 colours</source>
+        <translation>%1 non è --animate né --animate=COLORI con da %2 a %3 colori</translation>
+    </message>
+    <message>
+        <source>%1: not an 8-bit BMP screen</source>
+        <translation>%1: non è una schermata BMP a 8 bit</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: impossibile scrivere (%2)</translation>
     </message>
 </context>
 <context>

@@ -9,14 +9,42 @@
 
 #include "library/principale.h"
 #include "platform/machine.h"
-#include "platformui/msgboxdialog.h"
 #include "platform/msgbox.h"
+#include "platform/terminationsignals.h"
+#include "platformui/msgboxdialog.h"
 #include "windows/appicon.h"
 #include "windows/frmsplash.h"
+#include "windows/pictureboxaccessible.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSessionManager>
 #include <QThread>
+
+namespace
+{
+
+// The main window's close runs the exit sequence (boot option, settings, companion program), so a
+// log-out, SIGTERM or SIGHUP closes it too rather than ending the process with the changes unsaved.
+void endRunThroughExitSequence()
+{
+    if (Principale* window = mainWindow())
+        window->close();
+}
+
+void closeAtSessionEnd(QApplication& application)
+{
+    auto* terminations = new platform::TerminationSignals(&application);
+    QObject::connect(terminations, &platform::TerminationSignals::terminationRequested, &application,
+        [] { endRunThroughExitSequence(); });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
+        [](QSessionManager&) { endRunThroughExitSequence(); });
+    // Whatever else ends the event loop still saves what the exit sequence saves.
+    QObject::connect(
+        &application, &QCoreApplication::aboutToQuit, &application, [] { endRunThroughExitSequence(); });
+}
+
+} // namespace
 
 int Main(QApplication& application)
 {
@@ -25,6 +53,7 @@ int Main(QApplication& application)
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setDesktopFileName(QStringLiteral("bootcanvas"));
     installMsgBoxDialog();
+    installPictureBoxAccessibility();
     try {
         QStringList arguments = application.arguments().mid(1);
         if (const std::optional<QString> image = takeImageOption(arguments))
@@ -42,6 +71,7 @@ int Main(QApplication& application)
     initialiseImaging();
     reportDamagedRegistry();
     LaunchMainWindow();
+    closeAtSessionEnd(application);
     return application.exec();
 }
 

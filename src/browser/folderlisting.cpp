@@ -5,6 +5,7 @@
 #include "platform/drivebackend.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
+#include "platform/hostcallerror.h"
 #include "platform/winpath.h"
 
 #include <QFile>
@@ -25,10 +26,9 @@ bool lessIgnoringCase(const QString& a, const QString& b)
 
 bool isPicture(const QString& name)
 {
-    static const QString extensions[]
-        = { QStringLiteral(".sys"), QStringLiteral(".jpg"), QStringLiteral(".bmp"), QStringLiteral(".gif") };
-    return std::any_of(std::begin(extensions), std::end(extensions),
-        [&](const QString& extension) { return name.endsWith(extension, Qt::CaseInsensitive); });
+    return std::any_of(PicturePatterns.begin(), PicturePatterns.end(), [&](const QString& pattern) {
+        return name.endsWith(QStringView(pattern).mid(1), Qt::CaseInsensitive);
+    });
 }
 
 enum class Kind { Folder, File, Other };
@@ -63,7 +63,7 @@ FolderContents readFolderContents(const QString& folder)
         const int error = errno;
         throw error == ENOENT || error == ENOTDIR
             ? platform::FileError::withPath(platform::PathNotFound, folder)
-            : platform::FileError::fromErrno(error, folder);
+            : platform::hostCallError(error, folder);
     }
     FolderContents contents;
     while (const dirent* entry = ::readdir(dir.get())) {

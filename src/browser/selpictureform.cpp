@@ -1,6 +1,7 @@
 #include "selpictureform.h"
 
 #include "monitorpicture.h"
+#include "picturereason.h"
 
 #include "app/hourglass.h"
 #include "app/settings.h"
@@ -63,12 +64,16 @@ SelPictureForm::SelPictureForm(LibraryLink library, QWidget* parent)
 {
     setObjectName(QStringLiteral("SelPictureForm"));
     setWindowTitle(tr("Logo browser"));
-    setFixedSize(twips(7320), twips(5100));
+    setMinimumSize(designSize());
+    resize(designSize());
     createControls();
     fitCaptions();
     createMenus();
     connectControls();
+    connectOutsidePictures();
     Form_Load();
+    rememberDesignGeometry();
+    restoreSize();
 }
 
 SelPictureForm::~SelPictureForm() = default;
@@ -89,6 +94,7 @@ void SelPictureForm::createControls()
     CurView->setPalette(dark);
     CurView->setAccessibleName(tr("Picture preview"));
     new ScreenAnimator(CurView);
+    PictureReason = new PictureReasonLabel(CurView);
 
     Label1 = label(this, QStringLiteral("Label1"), tr("Select log&os:"), twipsRect(120, 150, 975, 255));
     Drive1 = new QComboBox(this);
@@ -99,6 +105,7 @@ void SelPictureForm::createControls()
     for (const platform::DriveMapping& drive : platform::currentMachine().drives())
         Drive1->addItem(QString(drive.letter.toLower()) + QLatin1Char(':'));
     CurPath = label(this, QStringLiteral("CurPath"), QString(), twipsRect(135, 480, 4200, 255));
+    createLocationField();
     LogoList = new QListWidget(this);
     LogoList->setObjectName(QStringLiteral("LogoList"));
     LogoList->setGeometry(twipsRect(120, 720, 4215, 2175));
@@ -220,7 +227,7 @@ void SelPictureForm::createMenus()
         OkButton[i] = addEntry(mnuAction, QStringLiteral("OkButton%1").arg(i),
             i == 0 ? tr("Create n&ew set") : tr("Up&date set"), [this, i] { OkButton_Click(i); });
     EliminaSetBtn = addEntry(
-        mnuAction, QStringLiteral("EliminaSetBtn"), tr("D&elete set"), [this] { EliminaSetBtn_Click(); });
+        mnuAction, QStringLiteral("EliminaSetBtn"), tr("De&lete set"), [this] { EliminaSetBtn_Click(); });
     addEntry(mnuAction, QStringLiteral("ClearAllButton"), tr("Delete &all images"),
         [this] { ClearAllButton_Click(); });
     for (QAction* command : { OkButton[0], OkButton[1], EliminaSetBtn })
@@ -234,7 +241,7 @@ void SelPictureForm::createMenus()
     ItmDelete
         = addEntry(MnuManage, QStringLiteral("ItmDelete"), tr("&Delete"), [this] { ItmDelete_Click(); });
     ItmDelete->setShortcut(Qt::Key_Delete);
-    addEntry(MnuManage, QStringLiteral("itmRefresh"), tr("&Refresh"), [this] {
+    addEntry(MnuManage, QStringLiteral("itmRefresh"), tr("Re&fresh"), [this] {
         itmRefresh_Click();
     })->setShortcut(Qt::Key_F5);
     MnuManage->addSeparator();
@@ -322,6 +329,9 @@ void SelPictureForm::setHelpTopics()
 void SelPictureForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Drawn again now that the screen, and so its pixel ratio, is known.
+    m_monitorScale = 0;
+    layOutControls(size());
     // Later activations (a message box closing, another program) must not reload the slots and
     // lose the user's work: the window fills itself once per opening.
     if (!m_loaded) {

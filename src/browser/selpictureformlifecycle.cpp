@@ -1,5 +1,7 @@
 #include "selpictureform.h"
 
+#include "lastfolder.h"
+
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "app/settings.h"
@@ -36,10 +38,14 @@ void SelPictureForm::Form_Activate()
         return;
     }
     Settings& s = settings();
+    // The user's last folder, from any run on any machine, when this machine reaches it.
+    const QString remembered = rememberedBrowserFolder();
+    if (!remembered.isEmpty())
+        s.SearchLogoPath = remembered;
     bool started = false;
     if (!attempt([&] { started = startOnSelectedSet(); }) || !started) {
         // Without a set to start from the browser opens on the program folder.
-        s.SearchLogoPath = s.AppPath;
+        s.SearchLogoPath = remembered.isEmpty() ? s.AppPath : remembered;
         selectDrive(Drive1, s.SearchLogoPath);
         attempt([&] { FillList(s.SearchLogoPath); });
     }
@@ -92,6 +98,8 @@ bool SelPictureForm::Form_QueryUnload()
 void SelPictureForm::Form_Unload()
 {
     settings().SearchLogoPath = CurrentFolder;
+    rememberBrowserFolder(CurrentFolder);
+    saveSize();
     // Converted pictures are only ever needed by the slots; none is left behind.
     for (const QString& temporary : std::as_const(List1))
         attempt([&] { platform::Kill(temporary); });

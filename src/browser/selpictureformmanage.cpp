@@ -173,7 +173,9 @@ bool SelPictureForm::eventFilter(QObject* watched, QEvent* event)
 {
     for (int i = 0; i < 3; ++i)
         if (watched == ImgPreview[i])
-            return slotEventFilter(i, event);
+            return outsidePictureFilter(i, event) || slotEventFilter(i, event);
+    if (watched == CurView && outsidePictureFilter(-1, event))
+        return true;
     // The preview shares the list's dragging, but its keys and menu are its own.
     const bool previewInput = watched == CurView
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease
@@ -225,6 +227,11 @@ bool SelPictureForm::listEventFilter(QEvent* event)
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Backspace && !m_editingItem) {
             LogoList_KeyPress(key);
+            return true;
+        }
+        // Enter opens a folder (or goes up on "..", or acts on a picture) as a double click does.
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !m_editingItem) {
+            LogoList_DblClick();
             return true;
         }
         return false;

@@ -2,6 +2,7 @@
 
 #include "logosetdeletion.h"
 #include "passover.h"
+#include "picturereason.h"
 
 #include "app/attempt.h"
 #include "app/hourglass.h"
@@ -10,7 +11,9 @@
 #include "app/shellhelpers.h"
 #include "app/systemfolders.h"
 #include "images/animatedlayer.h"
+#include "images/conversionproblem.h"
 #include "images/grafica.h"
+#include "images/picturereader.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "windows/labelcolour.h"
@@ -52,10 +55,12 @@ void SelPictureForm::CheckImage(const QString& MyPath, const QString& MyFile)
     if (!drawn) {
         CurView->setTag(QString());
         ImageInfo->setText(tr("no logo selected"));
+        PictureReason->showReason(images::pictureReason(images::hostPathOrEmpty(PicturePath)));
         DisableImage();
         showVerdict(Verdict::NoPicture);
         return;
     }
+    PictureReason->clearReason();
     CurView->setTag(PicturePath);
     const bool logoScreen = width == 320 && height == 400 && bitCount == 8 && PictureIsBitmap;
     showVerdict(logoScreen ? Verdict::LogoScreen : Verdict::NeedsConversion);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fatvolume.h"
+#include "fatentry.h"
 
 #include <QByteArray>
 #include <QList>

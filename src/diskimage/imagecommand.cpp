@@ -1,20 +1,14 @@
 #include "imagecommand.h"
 
+#include "commanddepth.h"
 #include "imagedrives.h"
 
 namespace diskimage
 {
 
-namespace
-{
-
-int openCommands = 0;
-
-} // namespace
-
 ImageCommand::ImageCommand()
 {
-    ++openCommands;
+    enterImageCommand();
 }
 
 ImageCommand::~ImageCommand()
@@ -35,15 +29,10 @@ void ImageCommand::finish()
     m_finished = true;
     // Still open while flushing, so each drive writes what it held back and then syncs once.
     struct Close {
-        ~Close() { --openCommands; }
+        ~Close() { leaveImageCommand(); }
     } close;
-    if (openCommands == 1)
+    if (openImageCommands() == 1)
         flushChangedImageDrives();
-}
-
-bool imageCommandOpen()
-{
-    return openCommands > 0;
 }
 
 } // namespace diskimage

@@ -22,6 +22,4 @@ private:
     bool m_finished = false;
 };
 
-bool imageCommandOpen();
-
 } // namespace diskimage

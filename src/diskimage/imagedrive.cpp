@@ -1,9 +1,10 @@
 #include "imagedrive.h"
 
+#include "commanddepth.h"
 #include "fateditor.h"
-#include "imagecommand.h"
 #include "imageguard.h"
-#include "imagerepair.h"
+#include "imageio.h"
+#include "partitioncheck.h"
 #include "platform/fileerror.h"
 
 #include <QFile>
@@ -36,22 +37,6 @@ QString attributeFlag(int attributes, int bit, char letter)
     return QString(QLatin1Char(attributes & bit ? '+' : '-')) + QLatin1Char(letter);
 }
 
-// Runs `step(done, left)` (a pread or pwrite of the rest) until `size` bytes have moved, retrying
-// on EINTR; returns how many moved before the end of the file or an error.
-template <class Step> qint64 transferAll(qint64 size, Step step)
-{
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t moved = step(done, size - done);
-        if (moved < 0 && errno == EINTR)
-            continue;
-        if (moved <= 0)
-            break;
-        done += moved;
-    }
-    return done;
-}
-
 // The raw image opened for the few writes of an in-place edit.
 class WritableImage
 {
@@ -70,10 +55,7 @@ public:
     ImageWriter writer() const
     {
         return [this](qint64 offset, const QByteArray& bytes) {
-            const qint64 written = transferAll(bytes.size(), [&](qint64 done, qint64 left) {
-                return ::pwrite(m_fd, bytes.constData() + done, size_t(left), offset + done);
-            });
-            if (written != bytes.size())
+            if (!writeImageAt(m_fd, offset, bytes))
                 failed();
         };
     }
@@ -97,15 +79,6 @@ bool sameStat(const struct stat& a, const struct stat& b)
 }
 
 } // namespace
-
-QByteArray readImageAt(int fd, qint64 offset, qint64 size)
-{
-    QByteArray bytes(qMax<qint64>(size, 0), Qt::Uninitialized);
-    bytes.truncate(transferAll(bytes.size(), [&](qint64 done, qint64 left) {
-        return ::pread(fd, bytes.data() + done, size_t(left), offset + done);
-    }));
-    return bytes;
-}
 
 UncleanImageError::UncleanImageError(const QString& imagePath, const QString& reason)
     : FileError(PathFileAccessError,
@@ -266,7 +239,8 @@ void ImageDrive::checkFileSystem()
     // Without dosfstools only our own checks stand; installing it adds the full one.
     if (knownClean() || !fileSystemCheckerInstalled())
         return;
-    const RepairReport report = repairImage(*this, true);
+    const RepairReport report
+        = checkPartition({ m_imagePath, m_rawPath, m_partition.offset, m_partition.size }, false);
     if (!report.wasClean)
         throw UncleanImageError(m_imagePath,
             QStringLiteral("fsck.fat found problems (%1)")
@@ -282,7 +256,7 @@ void ImageDrive::changed(bool keepsClean)
     m_unflushed = true;
     // A change of ours that ended well leaves a clean image clean; any other needs a new check.
     m_cleanState = keepsClean && m_cleanState ? imageStateOf(m_imagePath) : std::nullopt;
-    if (!imageCommandOpen())
+    if (openImageCommands() == 0)
         flushChanges();
 }
 
@@ -340,7 +314,7 @@ void ImageDrive::replace(
                 .arg(needed / 1024)
                 .arg(qMax<qint64>(free, 0) / 1024));
     m_stage.add({ folder, name, unusedTemporary(folder), data, attributes });
-    if (!imageCommandOpen())
+    if (openImageCommands() == 0)
         writeStaged();
 }
 

@@ -34,9 +34,6 @@ private:
     QString m_imagePath;
 };
 
-// Up to `size` bytes of a descriptor at `offset`; fewer only at its end.
-QByteArray readImageAt(int fd, qint64 offset, qint64 size);
-
 class ImageDrive
 {
 public:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imagedrive.h"
+#include "partitioncheck.h"
 
 #include <QList>
 #include <QString>
@@ -8,19 +9,12 @@
 namespace diskimage
 {
 
-struct RepairReport {
-    bool wasClean = false;
-    QString checkerOutput; // what fsck.fat said
-};
-
 // Checks the drive's partition with fsck.fat and, unless `checkOnly`, repairs it with
 // "fsck.fat -a" and removes temporaries of ours that a cut-short change left behind. fsck.fat needs
 // the partition as a file of its own, so a partition inside a larger image is copied out, checked,
 // and written back only where the repair changed it. Refuses (FileError) an image in use or
 // read-only, and says which package is missing when fsck.fat is not installed.
 RepairReport repairImage(ImageDrive& drive, bool checkOnly);
-// Whether fsck.fat can be found.
-bool fileSystemCheckerInstalled();
 
 struct DriveRepair {
     QChar letter;

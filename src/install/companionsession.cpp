@@ -2,6 +2,7 @@
 
 #include "companionregistration.h"
 #include "guestdeployment.h"
+#include "screentargets.h"
 #include "systemscreens.h"
 
 #include "app/machinesetup.h"
@@ -17,6 +18,8 @@
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "sets/libraryscan.h"
+
+#include <QCoreApplication>
 
 namespace
 {
@@ -70,7 +73,9 @@ void openCompanionMachine()
     s.AppPath = AddBackslash(platform::currentMachine().programFolder());
     s.WinPath = AddBackslash(GetWindowsFolder());
     if (!platform::folderExists(s.WinPath))
-        throw CompanionError(QStringLiteral("the Windows folder %1 is missing").arg(s.WinPath));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "the Windows folder %1 is missing")
+                .arg(s.WinPath));
     if (const auto problem = platform::takeRegistryProblem())
         throw CompanionError(oneLine(problem->userMessage()));
 }
@@ -78,8 +83,8 @@ void openCompanionMachine()
 void loadCompanionSettings()
 {
     if (!settingsKeyExists())
-        throw CompanionError(
-            QStringLiteral("there are no Bootcanvas settings on this machine yet; start bootcanvas once"));
+        throw CompanionError(QCoreApplication::translate("CompanionSession",
+            "there are no Bootcanvas settings on this machine yet; start bootcanvas once"));
     const QString storedLogoPath
         = ReadRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("LogoPath")).toString();
     WindowlessSettingsView noWindow;
@@ -89,7 +94,8 @@ void loadCompanionSettings()
         ? settings().LogoPath
         : AddBackslash(CutAtNull(storedLogoPath));
     if (!platform::folderExists(wanted))
-        throw CompanionError(QStringLiteral("the logo folder %1 is missing").arg(wanted));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "the logo folder %1 is missing").arg(wanted));
     adoptGuestInstalledSet();
 }
 
@@ -101,10 +107,14 @@ QStringList librarySets()
         for (const LogoSetEntry& set : scanLogoLibrary(logoPath, QString()).sets)
             sets << set.name;
     } catch (const platform::FileError& error) {
-        throw CompanionError(QStringLiteral("the logo folder cannot be read: %1").arg(error.message()));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "the logo folder cannot be read: %1")
+                .arg(error.message()));
     }
     if (sets.isEmpty())
-        throw CompanionError(QStringLiteral("the logo folder %1 holds no logo set").arg(logoPath));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "the logo folder %1 holds no logo set")
+                .arg(logoPath));
     return sets;
 }
 
@@ -141,7 +151,8 @@ QString installNamedSet(const QString& name)
         }
     }
     throw CompanionError(
-        QStringLiteral("there is no logo set named \"%1\" in %2").arg(name, settings().LogoPath));
+        QCoreApplication::translate("CompanionSession", "there is no logo set named \"%1\" in %2")
+            .arg(name, settings().LogoPath));
 }
 
 QString installRandomSet(RandomSource& source)
@@ -169,14 +180,20 @@ QString runDelayedCopy()
 {
     const QString ini = tandemistIniPath();
     if (!platform::fileExists(ini))
-        throw CompanionError(QStringLiteral("nothing to copy: %1 is missing").arg(ini));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "nothing to copy: %1 is missing").arg(ini));
     if (!pendingCopyBelongsHere())
-        throw CompanionError(QStringLiteral("nothing to copy: %1 belongs to another machine").arg(ini));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "nothing to copy: %1 belongs to another machine")
+                .arg(ini));
     const QString folder = CutAtNull(pendingCopyFolder()).trimmed();
     if (folder.isEmpty())
-        throw CompanionError(QStringLiteral("%1 names no folder to copy from").arg(ini));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "%1 names no folder to copy from").arg(ini));
     if (!platform::folderExists(folder))
-        throw CompanionError(QStringLiteral("the folder %1 named in %2 is missing").arg(folder, ini));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "the folder %1 named in %2 is missing")
+                .arg(folder, ini));
     clearScreenAttributes(waitScreenTarget());
     clearScreenAttributes(shutdownScreenTarget());
     copyWaitAndShutdownScreens(folder);

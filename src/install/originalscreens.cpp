@@ -1,6 +1,6 @@
 #include "originalscreens.h"
 
-#include "systemscreens.h"
+#include "screentargets.h"
 
 #include "diskimage/imagecommand.h"
 #include "platform/files.h"

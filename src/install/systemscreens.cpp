@@ -1,52 +1,17 @@
 #include "systemscreens.h"
 
+#include "originalscreens.h"
+#include "screentargets.h"
+
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "app/settings.h"
 #include "diskimage/imagecommand.h"
 #include "guestdeployment.h"
-#include "originalscreens.h"
 #include "platform/drivebackend.h"
 #include "platform/files.h"
 #include "realinstallation.h"
 #include "sets/libraryscan.h"
-
-QString startupScreenTarget()
-{
-    return settings().StartUpDrive + QStringLiteral("LOGO.SYS");
-}
-
-QString waitScreenTarget()
-{
-    return settings().WinPath + QStringLiteral("LOGOW.SYS");
-}
-
-QString shutdownScreenTarget()
-{
-    return settings().WinPath + QStringLiteral("LOGOS.SYS");
-}
-
-QStringList systemScreenTargets()
-{
-    return { startupScreenTarget(), waitScreenTarget(), shutdownScreenTarget() };
-}
-
-void clearScreenAttributes(const QString& target)
-{
-    // Only these bits stand in the way or hide the screen; clearing a lone archive bit would cost
-    // a tool run per screen inside a disk image.
-    attempt([&] {
-        if (platform::fileExists(target)
-            && platform::GetAttr(target) & (platform::vbReadOnly | platform::vbHidden | platform::vbSystem))
-            platform::SetAttr(target, platform::FileAttributeNormalApi);
-    });
-}
-
-void ToggleReadOnlyAttrib()
-{
-    for (const QString& target : systemScreenTargets())
-        clearScreenAttributes(target);
-}
 
 void replaceSystemScreen(const QString& source, const QString& target)
 {

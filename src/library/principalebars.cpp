@@ -30,12 +30,14 @@ const QList<Tool>& tools()
         { nullptr, { "MnuOptions", QT_TRANSLATE_NOOP("Principale", "&Options"), {}, "Logo", {}, -1, false } },
         { nullptr, { "MnuHelp", QT_TRANSLATE_NOOP("Principale", "&Help"), {}, "Logo", {}, -1, false } },
         { &Principale::ItmExit_Click, { "MnuExit", QT_TRANSLATE_NOOP("Principale", "E&xit"), {}, "Logo", {}, -1, false } },
-        { &Principale::ItmRename_Click, { "ToolRename", QT_TRANSLATE_NOOP("Principale", "&Rename"), QT_TRANSLATE_NOOP("Principale", "Rename selected logo set"), "Logo", "edit-rename", QStyle::SP_FileDialogDetailedView, false } },
+        { &Principale::ItmRename_Click, { "ToolRename", QT_TRANSLATE_NOOP("Principale", "Re&name"), QT_TRANSLATE_NOOP("Principale", "Rename selected logo set"), "Logo", "edit-rename", QStyle::SP_FileDialogDetailedView, false } },
         { &Principale::ItmDelete_Click, { "ToolDelete", QT_TRANSLATE_NOOP("Principale", "D&elete"), QT_TRANSLATE_NOOP("Principale", "Delete selected logo set"), "Logo", "edit-delete", QStyle::SP_TrashIcon, false } },
         { &Principale::ItmSetDefault_Click, { "ToolSetDefault", QT_TRANSLATE_NOOP("Principale", "Set as default"), QT_TRANSLATE_NOOP("Principale", "Set as default"), "Logo", "emblem-default", QStyle::SP_DialogApplyButton, false } },
         { &Principale::ItmLogoManager_Click, { "ToolBrowser", QT_TRANSLATE_NOOP("Principale", "Logo &browser..."), QT_TRANSLATE_NOOP("Principale", "Logo browser"), "Logo", "image-x-generic", QStyle::SP_FileDialogNewFolder, false } },
-        { &Principale::ItmExplore_Click, { "ToolExplore", QT_TRANSLATE_NOOP("Principale", "&Explore"), QT_TRANSLATE_NOOP("Principale", "Opens the folder in Explorer"), "Logo", "folder-open", QStyle::SP_DirOpenIcon, false } },
+        { &Principale::ItmExplore_Click, { "ToolExplore", QT_TRANSLATE_NOOP("Principale", "E&xplore"), QT_TRANSLATE_NOOP("Principale", "Opens the folder in Explorer"), "Logo", "folder-open", QStyle::SP_DirOpenIcon, false } },
         { &Principale::itmRefresh_Click, { "ToolRefresh", QT_TRANSLATE_NOOP("Principale", "&Refresh"), QT_TRANSLATE_NOOP("Principale", "Refreshed the logo sets list"), "Logo", "view-refresh", QStyle::SP_BrowserReload, false } },
+        { &Principale::ItmImportPack_Click, { "ToolImportPack", QT_TRANSLATE_NOOP("Principale", "Import logo &pack..."), QT_TRANSLATE_NOOP("Principale", "Import the logo sets of a ZIP pack"), "Logo", "document-import", -1, false } },
+        { &Principale::ItmExportPack_Click, { "ToolExportPack", QT_TRANSLATE_NOOP("Principale", "Expor&t logo pack..."), QT_TRANSLATE_NOOP("Principale", "Save the selected logo set as a ZIP pack"), "Logo", "document-export", -1, false } },
         { nullptr, { "ToolListView", QT_TRANSLATE_NOOP("Principale", "View as l&ist"), {}, "Options", "view-list-text", QStyle::SP_FileDialogListView, true } },
         { nullptr, { "ToolReportView", QT_TRANSLATE_NOOP("Principale", "View as &report"), {}, "Options", "view-list-details", QStyle::SP_FileDialogDetailedView, true } },
         { nullptr, { "ToolShowCurrent", QT_TRANSLATE_NOOP("Principale", "Show current &logo setting"), QT_TRANSLATE_NOOP("Principale", "Show current logo setting"), "Options", "computer", QStyle::SP_ComputerIcon, true } },
@@ -70,7 +72,8 @@ void Principale::createBars()
         ActiveBar1->addTool(translated(tool.definition));
 
     ActiveBar1->addDropDownBand("LogoBand", tr("Logo"), "MnuLogo",
-        { "ToolRename", "ToolDelete", "ToolSetDefault", "ToolBrowser", "ToolExplore", "ToolRefresh" });
+        { "ToolRename", "ToolDelete", "ToolSetDefault", "ToolBrowser", "ToolExplore", "ToolRefresh",
+            "ToolImportPack", "ToolExportPack" });
     ActiveBar1->addDropDownBand("OptionsBand", tr("Options"), "MnuOptions",
         { "ToolListView", "ToolReportView", "ToolShowCurrent", "ToolRandom", "ToolPrefer", "Online" });
     ActiveBar1->addDropDownBand(

@@ -14,10 +14,12 @@
 #include "install/companionregistration.h"
 #include "install/guestdeployment.h"
 #include "install/randompick.h"
+#include "install/screentargets.h"
 #include "install/systemscreens.h"
 #include "platform/msgbox.h"
 #include "windows/labelcolour.h"
 #include "windows/picturebox.h"
+#include "windows/windowgeometry.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -140,6 +142,7 @@ void Principale::CloseAll()
         updateTandemistRegistration(SyncPending, installedSet);
     // The companions inside a real installation choose among the sets as they are now.
     attempt([&] { keepGuestInStep(s.StartupFolder); });
+    saveWindowGeometry(*this, QStringLiteral("main"));
     QCoreApplication::quit();
 }
 

@@ -2,6 +2,7 @@
 
 #include "dosattributes.h"
 #include "fileerror.h"
+#include "hostcallerror.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -89,7 +90,7 @@ void AtomicFile::createTemporary()
 void AtomicFile::fail(int error) const
 {
     // A temporary name refused as too long or invalid is the target's own problem.
-    throw FileError::fromErrno(error == EEXIST ? EIO : error, m_displayPath);
+    throw hostCallError(error == EEXIST ? EIO : error, m_displayPath);
 }
 
 void AtomicFile::write(const char* data, qint64 size)

@@ -24,8 +24,6 @@ public:
     int number() const { return m_number; }
     QString message() const { return QString::fromStdString(what()); }
 
-    // Maps an errno value of a failed host call on `path` to the runtime's number.
-    static FileError fromErrno(int error, const QString& path);
     // The error `number` with the runtime's wording followed by `path` ("File not found: C:\X").
     static FileError withPath(int number, const QString& path);
 

@@ -4,6 +4,7 @@
 #include "dosattributes.h"
 #include "drivebackend.h"
 #include "fileerror.h"
+#include "hostcallerror.h"
 #include "hostfolder.h"
 #include "machine.h"
 #include "windowspath.h"
@@ -43,7 +44,7 @@ struct stat statOrThrow(const QString& hostPath, const QString& path)
 {
     struct stat info;
     if (!statHost(hostPath, info))
-        throw FileError::fromErrno(errno, path);
+        throw hostCallError(errno, path);
     return info;
 }
 
@@ -64,7 +65,7 @@ public:
         : m_fd(::open(encoded(hostPath).constData(), O_RDONLY | O_CLOEXEC))
     {
         if (m_fd < 0)
-            throw FileError::fromErrno(errno, path);
+            throw hostCallError(errno, path);
         if (::fstat(m_fd, &m_info) != 0 || !S_ISREG(m_info.st_mode)) {
             ::close(m_fd);
             throw FileError::withPath(PathFileAccessError, path);
@@ -84,7 +85,7 @@ public:
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0)
-                throw FileError::fromErrno(errno, path);
+                throw hostCallError(errno, path);
             if (got == 0)
                 break;
             total += got;
@@ -212,7 +213,7 @@ void Kill(const QString& path)
     if (!(info.st_mode & S_IWUSR))
         throw FileError::withPath(PathFileAccessError, path);
     if (::unlink(encoded(host).constData()) != 0)
-        throw FileError::fromErrno(errno, path);
+        throw hostCallError(errno, path);
 }
 
 void MkDir(const QString& path)
@@ -222,7 +223,7 @@ void MkDir(const QString& path)
     if (isDriveRoot(path))
         throw FileError::withPath(PathFileAccessError, path);
     if (::mkdir(encoded(hostPathFor(path)).constData(), 0777) != 0)
-        throw FileError::fromErrno(errno == EEXIST ? EIO : errno, path);
+        throw hostCallError(errno == EEXIST ? EIO : errno, path);
 }
 
 void RmDir(const QString& path)
@@ -235,7 +236,7 @@ void RmDir(const QString& path)
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
             throw FileError::withPath(PathNotFound, path);
-        throw FileError::fromErrno(error == EEXIST ? ENOTEMPTY : error, path);
+        throw hostCallError(error == EEXIST ? ENOTEMPTY : error, path);
     }
 }
 
@@ -258,7 +259,7 @@ void Name(const QString& oldPath, const QString& newPath)
     const QString oldHost = hostPathFor(oldPath);
     struct stat oldInfo;
     if (::lstat(encoded(oldHost).constData(), &oldInfo) != 0)
-        throw FileError::fromErrno(errno, oldPath);
+        throw hostCallError(errno, oldPath);
     WindowsPath target = parseWindowsPath(newPath);
     if (isDriveRoot(oldPath) || target.parts.isEmpty())
         throw FileError::withPath(PathFileAccessError, newPath);
@@ -285,13 +286,13 @@ void Name(const QString& oldPath, const QString& newPath)
         // Another host file system: a file moves as Windows moves it between drives, copy then delete.
         copyHostFile(oldHost, oldPath, newHost, newPath);
         if (::unlink(encoded(oldHost).constData()) != 0)
-            throw FileError::fromErrno(errno, oldPath);
+            throw hostCallError(errno, oldPath);
         return;
     }
     if (error == EEXIST)
         throw FileError::withPath(FileAlreadyExists, newPath);
     // EINVAL: a folder moved into itself; EXDEV: a folder to another file system.
-    throw FileError::fromErrno(error == EINVAL || error == EXDEV ? EIO : error, oldPath);
+    throw hostCallError(error == EINVAL || error == EXDEV ? EIO : error, oldPath);
 }
 
 int GetAttr(const QString& path)
@@ -321,14 +322,14 @@ void SetAttr(const QString& path, int attributes)
             return;
         const mode_t mode = readOnly ? info.st_mode & ~mode_t(0222) : info.st_mode | S_IWUSR;
         if (::chmod(encoded(host).constData(), mode & 07777) != 0)
-            throw FileError::fromErrno(errno, path);
+            throw hostCallError(errno, path);
     };
     const bool readOnly = attributes & vbReadOnly;
     // A read-only file may refuse new extended attributes, so write them while it is still writable.
     if (!readOnly)
         changeMode(false);
     if (const int error = writeDosAttributes(host, attributes))
-        throw FileError::fromErrno(error, path);
+        throw hostCallError(error, path);
     if (readOnly)
         changeMode(true);
 }
@@ -417,7 +418,7 @@ void removeTree(const QString& folder)
     std::error_code error;
     std::filesystem::remove_all(std::filesystem::path(encoded(host).toStdString()), error);
     if (error)
-        throw FileError::fromErrno(error.value(), folder);
+        throw hostCallError(error.value(), folder);
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "drivebackend.h"
 #include "fileerror.h"
 #include "files.h"
+#include "hostcallerror.h"
 #include "hostfolder.h"
 #include "winpath.h"
 
@@ -58,7 +59,7 @@ QList<ListedEntry> hostListing(const QString& folder)
     if (!dir) {
         const int error = errno;
         throw error == ENOENT || error == ENOTDIR ? FileError::withPath(PathNotFound, folder)
-                                                  : FileError::fromErrno(error, folder);
+                                                  : hostCallError(error, folder);
     }
     QList<ListedEntry> entries;
     while (const dirent* entry = ::readdir(dir.get())) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fileerror.h"
-#include "registry.h"
+#include "registryhive.h"
 
 #include <QString>
 #include <functional>

@@ -1,6 +1,6 @@
 // The REGEDIT4 text of a hive: what the Windows 9x registry editor exports and merges.
 #include "fileerror.h"
-#include "registry.h"
+#include "registryhive.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "registry.h"
+#include "registryhive.h"
 
 namespace platform
 {

@@ -3,6 +3,7 @@
 #include "drivebackend.h"
 #include "fileerror.h"
 #include "files.h"
+#include "hostcallerror.h"
 #include "hostfolder.h"
 #include "windowspath.h"
 #include "winpath.h"
@@ -44,7 +45,7 @@ QString createTempFile(const QString& windowsFolder, const QString& prefix)
             return path;
         }
         if (errno != EEXIST)
-            throw FileError::fromErrno(errno, path);
+            throw hostCallError(errno, path);
     }
     throw FileError::withPath(PathFileAccessError, base + prefix.left(3) + QStringLiteral("????.TMP"));
 }

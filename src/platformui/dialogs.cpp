@@ -6,6 +6,7 @@
 #include "platform/winpath.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 
 namespace platform
@@ -68,6 +69,16 @@ QString chooseOpenFile(
         QCoreApplication::translate("Dialogs",
             "The file %1 is not on a drive of the Windows machine. Please choose one on a drive of the "
             "machine."));
+}
+
+QString chooseHostFile(
+    QWidget* parent, const QString& title, const QString& filter, const QString& suggestedName)
+{
+    if (dialogResponder())
+        return dialogResponder()(title);
+    if (suggestedName.isEmpty())
+        return QFileDialog::getOpenFileName(parent, title, QDir::homePath(), filter);
+    return QFileDialog::getSaveFileName(parent, title, QDir::home().filePath(suggestedName), filter);
 }
 
 void setDialogResponder(std::function<QString(const QString& title)> responder)

@@ -194,7 +194,7 @@ QWidget* FrmOptions::createStartUpTab()
 {
     auto* caption = named<QLabel>("Label3", tr("Every time Windows is started run:"), this);
     const QString captions[3]
-        = { tr("Logo &sequential change (Cyclette)"), tr("Logo &random change (Shufflet)"), tr("&Nothing") };
+        = { tr("Logo se&quential change (Cyclette)"), tr("Logo &random change (Shufflet)"), tr("&Nothing") };
     const QString tags[3] = { QStringLiteral("Cyclette.lnk"), QStringLiteral("Shufflet.lnk"), QString() };
     QList<QWidget*> column = { caption };
     for (int i = 0; i < 3; ++i) {

@@ -6,6 +6,7 @@
 #include "app/systemfolders.h"
 #include "install/guestdeployment.h"
 #include "install/realinstallation.h"
+#include "platform/displaypath.h"
 #include "platform/files.h"
 #include "platform/machine.h"
 #include "platform/msgbox.h"
@@ -60,7 +61,7 @@ template <class Step> void FrmOptions::okStep(Step&& step)
     } catch (const std::exception&) {
         MsgBox(
             FrmOptions::tr("Could not find %1. Please reinstall Bootcanvas from the original setup package!")
-                .arg(settings().AppPath + m_chosenShortcut),
+                .arg(platform::pathForDisplay(settings().AppPath + m_chosenShortcut)),
             vbExclamation);
     }
 }
@@ -88,7 +89,7 @@ void FrmOptions::Form_Activate()
     ChkConfirmChange->setCheckState(checkState(s.ConfirmLogoTypeChange));
     ChkShowSplash->setCheckState(checkState(s.ShowSplashScreen));
     fillStartUpAction();
-    TxtLogoPath->setText(s.LogoPath);
+    TxtLogoPath->setText(platform::pathForDisplay(s.LogoPath));
     ChkSyncronize->setCheckState(checkState(s.SynchronizeLogos));
     showSyncScope();
     DefineVisible();
@@ -146,7 +147,7 @@ void FrmOptions::btnBrwFolder_Click()
 {
     const QString folder = BrowseForFolder(this, tr("Choose the folder you want to add"));
     if (!folder.isEmpty())
-        TxtLogoPath->setText(folder);
+        TxtLogoPath->setText(platform::pathForDisplay(folder));
 }
 
 void FrmOptions::BtnBrowse_Click()
@@ -297,8 +298,10 @@ void FrmOptions::BtnOK_Click()
     if (ActiveStart->checkState() != Qt::PartiallyChecked)
         s.LogoOption = flag(ActiveStart);
 
-    if (TxtLogoPath->text() != s.LogoPath) {
-        s.LogoPath = AddBackslash(TxtLogoPath->text());
+    // Shown as a host path where the guest has no such drive; kept as the Windows path either way.
+    const QString logoFolder = AddBackslash(platform::pathFromDisplay(TxtLogoPath->text()));
+    if (logoFolder != s.LogoPath) {
+        s.LogoPath = logoFolder;
         if (m_mainWindow.rescanLibrary)
             okStep([&] { m_mainWindow.rescanLibrary(); });
     }

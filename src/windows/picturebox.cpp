@@ -1,7 +1,5 @@
 #include "windows/picturebox.h"
 
-#include "windows/pictureboxaccessible.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,7 +10,6 @@ PictureBox::PictureBox(QWidget* parent)
 {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    installPictureBoxAccessibility();
 }
 
 int PictureBox::scaleWidth() const

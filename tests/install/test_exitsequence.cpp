@@ -144,3 +144,13 @@ TEST_F(ExitSequence, APendingCopyBelongsToItsMachineNotToTheSharedProgramFolder)
     platform::setCurrentMachine(own);
     EXPECT_EQ(pendingCopyFolder(), Program + QStringLiteral("Ocean"));
 }
+
+TEST_F(ExitSequence, WindowSizeIsTheUsersAndComesBackAtTheNextStart)
+{
+    window->show();
+    window->resize(900, 700);
+    window->Form_Unload();
+    newWindow();
+    window->Form_Load();
+    EXPECT_EQ(window->size(), QSize(900, 700));
+}

@@ -16,6 +16,12 @@ fail() {
     failures=$((failures + 1))
 }
 
+# Runs a command as a user whose home is the temporary one, with the installed programs first in PATH.
+as_user() {
+    PATH="$prefix/bin:$PATH" HOME=$home XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache \
+        QT_QPA_PLATFORM=offscreen "$@"
+}
+
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAILED: cmake --install"; exit 1; }
 
 for file in bin/bootcanvas bin/bootcanvas-cli bin/tandemist bin/shufflet bin/cyclette \
@@ -31,16 +37,15 @@ desktop-file-validate "$prefix/share/applications/bootcanvas.desktop" || fail "d
 appstreamcli validate --no-net "$prefix/share/metainfo/org.example.bootcanvas.metainfo.xml" >/dev/null ||
     fail "appstreamcli validate: $(appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml)"
 for page in bootcanvas bootcanvas-cli; do
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
+    manual=$prefix/share/man/man1/$page.1.gz
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manual" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man $page: $warnings"
-    LC_ALL=C.UTF-8 man -l "$prefix/share/man/man1/$page.1.gz" 2>/dev/null | grep -q "^NAME" ||
-        fail "man $page shows no NAME section"
+    LC_ALL=C.UTF-8 man -l "$manual" 2>/dev/null | grep -q "^NAME" || fail "man $page shows no NAME section"
 done
 
 # What bash offers after the words given, one a line.
 completions() {
-    PATH="$prefix/bin:$PATH" HOME=$home XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache \
-        QT_QPA_PLATFORM=offscreen bash -c '
+    as_user bash -c '
         source /usr/share/bash-completion/bash_completion
         source "$0"
         COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1))
@@ -51,7 +56,8 @@ completions() {
 }
 [ "$(completions bootcanvas-cli re | sort | tr '\n' ' ')" = "repair restore " ] ||
     fail "completion of 're': $(completions bootcanvas-cli re)"
-[ "$(completions bootcanvas-cli --im)" = "--image" ] || fail "completion of '--im': $(completions bootcanvas-cli --im)"
+[ "$(completions bootcanvas-cli --im)" = "--image" ] ||
+    fail "completion of '--im': $(completions bootcanvas-cli --im)"
 # The sample machine made on the first run has the set "Deep Ocean"; its name is completed quoted.
 [ "$(completions bootcanvas-cli install De)" = 'Deep\ Ocean' ] ||
     fail "completion of 'install De': $(completions bootcanvas-cli install De)"
@@ -59,12 +65,13 @@ completions() {
 # The sample machine, made by the installed program, maps the installed companions.
 ini=$home/data/bootcanvas/machine/machine.ini
 bin=$(cd "$prefix/bin" && pwd -P)
-grep -q "tandemist.exe=$bin/tandemist$" "$ini" || fail "a new machine does not map $bin/tandemist: $(cat "$ini")"
+grep -q "tandemist.exe=$bin/tandemist$" "$ini" ||
+    fail "a new machine does not map $bin/tandemist: $(cat "$ini")"
 # A machine that a build tree made is moved to the installed companions on the next run.
 sed -i "s|=$bin/|=/somewhere/build/tools/|" "$ini"
-HOME=$home XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache QT_QPA_PLATFORM=offscreen \
-    "$prefix/bin/bootcanvas-cli" list >/dev/null 2>&1 || fail "the installed bootcanvas-cli list"
-! grep -q "/somewhere/build/tools" "$ini" || fail "an older machine keeps the build tree's companions: $(cat "$ini")"
+as_user "$prefix/bin/bootcanvas-cli" list >/dev/null 2>&1 || fail "the installed bootcanvas-cli list"
+! grep -q "/somewhere/build/tools" "$ini" ||
+    fail "an older machine keeps the build tree's companions: $(cat "$ini")"
 [ "$(grep -c "=$bin/\(tandemist\|shufflet\|cyclette\)$" "$ini")" = 3 ] ||
     fail "the companions are not all moved: $(cat "$ini")"
 

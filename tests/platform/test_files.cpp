@@ -1,5 +1,6 @@
 #include "platform/fileerror.h"
 #include "platform/files.h"
+#include "platform/hostcallerror.h"
 #include "platform/tempfiles.h"
 #include "support/fileerrornumber.h"
 #include "support/testmachine.h"
@@ -58,9 +59,9 @@ TEST(FileErrors, CarryTheRuntimeNumbersAndTheWindowsPath)
     } catch (const FileError& error) {
         EXPECT_EQ(error.message(), QStringLiteral("File not found: c:\\windows\\LOGOS.SYS"));
     }
-    EXPECT_EQ(FileError::fromErrno(ENOSPC, QStringLiteral("C:\\x")).number(), PathFileAccessError);
-    EXPECT_EQ(FileError::fromErrno(EACCES, QStringLiteral("C:\\x")).number(), PermissionDenied);
-    EXPECT_EQ(FileError::fromErrno(ENAMETOOLONG, QStringLiteral("C:\\x")).number(), BadFileName);
+    EXPECT_EQ(hostCallError(ENOSPC, QStringLiteral("C:\\x")).number(), PathFileAccessError);
+    EXPECT_EQ(hostCallError(EACCES, QStringLiteral("C:\\x")).number(), PermissionDenied);
+    EXPECT_EQ(hostCallError(ENAMETOOLONG, QStringLiteral("C:\\x")).number(), BadFileName);
 }
 
 TEST(FileAttributes, ProtectedFilesAreReplacedOnceMadeNormal)

@@ -3,6 +3,7 @@
 
 #include "diskimage/imagedrives.h"
 #include "platformui/popupaccessibility.h"
+#include "windows/pictureboxaccessible.h"
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,10 +14,14 @@ int main(int argc, char** argv)
     const QByteArray platform = qgetenv("BOOTCANVAS_TEST_PLATFORM");
     qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
     installPopupAccessibility(); // as the program does
+    installPictureBoxAccessibility();
     diskimage::useImageDrives();
     // What the tests' disk images leave in the cache stays out of the user's own.
     const QTemporaryDir cache;
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    // ...and so do the window sizes and folders the tests' windows remember.
+    const QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
