@@ -2,6 +2,7 @@
 
 #include "companionregistration.h"
 #include "guestdeployment.h"
+#include "screentargets.h"
 #include "systemscreens.h"
 
 #include "app/pathhelpers.h"
