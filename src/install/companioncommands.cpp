@@ -4,6 +4,7 @@
 #include "companionsession.h"
 #include "installedset.h"
 #include "originalscreens.h"
+#include "realinstallation.h"
 #include "screentargets.h"
 #include "systemscreens.h"
 
@@ -48,10 +49,11 @@ void reportInstalled(const QString& setName)
                          << Qt::endl;
         return;
     }
-    standardOutput() << (settings().SynchronizeLogos != 0
-            ? QCoreApplication::translate(
-                "CompanionCommands", "Installed \"%1\" (wait and shutdown screens at the next Windows start)")
-            : QCoreApplication::translate("CompanionCommands", "Installed \"%1\""))
+    // A real installation is not running while it is written, so nothing waits for its next start.
+    const bool heldBack = settings().SynchronizeLogos != 0 && !machineIsRealInstallation();
+    standardOutput() << (heldBack ? QCoreApplication::translate("CompanionCommands",
+                             "Installed \"%1\" (wait and shutdown screens at the next Windows start)")
+                                  : QCoreApplication::translate("CompanionCommands", "Installed \"%1\""))
                             .arg(setName)
                      << Qt::endl;
 }
