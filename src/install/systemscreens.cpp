@@ -7,8 +7,10 @@
 #include "app/pathhelpers.h"
 #include "app/settings.h"
 #include "diskimage/imagecommand.h"
+#include "guestdeployment.h"
 #include "platform/drivebackend.h"
 #include "platform/files.h"
+#include "realinstallation.h"
 #include "sets/libraryscan.h"
 
 void replaceSystemScreen(const QString& source, const QString& target)
@@ -36,6 +38,8 @@ void copyWaitAndShutdownScreens(const QString& folder)
 
 bool installLogoSet(const QString& setName, bool synchronize)
 {
+    // A system that is not running has no session whose screens must stay together.
+    synchronize = synchronize && !machineIsRealInstallation();
     // An image that cannot be written is explained once, before any screen is touched.
     for (const QString& target : systemScreenTargets())
         platform::checkWritable(target);
@@ -48,6 +52,8 @@ bool installLogoSet(const QString& setName, bool synchronize)
         attempt([&] { replaceSystemScreen(sources[1], waitScreenTarget()); });
         attempt([&] { replaceSystemScreen(sources[2], shutdownScreenTarget()); });
     }
+    if (machineIsRealInstallation())
+        attempt([&] { recordHostInstallationInGuest(setName); });
     // A screen that did not go in is skipped, as every step here is.
     attempt([&] { images.finish(); });
     return synchronize;

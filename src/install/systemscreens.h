@@ -17,7 +17,8 @@ QString waitShutdownFolder(const QString& setName);
 void copyWaitAndShutdownScreens(const QString& folder);
 
 // Installs the set `setName` of the logo folder. With `synchronize` the wait and shutdown screens
-// are left for the companion program to copy at the next Windows start. Every step is attempted and
+// are left for the companion program to copy at the next Windows start, except on a real
+// installation, which is not running while Bootcanvas writes it and gets all three at once. Every step is attempted and
 // a failing one skipped. Returns whether the wait and shutdown screens were left pending. Throws,
 // before any screen is touched, when a disk image holding one cannot be written or the system's own
 // screens cannot be kept.
