@@ -838,22 +838,6 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
         <source>Would you like to change your logoset format from Single Logo to Multi Logo?</source>
         <translation>Möchten Sie Ihren Logosatz von Einzellogo in Mehrfachlogo umwandeln?</translation>
     </message>
-    <message>
-        <source>Import logo &amp;pack...</source>
-        <translation>Logo-&amp;Paket importieren...</translation>
-    </message>
-    <message>
-        <source>Import the logo sets of a ZIP pack</source>
-        <translation>Die Logosätze eines ZIP-Pakets importieren</translation>
-    </message>
-    <message>
-        <source>Expor&amp;t logo pack...</source>
-        <translation>Logo-Paket e&amp;xportieren...</translation>
-    </message>
-    <message>
-        <source>Save the selected logo set as a ZIP pack</source>
-        <translation>Den ausgewählten Logosatz als ZIP-Paket speichern</translation>
-    </message>
 </context>
 <context>
     <name>SelPictureForm</name>

@@ -838,22 +838,6 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
         <source>Would you like to change your logoset format from Single Logo to Multi Logo?</source>
         <translation>Trasformare il set di logo da logo singolo a logo multiplo?</translation>
     </message>
-    <message>
-        <source>Import logo &amp;pack...</source>
-        <translation>&amp;Importa pacchetto di logo...</translation>
-    </message>
-    <message>
-        <source>Import the logo sets of a ZIP pack</source>
-        <translation>Importa i set di logo di un pacchetto ZIP</translation>
-    </message>
-    <message>
-        <source>Expor&amp;t logo pack...</source>
-        <translation>Espor&amp;ta pacchetto di logo...</translation>
-    </message>
-    <message>
-        <source>Save the selected logo set as a ZIP pack</source>
-        <translation>Salva il set di logo selezionato come pacchetto ZIP</translation>
-    </message>
 </context>
 <context>
     <name>SelPictureForm</name>
