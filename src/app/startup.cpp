@@ -7,6 +7,7 @@
 #include "settings.h"
 #include "systemfolders.h"
 
+#include "install/screeninstall.h"
 #include "library/principale.h"
 #include "platform/machine.h"
 #include "platform/msgbox.h"
@@ -18,6 +19,23 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QThread>
+
+namespace
+{
+
+// An installation a killed command left half done is finished before the window shows the set.
+void finishCutShortInstallation()
+{
+    try {
+        finishInterruptedInstall();
+    } catch (const std::exception& error) {
+        MsgBox(QStringLiteral("An installation that was cut short could not be finished: %1")
+                   .arg(QString::fromStdString(error.what())),
+            vbExclamation);
+    }
+}
+
+} // namespace
 
 int Main(QApplication& application)
 {
@@ -43,6 +61,7 @@ int Main(QApplication& application)
     s.HelpFile = s.AppPath + QStringLiteral("bootcanvas.hlp");
     initialiseImaging();
     reportDamagedRegistry();
+    finishCutShortInstallation();
     LaunchMainWindow();
     return application.exec();
 }

@@ -3,6 +3,7 @@
 #include "companionregistration.h"
 #include "companionsession.h"
 #include "originalscreens.h"
+#include "screeninstall.h"
 #include "screentargets.h"
 #include "systemscreens.h"
 
@@ -54,6 +55,7 @@ void openWithSettings()
 {
     openCompanionMachine();
     loadCompanionSettings();
+    finishInterruptedInstall();
 }
 
 QString presence(const QString& path)
@@ -99,6 +101,7 @@ int runTandemist(const QString& program, const QStringList& arguments)
     }
     return reportingFailures(program, [] {
         openCompanionMachine();
+        finishInterruptedInstall();
         const QString folder = runDelayedCopy();
         standardOutput() << "Copied the wait and shutdown screens from " << folder << Qt::endl;
     });
@@ -143,6 +146,12 @@ int runRepairCommand(const QString& program)
             standardOutput() << repair.letter << ": " << repair.imagePath << ": "
                              << (repair.report.wasClean ? "clean" : "repaired") << '\n'
                              << repair.report.checkerOutput << Qt::endl;
+        // Once the images are whole again, an installation they cut short can be finished.
+        if (const std::optional<QString> finished = finishInterruptedInstall())
+            standardOutput() << "Finished the interrupted installation"
+                             << (finished->isEmpty() ? QString()
+                                                     : QStringLiteral(" of \"%1\"").arg(*finished))
+                             << Qt::endl;
     });
 }
 

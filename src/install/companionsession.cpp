@@ -1,6 +1,7 @@
 #include "companionsession.h"
 
 #include "companionregistration.h"
+#include "screeninstall.h"
 #include "screentargets.h"
 #include "systemscreens.h"
 
@@ -36,14 +37,6 @@ QString oneLine(QString text)
     return text.replace(QLatin1Char('\r'), QString())
         .replace(QLatin1Char('\n'), QLatin1Char(' '))
         .simplified();
-}
-
-void recordInstalledSet(const QString& setName)
-{
-    settings().DefaultLogoSet = setName.isEmpty() ? DontKnow : setName;
-    CreateRegKey(platform::HKEY_LOCAL_MACHINE, SettingsKey);
-    WriteRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet"), setName,
-        platform::REG_SZ);
 }
 
 } // namespace
@@ -120,14 +113,13 @@ void installAndRecord(const QString& setName)
 {
     const bool pending = installLogoSet(setName, settings().SynchronizeLogos != 0);
     updateTandemistRegistration(pending, setName);
-    recordInstalledSet(setName);
 }
 
 void recordNoInstalledSet()
 {
     // A pending companion copy would put the set's screens back over the restored ones.
     updateTandemistRegistration(false, QString());
-    recordInstalledSet(QString());
+    nameInstalledSet(QString());
 }
 
 QString installNamedSet(const QString& name)

@@ -196,7 +196,7 @@ TEST_F(ImageFiles, ImageInUseReadOnlyOrFullIsExplainedAndLeftAsItWas)
     ::chmod(QFile::encodeName(image->path()).constData(), 0644);
 
     EXPECT_NE(
-        messageOf([&] { writeFileAtomically(target, QByteArray(64 * 1024 * 1024, 'x')); }).find("is full"),
+        messageOf([&] { writeFileAtomically(target, QByteArray(64 * 1024 * 1024, 'x')); }).find("too full"),
         std::string::npos);
     EXPECT_EQ(image->bytes(), before);
 }
