@@ -11,6 +11,7 @@
 #include "app/settings.h"
 #include "app/settingsstore.h"
 #include "app/systemfolders.h"
+#include "platform/drivebackend.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/machine.h"
@@ -39,6 +40,20 @@ QString oneLine(QString text)
         .simplified();
 }
 
+// Why a folder cannot be seen: a disk image that cannot be opened (in use, say) tells it itself.
+QString missingFolderReason(const QString& folder)
+{
+    if (platform::isOnImageDrive(folder)) {
+        try {
+            platform::GetAttr(folder);
+        } catch (const platform::FileError& error) {
+            if (error.number() != platform::FileNotFound && error.number() != platform::PathNotFound)
+                return oneLine(error.message());
+        }
+    }
+    return QStringLiteral("the Windows folder %1 is missing").arg(folder);
+}
+
 } // namespace
 
 CompanionError::CompanionError(const QString& message)
@@ -63,7 +78,7 @@ void openCompanionMachine()
     s.AppPath = AddBackslash(platform::currentMachine().programFolder());
     s.WinPath = AddBackslash(GetWindowsFolder());
     if (!platform::folderExists(s.WinPath))
-        throw CompanionError(QStringLiteral("the Windows folder %1 is missing").arg(s.WinPath));
+        throw CompanionError(missingFolderReason(s.WinPath));
     if (const auto problem = platform::takeRegistryProblem())
         throw CompanionError(oneLine(problem->userMessage()));
 }

@@ -10,10 +10,14 @@
 #include "diskimage/imagerepair.h"
 #include "platform/drivebackend.h"
 #include "platform/fileerror.h"
+#include "platform/filelock.h"
 #include "platform/files.h"
+#include "platform/machine.h"
 #include "platform/registry.h"
 #include "platform/winpath.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
@@ -138,6 +142,43 @@ void removeRecoveredScreens(const QList<ScreenContent>& screens)
                 platform::Kill(root + name);
 }
 
+// One writer per machine: two commands that install at once take turns instead of mixing their
+// sets. The second waits a while, then says which process holds the machine.
+class MachineWriter
+{
+public:
+    MachineWriter()
+        : m_lock(lockPath(), WaitMillis)
+    {
+        if (!m_lock.isLocked())
+            throw platform::FileError(platform::PermissionDenied,
+                QStringLiteral(
+                    "Another Bootcanvas command (%1) is changing the machine in %2; try again when "
+                    "it has finished.")
+                    .arg(holder(), platform::currentMachine().folder()));
+        QFile pid(holderPath());
+        if (pid.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            pid.write(QByteArray("process ") + QByteArray::number(QCoreApplication::applicationPid()));
+    }
+
+private:
+    static constexpr int WaitMillis = 10'000;
+    static QString lockPath() { return platform::currentMachine().folder() + QStringLiteral("/writer.lock"); }
+    static QString holderPath()
+    {
+        return platform::currentMachine().folder() + QStringLiteral("/writer.pid");
+    }
+    static QString holder()
+    {
+        QFile pid(holderPath());
+        const QString named
+            = pid.open(QIODevice::ReadOnly) ? QString::fromUtf8(pid.read(64)).trimmed() : QString();
+        return named.isEmpty() ? QStringLiteral("unknown process") : named;
+    }
+
+    platform::FileLock m_lock;
+};
+
 } // namespace
 
 void nameInstalledSet(const QString& setName)
@@ -150,6 +191,7 @@ void nameInstalledSet(const QString& setName)
 
 void installScreens(const QList<ScreenContent>& screens, const std::optional<QString>& setName)
 {
+    const MachineWriter writer;
     for (const ScreenContent& screen : screens)
         platform::checkWritable(screen.target);
     checkRoom(screens);
@@ -176,6 +218,7 @@ void installScreens(const QList<ScreenContent>& screens, const std::optional<QSt
 
 std::optional<QString> finishInterruptedInstall()
 {
+    const MachineWriter writer;
     const std::optional<InstallIntent> intent = pendingInstallIntent();
     if (!intent)
         return std::nullopt;
