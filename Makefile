@@ -3,13 +3,16 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
-PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins libjpeg62-turbo-dev \
-            googletest libgtest-dev imagemagick python3-pil xvfb xauth python3-pyatspi at-spi2-core dbus \
-            mtools dosfstools qemu-utils qemu-system-common fuse3
-# Real photographs for `make bench` only (desktop wallpapers, about 27 MB).
-BENCH_PACKAGES := lomiri-wallpapers-16.04 lomiri-wallpapers-20.04
+PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libjpeg62-turbo-dev libzip-dev \
+            googletest libgtest-dev imagemagick python3-pil xvfb xauth python3-pyatspi at-spi2-core dbus openbox xdotool \
+            mtools dosfstools qemu-utils qemu-system-common fuse3 \
+            qt6-tools-dev qt6-l10n-tools python3 appstream desktop-file-utils bash-completion man-db \
+            dpkg-dev lintian
+# Real photographs for `make bench` only (desktop wallpapers, about 27 MB), and the peers that
+# bench_photos measures against besides ImageMagick (pngquant's quantiser, libjpeg-turbo's djpeg).
+BENCH_PACKAGES := lomiri-wallpapers-16.04 lomiri-wallpapers-20.04 pngquant libjpeg-turbo-progs
 
-.PHONY: all setup build run test bench fuzz clean
+.PHONY: all setup build run test package bench fuzz clean
 
 all: build
 
@@ -29,6 +32,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# A Debian package in $(BUILD_DIR): sudo apt install ./$(BUILD_DIR)/bootcanvas_*.deb
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 bench: build
 	@./scripts/install-packages $(BENCH_PACKAGES)

@@ -81,6 +81,9 @@ int main(int argc, char** argv)
                   gif = dir.filePath("picture.gif");
     photoscene::render(4000, 3000, 1).save(photo, "JPEG", 90);
     photoscene::render(2000, 2000, 2).save(bitmap, "BMP");
+    const QString png = dir.filePath("picture.png"), webp = dir.filePath("picture.webp");
+    photoscene::render(2000, 2000, 4).save(png, "PNG");
+    photoscene::render(2000, 2000, 5).save(webp, "WEBP", 90);
     QFile gifFile(gif);
     if (!gifFile.open(QIODevice::WriteOnly) || gifFile.write(makeGif(photoscene::render(640, 480, 3))) < 0)
         return 1;
@@ -90,6 +93,8 @@ int main(int argc, char** argv)
         { "12 MP JPEG (4000x3000)", photo, 0.25 },
         { "4 MP 24-bit BMP (2000x2000)", bitmap, 0.5 },
         { "640x480 GIF", gif, 0.5 },
+        { "4 MP PNG (2000x2000)", png, 0.5 },
+        { "4 MP WebP (2000x2000)", webp, 0.5 },
     };
     bool all = true;
     long peakKiB = 0;

@@ -32,7 +32,8 @@ struct RunResult {
     bool ok = false;
 };
 
-inline RunResult runProcess(const QStringList& command)
+// Runs `command` to its end with its output discarded; `silent` discards its error output too.
+inline RunResult runProcess(const QStringList& command, bool silent = false)
 {
     std::vector<QByteArray> bytes;
     for (const QString& part : command)
@@ -48,6 +49,8 @@ inline RunResult runProcess(const QStringList& command)
     posix_spawn_file_actions_t quiet;
     posix_spawn_file_actions_init(&quiet);
     posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    if (silent)
+        posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
     const int spawned = posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&quiet);
     if (spawned != 0)
@@ -61,6 +64,15 @@ inline RunResult runProcess(const QStringList& command)
     return result;
 }
 
+// The median time of `runs` whole-process runs of `command`, whatever they exit with.
+inline double medianSeconds(const QStringList& command, int runs)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i)
+        times.push_back(runProcess(command, true).seconds);
+    return median(times);
+}
+
 // The figures of one picture; times are medians of whole-process runs.
 struct Figures {
     bool ok = false; // both conversions ran and wrote a picture
@@ -70,6 +82,7 @@ struct Figures {
     long peakKiB = 0; // largest of our runs
     qint32 outputWidth = 0, outputHeight = 0;
     qint16 outputBits = 0;
+    QString referenceFile; // ImageMagick's 24-bit Lanczos reduction, which the fidelity is measured against
 
     double timeRatio() const { return ours / theirs; }
     double psnrGain() const { return ourPsnr - theirPsnr; }
@@ -107,6 +120,7 @@ inline Figures measureConversion(const QString& source, const QString& folder, c
     figures.ourSsim = metrics::ssim(a, ref);
     figures.theirSsim = metrics::ssim(b, ref);
     GetBmpInfo(ours, figures.outputWidth, figures.outputHeight, figures.outputBits);
+    figures.referenceFile = reference;
     figures.ok = true;
     return figures;
 }

@@ -2,6 +2,8 @@
 
 // Shared by the picture fuzz targets: the readers take file names, so each input is written to
 // one scratch file per process, and Qt's image plugins need an application object.
+#include "images/imgdll.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -50,4 +52,20 @@ inline bool declaredSizeIsSmall(const QString& path, const char* format)
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     return qint64(size.width()) * qAbs(qint64(size.height())) <= MaxFuzzPixels;
+}
+
+// The reader that finds the kind from the content, given bytes of one kind under that kind's name,
+// then a resize of whatever it decoded.
+inline int fuzzContentReader(const uint8_t* data, size_t size, const char* extension, const char* format)
+{
+    const QString file = writeFuzzInput(data, size, extension);
+    if (!declaredSizeIsSmall(file, format))
+        return 0;
+    qint16 width = 0, height = 0;
+    const PixelBlock block = ImgDLLReadRGBFromFile(file, width, height, QSize(16, 16));
+    // Resampling a big block costs far more than decoding it under the sanitizers and reaches
+    // nothing new; the reader is what is searched here.
+    if (block && qint64(block.width()) * block.height() <= MaxFuzzResamplePixels)
+        ImgDLLResizeRGB(block, width, height, 16, 20);
+    return 0;
 }

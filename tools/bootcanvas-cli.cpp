@@ -7,12 +7,17 @@
 #include "images/hugepageheap.h"
 #include "images/imgdll.h"
 #include "images/paletteanimation.h"
+#include "images/picturereader.h"
 #include "images/screenanimation.h"
 #include "install/companioncommands.h"
+#include "app/settings.h"
 #include "sets/librarylisting.h"
+#include "sets/logopackimport.h"
 
 #include "app/consolestreams.h"
+#include "app/helpandversion.h"
 #include "app/imagemachine.h"
+#include "app/translations.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -70,9 +75,12 @@ int convertCommand(const QStringList& args)
         } else if (const auto colours = animateOption(argument)) {
             options.animatedBarColours = *colours;
         } else {
-            standardError() << "bootcanvas-cli: " << argument
-                            << " is not --animate or --animate=COLOURS with " << images::MinBarColours
-                            << " to " << images::MaxBarColours << " colours" << Qt::endl;
+            standardError() << "bootcanvas-cli: "
+                            << QCoreApplication::translate("bootcanvas-cli",
+                                   "%1 is not --animate or --animate=COLOURS with %2 to %3 colours")
+                                   .arg(argument, QString::number(images::MinBarColours),
+                                       QString::number(images::MaxBarColours))
+                            << Qt::endl;
             return 2;
         }
     }
@@ -97,13 +105,15 @@ int previewCommand(const QStringList& args)
         return failure(problem);
     images::IndexedScreen screen = images::readIndexedScreen(file);
     if (screen.isNull())
-        return failure(file + QStringLiteral(": not an 8-bit BMP screen"));
+        return failure(
+            QCoreApplication::translate("bootcanvas-cli", "%1: not an 8-bit BMP screen").arg(file));
     if (images::shownStillAtBoot(file))
         screen.firstAnimated = 0;
     QFile out(target);
     const QByteArray gif = images::bootPreviewGif(screen);
     if (!out.open(QIODevice::WriteOnly) || out.write(gif) != gif.size() || !out.flush())
-        return failure(target + QStringLiteral(": cannot be written (") + out.errorString() + u')');
+        return failure(QCoreApplication::translate("bootcanvas-cli", "%1: cannot be written (%2)")
+                           .arg(target, out.errorString()));
     return 0;
 }
 
@@ -114,21 +124,45 @@ int infoCommand(const QStringList& args)
         return failure(problem);
     qint32 width = 0, height = 0;
     qint16 bitCount = 0;
-    const QString extension = QFileInfo(file).suffix().toUpper();
-    if (extension == QLatin1String("GIF") || extension == QLatin1String("JPG")) {
+    const images::PictureKind kind = images::kindOfHostFile(file);
+    if (kind == images::PictureKind::Bmp) {
+        GetBmpInfo(file, width, height, bitCount);
+    } else {
         qint16 w = 0, h = 0;
-        const PixelBlock block = extension == QLatin1String("GIF")
-            ? ImgDLLReadRGBFromGIF(file, w, h)
-            : ImgDLLReadRGBFromJPG(file, w, h, QSize(1, 1)); // a reduced decode is enough for the size
+        // A reduced decode is enough for the size.
+        ImgDLLReadRGBFromFile(file, w, h, QSize(1, 1));
         width = w;
         height = h;
-        bitCount = extension == QLatin1String("GIF") ? 8 : 24;
-    } else {
-        GetBmpInfo(file, width, height, bitCount);
+        bitCount = images::shownBitCount(file, kind);
     }
     standardOutput() << "width: " << width << "\nheight: " << height << "\nbit count: " << bitCount
                      << "\nlogo screen: " << (isLogoScreen(file) ? "yes" : "no")
                      << "\nanimation: " << animationText(images::readFirstAnimatedIndex(file)) << Qt::endl;
+    return 0;
+}
+
+int importCommand(const QStringList& args)
+{
+    if (!loadLibrarySettings(standardError()))
+        return 1;
+    const QString pack = hostArgument(args[0]);
+    // Nobody to ask on a terminal: a set that exists already refuses the import.
+    const PackImport imported = importLogoPack(pack, settings().LogoPath, {});
+    if (!imported.problem.isEmpty())
+        return failure(pack + QStringLiteral(": ") + imported.problem);
+    for (const QString& set : imported.sets)
+        standardOutput() << "imported: " << set << '\n';
+    standardOutput().flush();
+    return 0;
+}
+
+int exportCommand(const QStringList& args)
+{
+    if (!loadLibrarySettings(standardError()))
+        return 1;
+    const QString pack = hostArgument(args[1]);
+    if (const QString problem = exportLogoPack(args[0], settings().LogoPath, pack); !problem.isEmpty())
+        return failure(pack + QStringLiteral(": ") + problem);
     return 0;
 }
 
@@ -158,6 +192,10 @@ const Command commands[] = {
         "write the screen as seen at boot, 640 x 480, as a GIF of one cycle of its animation", true },
     { "list", "", 0, listCommand,
         "list the logo sets of the machine in use, marking the installed one with *" },
+    { "import", "PACK.zip", 1, importCommand,
+        "make logo sets of a ZIP pack: one per folder of screens, loose screens named after the pack" },
+    { "export", "NAME OUT.zip", 2, exportCommand,
+        "write a logo set as a ZIP pack (a single-logo set with the default wait and shutdown screens)" },
     { "install", "NAME", 1,
         [](const QStringList& args) { return runInstallCommand("bootcanvas-cli", args[0]); },
         "install a logo set of the machine in use as its screens" },
@@ -173,12 +211,21 @@ const Command commands[] = {
         "check the machine's disk images with fsck.fat and repair them" },
 };
 
+QString usageText()
+{
+    QString text;
+    QTextStream out(&text);
+    out << "usage: bootcanvas-cli [--image DISK-IMAGE] COMMAND [ARGUMENTS]\n"
+           "       bootcanvas-cli --help | --version\n";
+    for (const Command& command : commands)
+        out << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary << '\n';
+    out.flush();
+    return text;
+}
+
 int usage()
 {
-    standardError() << "usage: bootcanvas-cli [--image DISK-IMAGE] COMMAND [ARGUMENTS]\n";
-    for (const Command& command : commands)
-        standardError() << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary
-                        << '\n';
+    standardError() << usageText();
     standardError().flush();
     return 2;
 }
@@ -199,14 +246,21 @@ bool onlyPictures(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> exitCode
+        = answerInfoRequest(argc, argv, QStringLiteral("bootcanvas-cli"), usageText()))
+        return *exitCode;
     // The machine commands may draw a new default machine's pictures, which needs a GUI application;
     // the picture commands do without one, as starting it costs more than a small conversion.
+    // Without a command there is only the usage to print: no application to set up for it.
+    if (argc < 2)
+        return usage();
     prepareUnattendedProcess();
     if (onlyPictures(argc, argv))
         images::preferHugePageHeap(PictureHeapReserve);
     const std::unique_ptr<QCoreApplication> app = onlyPictures(argc, argv)
         ? std::make_unique<QCoreApplication>(argc, argv)
         : std::make_unique<QGuiApplication>(argc, argv);
+    installTranslations(*app);
     ImgDLLStringInitDLL(QString());
     QStringList args = app->arguments().mid(1);
     try {

@@ -32,7 +32,8 @@ void writeScreen(const QString& path, SampleTheme theme, SampleScreen screen)
 {
     QDir().mkpath(QFileInfo(path).path());
     if (!drawSampleScreen(theme, screen).save(path, "BMP"))
-        throw platform::FileError(platform::PathFileAccessError, QStringLiteral("Cannot write ") + path);
+        throw platform::FileError(platform::PathFileAccessError,
+            QCoreApplication::translate("DefaultMachine", "Cannot write %1").arg(path));
 }
 
 // The first paint program the host has stands in for Paint.
@@ -150,8 +151,8 @@ void createDefaultMachine(const QString& folder)
     QDir root(folder);
     if (!root.mkpath(QStringLiteral("drive_c/WINDOWS/TEMP"))
         || !root.mkpath(QStringLiteral("drive_c/WINDOWS/Start Menu/Programs/StartUp")))
-        throw platform::FileError(
-            platform::PathNotFound, QStringLiteral("Cannot create the folder ") + folder);
+        throw platform::FileError(platform::PathNotFound,
+            QCoreApplication::translate("DefaultMachine", "Cannot create the folder %1").arg(folder));
     const QString program = root.filePath(ProgramFolder);
     writeSampleSets(program);
     writeHelpFile(program);

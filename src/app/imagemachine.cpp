@@ -13,6 +13,7 @@
 #include "platform/windowspath.h"
 #include "platform/winpath.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -52,7 +53,8 @@ QString defaultProgramFolderOnHost()
     const std::optional<platform::DriveMapping> drive = machine.drive(program.drive);
     if (!drive || !drive->imagePath.isEmpty())
         throw platform::FileError(platform::PathNotFound,
-            QStringLiteral("The default machine's program folder is not a folder on the host"));
+            QCoreApplication::translate(
+                "ImageMachine", "The default machine's program folder is not a folder on the host"));
     return QDir::cleanPath(drive->hostFolder + QLatin1Char('/') + program.parts.join(QLatin1Char('/')));
 }
 
@@ -116,16 +118,16 @@ void useImageMachine(const QString& imagePath)
 {
     const QString image = QFileInfo(imagePath).absoluteFilePath();
     if (!QFileInfo(image).isFile())
-        throw platform::FileError(
-            platform::FileNotFound, QStringLiteral("No disk image at %1").arg(imagePath));
+        throw platform::FileError(platform::FileNotFound,
+            QCoreApplication::translate("ImageMachine", "No disk image at %1").arg(imagePath));
     diskimage::useImageDrives();
     ensureDefaultMachine();
     const QString folder = imageMachineFolder(image);
     const QString ini = QDir(folder).filePath(QStringLiteral("machine.ini"));
     if (!QFileInfo::exists(ini)) {
         if (!QDir().mkpath(folder + QStringLiteral("/temp")))
-            throw platform::FileError(
-                platform::PathNotFound, QStringLiteral("Cannot create the folder ") + folder);
+            throw platform::FileError(platform::PathNotFound,
+                QCoreApplication::translate("DefaultMachine", "Cannot create the folder %1").arg(folder));
         platform::writeHostFileAtomically(ini, imageMachineIni(image));
         const platform::Machine machine = platform::Machine::open(folder);
         platform::setCurrentMachine(machine);

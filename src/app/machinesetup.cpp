@@ -1,5 +1,7 @@
 #include "machinesetup.h"
 
+#include "attempt.h"
+#include "companionmapping.h"
 #include "defaultmachine.h"
 
 #include "diskimage/imagedrives.h"
@@ -9,6 +11,7 @@
 #include "platform/msgbox.h"
 #include "platform/registry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -29,13 +32,16 @@ bool openMachineInUse()
     try {
         if (isNewDefaultMachine(folder))
             createDefaultMachine(folder);
+        else
+            attempt([&] { moveCompanionMapping(folder, installedCompanionFolder()); });
         diskimage::useImageDrives();
         platform::setCurrentMachine(platform::Machine::open(folder));
         return true;
     } catch (const platform::DamagedFileError& error) {
         MsgBox(error.userMessage(), vbCritical);
     } catch (const platform::FileError& error) {
-        MsgBox(QStringLiteral("Bootcanvas cannot prepare its Windows machine in %1: %2")
+        MsgBox(QCoreApplication::translate(
+                   "MachineSetup", "Bootcanvas cannot prepare its Windows machine in %1: %2")
                    .arg(folder, error.message()),
             vbCritical);
     }

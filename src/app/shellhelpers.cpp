@@ -8,6 +8,8 @@
 #include "platform/shell.h"
 #include "platformui/dialogs.h"
 
+#include <QCoreApplication>
+
 #include <QFileInfo>
 #include <QLineEdit>
 
@@ -32,7 +34,7 @@ QStringList qtFilters(const QString& filter)
             filters.append(display + QStringLiteral(" (") + patterns + QLatin1Char(')'));
     }
     // Host programs have no ".exe": without this filter none of them could be chosen.
-    filters.append(QStringLiteral("All files (*)"));
+    filters.append(QCoreApplication::translate("ShellHelpers", "All files (*)"));
     return filters;
 }
 
@@ -66,8 +68,10 @@ void OpenInPaint(const QString& picturePath)
 {
     const QString paint = settings().WinPath + QStringLiteral("pbrush.exe");
     if (!platform::startProgram(paint, { GetShortName(picturePath) }))
-        MsgBox(QStringLiteral("Cannot find Paint! If you want to edit your logos install it from Add/Remove "
-                              "Software from the Control Panel."),
+        MsgBox(
+            QCoreApplication::translate("ShellHelpers",
+                "Cannot find Paint! If you want to edit your logos install it from Add/Remove Software from "
+                "the Control Panel."),
             vbExclamation);
 }
 

@@ -11,6 +11,7 @@
 #include "library/principale.h"
 #include "platform/machine.h"
 #include "platform/msgbox.h"
+#include "platform/terminationsignals.h"
 #include "platformui/msgboxdialog.h"
 #include "windows/appicon.h"
 #include "windows/frmsplash.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSessionManager>
 #include <QThread>
 
 namespace
@@ -33,6 +35,26 @@ void finishCutShortInstallation()
                    .arg(QString::fromStdString(error.what())),
             vbExclamation);
     }
+}
+
+// The main window's close runs the exit sequence (boot option, settings, companion program), so a
+// log-out, SIGTERM or SIGHUP closes it too rather than ending the process with the changes unsaved.
+void endRunThroughExitSequence()
+{
+    if (Principale* window = mainWindow())
+        window->close();
+}
+
+void closeAtSessionEnd(QApplication& application)
+{
+    auto* terminations = new platform::TerminationSignals(&application);
+    QObject::connect(terminations, &platform::TerminationSignals::terminationRequested, &application,
+        [] { endRunThroughExitSequence(); });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
+        [](QSessionManager&) { endRunThroughExitSequence(); });
+    // Whatever else ends the event loop still saves what the exit sequence saves.
+    QObject::connect(
+        &application, &QCoreApplication::aboutToQuit, &application, [] { endRunThroughExitSequence(); });
 }
 
 } // namespace
@@ -63,6 +85,7 @@ int Main(QApplication& application)
     reportDamagedRegistry();
     finishCutShortInstallation();
     LaunchMainWindow();
+    closeAtSessionEnd(application);
     return application.exec();
 }
 

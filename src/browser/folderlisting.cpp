@@ -26,10 +26,9 @@ bool lessIgnoringCase(const QString& a, const QString& b)
 
 bool isPicture(const QString& name)
 {
-    static const QString extensions[]
-        = { QStringLiteral(".sys"), QStringLiteral(".jpg"), QStringLiteral(".bmp"), QStringLiteral(".gif") };
-    return std::any_of(std::begin(extensions), std::end(extensions),
-        [&](const QString& extension) { return name.endsWith(extension, Qt::CaseInsensitive); });
+    return std::any_of(PicturePatterns.begin(), PicturePatterns.end(), [&](const QString& pattern) {
+        return name.endsWith(QStringView(pattern).mid(1), Qt::CaseInsensitive);
+    });
 }
 
 enum class Kind { Folder, File, Other };

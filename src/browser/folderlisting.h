@@ -11,8 +11,10 @@ struct FolderContents {
     QStringList files;
 };
 
-inline const QStringList PicturePatterns
-    = { QStringLiteral("*.sys"), QStringLiteral("*.jpg"), QStringLiteral("*.bmp"), QStringLiteral("*.gif") };
+// Every kind the picture readers know, matched without regard to case.
+inline const QStringList PicturePatterns = { QStringLiteral("*.sys"), QStringLiteral("*.jpg"),
+    QStringLiteral("*.jpeg"), QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.png"),
+    QStringLiteral("*.webp"), QStringLiteral("*.tif"), QStringLiteral("*.tiff") };
 
 FolderContents readFolderContents(const QString& folder);
 // The image-list key for a picture file's entry: "sys" for ".SYS" files, "image" for the others.

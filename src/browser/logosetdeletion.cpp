@@ -9,6 +9,8 @@
 #include "platform/windowspath.h"
 #include "platform/winpath.h"
 
+#include <QCoreApplication>
+
 bool isLibrarySetFolder(const QString& folder, const QString& name, const QString& logoPath)
 {
     if (name.trimmed().isEmpty())
@@ -35,10 +37,11 @@ bool EliminaLogoSet(const QString& folder, const QString& name)
     if (!isLibrarySetFolder(folder, name, s.LogoPath))
         return false;
     if (s.ConfirmLogosetDelete == 1
-        && MsgBox(QStringLiteral("Are you sure you want to delete ") + name
-                   + QStringLiteral(" logo set? This operation will delete all files contained in '") + folder
-                   + QStringLiteral("' folder!"),
-               vbYesNo | vbQuestion, QStringLiteral("Confirm deletions"))
+        && MsgBox(QCoreApplication::translate("SelPictureForm",
+                      "Are you sure you want to delete %1 logo set? This operation will delete all files "
+                      "contained in '%2' folder!")
+                      .arg(name, folder),
+               vbYesNo | vbQuestion, QCoreApplication::translate("SelPictureForm", "Confirm deletions"))
             != vbYes)
         return false;
     {

@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QtMath>
 
 namespace
 {
@@ -42,11 +43,19 @@ QRect monitorScreenRect()
     return QRect(14, 14, 154, 114);
 }
 
-QPixmap monitorPicture()
+QSize monitorPictureSize()
 {
-    QPixmap pixmap(Width, Height);
+    return QSize(Width, Height);
+}
+
+QPixmap monitorPicture(qreal scale, qreal devicePixelRatio)
+{
+    const qreal pixels = scale * devicePixelRatio;
+    QPixmap pixmap(qCeil(Width * pixels), qCeil(Height * pixels));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     drawCase(p);
     drawStand(p);

@@ -1,6 +1,7 @@
 #include "selpictureform.h"
 
 #include "monitorpicture.h"
+#include "picturereason.h"
 
 #include "app/hourglass.h"
 #include "app/settings.h"
@@ -62,16 +63,24 @@ SelPictureForm::SelPictureForm(LibraryLink library, QWidget* parent)
     , m_library(std::move(library))
 {
     setObjectName(QStringLiteral("SelPictureForm"));
-    setWindowTitle(QStringLiteral("Logo browser"));
-    setFixedSize(twips(7320), twips(5100));
+    setWindowTitle(tr("Logo browser"));
+    setMinimumSize(designSize());
+    resize(designSize());
     createControls();
     fitCaptions();
     createMenus();
     connectControls();
+    connectOutsidePictures();
     Form_Load();
+    rememberDesignGeometry();
+    restoreSize();
 }
 
-SelPictureForm::~SelPictureForm() = default;
+SelPictureForm::~SelPictureForm()
+{
+    // A run that ends while the browser is open (SIGTERM, a log-out) closes it without an unload.
+    removeTemporaryFiles();
+}
 
 void SelPictureForm::createControls()
 {
@@ -87,28 +96,29 @@ void SelPictureForm::createControls()
     QPalette dark = CurView->palette();
     dark.setColor(QPalette::Base, QColor(64, 64, 64));
     CurView->setPalette(dark);
-    CurView->setAccessibleName(QStringLiteral("Picture preview"));
+    CurView->setAccessibleName(tr("Picture preview"));
     new ScreenAnimator(CurView);
+    PictureReason = new PictureReasonLabel(CurView);
 
-    Label1 = label(
-        this, QStringLiteral("Label1"), QStringLiteral("Select log&os:"), twipsRect(120, 150, 975, 255));
+    Label1 = label(this, QStringLiteral("Label1"), tr("Select log&os:"), twipsRect(120, 150, 975, 255));
     Drive1 = new QComboBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->setGeometry(twipsRect(1080, 120, 3255, 315));
-    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Drive1->setAccessibleName(tr("Drive"));
     Label1->setBuddy(Drive1);
     for (const platform::DriveMapping& drive : platform::currentMachine().drives())
         Drive1->addItem(QString(drive.letter.toLower()) + QLatin1Char(':'));
     CurPath = label(this, QStringLiteral("CurPath"), QString(), twipsRect(135, 480, 4200, 255));
+    createLocationField();
     LogoList = new QListWidget(this);
     LogoList->setObjectName(QStringLiteral("LogoList"));
     LogoList->setGeometry(twipsRect(120, 720, 4215, 2175));
-    LogoList->setAccessibleName(QStringLiteral("Folder contents"));
+    LogoList->setAccessibleName(tr("Folder contents"));
     LogoList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LogoList->setUniformItemSizes(true);
 
-    ImageInfo = label(this, QStringLiteral("ImageInfo"), QStringLiteral("no logo selected"),
-        twipsRect(4560, 2655, 2655, 255));
+    ImageInfo
+        = label(this, QStringLiteral("ImageInfo"), tr("no logo selected"), twipsRect(4560, 2655, 2655, 255));
     ImageInfo->setAlignment(Qt::AlignCenter);
     // Black behind the verdict colours keeps the yellow and the green readable on any desktop theme.
     ImageInfo->setAutoFillBackground(true);
@@ -149,31 +159,35 @@ void SelPictureForm::fitCaptions()
 void SelPictureForm::createSlots()
 {
     const int lefts[] = { 120, 1560, 3000 };
-    const char* names[] = { "Startup screen", "Wait screen", "Shutdown screen" };
+    const QString slotNames[]
+        = { tr("Startup screen slot"), tr("Wait screen slot"), tr("Shutdown screen slot") };
+    const QString addNames[]
+        = { tr("Add as startup screen"), tr("Add as wait screen"), tr("Add as shutdown screen") };
+    const QString deleteNames[]
+        = { tr("Delete startup screen"), tr("Delete wait screen"), tr("Delete shutdown screen") };
     for (int i = 0; i < 3; ++i) {
         ImgPreview[i] = new PictureBox(this);
         ImgPreview[i]->setObjectName(QStringLiteral("ImgPreview%1").arg(i));
         ImgPreview[i]->setGeometry(twipsRect(lefts[i], 3480, 1335, 1095));
         ImgPreview[i]->setBorder(true);
         ImgPreview[i]->setAcceptDrops(true);
-        ImgPreview[i]->setAccessibleName(QString::fromLatin1(names[i]) + QStringLiteral(" slot"));
+        ImgPreview[i]->setAccessibleName(slotNames[i]);
         ImgPreview[i]->installEventFilter(this);
-        AddButton[i] = button(this, QStringLiteral("AddButton%1").arg(i), QStringLiteral("Add"),
-            twipsRect(lefts[i], 3000, 1335, 375));
+        AddButton[i] = button(
+            this, QStringLiteral("AddButton%1").arg(i), tr("Add"), twipsRect(lefts[i], 3000, 1335, 375));
         AddButton[i]->setEnabled(false);
-        AddButton[i]->setAccessibleName(QStringLiteral("Add as ") + QString::fromLatin1(names[i]).toLower());
-        DeleteButton[i] = button(this, QStringLiteral("DeleteButton%1").arg(i), QStringLiteral("Delete"),
+        AddButton[i]->setAccessibleName(addNames[i]);
+        DeleteButton[i] = button(this, QStringLiteral("DeleteButton%1").arg(i), tr("Delete"),
             twipsRect(lefts[i], 4680, 1335, 375));
-        DeleteButton[i]->setAccessibleName(
-            QStringLiteral("Delete ") + QString::fromLatin1(names[i]).toLower());
+        DeleteButton[i]->setAccessibleName(deleteNames[i]);
     }
     new ScreenAnimator(ImgPreview[0]);
-    LblNotAval[0] = label(this, QStringLiteral("LblNotAval0"),
-        QStringLiteral("Default wait/shutdown screens"), twipsRect(120, 3720, 1320, 855));
-    LblNotAval[1] = label(this, QStringLiteral("LblNotAval1"), QStringLiteral("Only startup logo"),
-        twipsRect(1680, 3840, 1095, 495));
-    LblNotAval[2] = label(this, QStringLiteral("LblNotAval2"), QStringLiteral("Only startup logo"),
-        twipsRect(3120, 3840, 1095, 495));
+    LblNotAval[0] = label(this, QStringLiteral("LblNotAval0"), tr("Default wait/shutdown screens"),
+        twipsRect(120, 3720, 1320, 855));
+    LblNotAval[1] = label(
+        this, QStringLiteral("LblNotAval1"), tr("Only startup logo"), twipsRect(1680, 3840, 1095, 495));
+    LblNotAval[2] = label(
+        this, QStringLiteral("LblNotAval2"), tr("Only startup logo"), twipsRect(3120, 3840, 1095, 495));
     for (QLabel* notAvailable : LblNotAval) {
         notAvailable->setAlignment(Qt::AlignCenter);
         notAvailable->setWordWrap(true);
@@ -184,64 +198,61 @@ void SelPictureForm::createSlots()
 
 void SelPictureForm::createSetControls()
 {
-    auto* kindFrame = named<QGroupBox>("Frame1", QStringLiteral("Choose type of logo set"), this);
+    auto* kindFrame = named<QGroupBox>("Frame1", tr("Choose type of logo set"), this);
     kindFrame->setGeometry(twipsRect(4440, 2880, 2775, 1095));
-    OptOnlyStart = named<QRadioButton>("OptOnlyStart", QStringLiteral("&Startup screen only"), kindFrame);
+    OptOnlyStart = named<QRadioButton>("OptOnlyStart", tr("&Startup screen only"), kindFrame);
     OptOnlyStart->setGeometry(twipsRect(120, 290, 1695, 255));
-    OptCompSet = named<QRadioButton>("OptCompSet", QStringLiteral("Co&mplete set"), kindFrame);
+    OptCompSet = named<QRadioButton>("OptCompSet", tr("Co&mplete set"), kindFrame);
     OptCompSet->setGeometry(twipsRect(120, 540, 1335, 255));
     OptCompSet->setChecked(true);
-    OptDefShut
-        = named<QRadioButton>("OptDefShut", QStringLiteral("De&fault wait/shutdown screens"), kindFrame);
+    OptDefShut = named<QRadioButton>("OptDefShut", tr("De&fault wait/shutdown screens"), kindFrame);
     OptDefShut->setGeometry(twipsRect(120, 780, 2535, 255));
 
-    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("&Name of the logo set:"),
-        twipsRect(4440, 4035, 1695, 255));
+    Label3 = label(
+        this, QStringLiteral("Label3"), tr("&Name of the logo set:"), twipsRect(4440, 4035, 1695, 255));
     NameLogoSet = new QComboBox(this);
     NameLogoSet->setObjectName(QStringLiteral("NameLogoSet"));
     NameLogoSet->setEditable(true);
     NameLogoSet->setInsertPolicy(QComboBox::NoInsert);
     NameLogoSet->setGeometry(twipsRect(4440, 4275, 2775, 315));
-    NameLogoSet->setAccessibleName(QStringLiteral("Name of the logo set"));
+    NameLogoSet->setAccessibleName(tr("Name of the logo set"));
     Label3->setBuddy(NameLogoSet);
-    ActButton = button(
-        this, QStringLiteral("ActButton"), QStringLiteral("Ac&tion..."), twipsRect(4440, 4680, 1335, 375));
-    auto* finish = button(
-        this, QStringLiteral("CloseButton"), QStringLiteral("Finis&h"), twipsRect(5880, 4680, 1335, 375));
+    ActButton = button(this, QStringLiteral("ActButton"), tr("Ac&tion..."), twipsRect(4440, 4680, 1335, 375));
+    auto* finish
+        = button(this, QStringLiteral("CloseButton"), tr("Finis&h"), twipsRect(5880, 4680, 1335, 375));
     connect(finish, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void SelPictureForm::createMenus()
 {
-    mnuAction = new QMenu(QStringLiteral("Action"), this);
+    mnuAction = new QMenu(tr("Action"), this);
     mnuAction->setObjectName(QStringLiteral("mnuAction"));
     for (int i = 0; i < 2; ++i)
         OkButton[i] = addEntry(mnuAction, QStringLiteral("OkButton%1").arg(i),
-            i == 0 ? QStringLiteral("Create n&ew set") : QStringLiteral("Up&date set"),
-            [this, i] { OkButton_Click(i); });
-    EliminaSetBtn = addEntry(mnuAction, QStringLiteral("EliminaSetBtn"), QStringLiteral("D&elete set"),
-        [this] { EliminaSetBtn_Click(); });
-    addEntry(mnuAction, QStringLiteral("ClearAllButton"), QStringLiteral("Delete &all images"),
+            i == 0 ? tr("Create n&ew set") : tr("Up&date set"), [this, i] { OkButton_Click(i); });
+    EliminaSetBtn = addEntry(
+        mnuAction, QStringLiteral("EliminaSetBtn"), tr("De&lete set"), [this] { EliminaSetBtn_Click(); });
+    addEntry(mnuAction, QStringLiteral("ClearAllButton"), tr("Delete &all images"),
         [this] { ClearAllButton_Click(); });
     for (QAction* command : { OkButton[0], OkButton[1], EliminaSetBtn })
         command->setEnabled(false);
 
-    MnuManage = new QMenu(QStringLiteral("&Manage"), this);
+    MnuManage = new QMenu(tr("&Manage"), this);
     MnuManage->setObjectName(QStringLiteral("MnuManage"));
-    ItmRename = addEntry(
-        MnuManage, QStringLiteral("ItmRename"), QStringLiteral("&Rename"), [this] { ItmRename_Click(); });
+    ItmRename
+        = addEntry(MnuManage, QStringLiteral("ItmRename"), tr("&Rename"), [this] { ItmRename_Click(); });
     ItmRename->setShortcut(Qt::Key_F2);
-    ItmDelete = addEntry(
-        MnuManage, QStringLiteral("ItmDelete"), QStringLiteral("&Delete"), [this] { ItmDelete_Click(); });
+    ItmDelete
+        = addEntry(MnuManage, QStringLiteral("ItmDelete"), tr("&Delete"), [this] { ItmDelete_Click(); });
     ItmDelete->setShortcut(Qt::Key_Delete);
-    addEntry(MnuManage, QStringLiteral("itmRefresh"), QStringLiteral("&Refresh"), [this] {
+    addEntry(MnuManage, QStringLiteral("itmRefresh"), tr("Re&fresh"), [this] {
         itmRefresh_Click();
     })->setShortcut(Qt::Key_F5);
     MnuManage->addSeparator();
-    const char* screens[] = { "Set as &LOGO.SYS", "Set as LOGO&W.SYS", "Set as LOGO&S.SYS" };
+    const QString screens[] = { tr("Set as &LOGO.SYS"), tr("Set as LOGO&W.SYS"), tr("Set as LOGO&S.SYS") };
     for (int i = 0; i < 3; ++i)
-        ItmSetLogo[i] = addEntry(MnuManage, QStringLiteral("ItmSetLogo%1").arg(i), QLatin1String(screens[i]),
-            [this, i] { ItmSetLogo_Click(i); });
+        ItmSetLogo[i] = addEntry(
+            MnuManage, QStringLiteral("ItmSetLogo%1").arg(i), screens[i], [this, i] { ItmSetLogo_Click(i); });
     // The list's own key handler runs these whatever their state, so the menu's keys only label.
     for (QAction* item : MnuManage->actions())
         item->setShortcutContext(Qt::WidgetShortcut);
@@ -296,9 +307,9 @@ void SelPictureForm::connectPicture(PictureBox* box)
 
 void SelPictureForm::Form_Load()
 {
-    ImgPreview[0]->setToolTip(QStringLiteral("LOGO.SYS: startup screen"));
-    ImgPreview[1]->setToolTip(QStringLiteral("LOGOW.SYS: wait screen"));
-    ImgPreview[2]->setToolTip(QStringLiteral("LOGOS.SYS: shutdown screen"));
+    ImgPreview[0]->setToolTip(tr("LOGO.SYS: startup screen"));
+    ImgPreview[1]->setToolTip(tr("LOGOW.SYS: wait screen"));
+    ImgPreview[2]->setToolTip(tr("LOGOS.SYS: shutdown screen"));
     setHelpTopics();
 }
 
@@ -322,6 +333,9 @@ void SelPictureForm::setHelpTopics()
 void SelPictureForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Drawn again now that the screen, and so its pixel ratio, is known.
+    m_monitorScale = 0;
+    layOutControls(size());
     // Later activations (a message box closing, another program) must not reload the slots and
     // lose the user's work: the window fills itself once per opening.
     if (!m_loaded) {

@@ -3,17 +3,23 @@
 #include "librarylink.h"
 
 #include <QDialog>
+#include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QStringList>
 #include <array>
+#include <utility>
 
 class PictureBox;
+class PictureReasonLabel;
 class QAction;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
+class QMimeData;
 class QPushButton;
 class QRadioButton;
 
@@ -44,6 +50,10 @@ public:
     void LogoList_KeyUp(int key);
     void LogoList_KeyPress(int key);
     bool isFolderEntry(const QString& name) const;
+    // The editable location (Ctrl+L): a Windows path or a host path; false, with a message, when
+    // it names no folder.
+    void showLocationField();
+    bool goToLocation(const QString& typed);
 
     // The "Manage" menu.
     void prepareManageMenu();
@@ -57,6 +67,8 @@ public:
     // Picture actions and dragging.
     void pictureAction(PictureBox* box, Qt::MouseButton button);
     bool startPictureDrag();
+    // Ctrl+V: the clipboard's picture into the selected slot.
+    void pasteIntoSlot();
 
     // The slots.
     void CheckImage(const QString& MyPath, const QString& MyFile);
@@ -97,6 +109,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -104,8 +117,10 @@ private:
     // The folder side: drive, path, folder list and the picture under the cursor.
     QComboBox* Drive1 = nullptr;
     QLabel *CurPath = nullptr, *Label1 = nullptr, *ImageInfo = nullptr;
+    QLineEdit* Location = nullptr; // over CurPath while a path is typed
     QListWidget* LogoList = nullptr;
     PictureBox* CurView = nullptr;
+    PictureReasonLabel* PictureReason = nullptr;
     // The three screen slots, each with its preview, buttons and "not available" note.
     std::array<PictureBox*, 3> ImgPreview {};
     std::array<QPushButton*, 3> AddButton {}, DeleteButton {};
@@ -137,6 +152,8 @@ private:
     bool OnlyStartup = false;
 
     void createControls();
+    void createLocationField();
+    void hideLocationField();
     void fitCaptions();
     void createSlots();
     void createSetControls();
@@ -154,11 +171,26 @@ private:
     void connectPicture(PictureBox* box);
     bool listEventFilter(QEvent* event);
     bool slotEventFilter(int index, QEvent* event);
+    // Pictures from web pages and the clipboard (selpictureformoutside.cpp).
+    void connectOutsidePictures();
+    bool outsidePictureFilter(int slot, QEvent* event);
+    bool takeOutsidePicture(const QMimeData& data, int slot);
+    int selectedSlot() const;
     void selectEntry(const QString& text);
     bool writeSet(int Index, const QString& name);
     void markUnchanged();
+    void removeTemporaryFiles();
     void renameInstalledSet(const QString& oldName, const QString& newName);
     void renameInstalledCaption(const QString& oldName, const QString& newName);
+
+    // Growing with the window (selpictureformlayout.cpp): the designed size is the smallest.
+    static QSize designSize();
+    void rememberDesignGeometry();
+    void layOutControls(QSize size);
+    void restoreSize();
+    void saveSize() const;
+    QList<std::pair<QWidget*, QRect>> m_designGeometry;
+    qreal m_monitorScale = 0; // the scale the monitor picture was last drawn at
 
     LibraryLink m_library;
 

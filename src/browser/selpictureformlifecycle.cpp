@@ -1,5 +1,7 @@
 #include "selpictureform.h"
 
+#include "lastfolder.h"
+
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "app/settings.h"
@@ -36,10 +38,14 @@ void SelPictureForm::Form_Activate()
         return;
     }
     Settings& s = settings();
+    // The user's last folder, from any run on any machine, when this machine reaches it.
+    const QString remembered = rememberedBrowserFolder();
+    if (!remembered.isEmpty())
+        s.SearchLogoPath = remembered;
     bool started = false;
     if (!attempt([&] { started = startOnSelectedSet(); }) || !started) {
         // Without a set to start from the browser opens on the program folder.
-        s.SearchLogoPath = s.AppPath;
+        s.SearchLogoPath = remembered.isEmpty() ? s.AppPath : remembered;
         selectDrive(Drive1, s.SearchLogoPath);
         attempt([&] { FillList(s.SearchLogoPath); });
     }
@@ -80,7 +86,7 @@ bool SelPictureForm::Form_QueryUnload()
     if (NameLogoSet->currentText().isEmpty() && !LibraryChanged)
         return true;
     if (OkButton[0]->isEnabled() || OkButton[1]->isEnabled()) {
-        if (MsgBox(QStringLiteral("You haven't saved the last changes. Would you like to discard them?"),
+        if (MsgBox(tr("You haven't saved the last changes. Would you like to discard them?"),
                 vbYesNo | vbQuestion | vbDefaultButton2)
             != vbYes)
             return false;
@@ -92,10 +98,9 @@ bool SelPictureForm::Form_QueryUnload()
 void SelPictureForm::Form_Unload()
 {
     settings().SearchLogoPath = CurrentFolder;
-    // Converted pictures are only ever needed by the slots; none is left behind.
-    for (const QString& temporary : std::as_const(List1))
-        attempt([&] { platform::Kill(temporary); });
-    List1.clear();
+    rememberBrowserFolder(CurrentFolder);
+    saveSize();
+    removeTemporaryFiles();
     const QString name = NameLogoSet->currentText();
     if (name.isEmpty() && !LibraryChanged)
         return;
@@ -105,4 +110,12 @@ void SelPictureForm::Form_Unload()
         m_library.rescan();
     if (!name.isEmpty() && !m_discardAnswered)
         m_library.select(name);
+}
+
+void SelPictureForm::removeTemporaryFiles()
+{
+    // Converted pictures are only ever needed by the slots; none is left behind.
+    for (const QString& temporary : std::as_const(List1))
+        attempt([&] { platform::Kill(temporary); });
+    List1.clear();
 }

@@ -65,9 +65,7 @@ void SelPictureForm::Drive1_Change()
         FillList(CurrentFolder);
         CurPath->setText(CurrentFolder.left(2));
     } catch (const std::exception&) {
-        MsgBox(QStringLiteral("Drive ") + drive.toUpper()
-                + QStringLiteral(" isn't accessible! Check it and retry."),
-            vbCritical);
+        MsgBox(tr("Drive %1 isn't accessible! Check it and retry.").arg(drive.toUpper()), vbCritical);
         const QString appDrive = settings().AppPath.left(2).toLower();
         const int row = Drive1->findText(appDrive, Qt::MatchStartsWith);
         // A program drive that cannot be read either must not bring the message back for ever.

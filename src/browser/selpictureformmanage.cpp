@@ -84,7 +84,7 @@ void SelPictureForm::LogoList_AfterLabelEdit(bool& cancel, const QString& newStr
     }
     QString failure;
     if (!platform::isValidName(newString)) {
-        failure = QStringLiteral("the name is not allowed");
+        failure = tr("the name is not allowed");
     } else {
         try {
             platform::Name(CurrentFolder + OldItemName, CurrentFolder + newString);
@@ -94,8 +94,7 @@ void SelPictureForm::LogoList_AfterLabelEdit(bool& cancel, const QString& newStr
     }
     if (!failure.isEmpty()) {
         // The entry keeps its old name, so the list still says what is on disk.
-        MsgBox(QStringLiteral("Cannot rename \"%1\" to \"%2\": %3").arg(OldItemName, newString, failure),
-            vbExclamation);
+        MsgBox(tr("Cannot rename \"%1\" to \"%2\": %3").arg(OldItemName, newString, failure), vbExclamation);
         cancel = true;
         return;
     }
@@ -174,7 +173,9 @@ bool SelPictureForm::eventFilter(QObject* watched, QEvent* event)
 {
     for (int i = 0; i < 3; ++i)
         if (watched == ImgPreview[i])
-            return slotEventFilter(i, event);
+            return outsidePictureFilter(i, event) || slotEventFilter(i, event);
+    if (watched == CurView && outsidePictureFilter(-1, event))
+        return true;
     // The preview shares the list's dragging, but its keys and menu are its own.
     const bool previewInput = watched == CurView
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease
@@ -226,6 +227,11 @@ bool SelPictureForm::listEventFilter(QEvent* event)
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Backspace && !m_editingItem) {
             LogoList_KeyPress(key);
+            return true;
+        }
+        // Enter opens a folder (or goes up on "..", or acts on a picture) as a double click does.
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !m_editingItem) {
+            LogoList_DblClick();
             return true;
         }
         return false;

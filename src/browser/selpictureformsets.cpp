@@ -12,6 +12,7 @@
 #include "platform/msgbox.h"
 #include "platform/windowspath.h"
 #include "platform/winpath.h"
+#include "sets/setname.h"
 #include "windows/picturebox.h"
 
 #include <QAction>
@@ -26,11 +27,13 @@ namespace
 const QString ScreenNames[]
     = { QStringLiteral("LOGO.SYS"), QStringLiteral("LOGOW.SYS"), QStringLiteral("LOGOS.SYS") };
 
-void cannotCreate(const QString& name)
+// `rule`, when given, is a second line naming the rule the name breaks.
+void cannotCreate(const QString& name, const QString& rule = {})
 {
-    MsgBox(
-        QStringLiteral("A directory named ") + name + QStringLiteral(" already exist or bad directory name!"),
-        vbExclamation, QStringLiteral("Cannot create directory"));
+    const QString message
+        = SelPictureForm::tr("A directory named %1 already exist or bad directory name!").arg(name);
+    MsgBox(rule.isEmpty() ? message : message + QLatin1Char('\n') + rule, vbExclamation,
+        SelPictureForm::tr("Cannot create directory"));
 }
 
 } // namespace
@@ -96,7 +99,7 @@ void SelPictureForm::showComposingSlots(int count)
     for (int i = 0; i < 3; ++i)
         setSlotVisible(i, i < count);
     NameLogoSet->setEnabled(true);
-    ActButton->setText(QStringLiteral("Ac&tion..."));
+    ActButton->setText(tr("Ac&tion..."));
 }
 
 // The user's choice of kind changes the slots; a loaded single-logo set choosing it does not.
@@ -114,7 +117,7 @@ void SelPictureForm::OptDefShut_Click()
 {
     setSlotVisible(0, false);
     NameLogoSet->setEnabled(false);
-    ActButton->setText(QStringLiteral("Save se&tting"));
+    ActButton->setText(tr("Save se&tting"));
     for (int i = 1; i <= 2; ++i) {
         setSlotVisible(i, true);
         const QString screen = settings().LogoPath + ScreenNames[i];
@@ -126,12 +129,21 @@ void SelPictureForm::OptDefShut_Click()
 void SelPictureForm::OkButton_Click(int Index)
 {
     LibraryChanged = true;
-    QString name = NameLogoSet->currentText();
-    // A name with a path in it would write outside the logo folder or nest folders.
-    if (!platform::isValidName(name)) {
-        cannotCreate(name);
+    const SetNameCheck check = checkSetName(NameLogoSet->currentText(), settings().LogoPath);
+    if (check.empty) {
+        MsgBox(emptySetNameMessage(), vbExclamation, QStringLiteral("Cannot create directory"));
         return;
     }
+    // A name with a path in it would write outside the logo folder or nest folders; a device name
+    // or a forbidden character would make a set no Windows can read.
+    if (!check.rule.isEmpty()) {
+        cannotCreate(NameLogoSet->currentText(), check.rule);
+        return;
+    }
+    QString name = check.name;
+    // Windows drops trailing dots and blanks; the name box shows the name the set gets.
+    if (name != NameLogoSet->currentText())
+        setNameText(name);
     try {
         if (OptOnlyStart->isChecked() && GetExtension(name).toUpper() != QLatin1String(".SLS")) {
             name += QStringLiteral(".sls");

@@ -2,6 +2,7 @@
 
 #include "logosetdeletion.h"
 #include "passover.h"
+#include "picturereason.h"
 
 #include "app/attempt.h"
 #include "app/hourglass.h"
@@ -10,7 +11,9 @@
 #include "app/shellhelpers.h"
 #include "app/systemfolders.h"
 #include "images/animatedlayer.h"
+#include "images/conversionproblem.h"
 #include "images/grafica.h"
+#include "images/picturereader.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "windows/labelcolour.h"
@@ -51,11 +54,13 @@ void SelPictureForm::CheckImage(const QString& MyPath, const QString& MyFile)
         && CurView->hasPicture();
     if (!drawn) {
         CurView->setTag(QString());
-        ImageInfo->setText(QStringLiteral("no logo selected"));
+        ImageInfo->setText(tr("no logo selected"));
+        PictureReason->showReason(images::pictureReason(images::hostPathOrEmpty(PicturePath)));
         DisableImage();
         showVerdict(Verdict::NoPicture);
         return;
     }
+    PictureReason->clearReason();
     CurView->setTag(PicturePath);
     const bool logoScreen = width == 320 && height == 400 && bitCount == 8 && PictureIsBitmap;
     showVerdict(logoScreen ? Verdict::LogoScreen : Verdict::NeedsConversion);
@@ -88,8 +93,7 @@ void SelPictureForm::AddButton_Click(int Index)
             // An empty file in the slot would be saved as a broken screen: the slot stays as it was.
             if (!temporary.isEmpty())
                 attempt([&] { platform::Kill(temporary); });
-            MsgBox(QStringLiteral("The picture ") + PicturePath
-                    + QStringLiteral(" could not be converted into a logo screen."),
+            MsgBox(tr("The picture %1 could not be converted into a logo screen.").arg(PicturePath),
                 vbExclamation);
             return;
         }

@@ -1,5 +1,7 @@
 #include "images/colourquantizer.h"
 
+#include "images/bothcores.h"
+#include "images/flatareas.h"
 #include "images/nearestcolour.h"
 #include "images/wupalette.h"
 
@@ -18,9 +20,10 @@ namespace
 QList<QRgb> fewColours(const QImage& image, int limit)
 {
     QSet<QRgb> seen;
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             seen.insert(row[x] | 0xff000000u);
             if (seen.size() > limit)
                 return {};
@@ -39,13 +42,18 @@ public:
         : m_sums(size_t(entries) * 4, 0.0)
     {
     }
-    void add(int index, double r, double g, double b)
+    void add(int index, double r, double g, double b, double weight = 1.0)
     {
         double* s = m_sums.data() + size_t(index) * 4;
-        s[0] += r;
-        s[1] += g;
-        s[2] += b;
-        s[3] += 1;
+        s[0] += r * weight;
+        s[1] += g * weight;
+        s[2] += b * weight;
+        s[3] += weight;
+    }
+    void add(const EntryMeans& other)
+    {
+        for (size_t i = 0; i < m_sums.size(); ++i)
+            m_sums[i] += other.m_sums[i];
     }
     // Entries nothing was chosen for stay where they are.
     void moveEntries(QList<QRgb>& palette) const
@@ -63,43 +71,51 @@ private:
     std::vector<double> m_sums; // red, green, blue and count of each entry
 };
 
-// One Lloyd pass: every entry moves to the mean of the pixels nearest to it.
-void refine(const QImage& image, QList<QRgb>& palette)
+// One Lloyd pass: every entry moves to the mean of the pixels nearest to it, each pixel counting
+// as much as `weights` says. The picture's halves are searched on both cores, each with a lookup
+// of its own.
+void refine(const QImage& image, QList<QRgb>& palette, const std::vector<float>& weights)
 {
-    NearestColour nearest(palette);
-    EntryMeans means(palette.size());
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
-            means.add(nearest.find(r, g, b), r, g, b);
+    EntryMeans top(palette.size()), bottom(palette.size());
+    const int width = image.width(), height = image.height();
+    splitAcrossCores(height, qint64(width) * height >= 20'000, [&](int begin, int end) {
+        NearestColour nearest(palette);
+        EntryMeans& means = begin == 0 ? top : bottom;
+        for (int y = begin; y < end; ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < width; ++x) {
+                const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
+                means.add(nearest.find(r, g, b), r, g, b, weights[size_t(y) * width + x]);
+            }
         }
-    }
-    means.moveEntries(palette);
+    });
+    top.add(bottom);
+    top.moveEntries(palette);
 }
 
 void mapExactly(const QImage& image, const QList<QRgb>& palette, std::span<quint8> indices)
 {
     NearestColour nearest(palette);
     quint8* out = indices.data();
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0; x < width; ++x)
             *out++ = quint8(nearest.find(qRed(row[x]), qGreen(row[x]), qBlue(row[x])));
     }
 }
 
-// Floyd-Steinberg error diffusion along a serpentine path (alternate rows run backwards, so
-// the error does not drift to one side), passing on `strength` of each pixel's error. `wanted`,
-// when given, collects the colours (pixel plus error) each entry was chosen for.
-void diffuse(const QImage& image, const QList<QRgb>& palette, float strength, std::span<quint8> indices,
-    EntryMeans* wanted = nullptr)
+// Floyd-Steinberg error diffusion of rows [begin, end) along a serpentine path (alternate rows
+// run backwards, so the error does not drift to one side), passing on `strength` of each pixel's
+// error. `wanted`, when given, collects the colours (pixel plus error) each entry was chosen for.
+void diffuseRows(const QImage& image, const QList<QRgb>& palette, float strength, std::span<quint8> indices,
+    int begin, int end, EntryMeans* wanted)
 {
     NearestColour nearest(palette);
     const int width = image.width();
     // Error rows with one spare pixel at each end, three channels a pixel.
     std::vector<float> current(size_t(width + 2) * 3, 0.0f), next(current.size(), 0.0f);
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = begin; y < end; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         quint8* out = indices.data() + size_t(y) * width;
         const bool forward = y % 2 == 0;
@@ -131,6 +147,22 @@ void diffuse(const QImage& image, const QList<QRgb>& palette, float strength, st
     }
 }
 
+// Diffuses the picture's two halves on both cores. The lower half starts without the error of
+// the row above it; at partial strength that error fades within a few rows, which leaves no seam
+// that the fidelity figures can find.
+void diffuse(const QImage& image, const QList<QRgb>& palette, float strength, std::span<quint8> indices,
+    EntryMeans* wanted = nullptr)
+{
+    EntryMeans lowerWanted(palette.size());
+    splitAcrossCores(
+        image.height(), qint64(image.width()) * image.height() >= 20'000, [&](int begin, int end) {
+            diffuseRows(
+                image, palette, strength, indices, begin, end, begin == 0 || !wanted ? wanted : &lowerWanted);
+        });
+    if (wanted)
+        wanted->add(lowerWanted);
+}
+
 } // namespace
 
 bool quantizeColours(const QImage& rgb32, int colours, std::span<quint8> indices, QList<QRgb>& palette,
@@ -145,9 +177,10 @@ bool quantizeColours(const QImage& rgb32, int colours, std::span<quint8> indices
         mapExactly(rgb32, palette, indices);
         return true;
     }
-    palette = wuPalette(rgb32, colours);
+    const std::vector<float> weights = flatAreaWeights(rgb32, settings.textureDiscount);
+    palette = wuPalette(rgb32, colours, weights);
     for (int pass = 0; pass < settings.refinePasses; ++pass)
-        refine(rgb32, palette);
+        refine(rgb32, palette, weights);
     for (int pass = 0; pass < settings.ditheredRefinePasses; ++pass) {
         EntryMeans wanted(palette.size());
         diffuse(rgb32, palette, settings.ditherStrength, indices, &wanted);

@@ -1,8 +1,11 @@
 #include "images/completeness.h"
 
+#include "images/tiffcompleteness.h"
+
 #include <QtEndian>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace images
 {
@@ -109,6 +112,25 @@ bool jpegComplete(const uchar* d, qint64 size)
     return false;
 }
 
+// Walks the chunks up to the end chunk; a chunk's length may not reach past the file.
+bool pngComplete(const uchar* d, qint64 size)
+{
+    qint64 at = 8;
+    while (at + 8 <= size) {
+        const qint64 length = qFromBigEndian<quint32>(d + at);
+        if (std::memcmp(d + at + 4, "IEND", 4) == 0)
+            return at + 12 <= size;
+        at += 12 + length; // length, type, data, checksum
+    }
+    return false;
+}
+
+// The RIFF header says how many bytes follow it.
+bool webpComplete(const uchar* d, qint64 size)
+{
+    return size >= 12 && 8 + qint64(u32(d + 4)) <= size;
+}
+
 } // namespace
 
 bool pictureLooksComplete(const uchar* data, qint64 size, const QByteArray& format)
@@ -119,6 +141,12 @@ bool pictureLooksComplete(const uchar* data, qint64 size, const QByteArray& form
         return gifComplete(data, size);
     if (format == "jpeg" || format == "jpg")
         return jpegComplete(data, size);
+    if (format == "png")
+        return pngComplete(data, size);
+    if (format == "webp")
+        return webpComplete(data, size);
+    if (format == "tiff")
+        return tiffComplete(data, size);
     return true;
 }
 

@@ -13,17 +13,7 @@ namespace images
 namespace
 {
 
-// Every name that is neither a GIF nor a JPEG one goes to the BMP reader.
-QString kindName(PictureKind kind)
-{
-    if (kind == PictureKind::Gif)
-        return QStringLiteral("GIF");
-    if (kind == PictureKind::Jpeg)
-        return QStringLiteral("JPEG");
-    return QStringLiteral("BMP");
-}
-
-QString describe(const DecodedPicture& picture, PictureKind kind)
+QString describe(const DecodedPicture& picture)
 {
     switch (picture.problem) {
     case ReadProblem::None:
@@ -37,10 +27,11 @@ QString describe(const DecodedPicture& picture, PictureKind kind)
     case ReadProblem::FileTooLarge:
         return QStringLiteral("is larger than the limit of %1 MiB for a picture file")
             .arg(MaxFileBytes / (1024 * 1024));
+    case ReadProblem::Empty:
+        return QStringLiteral("empty: the file holds no picture");
     case ReadProblem::NotThisKind:
-        return QStringLiteral("not a %1 picture (the name chooses the reader: .gif GIF, .jpg JPEG, any "
-                              "other BMP or .SYS)")
-            .arg(kindName(kind));
+    case ReadProblem::NotAPicture:
+        return QStringLiteral("not a picture Bootcanvas can read (it reads BMP, GIF, JPEG, PNG, WebP, TIFF)");
     case ReadProblem::BadSize:
         return QStringLiteral("damaged: its header gives no usable picture size");
     case ReadProblem::TooLarge:
@@ -50,6 +41,12 @@ QString describe(const DecodedPicture& picture, PictureKind kind)
             .arg(picture.fileSize.height())
             .arg(MaxSide)
             .arg(MaxPixels);
+    case ReadProblem::TooMuchMemory:
+        return QStringLiteral("%1 x %2 pixels at this depth is larger than the limit of %3 MiB a decoded "
+                              "picture may take")
+            .arg(picture.fileSize.width())
+            .arg(picture.fileSize.height())
+            .arg(MaxBlockMiB);
     case ReadProblem::Truncated:
         return QStringLiteral("truncated: the file ends before its picture does");
     case ReadProblem::Undecodable:
@@ -80,11 +77,15 @@ QString withPath(const QString& path, const QString& reason)
 
 } // namespace
 
+QString pictureReason(const QString& fileName)
+{
+    // A reduced decode is enough to find what stops the full one.
+    return describe(readPicture(fileName, PictureKind::Any, QSize(1, 1)));
+}
+
 QString pictureProblem(const QString& fileName)
 {
-    const PictureKind kind = readerKindFor(fileName);
-    // A reduced decode is enough to find what stops the full one.
-    return withPath(fileName, describe(readPicture(fileName, kind, QSize(1, 1)), kind));
+    return withPath(fileName, pictureReason(fileName));
 }
 
 QString conversionProblem(const QString& source, const QString& destination)

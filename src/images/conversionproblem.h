@@ -13,4 +13,7 @@ QString conversionProblem(const QString& source, const QString& destination);
 // Why the host file `fileName` cannot be read as a picture, or empty when it can.
 QString pictureProblem(const QString& fileName);
 
+// The same reason without the path in front: "truncated: the file ends before its picture does".
+QString pictureReason(const QString& fileName);
+
 } // namespace images

@@ -19,18 +19,10 @@ constexpr int LogoHeight = 400;
 constexpr int LogoColours = 256;
 
 using images::upperExtension;
-using Reader = PixelBlock (*)(const QString&, qint16&, qint16&, QSize);
 
-Reader readerFor(const QString& fileName)
+images::PictureKind kindOf(const QString& fileName)
 {
-    switch (images::readerKindFor(fileName)) {
-    case images::PictureKind::Gif:
-        return ImgDLLReadRGBFromGIF;
-    case images::PictureKind::Jpeg:
-        return ImgDLLReadRGBFromJPG;
-    default:
-        return ImgDLLReadRGBFromBMP;
-    }
+    return images::kindOfHostFile(images::hostPathOrEmpty(fileName));
 }
 
 // Draws a block over the whole box through the imaging entries and makes it the box's picture.
@@ -103,8 +95,7 @@ void GetBmpInfo(const QString& fileName, qint32& width, qint32& height, qint16& 
 bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile, const LogoOptions& options)
 {
     qint16 width = 0, height = 0;
-    const Reader reader = readerFor(sourceFile);
-    PixelBlock source = reader(sourceFile, width, height, QSize(LogoWidth, LogoHeight));
+    PixelBlock source = ImgDLLReadRGBFromFile(sourceFile, width, height, QSize(LogoWidth, LogoHeight));
     if (!source)
         return false;
     const PixelBlock resized = ImgDLLResizeRGB(source, width, height, LogoWidth, LogoHeight);
@@ -115,8 +106,9 @@ bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile, co
     // The picture gets the entries below the animated ones; the moving part is laid over it.
     const images::AnimatedLayer animation = options.animatedBarColours > 0
         ? images::animatedBar(LogoWidth, LogoHeight, options.animatedBarColours)
-        : reader == ImgDLLReadRGBFromBMP ? images::keptAnimation(sourceFile, LogoWidth, LogoHeight)
-                                         : images::AnimatedLayer();
+        : kindOf(sourceFile) == images::PictureKind::Bmp
+        ? images::keptAnimation(sourceFile, LogoWidth, LogoHeight)
+        : images::AnimatedLayer();
     if (options.animatedBarColours > 0 && animation.isEmpty())
         return false;
     std::array<quint8, LogoColours * 4> palette {};
@@ -135,16 +127,17 @@ void DrawPreview(
     const QString& fileName, PictureSurface& box, qint32& width, qint32& height, qint16& bitCount)
 {
     box.clearPicture();
-    const QString extension = upperExtension(fileName);
-    if (extension != QLatin1String(".GIF") && extension != QLatin1String(".JPG")) {
+    const images::PictureKind kind = kindOf(fileName);
+    // Files of no known kind go the bitmap way too, which draws nothing for them.
+    if (kind == images::PictureKind::Bmp || kind == images::PictureKind::Any) {
         GetBmpInfo(fileName, width, height, bitCount);
         drawBitmap(fileName, box);
         return;
     }
-    bitCount = extension == QLatin1String(".GIF") ? 8 : 24;
+    bitCount = images::shownBitCount(images::hostPathOrEmpty(fileName), kind);
     qint16 fileWidth = 0, fileHeight = 0;
     const PixelBlock block
-        = readerFor(fileName)(fileName, fileWidth, fileHeight, QSize(box.scaleWidth(), box.scaleHeight()));
+        = ImgDLLReadRGBFromFile(fileName, fileWidth, fileHeight, QSize(box.scaleWidth(), box.scaleHeight()));
     width = fileWidth;
     height = fileHeight;
     if (!block)
@@ -157,23 +150,18 @@ void DrawPreview(
 void ShowFullPicture(const QString& fileName, PictureSurface& box)
 {
     box.clearPicture();
-    // First the general picture loader, which tells the format from the content.
     QImage picture = images::readPicture(images::hostPathOrEmpty(fileName), images::PictureKind::Any).image;
-    if (!picture.isNull()) {
+    if (picture.isNull())
+        box.resizeTo(0, 0);
+    else
         box.setPicture(picture);
-        return;
-    }
-    qint16 width = 0, height = 0;
-    const PixelBlock block = readerFor(fileName)(fileName, width, height, QSize());
-    box.resizeTo(width, height);
-    if (block)
-        drawBlockOnBox(block, width, height, box);
 }
 
 bool isLogoScreen(const QString& fileName)
 {
     const QString extension = upperExtension(fileName);
-    if (extension != QLatin1String(".BMP") && extension != QLatin1String(".SYS"))
+    if ((extension != QLatin1String(".BMP") && extension != QLatin1String(".SYS"))
+        || kindOf(fileName) != images::PictureKind::Bmp)
         return false;
     qint32 width = 0, height = 0;
     qint16 bitCount = 0;

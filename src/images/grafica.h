@@ -14,14 +14,14 @@ struct LogoOptions {
     int animatedBarColours = 0;
 };
 
-// Turns a BMP, ".SYS", GIF or JPEG picture into a 320 x 400, 256-colour logo screen at
+// Turns a BMP, ".SYS", GIF, JPEG, PNG, WebP or TIFF picture (the kind found from its content) into a 320 x 400, 256-colour logo screen at
 // destinationFile. Returns whether a logo screen was written (the destination is untouched when
 // not).
 bool ConvertToLogo(
     const QString& sourceFile, const QString& destinationFile, const LogoOptions& options = {});
 
 // Draws the picture stretched over the whole of the box and reports its width, height and bit
-// count (8 for GIF, 24 for JPEG, the header's for anything else).
+// count (the header's for a BMP, images::shownBitCount's for the other kinds).
 void DrawPreview(
     const QString& fileName, PictureSurface& box, qint32& width, qint32& height, qint16& bitCount);
 

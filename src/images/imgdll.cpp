@@ -52,6 +52,11 @@ PixelBlock ImgDLLReadRGBFromJPG(const QString& fileName, qint16& width, qint16& 
     return readBlock(fileName, images::PictureKind::Jpeg, width, height, neededSize);
 }
 
+PixelBlock ImgDLLReadRGBFromFile(const QString& fileName, qint16& width, qint16& height, QSize neededSize)
+{
+    return readBlock(fileName, images::PictureKind::Any, width, height, neededSize);
+}
+
 PixelBlock ImgDLLResizeRGB(
     const PixelBlock& block, qint32 width, qint32 height, qint32 newWidth, qint32 newHeight)
 {

@@ -26,6 +26,10 @@ PixelBlock ImgDLLReadRGBFromGIF(
     const QString& fileName, qint16& width, qint16& height, QSize neededSize = {});
 PixelBlock ImgDLLReadRGBFromJPG(
     const QString& fileName, qint16& width, qint16& height, QSize neededSize = {});
+// Reads a picture of any kind the readers know (BMP, GIF, JPEG, PNG, WebP, TIFF), found from its
+// first bytes; the name counts only for a file too short to tell.
+PixelBlock ImgDLLReadRGBFromFile(
+    const QString& fileName, qint16& width, qint16& height, QSize neededSize = {});
 
 // A new block resampled from the whole of `block` to exactly newWidth x newHeight; `width` and
 // `height` are the picture's size as the reader reported it. Empty for an empty block or a bad size.

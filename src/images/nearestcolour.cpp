@@ -18,6 +18,13 @@ NearestColour::NearestColour(const QList<QRgb>& palette)
         m_channels[1][size_t(i)] = qGreen(palette[i]);
         m_channels[2][size_t(i)] = qBlue(palette[i]);
     }
+    m_clearance.assign(size_t(palette.size()), 1 << 30);
+    for (int i = 0; i < palette.size(); ++i)
+        for (int j = 0; j < i; ++j) {
+            const int d = distanceTo(j, qRed(palette[i]), qGreen(palette[i]), qBlue(palette[i]));
+            m_clearance[size_t(i)] = std::min(m_clearance[size_t(i)], d);
+            m_clearance[size_t(j)] = std::min(m_clearance[size_t(j)], d);
+        }
 }
 
 void NearestColour::buildCell(int cell)
@@ -54,17 +61,24 @@ void NearestColour::buildCell(int cell)
 
 int NearestColour::find(int r, int g, int b)
 {
+    if (m_palette.isEmpty())
+        return 0;
     r = std::clamp(r, 0, 255);
     g = std::clamp(g, 0, 255);
     b = std::clamp(b, 0, 255);
     const int cell = ((r >> (8 - CellBits)) << (2 * CellBits)) | ((g >> (8 - CellBits)) << CellBits)
         | (b >> (8 - CellBits));
+    // Neighbouring queries mostly have the same answer. Within half the distance from the last
+    // answer to its own nearest entry nothing can be nearer; otherwise the last answer still
+    // ends the scan early.
+    int best = m_last;
+    int bestDistance = distanceTo(m_last, r, g, b);
+    if (4 * bestDistance < m_clearance[size_t(m_last)])
+        return best;
     if (m_first[cell] < 0)
         buildCell(cell);
     const Candidate* c = m_candidates.data() + m_first[cell];
     const Candidate* end = c + m_count[cell];
-    int best = 0;
-    int bestDistance = 1 << 30;
     for (; c != end && c->distanceToCell < bestDistance; ++c) {
         const int dr = c->r - r, dg = c->g - g, db = c->b - b;
         const int d = dr * dr + dg * dg + db * db;
@@ -73,6 +87,7 @@ int NearestColour::find(int r, int g, int b)
             best = c->index;
         }
     }
+    m_last = best;
     return best;
 }
 

@@ -27,6 +27,12 @@ private:
         int r, g, b, index, distanceToCell;
     };
     void buildCell(int cell);
+    int distanceTo(int entry, int r, int g, int b) const
+    {
+        const int dr = m_channels[0][size_t(entry)] - r, dg = m_channels[1][size_t(entry)] - g,
+                  db = m_channels[2][size_t(entry)] - b;
+        return dr * dr + dg * dg + db * db;
+    }
 
     QList<QRgb> m_palette;
     std::vector<int> m_first; // per cell: offset into m_candidates, -1 until built
@@ -35,6 +41,8 @@ private:
     std::vector<Candidate> m_scratch;
     std::vector<int> m_channels[3]; // red, green, blue of each entry
     std::vector<int> m_nearest;
+    std::vector<int> m_clearance; // per entry: squared distance to the nearest other entry
+    int m_last = 0; // the previous answer
 };
 
 } // namespace images

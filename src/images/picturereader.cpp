@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 
 #include <algorithm>
 #include <cstdlib>
@@ -31,17 +32,41 @@ QByteArray formatName(PictureKind kind)
         return "gif";
     case PictureKind::Jpeg:
         return "jpeg";
+    case PictureKind::Png:
+        return "png";
+    case PictureKind::WebP:
+        return "webp";
+    case PictureKind::Tiff:
+        return "tiff";
     case PictureKind::Any:
         break;
     }
     return {};
 }
 
-bool formatAllowed(const QByteArray& format)
+// A file that stops inside its signature, or so soon after it that the reader cannot even tell its
+// kind, is cut short rather than foreign.
+constexpr qint64 ShortestHeader = 64;
+
+// Bytes of the decoder's own output for a picture of `size` in `format`.
+qint64 decodedBytes(QSize size, QImage::Format format)
 {
-    // The loader reads what the old picture objects read; other formats are not our input.
-    static const QList<QByteArray> allowed { "bmp", "gif", "jpeg", "jpg", "ico", "cur" };
-    return allowed.contains(format.toLower());
+    const qint64 bits = QImage::toPixelFormat(format).bitsPerPixel();
+    return qint64(size.width()) * size.height() * std::max<qint64>(bits, 8) / 8;
+}
+
+// Transparent parts show the black around the boot screen.
+QImage onBlack(QImage image)
+{
+    if (!image.hasAlphaChannel())
+        return image;
+    QImage opaque(image.size(), QImage::Format_RGB32);
+    if (opaque.isNull())
+        return {};
+    opaque.fill(Qt::black);
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, image);
+    return opaque;
 }
 
 } // namespace
@@ -53,23 +78,6 @@ QString hostPathOrEmpty(const QString& fileName)
     } catch (const std::exception&) {
         return {};
     }
-}
-
-QString upperExtension(const QString& fileName)
-{
-    const qsizetype slash = std::max(fileName.lastIndexOf(u'\\'), fileName.lastIndexOf(u'/'));
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    return dot > slash ? fileName.mid(dot).toUpper() : QString();
-}
-
-PictureKind readerKindFor(const QString& fileName)
-{
-    const QString extension = upperExtension(fileName);
-    if (extension == QLatin1String(".GIF"))
-        return PictureKind::Gif;
-    if (extension == QLatin1String(".JPG"))
-        return PictureKind::Jpeg;
-    return PictureKind::Bmp;
 }
 
 namespace
@@ -114,10 +122,7 @@ bool acceptSize(QSize size, bool complete, DecodedPicture& result)
 DecodedPicture readJpeg(const uchar* bytes, qint64 size, QSize neededSize)
 {
     DecodedPicture result;
-    if (size < 3 || bytes[0] != 0xff || bytes[1] != 0xd8 || bytes[2] != 0xff) {
-        result.problem = ReadProblem::NotThisKind;
-        return result;
-    }
+    result.kind = PictureKind::Jpeg;
     if (!acceptSize(jpegHeaderSize(bytes, size), pictureLooksComplete(bytes, size, "jpeg"), result))
         return result;
     const QSize minimum = neededSize.isValid() && !neededSize.isEmpty()
@@ -131,24 +136,29 @@ DecodedPicture readJpeg(const uchar* bytes, qint64 size, QSize neededSize)
     return result;
 }
 
+// Every other kind goes through Qt's readers (with the image-formats plugins for WebP and TIFF),
+// which decode the first frame or page only.
 DecodedPicture readWithQt(const QString& hostPath, PictureKind kind, const uchar* bytes, qint64 size)
 {
     DecodedPicture result;
+    result.kind = kind;
     QImageReader::setAllocationLimit(MaxBlockMiB);
-    QImageReader reader(hostPath);
-    if (kind != PictureKind::Any) {
-        reader.setFormat(formatName(kind));
-        reader.setAutoDetectImageFormat(false);
-    }
-    if (!reader.canRead() || !formatAllowed(reader.format())) {
-        result.problem = ReadProblem::NotThisKind;
+    QImageReader reader(hostPath, formatName(kind));
+    reader.setAutoDetectImageFormat(false);
+    if (!reader.canRead()) {
+        result.problem = size < ShortestHeader ? ReadProblem::Truncated : ReadProblem::NotThisKind;
         return result;
     }
-    const bool complete = pictureLooksComplete(bytes, size, reader.format().toLower());
+    const bool complete = pictureLooksComplete(bytes, size, formatName(kind));
     // A top-down bitmap reports a negative height.
-    if (!acceptSize(QSize(reader.size().width(), std::abs(reader.size().height())), complete, result))
+    const QSize declared(reader.size().width(), std::abs(reader.size().height()));
+    if (!acceptSize(declared, complete, result))
         return result;
-    result.image = reader.read();
+    if (decodedBytes(declared, reader.imageFormat()) > qint64(MaxBlockMiB) * 1024 * 1024) {
+        result.problem = ReadProblem::TooMuchMemory;
+        return result;
+    }
+    result.image = onBlack(reader.read());
     if (result.image.isNull())
         result.problem = ReadProblem::Undecodable;
     return result;
@@ -163,14 +173,56 @@ DecodedPicture readPicture(const QString& hostPath, PictureKind kind, QSize need
     if (result.problem != ReadProblem::None)
         return result;
     QFile file(hostPath);
-    const uchar* bytes = file.open(QIODevice::ReadOnly) ? file.map(0, file.size()) : nullptr;
-    if (!bytes) {
-        result.problem = file.size() == 0 && file.isOpen() ? ReadProblem::NotThisKind : ReadProblem::Unreadable;
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.problem = ReadProblem::Unreadable;
         return result;
     }
-    if (kind == PictureKind::Jpeg)
+    if (file.size() == 0) {
+        result.problem = ReadProblem::Empty;
+        return result;
+    }
+    const uchar* bytes = file.map(0, file.size());
+    if (!bytes) {
+        result.problem = ReadProblem::Unreadable;
+        return result;
+    }
+    const PictureKind found = kindOfContent(bytes, file.size(), hostPath);
+    if (kind == PictureKind::Any && found == PictureKind::Any) {
+        result.problem = ReadProblem::NotAPicture;
+        return result;
+    }
+    if (kind != PictureKind::Any && found != kind) {
+        result.problem = ReadProblem::NotThisKind;
+        return result;
+    }
+    if (found == PictureKind::Jpeg)
         return readJpeg(bytes, file.size(), neededSize);
-    return readWithQt(hostPath, kind, bytes, file.size());
+    return readWithQt(hostPath, found, bytes, file.size());
+}
+
+qint16 shownBitCount(const QString& hostPath, PictureKind kind)
+{
+    if (kind == PictureKind::Gif)
+        return 8;
+    if (kind == PictureKind::Jpeg)
+        return 24;
+    QImageReader reader(hostPath, formatName(kind));
+    reader.setAutoDetectImageFormat(false);
+    const QImage::Format format = reader.imageFormat();
+    switch (format) {
+    case QImage::Format_Invalid:
+        // Qt's WebP reader tells no format before decoding; WebP pictures are true colour.
+        return kind == PictureKind::WebP && reader.canRead() ? 24 : 0;
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB:
+        return 1;
+    case QImage::Format_Indexed8:
+    case QImage::Format_Grayscale8:
+    case QImage::Format_Grayscale16:
+        return 8;
+    default:
+        return QImage::toPixelFormat(format).alphaUsage() == QPixelFormat::UsesAlpha ? 32 : 24;
+    }
 }
 
 } // namespace images

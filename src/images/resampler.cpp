@@ -1,11 +1,11 @@
 #include "images/resampler.h"
 
+#include "images/bothcores.h"
 #include "images/imagelimits.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <thread>
 #include <vector>
 
 namespace images
@@ -84,14 +84,7 @@ QRgb toRgb(Pixel p)
 // Runs body(begin, end) over [0, count) on both cores when the work is big enough to pay.
 template <typename Body> void forRows(int count, qint64 work, Body body)
 {
-    if (work < 2'000'000 || count < 2) {
-        body(0, count);
-        return;
-    }
-    const int half = count / 2;
-    std::thread helper([&] { body(half, count); });
-    body(0, half);
-    helper.join();
+    splitAcrossCores(count, work >= 2'000'000, body);
 }
 
 // Horizontal pass: each source row becomes a row of `kernel` outputs.

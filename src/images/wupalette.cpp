@@ -1,5 +1,6 @@
 #include "images/wupalette.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -9,7 +10,11 @@ namespace images
 namespace
 {
 
-constexpr int Side = 33; // 32 levels of 5 bits, plus the zero plane the cumulative sums need
+// Six bits a channel: at five, a smooth picture of few hues (a grey wall, a sky) fills too few
+// cells of the histogram to be split into all the colours it may have.
+constexpr int LevelBits = 6;
+constexpr int WeightUnit = 16; // a pixel of weight 1
+constexpr int Side = (1 << LevelBits) + 1; // the levels, plus the zero plane the cumulative sums need
 
 constexpr int at(int r, int g, int b)
 {
@@ -28,7 +33,7 @@ struct Moments {
     std::vector<qint64> weight, red, green, blue;
     std::vector<double> square;
 
-    explicit Moments(const QImage& image);
+    Moments(const QImage& image, std::span<const float> weights);
     template <typename T> T volume(const Box& c, const std::vector<T>& m) const
     {
         return m[at(c.r1, c.g1, c.b1)] - m[at(c.r1, c.g1, c.b0)] - m[at(c.r1, c.g0, c.b1)]
@@ -43,23 +48,28 @@ struct Moments {
     double variance(const Box& c) const;
 };
 
-Moments::Moments(const QImage& image)
+Moments::Moments(const QImage& image, std::span<const float> weights)
     : weight(Side * Side * Side)
     , red(weight.size())
     , green(weight.size())
     , blue(weight.size())
     , square(weight.size())
 {
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
-            const int i = at((r >> 3) + 1, (g >> 3) + 1, (b >> 3) + 1);
-            ++weight[i];
-            red[i] += r;
-            green[i] += g;
-            blue[i] += b;
-            square[i] += double(r * r + g * g + b * b);
+            constexpr int shift = 8 - LevelBits;
+            const int i = at((r >> shift) + 1, (g >> shift) + 1, (b >> shift) + 1);
+            // Whole-number weights keep the cumulative sums exact.
+            const int w
+                = weights.empty() ? 1 : std::max(int(weights[size_t(y) * width + x] * WeightUnit + 0.5f), 1);
+            weight[i] += w;
+            red[i] += w * r;
+            green[i] += w * g;
+            blue[i] += w * b;
+            square[i] += double(w) * double(r * r + g * g + b * b);
         }
     }
     for (int r = 1; r < Side; ++r) {
@@ -178,9 +188,9 @@ bool cut(const Moments& m, Box& first, Box& second)
 
 } // namespace
 
-QList<QRgb> wuPalette(const QImage& rgb32, int colours)
+QList<QRgb> wuPalette(const QImage& rgb32, int colours, std::span<const float> weights)
 {
-    const Moments m(rgb32);
+    const Moments m(rgb32, weights);
     std::vector<Box> boxes(size_t(std::max(colours, 1)));
     std::vector<double> variance(boxes.size(), 0.0);
     boxes[0] = Box { 0, Side - 1, 0, Side - 1, 0, Side - 1 };

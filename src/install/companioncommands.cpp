@@ -17,6 +17,7 @@
 
 #include "app/consolestreams.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <functional>
 
@@ -42,13 +43,17 @@ int reportingFailures(const QString& program, const std::function<void()>& comma
 void reportInstalled(const QString& setName)
 {
     if (setName.isEmpty()) {
-        standardOutput() << "No other logo set to change to." << Qt::endl;
+        standardOutput() << QCoreApplication::translate(
+            "CompanionCommands", "No other logo set to change to.")
+                         << Qt::endl;
         return;
     }
-    standardOutput() << "Installed \"" << setName << "\"";
-    if (settings().SynchronizeLogos != 0)
-        standardOutput() << " (wait and shutdown screens at the next Windows start)";
-    standardOutput() << Qt::endl;
+    standardOutput() << (settings().SynchronizeLogos != 0
+            ? QCoreApplication::translate(
+                "CompanionCommands", "Installed \"%1\" (wait and shutdown screens at the next Windows start)")
+            : QCoreApplication::translate("CompanionCommands", "Installed \"%1\""))
+                            .arg(setName)
+                     << Qt::endl;
 }
 
 void openWithSettings()
@@ -103,7 +108,10 @@ int runTandemist(const QString& program, const QStringList& arguments)
         openCompanionMachine();
         finishInterruptedInstall();
         const QString folder = runDelayedCopy();
-        standardOutput() << "Copied the wait and shutdown screens from " << folder << Qt::endl;
+        standardOutput() << QCoreApplication::translate(
+            "CompanionCommands", "Copied the wait and shutdown screens from %1")
+                                .arg(folder)
+                         << Qt::endl;
     });
 }
 
@@ -134,7 +142,9 @@ int runRestoreCommand(const QString& program)
             platform::checkWritable(target);
         restoreOriginalScreens();
         recordNoInstalledSet();
-        standardOutput() << "Put back the screens the system had before the first installation." << Qt::endl;
+        standardOutput() << QCoreApplication::translate(
+            "CompanionCommands", "Put back the screens the system had before the first installation.")
+                         << Qt::endl;
     });
 }
 

@@ -20,6 +20,8 @@
 #include "platform/registry.h"
 #include "sets/libraryscan.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 
@@ -51,7 +53,7 @@ QString missingFolderReason(const QString& folder)
                 return oneLine(error.message());
         }
     }
-    return QStringLiteral("the Windows folder %1 is missing").arg(folder);
+    return QCoreApplication::translate("CompanionSession", "the Windows folder %1 is missing").arg(folder);
 }
 
 } // namespace
@@ -86,8 +88,8 @@ void openCompanionMachine()
 void loadCompanionSettings()
 {
     if (!settingsKeyExists())
-        throw CompanionError(
-            QStringLiteral("there are no Bootcanvas settings on this machine yet; start bootcanvas once"));
+        throw CompanionError(QCoreApplication::translate("CompanionSession",
+            "there are no Bootcanvas settings on this machine yet; start bootcanvas once"));
     const QString storedLogoPath
         = ReadRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("LogoPath")).toString();
     WindowlessSettingsView noWindow;
@@ -97,7 +99,8 @@ void loadCompanionSettings()
         ? settings().LogoPath
         : AddBackslash(CutAtNull(storedLogoPath));
     if (!platform::folderExists(wanted))
-        throw CompanionError(QStringLiteral("the logo folder %1 is missing").arg(wanted));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "the logo folder %1 is missing").arg(wanted));
 }
 
 QStringList librarySets()
@@ -108,10 +111,14 @@ QStringList librarySets()
         for (const LogoSetEntry& set : scanLogoLibrary(logoPath, QString()).sets)
             sets << set.name;
     } catch (const platform::FileError& error) {
-        throw CompanionError(QStringLiteral("the logo folder cannot be read: %1").arg(error.message()));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "the logo folder cannot be read: %1")
+                .arg(error.message()));
     }
     if (sets.isEmpty())
-        throw CompanionError(QStringLiteral("the logo folder %1 holds no logo set").arg(logoPath));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "the logo folder %1 holds no logo set")
+                .arg(logoPath));
     return sets;
 }
 
@@ -147,7 +154,8 @@ QString installNamedSet(const QString& name)
         }
     }
     throw CompanionError(
-        QStringLiteral("there is no logo set named \"%1\" in %2").arg(name, settings().LogoPath));
+        QCoreApplication::translate("CompanionSession", "there is no logo set named \"%1\" in %2")
+            .arg(name, settings().LogoPath));
 }
 
 QString installRandomSet(RandomSource& source)
@@ -175,14 +183,18 @@ QString runDelayedCopy()
 {
     const QString ini = tandemistIniPath();
     if (!platform::fileExists(ini))
-        throw CompanionError(QStringLiteral("nothing to copy: %1 is missing").arg(ini));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "nothing to copy: %1 is missing").arg(ini));
     const QString folder = CutAtNull(
         platform::GetPrivateProfileString(QStringLiteral("Settings"), QStringLiteral("Path"), QString(), ini))
                                .trimmed();
     if (folder.isEmpty())
-        throw CompanionError(QStringLiteral("%1 names no folder to copy from").arg(ini));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "%1 names no folder to copy from").arg(ini));
     if (!platform::folderExists(folder))
-        throw CompanionError(QStringLiteral("the folder %1 named in %2 is missing").arg(folder, ini));
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "the folder %1 named in %2 is missing")
+                .arg(folder, ini));
     clearScreenAttributes(waitScreenTarget());
     clearScreenAttributes(shutdownScreenTarget());
     copyWaitAndShutdownScreens(folder);

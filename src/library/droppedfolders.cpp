@@ -56,3 +56,8 @@ bool isImportableFolder(const QString& folder, const QString& logoPath)
     const QStringList parent = source->mid(0, source->size() - 1);
     return parent != *library && !startsWith(*library, *source);
 }
+
+bool isLogoPackFile(const QString& path)
+{
+    return path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive);
+}

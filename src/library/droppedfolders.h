@@ -20,3 +20,6 @@ std::optional<QStringList> droppedWindowsPaths(const QMimeData& data);
 // already (its parent is the logo folder), and not the logo folder or a folder holding it, which
 // would be copied into itself.
 bool isImportableFolder(const QString& folder, const QString& logoPath);
+
+// Whether a dropped file is a logo pack (a ZIP archive, by its name).
+bool isLogoPackFile(const QString& path);

@@ -79,7 +79,7 @@ LogoList::LogoList(QWidget* parent)
     , m_reportView(new QTreeView(this))
     , m_stack(new QStackedLayout(this))
 {
-    setAccessibleName(QStringLiteral("Logo sets"));
+    setAccessibleName(tr("Logo sets"));
     m_listView->setModel(m_model);
     m_listView->setViewMode(QListView::ListMode);
     m_listView->setFlow(QListView::TopToBottom);

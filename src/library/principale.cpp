@@ -2,16 +2,21 @@
 
 #include "activebar.h"
 #include "logolist.h"
+#include "mainwindowlayout.h"
 
 #include "app/attempt.h"
+#include "app/machinecaption.h"
 #include "app/settings.h"
 #include "app/settingsstore.h"
 #include "app/systemfolders.h"
 #include "app/twips.h"
+#include "platform/machine.h"
 #include "platform/profile.h"
 #include "windows/labelcolour.h"
 #include "windows/picturebox.h"
+#include "windows/resizingarea.h"
 #include "windows/screenanimator.h"
+#include "windows/windowgeometry.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -25,11 +30,10 @@ namespace
 
 Principale* theMainWindow = nullptr;
 
-QLabel* colouredLabel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour)
+QLabel* colouredLabel(QWidget* parent, const char* name, const QColor& colour)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
     setTextColour(label, colour);
     return label;
 }
@@ -46,7 +50,7 @@ Principale::Principale(QWidget* parent)
 {
     theMainWindow = this;
     setObjectName(QStringLiteral("Principale"));
-    setWindowTitle(QStringLiteral("Bootcanvas"));
+    setWindowTitle(tr("Bootcanvas"));
     createControls();
     createBars();
     createMenus();
@@ -62,42 +66,47 @@ Principale::~Principale()
 
 void Principale::createControls()
 {
-    auto* area = new QWidget(this);
-    area->setFixedSize(twips(5400), twips(5340));
+    auto* area = new ResizingArea(mainWindowDesignSize(), this);
     setCentralWidget(area);
 
     // The three labels are wider than designed, so that " 10000 logo sets", long set names and
     // "Single logo" are not cut off whatever the font.
-    NumLogo = colouredLabel(area, "NumLogo", twipsRect(0, 120, 1500, 255), QColor(0, 0, 192));
-    DefaultLogo = colouredLabel(area, "DefaultLogo", twipsRect(1500, 120, 2415, 240), QColor(0, 0, 255));
+    NumLogo = colouredLabel(area, "NumLogo", QColor(0, 0, 192));
+    DefaultLogo = colouredLabel(area, "DefaultLogo", QColor(0, 0, 255));
     DefaultLogo->setAlignment(Qt::AlignCenter);
     DefaultLogo->setText(DontKnow);
-    DefaultLogo->setToolTip(QStringLiteral("Default logo set"));
-    LogoType = colouredLabel(area, "LogoType", twipsRect(3960, 120, 1275, 240), QColor(0, 128, 0));
+    DefaultLogo->setToolTip(tr("Default logo set"));
+    LogoType = colouredLabel(area, "LogoType", QColor(0, 128, 0));
     LogoType->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     MyList = new LogoList(area);
     MyList->setObjectName(QStringLiteral("MyList"));
-    MyList->setGeometry(twipsRect(0, 360, 5325, 2895));
 
-    const int lefts[3] = { 30, 1800, 3600 };
-    const int widths[3] = { 1680, 1695, 1695 };
-    const int captionLefts[3] = { 15, 1800, 3600 };
-    const QString names[3] = { QStringLiteral("Startup screen preview"),
-        QStringLiteral("Wait screen preview"), QStringLiteral("Shutdown screen preview") };
-    const QString captions[3] = { QStringLiteral("LOGO.SYS\r\nStartup screen"),
-        QStringLiteral("LOGOW.SYS\r\nWait screen"), QStringLiteral("LOGOS.SYS\r\nShutdown screen") };
+    const QString names[3]
+        = { tr("Startup screen preview"), tr("Wait screen preview"), tr("Shutdown screen preview") };
+    const QString captions[3] = { tr("LOGO.SYS\r\nStartup screen"), tr("LOGOW.SYS\r\nWait screen"),
+        tr("LOGOS.SYS\r\nShutdown screen") };
+    std::array<QLabel*, 3> des {};
     for (int i = 0; i < 3; ++i) {
         Imag[i] = new PictureBox(area);
         Imag[i]->setObjectName(QStringLiteral("Imag%1").arg(i));
-        Imag[i]->setGeometry(twipsRect(lefts[i], 3360, widths[i], 1335));
         Imag[i]->setAccessibleName(names[i]);
         Imag[i]->setKeyboardActions(true);
-        auto* caption = new QLabel(captions[i], area);
-        caption->setObjectName(QStringLiteral("des%1").arg(i));
-        caption->setGeometry(twipsRect(captionLefts[i], 4740, 1680, 540));
-        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        des[i] = new QLabel(captions[i], area);
+        des[i]->setObjectName(QStringLiteral("des%1").arg(i));
+        des[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
+    area->setPlacement([this, des](QSize size) {
+        const MainWindowLayout layout = mainWindowLayout(size);
+        NumLogo->setGeometry(layout.numLogo);
+        DefaultLogo->setGeometry(layout.defaultLogo);
+        LogoType->setGeometry(layout.logoType);
+        MyList->setGeometry(layout.list);
+        for (int i = 0; i < 3; ++i) {
+            Imag[i]->setGeometry(layout.previews[i]);
+            des[i]->setGeometry(layout.captions[i]);
+        }
+    });
     new ScreenAnimator(Imag[0]);
 
     Timer1 = new QTimer(this);
@@ -114,9 +123,11 @@ void Principale::createControls()
 void Principale::Form_Load()
 {
     Settings& s = settings();
+    showMachineInTitle();
+    restoreWindowGeometry(*this, QStringLiteral("main"));
     attempt([&] { s.StartupFolder = GetStartupFolder(); });
     MsdosPath = s.WinPath.left(2) + QStringLiteral("\\msdos.sys");
-    MyList->setColumnHeader(QStringLiteral("Logoset name"), twips(5325 - 600));
+    MyList->setColumnHeader(tr("Logoset name"), twips(5325 - 600));
     attempt([&] {
         s.LogoOption = static_cast<qint16>(
             platform::GetPrivateProfileInt(QStringLiteral("Options"), QStringLiteral("Logo"), 1, MsdosPath));
@@ -124,6 +135,13 @@ void Principale::Form_Load()
     // The view entries are the bars' view tools, so their marks follow the view brought back.
     attempt([&] { LoadSettings(*this); });
     attempt([&] { LeggiDatiDisco(); });
+}
+
+void Principale::showMachineInTitle()
+{
+    if (platform::hasCurrentMachine())
+        setWindowTitle(
+            mainWindowTitle(machineCaption(platform::currentMachine(), platform::defaultMachineFolder())));
 }
 
 void Principale::closeEvent(QCloseEvent* event)

@@ -50,6 +50,10 @@ public:
     void ItmRandomSpin_Click();
     void ItmViewDefOrActual_Click();
     void ItmOnline_Click();
+    void ItmImportPack_Click();
+    void ItmExportPack_Click();
+    // Makes sets of the logo pack at the host path, asking before a set is overwritten.
+    void importLogoPackFile(const QString& hostPath);
 
     // SettingsView
     void ItmViewType_Click(int index) override;
@@ -116,6 +120,8 @@ private:
     QString SavedDefaultCaption;
 
     void createControls();
+    // Which image or machine folder the window works on, and whether it can be written.
+    void showMachineInTitle();
     void createBars();
     void createMenus();
     void connectCommands();

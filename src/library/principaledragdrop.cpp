@@ -6,6 +6,7 @@
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "app/settings.h"
+#include "images/picturereader.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "platformui/foldercopy.h"
@@ -16,6 +17,10 @@ void Principale::MyList_OLEDragDrop(const QMimeData* data)
     const std::optional<QStringList> paths = data ? droppedWindowsPaths(*data) : std::nullopt;
     if (!paths)
         return;
+    // Packs make their own sets; the folders below are copied as they are.
+    for (const QString& path : *paths)
+        if (isLogoPackFile(path) && platform::fileExists(path))
+            importLogoPackFile(images::hostPathOrEmpty(path));
     const QString logoPath = settings().LogoPath;
     int answer = 0;
     bool lastImported = false;
@@ -30,10 +35,11 @@ void Principale::MyList_OLEDragDrop(const QMimeData* data)
         QString folder = path;
         const QString name = GetLastPathPart(folder);
         if (platform::folderExists(logoPath + name))
-            answer = MsgBox(QStringLiteral("The selected folder '") + name
-                    + QStringLiteral("' already exist in your logo folder. Would you like to "
-                                     "overwrite the existing files?"),
-                vbYesNo | vbQuestion | vbDefaultButton2);
+            answer
+                = MsgBox(tr("The selected folder '%1' already exist in your logo folder. Would you like to "
+                            "overwrite the existing files?")
+                             .arg(name),
+                    vbYesNo | vbQuestion | vbDefaultButton2);
         if (answer == vbNo)
             continue;
         attempt([&] { platform::copyFolderInto(path, logoPath, this); });

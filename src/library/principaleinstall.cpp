@@ -18,6 +18,7 @@
 #include "platform/msgbox.h"
 #include "windows/labelcolour.h"
 #include "windows/picturebox.h"
+#include "windows/windowgeometry.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -29,7 +30,6 @@
 namespace
 {
 
-const QString CurrentSettingCaption = QStringLiteral("Current logo setting");
 // The set tools are disabled in the current-setting view, where the selection is hidden and the
 // label shows no set name; this property keeps their state meanwhile.
 const char* const EnabledBeforeView = "enabledBeforeCurrentView";
@@ -76,7 +76,7 @@ void Principale::showInstalledScreens()
 
 void Principale::enterCurrentSettingView()
 {
-    DefaultLogo->setToolTip(QStringLiteral("Showing current logo setting"));
+    DefaultLogo->setToolTip(tr("Showing current logo setting"));
     ActiveBar1->Tools(QStringLiteral("MnuLogo"))->setEnabled(false);
     ActiveBar1->Tools(QStringLiteral("ToolRandom"))->setEnabled(false);
     setSetToolsEnabledForView(true);
@@ -89,14 +89,14 @@ void Principale::enterCurrentSettingView()
     showInstalledScreens();
     DefaultLogo->clear();
     setTextColour(DefaultLogo, QColor(0, 128, 0));
-    DefaultLogo->setText(CurrentSettingCaption);
+    DefaultLogo->setText(tr("Current logo setting"));
     for (PictureBox* box : Imag)
         box->setUpdatesEnabled(true);
 }
 
 void Principale::leaveCurrentSettingView()
 {
-    DefaultLogo->setToolTip(QStringLiteral("Default logo set"));
+    DefaultLogo->setToolTip(tr("Default logo set"));
     ActiveBar1->Tools(QStringLiteral("MnuLogo"))->setEnabled(true);
     ActiveBar1->Tools(QStringLiteral("ToolRandom"))->setEnabled(true);
     setSetToolsEnabledForView(false);
@@ -137,6 +137,7 @@ void Principale::CloseAll()
     attempt([&] { SaveSettings(*this); });
     const QString installedSet = inView ? s.DefaultLogoSet : DefaultLogo->text();
     updateTandemistRegistration(SyncPending, installedSet);
+    saveWindowGeometry(*this, QStringLiteral("main"));
     QCoreApplication::quit();
 }
 
@@ -147,12 +148,12 @@ namespace
 void offerImageRepair(const diskimage::UncleanImageError& error)
 {
     const QString question
-        = error.message() + QStringLiteral("\n\nRepair it now? Install the set again afterwards.");
+        = error.message() + Principale::tr("\n\nRepair it now? Install the set again afterwards.");
     if (MsgBox(question, vbYesNo | vbQuestion) != vbYes)
         return;
     try {
         diskimage::repairMachineImages();
-        MsgBox(QStringLiteral("The disk image %1 has been repaired.").arg(error.imagePath()), vbInformation);
+        MsgBox(Principale::tr("The disk image %1 has been repaired.").arg(error.imagePath()), vbInformation);
     } catch (const std::exception& failure) {
         MsgBox(QString::fromStdString(failure.what()), vbExclamation);
     }

@@ -82,7 +82,7 @@ void Principale::ShowListaLogo()
     const std::array<QString, 3> paths = logoSetScreenPaths(settings().LogoPath, name);
     QWidget* previews = Imag[0]->parentWidget();
     previews->setUpdatesEnabled(false);
-    LogoType->setText(isSingleLogoSet(name) ? QStringLiteral("Single logo") : QStringLiteral("Multi logo"));
+    LogoType->setText(isSingleLogoSet(name) ? tr("Single logo") : tr("Multi logo"));
     for (int i = 0; i < 3; ++i)
         drawScreen(*Imag[i], paths[i]);
     previews->setUpdatesEnabled(true);
@@ -93,7 +93,7 @@ void Principale::VisualizzaNumLogo()
     const int n = MyList->count();
     // The runtime's number formatting puts a space where the sign of a negative number would go.
     const QString number = (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n);
-    NumLogo->setText(number + (n == 1 ? QStringLiteral(" logo set") : QStringLiteral(" logo sets")));
+    NumLogo->setText(number + (n == 1 ? tr(" logo set") : tr(" logo sets")));
     if (n == 0)
         LogoType->clear();
 }

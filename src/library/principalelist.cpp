@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "app/shellhelpers.h"
 #include "platform/msgbox.h"
+#include "sets/setname.h"
 #include "windows/picturebox.h"
 
 #include <QAction>
@@ -53,15 +54,31 @@ void Principale::MyList_BeforeLabelEdit()
     m_oldLabel = MyList->itemText(MyList->selectedRow());
 }
 
+namespace
+{
+
+QString renameRefused()
+{
+    return Principale::tr("Cannot rename folder. The folder already exists or has an invalid name");
+}
+
+} // namespace
+
 void Principale::MyList_AfterLabelEdit(bool& cancel, const QString& newString)
 {
     Settings& s = settings();
     const QString oldName = m_oldLabel;
     const int row = MyList->selectedRow();
-    const SetRenameCheck check = checkSetRename(oldName, newString);
+    const SetNameCheck typed = checkSetName(newString, s.LogoPath);
+    if (!typed.rule.isEmpty()) {
+        MsgBox(typed.empty ? typed.rule : renameRefused() + QLatin1Char('\n') + typed.rule, vbExclamation);
+        cancel = true;
+        return;
+    }
+    const QString newName = typed.name;
+    const SetRenameCheck check = checkSetRename(oldName, newName);
     if (check == SetRenameCheck::Refused) {
-        MsgBox(QStringLiteral("Cannot rename folder. The folder already exists or has an invalid name"),
-            vbExclamation);
+        MsgBox(renameRefused(), vbExclamation);
         cancel = true;
         return;
     }
@@ -74,18 +91,19 @@ void Principale::MyList_AfterLabelEdit(bool& cancel, const QString& newString)
         }
         MyList->setItemIcon(row, toSingle ? QStringLiteral("singlelogo") : QStringLiteral("multilogo"));
     }
-    if (!renameSetFolder(s.LogoPath, oldName, newString)) {
-        MsgBox(QStringLiteral("Cannot rename folder. The folder already exists or has an invalid name"),
-            vbExclamation);
+    if (!renameSetFolder(s.LogoPath, oldName, newName)) {
+        MsgBox(renameRefused(), vbExclamation);
         cancel = true;
         return;
     }
-    MyList->setItemText(row, newString);
-    SelItem(newString);
+    MyList->setItemText(row, newName);
+    SelItem(newName);
     if (oldName == s.DefaultLogoSet) {
-        s.DefaultLogoSet = newString;
-        DefaultLogo->setText(newString);
+        s.DefaultLogoSet = newName;
+        DefaultLogo->setText(newName);
     }
+    // Windows dropped trailing dots or blanks: the label keeps the name used, not the one typed.
+    cancel = newName != newString;
 }
 
 void Principale::MyList_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint pos)

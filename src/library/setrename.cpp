@@ -6,6 +6,8 @@
 #include "platform/windowspath.h"
 #include "platform/winpath.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 
@@ -30,9 +32,10 @@ SetRenameCheck checkSetRename(const QString& oldName, const QString& newName)
 
 QString kindChangeQuestion(bool toSingleLogo)
 {
-    return toSingleLogo
-        ? QStringLiteral("Would you like to change your logoset format from Multi Logo to Single Logo?")
-        : QStringLiteral("Would you like to change your logoset format from Single Logo to Multi Logo?");
+    return toSingleLogo ? QCoreApplication::translate(
+               "Principale", "Would you like to change your logoset format from Multi Logo to Single Logo?")
+                        : QCoreApplication::translate("Principale",
+                            "Would you like to change your logoset format from Single Logo to Multi Logo?");
 }
 
 bool renameSetFolder(const QString& logoPath, const QString& oldName, const QString& newName)

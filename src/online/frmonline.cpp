@@ -28,7 +28,10 @@ namespace
 // The help topic about checking for a newer version.
 constexpr int OnlineCheckTopic = 13;
 
-const QString StartStatus = QStringLiteral("Press 'Check!' to receive the latest information...");
+QString startStatus()
+{
+    return FrmOnline::tr("Press 'Check!' to receive the latest information...");
+}
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, bool bold, bool blue)
 {
@@ -49,7 +52,7 @@ FrmOnline::FrmOnline(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmOnline"));
-    setWindowTitle(QStringLiteral("Online check"));
+    setWindowTitle(tr("Online check"));
     setModal(true);
     createControls();
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -71,16 +74,16 @@ void FrmOnline::createControls()
 {
     // Laid out in the designed arrangement, but by layouts: fixed positions cut the texts off under the
     // larger fonts of today's desktops.
-    auto* checkFrame = named<QGroupBox>("Frame1", QStringLiteral("Online check"), this);
+    auto* checkFrame = named<QGroupBox>("Frame1", tr("Online check"), this);
     auto* intro = label(checkFrame, QStringLiteral("Label1"),
-        QStringLiteral("Press 'Check!' to receive the latest information about Bootcanvas over the Internet"),
-        false, false);
+        tr("Press 'Check!' to receive the latest information about Bootcanvas over the Internet"), false,
+        false);
     intro->setWordWrap(true);
-    BtnCheck = named<QPushButton>("BtnCheck", QStringLiteral("C&heck!"), checkFrame);
+    BtnCheck = named<QPushButton>("BtnCheck", tr("C&heck!"), checkFrame);
     BtnCheck->setDefault(true);
     BtnCheck->setMinimumWidth(twips(1215));
-    auto* statusCaption = label(checkFrame, QStringLiteral("Label2"), QStringLiteral("Status:"), true, false);
-    LblStatus = label(checkFrame, QStringLiteral("LblStatus"), StartStatus, false, true);
+    auto* statusCaption = label(checkFrame, QStringLiteral("Label2"), tr("Status:"), true, false);
+    LblStatus = label(checkFrame, QStringLiteral("LblStatus"), startStatus(), false, true);
     auto* checkGrid = new QGridLayout(checkFrame);
     checkGrid->addWidget(intro, 0, 0, 1, 2);
     checkGrid->addWidget(BtnCheck, 0, 2, Qt::AlignTop);
@@ -88,21 +91,18 @@ void FrmOnline::createControls()
     checkGrid->addWidget(LblStatus, 1, 1, 1, 2);
     checkGrid->setColumnStretch(1, 1);
 
-    auto* versionFrame = named<QGroupBox>("Frame2", QStringLiteral("Bootcanvas"), this);
+    auto* versionFrame = named<QGroupBox>("Frame2", tr("Bootcanvas"), this);
     std::array<QLabel*, 3> captions {};
-    captions[1] = label(
-        versionFrame, QStringLiteral("Label41"), QStringLiteral("&You are using version:"), false, false);
+    captions[1] = label(versionFrame, QStringLiteral("Label41"), tr("&You are using version:"), false, false);
     LblCurVersion = label(versionFrame, QStringLiteral("LblCurVersion"),
         displayVersion(QStringLiteral(BOOTCANVAS_VERSION)), true, true);
-    captions[2]
-        = label(versionFrame, QStringLiteral("Label42"), QStringLiteral("&Latest version:"), false, false);
+    captions[2] = label(versionFrame, QStringLiteral("Label42"), tr("&Latest version:"), false, false);
     LblLatestVersion = label(versionFrame, QStringLiteral("LblLatestVersion"), QString(), true, true);
-    captions[0]
-        = label(versionFrame, QStringLiteral("Label40"), QStringLiteral("&Information"), false, false);
+    captions[0] = label(versionFrame, QStringLiteral("Label40"), tr("&Information"), false, false);
     Descript = new QPlainTextEdit(versionFrame);
     Descript->setObjectName(QStringLiteral("Descript"));
     Descript->setReadOnly(true);
-    Descript->setAccessibleName(QStringLiteral("Information"));
+    Descript->setAccessibleName(tr("Information"));
     Descript->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Descript->setFixedHeight(Descript->fontMetrics().lineSpacing() * 5 + 2 * Descript->frameWidth() + 8);
     // The labels' access keys lead to the one control of the frame that takes the focus.
@@ -117,9 +117,9 @@ void FrmOnline::createControls()
     versionGrid->addWidget(Descript, 3, 0, 1, 2);
     versionGrid->setColumnStretch(1, 1);
 
-    BtnDownload = named<QPushButton>("BtnDownload", QStringLiteral("Download from the web"), this);
+    BtnDownload = named<QPushButton>("BtnDownload", tr("Download from the web"), this);
     BtnDownload->setVisible(false);
-    BtnClose = named<QPushButton>("BtnClose", QStringLiteral("&Close"), this);
+    BtnClose = named<QPushButton>("BtnClose", tr("&Close"), this);
     BtnClose->setMinimumWidth(twips(1215));
     layOutDialog(this, checkFrame, versionFrame, { BtnDownload, BtnClose });
     checkFrame->setMinimumWidth(twips(5055));
@@ -134,12 +134,12 @@ void FrmOnline::BtnCheck_Click()
     // Each check starts afresh: an earlier result must not hide this one's.
     UpdateFound = false;
     CheckFailed = false;
-    LblStatus->setText(QStringLiteral("Checking the Bootcanvas website for updates..."));
+    LblStatus->setText(tr("Checking the Bootcanvas website for updates..."));
     BtnCheck->setEnabled(false);
     WebVrChk1->check();
     BtnCheck->setEnabled(true);
     if (!UpdateFound && !CheckFailed) {
-        LblStatus->setText(QStringLiteral("Your version is updated!"));
+        LblStatus->setText(tr("Your version is updated!"));
         LblLatestVersion->setText(LblCurVersion->text());
     }
 }
@@ -152,18 +152,18 @@ void FrmOnline::WebVrChk1_UpdateAvailable(
     BtnDownload->setVisible(true);
     BtnDownloadTag = sDownloadURL;
     Descript->setPlainText(sCustomData);
-    LblStatus->setText(QStringLiteral("New version available"));
+    LblStatus->setText(tr("New version available"));
 }
 
 void FrmOnline::WebVrChk1_ErrorInDownload(qint32 Error)
 {
     CheckFailed = true;
     if (Error == WebVrChk::NoConnection)
-        MsgBox(QStringLiteral("Could not connect to web site - are you connected to the Internet?"), vbOKOnly,
+        MsgBox(tr("Could not connect to web site - are you connected to the Internet?"), vbOKOnly,
             applicationTitle());
     else if (Error == WebVrChk::FileNotFound)
-        MsgBox(QStringLiteral("File not found on Web Server"), vbOKOnly, applicationTitle());
-    LblStatus->setText(StartStatus);
+        MsgBox(tr("File not found on Web Server"), vbOKOnly, applicationTitle());
+    LblStatus->setText(startStatus());
 }
 
 void FrmOnline::BtnDownload_Click()

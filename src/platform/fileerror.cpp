@@ -1,5 +1,7 @@
 #include "fileerror.h"
 
+#include <QCoreApplication>
+
 namespace platform
 {
 
@@ -10,17 +12,17 @@ QString describe(int number)
 {
     switch (number) {
     case BadFileName:
-        return QStringLiteral("Bad file name");
+        return QCoreApplication::translate("FileError", "Bad file name");
     case FileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("FileError", "File not found");
     case FileAlreadyExists:
-        return QStringLiteral("File already exists");
+        return QCoreApplication::translate("FileError", "File already exists");
     case PermissionDenied:
-        return QStringLiteral("Permission denied");
+        return QCoreApplication::translate("FileError", "Permission denied");
     case PathNotFound:
-        return QStringLiteral("Path not found");
+        return QCoreApplication::translate("FileError", "Path not found");
     default:
-        return QStringLiteral("Path/File access error");
+        return QCoreApplication::translate("FileError", "Path/File access error");
     }
 }
 
@@ -47,9 +49,10 @@ DamagedFileError::DamagedFileError(const QString& file, const QString& reason, c
 
 QString DamagedFileError::userMessage() const
 {
-    QString text = QStringLiteral("The file %1 is damaged (%2).").arg(m_file, m_reason);
+    QString text
+        = QCoreApplication::translate("FileError", "The file %1 is damaged (%2).").arg(m_file, m_reason);
     if (!m_keptCopy.isEmpty())
-        text += QStringLiteral(" A copy was kept as %1.").arg(m_keptCopy);
+        text += QCoreApplication::translate("FileError", " A copy was kept as %1.").arg(m_keptCopy);
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include "windowspath.h"
 #include "winpath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -113,7 +114,8 @@ bool startProgram(const QString& windowsProgram, const QStringList& arguments, Q
     const QStringList command = resolveProgramCommand(windowsProgram, arguments);
     if (command.isEmpty()) {
         if (error)
-            *error = QStringLiteral("Cannot find the program %1.").arg(windowsProgram);
+            *error
+                = QCoreApplication::translate("Launcher", "Cannot find the program %1.").arg(windowsProgram);
         return false;
     }
     QProcess process;
@@ -122,7 +124,8 @@ bool startProgram(const QString& windowsProgram, const QStringList& arguments, Q
     if (process.startDetached())
         return true;
     if (error)
-        *error = QStringLiteral("Cannot start the program %1: %2").arg(windowsProgram, process.errorString());
+        *error = QCoreApplication::translate("Launcher", "Cannot start the program %1: %2")
+                     .arg(windowsProgram, process.errorString());
     return false;
 }
 

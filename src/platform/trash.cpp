@@ -6,6 +6,7 @@
 #include "msgbox.h"
 #include "winpath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -119,9 +120,10 @@ bool moveDriveEntryToTrash(const QString& windowsPath)
 QString confirmationFor(const QList<TrashItem>& items)
 {
     if (items.size() == 1)
-        return QStringLiteral("Are you sure you want to send '%1' to the Recycle Bin?")
+        return QCoreApplication::translate("Trash", "Are you sure you want to send '%1' to the Recycle Bin?")
             .arg(items.first().name);
-    return QStringLiteral("Are you sure you want to send these %1 items to the Recycle Bin?")
+    return QCoreApplication::translate(
+        "Trash", "Are you sure you want to send these %1 items to the Recycle Bin?")
         .arg(items.size());
 }
 

@@ -5,6 +5,8 @@
 #include "platform/windowspath.h"
 #include "platform/winpath.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 
 namespace platform
@@ -28,17 +30,14 @@ QString defaultDialogFolder()
 }
 
 // A path the host's dialog returned, as the program sees it. Outside every drive the user is told
-// why the choice cannot be used.
-QString chosenWindowsPath(const QString& chosen, const QString& what)
+// why the choice cannot be used (`refusal`, with %1 for the path chosen).
+QString chosenWindowsPath(const QString& chosen, const QString& refusal)
 {
     if (chosen.isEmpty() || looksLikeWindowsPath(chosen))
         return chosen;
     const QString windowsPath = windowsPathFor(chosen);
     if (windowsPath.isEmpty())
-        MsgBox(QStringLiteral("The %1 %2 is not on a drive of the Windows machine. Please choose one on "
-                              "a drive of the machine.")
-                   .arg(what, chosen),
-            vbExclamation);
+        MsgBox(refusal.arg(chosen), vbExclamation);
     return windowsPath;
 }
 
@@ -49,7 +48,10 @@ QString chooseFolder(QWidget* parent, const QString& title)
     const QString chosen = dialogResponder()
         ? dialogResponder()(title)
         : QFileDialog::getExistingDirectory(parent, title, defaultDialogFolder(), QFileDialog::ShowDirsOnly);
-    return chosenWindowsPath(chosen, QStringLiteral("folder"));
+    return chosenWindowsPath(chosen,
+        QCoreApplication::translate("Dialogs",
+            "The folder %1 is not on a drive of the Windows machine. Please choose one on a drive of the "
+            "machine."));
 }
 
 QString chooseOpenFile(
@@ -63,7 +65,20 @@ QString chooseOpenFile(
             = initialFolder.isEmpty() ? defaultDialogFolder() : resolveToHostOrEmpty(initialFolder);
         chosen = QFileDialog::getOpenFileName(parent, title, start, filters.join(QLatin1String(";;")));
     }
-    return chosenWindowsPath(chosen, QStringLiteral("file"));
+    return chosenWindowsPath(chosen,
+        QCoreApplication::translate("Dialogs",
+            "The file %1 is not on a drive of the Windows machine. Please choose one on a drive of the "
+            "machine."));
+}
+
+QString chooseHostFile(
+    QWidget* parent, const QString& title, const QString& filter, const QString& suggestedName)
+{
+    if (dialogResponder())
+        return dialogResponder()(title);
+    if (suggestedName.isEmpty())
+        return QFileDialog::getOpenFileName(parent, title, QDir::homePath(), filter);
+    return QFileDialog::getSaveFileName(parent, title, QDir::home().filePath(suggestedName), filter);
 }
 
 void setDialogResponder(std::function<QString(const QString& title)> responder)

@@ -19,6 +19,11 @@ QString chooseFolder(QWidget* parent, const QString& title);
 QString chooseOpenFile(
     QWidget* parent, const QString& title, const QString& initialFolder, const QStringList& filters);
 
+// The host's open-file dialog, or its save-file dialog when `suggestedName` is given, for files that
+// stay on the host (logo packs); `filter` is a Qt name filter. The host path, empty on cancel.
+QString chooseHostFile(
+    QWidget* parent, const QString& title, const QString& filter, const QString& suggestedName = {});
+
 // Tests stand in for the desktop: the responder answers the folder and file dialogs (it receives
 // the dialog's title). Its answer is what the host dialog would return, a host path, and is
 // translated the same way; an answer that already is a Windows path ("C:\...") is returned as it

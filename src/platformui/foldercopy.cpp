@@ -98,7 +98,8 @@ public:
     FolderCopy(int fileCount, QWidget* parent)
         : m_progress(parent)
     {
-        m_progress.setWindowTitle(QStringLiteral("Copying..."));
+        m_progress.setWindowTitle(QCoreApplication::translate("FolderCopy", "Copying..."));
+        m_progress.setCancelButtonText(QCoreApplication::translate("FolderCopy", "Cancel"));
         m_progress.setWindowModality(Qt::WindowModal);
         m_progress.setMinimumDuration(ShowProgressAfterMs);
         m_progress.setAutoClose(false);
@@ -148,7 +149,7 @@ public:
         for (const QString& name : listFiles(source, { QStringLiteral("*") }, HiddenAndSystem)) {
             if (canceled())
                 return;
-            m_progress.setLabelText(QStringLiteral("Copying %1").arg(name));
+            m_progress.setLabelText(QCoreApplication::translate("FolderCopy", "Copying %1").arg(name));
             m_ok = copyFileOnDrives(childOnDrive(source, name), childOnDrive(target, name)) && m_ok;
             m_progress.setValue(++m_copied);
         }
@@ -165,7 +166,8 @@ private:
 
     void copyFile(const QString& source, const QString& target)
     {
-        m_progress.setLabelText(QStringLiteral("Copying %1").arg(QFileInfo(source).fileName()));
+        m_progress.setLabelText(
+            QCoreApplication::translate("FolderCopy", "Copying %1").arg(QFileInfo(source).fileName()));
         m_ok = replaceFile(source, target) && m_ok;
         m_progress.setValue(++m_copied);
     }

@@ -30,6 +30,28 @@ struct ButtonChoice {
     int result;
 };
 
+// The buttons are named here rather than by Qt, so they speak the program's language even where
+// the system has no translations of Qt's own.
+QString buttonText(int result)
+{
+    switch (result) {
+    case vbOK:
+        return QCoreApplication::translate("MsgBox", "OK");
+    case vbCancel:
+        return QCoreApplication::translate("MsgBox", "Cancel");
+    case vbAbort:
+        return QCoreApplication::translate("MsgBox", "&Abort");
+    case vbRetry:
+        return QCoreApplication::translate("MsgBox", "&Retry");
+    case vbIgnore:
+        return QCoreApplication::translate("MsgBox", "&Ignore");
+    case vbYes:
+        return QCoreApplication::translate("MsgBox", "&Yes");
+    default:
+        return QCoreApplication::translate("MsgBox", "&No");
+    }
+}
+
 QList<ButtonChoice> buttonsFor(int buttons)
 {
     switch (buttons & MsgBoxButtonsField) {
@@ -55,7 +77,7 @@ int showDialog(const MsgBoxRequest& request)
         QApplication::activeWindow());
     const QList<ButtonChoice> choices = buttonsFor(request.buttons);
     for (const ButtonChoice& choice : choices)
-        box.addButton(choice.button);
+        box.addButton(choice.button)->setText(buttonText(choice.result));
     const int defaultIndex = (request.buttons & MsgBoxDefaultButtonField) >> 8;
     if (defaultIndex < choices.size())
         box.setDefaultButton(choices[defaultIndex].button);

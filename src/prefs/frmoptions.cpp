@@ -45,13 +45,14 @@ FrmOptions::FrmOptions(const MainWindowLink& mainWindow, QWidget* parent)
     , m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("FrmOptions"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     setModal(true);
 
     TabStrip1 = new QTabBar(this);
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
-    for (const char* caption : { "General", "Confirmations", "Images", "StartUp settings" })
-        TabStrip1->addTab(QLatin1String(caption));
+    for (const QString& caption :
+        { tr("General"), tr("Confirmations"), tr("Images"), tr("StartUp settings") })
+        TabStrip1->addTab(caption);
     TabStrip1->setDrawBase(false);
 
     auto* pages = new QWidget(this);
@@ -71,10 +72,10 @@ FrmOptions::FrmOptions(const MainWindowLink& mainWindow, QWidget* parent)
     // Every tab gets the room of the largest, so the dialog keeps its size when tabs change.
     pages->setMinimumSize(largest);
 
-    auto* ok = named<QPushButton>("BtnOK", QStringLiteral("&OK"), this);
+    auto* ok = named<QPushButton>("BtnOK", tr("&OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &FrmOptions::BtnOK_Click);
-    auto* cancel = named<QPushButton>("BtnCancel", QStringLiteral("&Cancel"), this);
+    auto* cancel = named<QPushButton>("BtnCancel", tr("&Cancel"), this);
     connect(cancel, &QPushButton::clicked, this, &FrmOptions::BtnCancel_Click);
     layOutDialog(this, TabStrip1, pages, { ok, cancel });
 
@@ -98,34 +99,33 @@ FrmOptions::FrmOptions(const MainWindowLink& mainWindow, QWidget* parent)
 QWidget* FrmOptions::createGeneralTab()
 {
     auto* page = new QWidget(this);
-    auto* folderCaption = named<QLabel>("Label1", QStringLiteral("Logo &folder:"), page);
+    auto* folderCaption = named<QLabel>("Label1", tr("Logo &folder:"), page);
     TxtLogoPath = new QLineEdit(page);
     TxtLogoPath->setObjectName(QStringLiteral("TxtLogoPath"));
     TxtLogoPath->setMinimumWidth(280);
     folderCaption->setBuddy(TxtLogoPath);
-    btnBrwFolder = named<QPushButton>("btnBrwFolder", QStringLiteral(".&.."), page);
-    btnBrwFolder->setAccessibleName(QStringLiteral("Choose the logo folder"));
+    btnBrwFolder = named<QPushButton>("btnBrwFolder", tr(".&.."), page);
+    btnBrwFolder->setAccessibleName(tr("Choose the logo folder"));
     btnBrwFolder->setFixedWidth(btnBrwFolder->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
 
-    auto* doubleClickCaption = named<QLabel>("Label2", QStringLiteral("Double click on logo set:"), page);
+    auto* doubleClickCaption = named<QLabel>("Label2", tr("Double click on logo set:"), page);
     DblAction = new QComboBox(page);
     DblAction->setObjectName(QStringLiteral("DblAction"));
-    DblAction->addItems(
-        { QStringLiteral("Sets the logo set as default"), QStringLiteral("Opens the logo browser!") });
+    DblAction->addItems({ tr("Sets the logo set as default"), tr("Opens the logo browser!") });
     doubleClickCaption->setBuddy(DblAction);
 
     ChkSyncronize = named<QCheckBox>(
-        "ChkSyncronize", QStringLiteral("Synchronize logos (delay wait and shutdown logo copy)"), page);
-    ChkShowSplash = named<QCheckBox>("ChkShowSplash", QStringLiteral("Show splash screen at startup"), page);
-    ActiveStart = named<QCheckBox>("ActiveStart", QStringLiteral("Show startup logo"), page);
+        "ChkSyncronize", tr("Synchronize logos (delay wait and shutdown logo copy)"), page);
+    ChkShowSplash = named<QCheckBox>("ChkShowSplash", tr("Show splash screen at startup"), page);
+    ActiveStart = named<QCheckBox>("ActiveStart", tr("Show startup logo"), page);
 
-    auto* driveCaption = named<QLabel>("Label5", QStringLiteral("Put the startup logo in:"), page);
+    auto* driveCaption = named<QLabel>("Label5", tr("Put the startup logo in:"), page);
     // A label that answers clicks; a flat button keeps it reachable by keyboard.
     DriveHost = new QToolButton(page);
     DriveHost->setObjectName(QStringLiteral("DriveHost"));
     DriveHost->setAutoRaise(true);
     DriveHost->setMinimumWidth(DriveHost->fontMetrics().horizontalAdvance(QStringLiteral("WW")));
-    DriveHost->setAccessibleName(QStringLiteral("Put the startup logo in"));
+    DriveHost->setAccessibleName(tr("Put the startup logo in"));
     DriveHost->setStyleSheet(QStringLiteral("QToolButton { color: blue; font-weight: bold; }"));
     driveCaption->setBuddy(DriveHost);
 
@@ -148,32 +148,31 @@ QWidget* FrmOptions::createGeneralTab()
 
 QWidget* FrmOptions::createConfirmationsTab()
 {
-    ChkConfirmChange = named<QCheckBox>(
-        "ChkConfirmChange", QStringLiteral("Confirm logo type (single/multi) change"), this);
-    ChkDelConfirm = named<QCheckBox>("ChkDelConfirm", QStringLiteral("Confirm logo sets deletion"), this);
-    ChkDeleteRecycle
-        = named<QCheckBox>("ChkDeleteRecycle", QStringLiteral("Delete logosets in the Recycle Bin"), this);
+    ChkConfirmChange
+        = named<QCheckBox>("ChkConfirmChange", tr("Confirm logo type (single/multi) change"), this);
+    ChkDelConfirm = named<QCheckBox>("ChkDelConfirm", tr("Confirm logo sets deletion"), this);
+    ChkDeleteRecycle = named<QCheckBox>("ChkDeleteRecycle", tr("Delete logosets in the Recycle Bin"), this);
     return columnPage(this, { ChkConfirmChange, ChkDelConfirm, ChkDeleteRecycle });
 }
 
 QWidget* FrmOptions::createImagesTab()
 {
-    ChkShowAnim = named<QCheckBox>("ChkShowAnim", QStringLiteral("Autos&how logo animation"), this);
-    ChkAnimatedBar = named<QCheckBox>(
-        "ChkAnimatedBar", QStringLiteral("Add an animated &bar to new startup screens"), this);
-    auto* clickFrame = named<QGroupBox>("ImageClickFrame", QStringLiteral("When I click on image"), this);
-    const QString captions[3] = { QStringLiteral("&Show it in its actual size"),
-        QStringLiteral("Open &Paint"), QStringLiteral("Op&en program:") };
+    ChkShowAnim = named<QCheckBox>("ChkShowAnim", tr("Autos&how logo animation"), this);
+    ChkAnimatedBar
+        = named<QCheckBox>("ChkAnimatedBar", tr("Add an animated &bar to new startup screens"), this);
+    auto* clickFrame = named<QGroupBox>("ImageClickFrame", tr("When I click on image"), this);
+    const QString captions[3]
+        = { tr("&Show it in its actual size"), tr("Open &Paint"), tr("Op&en program:") };
     for (int i = 0; i < 3; ++i)
         OptOpen[i] = named<QRadioButton>(QStringLiteral("OptOpen%1").arg(i), captions[i], clickFrame);
     CustomName = new QLineEdit(clickFrame);
     CustomName->setObjectName(QStringLiteral("CustomName"));
-    CustomName->setAccessibleName(QStringLiteral("Custom program name"));
+    CustomName->setAccessibleName(tr("Custom program name"));
     CustProg = new QLineEdit(clickFrame);
     CustProg->setObjectName(QStringLiteral("CustProg"));
-    CustProg->setAccessibleName(QStringLiteral("Custom program path"));
+    CustProg->setAccessibleName(tr("Custom program path"));
     BtnBrowse = named<QPushButton>("BtnBrowse", QStringLiteral("..."), clickFrame);
-    BtnBrowse->setAccessibleName(QStringLiteral("Choose the custom program"));
+    BtnBrowse->setAccessibleName(tr("Choose the custom program"));
     BtnBrowse->setFixedWidth(btnBrwFolder->width());
 
     auto* grid = new QGridLayout(clickFrame);
@@ -189,9 +188,9 @@ QWidget* FrmOptions::createImagesTab()
 
 QWidget* FrmOptions::createStartUpTab()
 {
-    auto* caption = named<QLabel>("Label3", QStringLiteral("Every time Windows is started run:"), this);
-    const QString captions[3] = { QStringLiteral("Logo &sequential change (Cyclette)"),
-        QStringLiteral("Logo &random change (Shufflet)"), QStringLiteral("&Nothing") };
+    auto* caption = named<QLabel>("Label3", tr("Every time Windows is started run:"), this);
+    const QString captions[3]
+        = { tr("Logo se&quential change (Cyclette)"), tr("Logo &random change (Shufflet)"), tr("&Nothing") };
     const QString tags[3] = { QStringLiteral("Cyclette.lnk"), QStringLiteral("Shufflet.lnk"), QString() };
     QList<QWidget*> column = { caption };
     for (int i = 0; i < 3; ++i) {

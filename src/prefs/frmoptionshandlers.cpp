@@ -4,6 +4,7 @@
 #include "app/settings.h"
 #include "app/shellhelpers.h"
 #include "app/systemfolders.h"
+#include "platform/displaypath.h"
 #include "platform/files.h"
 #include "platform/machine.h"
 #include "platform/msgbox.h"
@@ -55,8 +56,9 @@ template <class Step> void FrmOptions::okStep(Step&& step)
     try {
         step();
     } catch (const std::exception&) {
-        MsgBox(QStringLiteral("Could not find ") + settings().AppPath + m_chosenShortcut
-                + QStringLiteral(". Please reinstall Bootcanvas from the original setup package!"),
+        MsgBox(
+            FrmOptions::tr("Could not find %1. Please reinstall Bootcanvas from the original setup package!")
+                .arg(platform::pathForDisplay(settings().AppPath + m_chosenShortcut)),
             vbExclamation);
     }
 }
@@ -84,7 +86,7 @@ void FrmOptions::Form_Activate()
     ChkConfirmChange->setCheckState(checkState(s.ConfirmLogoTypeChange));
     ChkShowSplash->setCheckState(checkState(s.ShowSplashScreen));
     fillStartUpAction();
-    TxtLogoPath->setText(s.LogoPath);
+    TxtLogoPath->setText(platform::pathForDisplay(s.LogoPath));
     ChkSyncronize->setCheckState(checkState(s.SynchronizeLogos));
     DefineVisible();
 }
@@ -139,15 +141,15 @@ void FrmOptions::TabStrip1_Click()
 
 void FrmOptions::btnBrwFolder_Click()
 {
-    const QString folder = BrowseForFolder(this, QStringLiteral("Choose the folder you want to add"));
+    const QString folder = BrowseForFolder(this, tr("Choose the folder you want to add"));
     if (!folder.isEmpty())
-        TxtLogoPath->setText(folder);
+        TxtLogoPath->setText(platform::pathForDisplay(folder));
 }
 
 void FrmOptions::BtnBrowse_Click()
 {
-    const QString program = ShowOpenDialog(this, QStringLiteral("Applications (*.exe)|*.exe"),
-        QStringLiteral("Where is your favourite graphic program?"), QString());
+    const QString program = ShowOpenDialog(
+        this, tr("Applications (*.exe)|*.exe"), tr("Where is your favourite graphic program?"), QString());
     if (program.isEmpty())
         return;
     CustProg->setText(program);
@@ -234,7 +236,7 @@ void FrmOptions::BtnOK_Click()
     s.CustomProgPath = CustProg->text();
     if (m_mainWindow.customProgram)
         m_mainWindow.customProgram->setText(
-            s.CustomProgName.isEmpty() ? QStringLiteral("Custom Program") : s.CustomProgName);
+            s.CustomProgName.isEmpty() ? tr("Custom Program") : s.CustomProgName);
     for (int i = 0; i < 3; ++i) {
         if (OptOpen[i]->isChecked()) {
             s.DefaultAction = static_cast<qint16>(i);
@@ -256,8 +258,10 @@ void FrmOptions::BtnOK_Click()
     if (ActiveStart->checkState() != Qt::PartiallyChecked)
         s.LogoOption = flag(ActiveStart);
 
-    if (TxtLogoPath->text() != s.LogoPath) {
-        s.LogoPath = AddBackslash(TxtLogoPath->text());
+    // Shown as a host path where the guest has no such drive; kept as the Windows path either way.
+    const QString logoFolder = AddBackslash(platform::pathFromDisplay(TxtLogoPath->text()));
+    if (logoFolder != s.LogoPath) {
+        s.LogoPath = logoFolder;
         if (m_mainWindow.rescanLibrary)
             okStep([&] { m_mainWindow.rescanLibrary(); });
     }

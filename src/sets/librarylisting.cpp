@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/settingsstore.h"
 #include "app/systemfolders.h"
+#include "platform/displaypath.h"
 #include "platform/machine.h"
 #include "platform/msgbox.h"
 
@@ -24,7 +25,7 @@ QString formatLibraryListing(const LibraryScan& scan)
     return text;
 }
 
-int printLogoLibrary(QTextStream& out, QTextStream& err)
+bool loadLibrarySettings(QTextStream& err)
 {
     // A terminal has no dialogs: whatever the layers would show goes to the error stream.
     setMsgBoxResponder([&err](const MsgBoxRequest& request) {
@@ -32,18 +33,27 @@ int printLogoLibrary(QTextStream& out, QTextStream& err)
         return int(vbOK);
     });
     if (!openMachineInUse())
-        return 1;
+        return false;
     Settings& s = settings();
     s.AppPath = AddBackslash(platform::currentMachine().programFolder());
     s.WinPath = AddBackslash(GetWindowsFolder());
     WindowlessSettingsView window;
     LoadSettings(window);
+    return true;
+}
+
+int printLogoLibrary(QTextStream& out, QTextStream& err)
+{
+    if (!loadLibrarySettings(err))
+        return 1;
+    const Settings& s = settings();
     LibraryScan scan;
     if (!attempt([&] { scan = scanLogoLibrary(s.LogoPath, s.DefaultLogoSet); })) {
-        err << "bootcanvas-cli: cannot list the logo folder " << s.LogoPath << Qt::endl;
+        err << "bootcanvas-cli: cannot list the logo folder " << platform::pathForDisplay(s.LogoPath)
+            << Qt::endl;
         return 1;
     }
-    out << "logo folder: " << s.LogoPath << '\n' << formatLibraryListing(scan);
+    out << "logo folder: " << platform::pathForDisplay(s.LogoPath) << '\n' << formatLibraryListing(scan);
     out.flush();
     return 0;
 }

@@ -13,7 +13,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmAbout"));
-    setWindowTitle(QStringLiteral("About ") + applicationTitle());
+    setWindowTitle(tr("About %1").arg(applicationTitle()));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QApplication::windowIcon().pixmap(64, 64));
@@ -24,15 +24,14 @@ FrmAbout::FrmAbout(QWidget* parent)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     Title->setFont(titleFont);
-    Version = named<QLabel>("Version", QStringLiteral("Version ") + QStringLiteral(BOOTCANVAS_VERSION), this);
+    Version = named<QLabel>("Version", tr("Version %1").arg(QStringLiteral(BOOTCANVAS_VERSION)), this);
     Version->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* about = new QLabel(QStringLiteral("Keeps a library of startup, wait and shutdown screens for "
-                                            "Windows 95 and 98, and installs them."),
+    auto* about = new QLabel(
+        tr("Keeps a library of startup, wait and shutdown screens for Windows 95 and 98, and installs them."),
         this);
     about->setWordWrap(true);
-    auto* licence = new QLabel(QStringLiteral("Free software under the GNU General Public License, "
-                                              "version 3 or later."),
-        this);
+    auto* licence
+        = new QLabel(tr("Free software under the GNU General Public License, version 3 or later."), this);
     licence->setWordWrap(true);
 
     auto* text = new QVBoxLayout;

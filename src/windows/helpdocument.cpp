@@ -3,6 +3,7 @@
 #include "platform/fileerror.h"
 #include "platform/winpath.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -34,12 +35,13 @@ QString topicLineError(ParseState& state, const QString& line)
     static const QRegularExpression pattern(QStringLiteral("^@topic[ \\t]+(\\d{1,6})[ \\t]+(\\S.*)$"));
     const QRegularExpressionMatch match = pattern.match(line);
     if (!match.hasMatch())
-        return QStringLiteral("a topic line needs a number and a title");
+        return QCoreApplication::translate("HelpDocument", "a topic line needs a number and a title");
     const int number = match.captured(1).toInt();
     if (state.index.contains(number))
-        return QStringLiteral("topic %1 appears twice").arg(number);
+        return QCoreApplication::translate("HelpDocument", "topic %1 appears twice").arg(number);
     if (state.topics.size() >= HelpDocument::MaxTopics)
-        return QStringLiteral("more than %1 topics").arg(HelpDocument::MaxTopics);
+        return QCoreApplication::translate("HelpDocument", "more than %1 topics")
+            .arg(HelpDocument::MaxTopics);
     state.index.insert(number, state.topics.size());
     state.topics.append(Topic { number, match.captured(2).trimmed(), {} });
     state.blockOpen = false;
@@ -54,7 +56,7 @@ QString directiveError(ParseState& state, const QString& line)
         state.title = line.mid(7).trimmed();
         return {};
     }
-    return QStringLiteral("unknown line \"%1\"").arg(line.left(40));
+    return QCoreApplication::translate("HelpDocument", "unknown line \"%1\"").arg(line.left(40));
 }
 
 // "- item" or "12. item": the kind and where the item's text starts.
@@ -107,7 +109,9 @@ QString lineError(ParseState& state, QString line)
     if (line.startsWith(QLatin1Char('@')))
         return directiveError(state, line);
     if (state.topics.isEmpty())
-        return line.trimmed().isEmpty() ? QString() : QStringLiteral("text before the first topic");
+        return line.trimmed().isEmpty()
+            ? QString()
+            : QCoreApplication::translate("HelpDocument", "text before the first topic");
     addTextLine(state, line);
     return {};
 }
@@ -124,16 +128,17 @@ bool refuse(QString* error, const QString& reason)
 std::optional<HelpDocument> HelpDocument::parse(const QByteArray& bytes, QString* error)
 {
     if (bytes.size() > MaxBytes) {
-        refuse(error, QStringLiteral("the file is bigger than %1 bytes").arg(MaxBytes));
+        refuse(error,
+            QCoreApplication::translate("HelpDocument", "the file is bigger than %1 bytes").arg(MaxBytes));
         return std::nullopt;
     }
     if (bytes.contains('\0')) {
-        refuse(error, QStringLiteral("the file is not text"));
+        refuse(error, QCoreApplication::translate("HelpDocument", "the file is not text"));
         return std::nullopt;
     }
     const std::optional<QString> text = decodeUtf8(bytes);
     if (!text) {
-        refuse(error, QStringLiteral("the file is not UTF-8 text"));
+        refuse(error, QCoreApplication::translate("HelpDocument", "the file is not UTF-8 text"));
         return std::nullopt;
     }
     ParseState state;
@@ -141,12 +146,12 @@ std::optional<HelpDocument> HelpDocument::parse(const QByteArray& bytes, QString
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString reason = lineError(state, lines.at(i));
         if (!reason.isEmpty()) {
-            refuse(error, QStringLiteral("line %1: %2").arg(i + 1).arg(reason));
+            refuse(error, QCoreApplication::translate("HelpDocument", "line %1: %2").arg(i + 1).arg(reason));
             return std::nullopt;
         }
     }
     if (state.topics.isEmpty()) {
-        refuse(error, QStringLiteral("the file has no topic"));
+        refuse(error, QCoreApplication::translate("HelpDocument", "the file has no topic"));
         return std::nullopt;
     }
     HelpDocument document;
@@ -168,8 +173,8 @@ std::optional<HelpDocument> HelpDocument::load(const QString& helpFile, QString*
     QFile file(hostPath);
     if (!file.open(QIODevice::ReadOnly)) {
         refuse(error,
-            file.exists() ? QStringLiteral("the file cannot be read")
-                          : QStringLiteral("the file is missing"));
+            file.exists() ? QCoreApplication::translate("HelpDocument", "the file cannot be read")
+                          : QCoreApplication::translate("HelpDocument", "the file is missing"));
         return std::nullopt;
     }
     // Reading one byte past the limit lets parse refuse files whose size the system does not know.
@@ -260,7 +265,9 @@ QString HelpDocument::inlineHtml(const QString& text, bool withLinks) const
                 flushPlain(i);
                 QString label = bar < 0 ? QString() : inner.mid(bar + 1).trimmed();
                 if (label.isEmpty())
-                    label = topic(number) ? topic(number)->title : QStringLiteral("topic %1").arg(number);
+                    label = topic(number)
+                        ? topic(number)->title
+                        : QCoreApplication::translate("HelpDocument", "topic %1").arg(number);
                 html += withLinks
                     ? QStringLiteral("<a href=\"topic:%1\">%2</a>").arg(number).arg(label.toHtmlEscaped())
                     : label.toHtmlEscaped();

@@ -79,7 +79,7 @@ void openHelp(const QString& helpFile, std::optional<int> topic, QWidget* owner)
 {
     const CachedHelp& help = helpFileContents(helpFile);
     if (!help.document) {
-        MsgBox(QStringLiteral("The help file %1 cannot be opened: %2.").arg(helpFile, help.error),
+        MsgBox(HelpWindow::tr("The help file %1 cannot be opened: %2.").arg(helpFile, help.error),
             vbExclamation);
         return;
     }
@@ -94,20 +94,20 @@ HelpWindow::HelpWindow(QWidget* owner)
     : QWidget(owner, Qt::Window)
     , m_topicList(new QListWidget)
     , m_browser(new HelpBrowser)
-    , m_contentsButton(new QPushButton(QStringLiteral("&Contents")))
-    , m_backButton(new QPushButton(QStringLiteral("&Back")))
-    , m_forwardButton(new QPushButton(QStringLiteral("&Forward")))
+    , m_contentsButton(new QPushButton(tr("&Contents")))
+    , m_backButton(new QPushButton(tr("&Back")))
+    , m_forwardButton(new QPushButton(tr("&Forward")))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Bootcanvas Help"));
+    setWindowTitle(tr("Bootcanvas Help"));
     const std::pair<QWidget*, const char*> names[]
         = { { m_topicList, "TopicList" }, { m_browser, "TopicText" }, { m_contentsButton, "ContentsButton" },
               { m_backButton, "BackButton" }, { m_forwardButton, "ForwardButton" } };
     for (const auto& [control, name] : names)
         control->setObjectName(QLatin1String(name));
-    m_topicList->setAccessibleName(QStringLiteral("Help topics"));
-    m_browser->setAccessibleName(QStringLiteral("Help topic text"));
+    m_topicList->setAccessibleName(tr("Help topics"));
+    m_browser->setAccessibleName(tr("Help topic text"));
     m_browser->setOpenExternalLinks(false);
     static_cast<HelpBrowser*>(m_browser)->pageFor
         = [this](int number) { return m_document ? m_document->topicHtml(number) : QString(); };

@@ -84,12 +84,19 @@ QIcon draw(const QString& key)
     const auto painter = painters.value(key);
     if (!painter)
         return {};
-    QPixmap pixmap(Size, Size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    painter(p);
-    p.end();
-    return QIcon(pixmap);
+    // A second drawing with twice the pixels keeps the icons sharp on a desktop scaled to 200 %.
+    QIcon icon;
+    for (const qreal ratio : { 1.0, 2.0 }) {
+        QPixmap pixmap(QSize(Size, Size) * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing, ratio > 1);
+        painter(p);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 } // namespace

@@ -16,12 +16,12 @@
 PictureActions::PictureActions(QWidget* owner)
     : QObject(owner)
     , m_owner(owner)
-    , m_menu(new QMenu(QStringLiteral("OpenWith"), owner))
+    , m_menu(new QMenu(tr("Open with"), owner))
 {
     m_menu->setObjectName(QStringLiteral("MnuOpenWith"));
-    const char* captions[] = { "&View actual size", "&Open Paint", "Open custom program" };
+    const QString captions[] = { tr("&View actual size"), tr("&Open Paint"), tr("Open custom program") };
     for (int i = 0; i < 3; ++i) {
-        m_actions[i] = m_menu->addAction(QString::fromLatin1(captions[i]));
+        m_actions[i] = m_menu->addAction(captions[i]);
         m_actions[i]->setObjectName(QStringLiteral("ItmOpenAct%1").arg(i));
         connect(m_actions[i], &QAction::triggered, this, [this, i] { run(i); });
     }
@@ -69,10 +69,10 @@ void PictureActions::openInCustomProgram(const QString& picture)
         // Started and left alone: a program that fails to start is not reported.
         platform::startProgram(program, { GetShortName(picture) });
     } else if (!program.isEmpty()) {
-        MsgBox(QStringLiteral("Cannot find the file ") + program
-                + QStringLiteral(" or it is not an executable file. Check it out and retry."),
+        MsgBox(tr("Cannot find the file %1 or it is not an executable file. Check it out and retry.")
+                   .arg(program),
             vbExclamation | vbOKOnly);
-    } else if (MsgBox(QStringLiteral("You haven't specified a custom program. Would you like to do it now?"),
+    } else if (MsgBox(tr("You haven't specified a custom program. Would you like to do it now?"),
                    vbYesNo | vbQuestion)
         == vbYes) {
         if (choosePreferences)

@@ -1,5 +1,7 @@
 #include "frmsplash.h"
 
+#include <QCoreApplication>
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -54,8 +56,9 @@ void drawTitle(QPainter& p)
     subtitle.setPixelSize(17);
     p.setFont(subtitle);
     p.setPen(QColor(230, 235, 255));
-    p.drawText(QPoint(40, 156), QStringLiteral("Startup, wait and shutdown screens"));
-    p.drawText(QPoint(40, 178), QStringLiteral("for Windows 95 and 98"));
+    p.drawText(
+        QPoint(40, 156), QCoreApplication::translate("frmSplash", "Startup, wait and shutdown screens"));
+    p.drawText(QPoint(40, 178), QCoreApplication::translate("frmSplash", "for Windows 95 and 98"));
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 
 Run inside an X display and a D-Bus session (see run-screenreader-test): it starts the
 accessibility bus, starts the program on a fresh machine, toggles "Show current logo setting"
-twice through its accessibility action, and opens the logo browser's "Action..." menu to find
-"Create new set" on the tree. Exits 77 (skipped) when no accessibility bus can be reached.
+twice through its accessibility action, resizes the main window and the logo browser (through
+xdotool, as a window manager's frame would) and checks that their previews grew, and opens the
+logo browser's "Action..." menu to find "Create new set" on the tree. Exits 77 (skipped) when no
+accessibility bus can be reached.
 """
 import os
 import subprocess
@@ -128,6 +130,9 @@ def main():
             return find_application("bootcanvas")
         app = wait_for("Bootcanvas on the accessibility bus", started, timeout=40)
         check_current_setting_view(app)
+        check_preview_grows(app, "Bootcanvas", "Startup screen preview")
+        open_browser(app)
+        check_preview_grows(app, "Logo browser", "Picture preview")
         check_browser_menu(app)
         print("PASSED")
         return 0
@@ -164,9 +169,43 @@ def installed_caption(app):
     return None
 
 
-def check_browser_menu(app):
+def width_of(node):
+    return node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width
+
+
+def resize_window(title, width, height):
+    found = subprocess.run(["xdotool", "search", "--name", "^%s$" % title],
+                           capture_output=True, text=True).stdout.split()
+    if not found:
+        raise AssertionError("no window titled " + title)
+    for window in found:
+        subprocess.run(["xdotool", "windowsize", window, str(width), str(height)], check=True)
+
+
+def check_preview_grows(app, title, preview_name):
+    # A fresh home: the window opens at its designed size, so the first width is the design's.
+    preview = wait_for(preview_name, lambda: find_node(app, preview_name))
+    designed = width_of(preview)
+    resize_window(title, 1000, 800)
+
+    def grown():
+        width = width_of(find_node(app, preview_name))
+        return width if width >= 2 * designed else None
+    try:
+        width = wait_for("%s at least twice its designed width %d" % (preview_name, designed), grown,
+                         timeout=10)
+        print("%s: %d -> %d pixels wide in a 1000 x 800 window" % (preview_name, designed, width))
+    except AssertionError:
+        print("%s is %d pixels wide" % (preview_name, width_of(find_node(app, preview_name))))
+        raise
+
+
+def open_browser(app):
     tool = wait_for("the Logo browser tool", lambda: find_node(app, "Logo browser..."))
     do_action(tool, "Press")
+
+
+def check_browser_menu(app):
     button = wait_for("the Action... button", lambda: find_node(app, "Action..."))
     do_action(button, "Press")
     wait_for("Create new set in the open Action menu", lambda: find_node(app, "Create new set"))

@@ -17,7 +17,8 @@ protected:
         BrowserTest::SetUp();
         machine.makeFolder(QStringLiteral("C:\\Pics\\beta"));
         machine.makeFolder(QStringLiteral("C:\\Pics\\Alpha"));
-        for (const char* name : { "zebra.JPG", "apple.bmp", "Logo.Sys", "Middle.gif", "notes.txt", "b.jpeg" })
+        for (const char* name : { "zebra.JPG", "apple.bmp", "Logo.Sys", "Middle.gif", "notes.txt", "b.jpeg",
+                 "c.PNG", "d.WebP", "e.tif", "f.TIFF", "g.png.txt" })
             machine.writeFile(QStringLiteral("C:\\Pics\\") + QLatin1String(name), "x");
     }
 };
@@ -27,7 +28,8 @@ TEST_F(FolderBrowsingTest, ListsParentThenFoldersThenPicturesInCaseInsensitiveOr
     open();
     form->FillList(QStringLiteral("C:\\Pics"));
     EXPECT_EQ(entries(),
-        QStringList({ "..", "Alpha", "beta", "apple.bmp", "Logo.Sys", "Middle.gif", "zebra.JPG" }));
+        QStringList({ "..", "Alpha", "beta", "apple.bmp", "b.jpeg", "c.PNG", "d.WebP", "e.tif", "f.TIFF",
+            "Logo.Sys", "Middle.gif", "zebra.JPG" }));
     form->FillList(QStringLiteral("C:\\"));
     EXPECT_FALSE(entries().contains(QStringLiteral(".."))) << "a drive root has no parent entry";
     EXPECT_TRUE(entries().contains(QStringLiteral("Pics")));

@@ -60,21 +60,41 @@ TEST_F(SetComposerTest, RefusesTakenAndUnsafeNamesAndWritesNothing)
     add(0, QStringLiteral("start.sys"));
     const QStringList rowsBefore = nameRows();
     for (const QString& name : { QStringLiteral("Sea"), QStringLiteral("a\\b"), QStringLiteral("..\\Out"),
-             QStringLiteral(".."), QStringLiteral("x:y"), QStringLiteral("a/b") }) {
+             QStringLiteral(".."), QStringLiteral("x:y"), QStringLiteral("a/b"), QStringLiteral("CON"),
+             QStringLiteral("com9.txt"), QStringLiteral("a|b"), QString(300, u'x') }) {
         msgbox.shown.clear();
         typeName(name);
         form->OkButton_Click(0);
         ASSERT_EQ(msgbox.shown.size(), 1) << name.toStdString();
         EXPECT_EQ(msgbox.shown[0].title, QStringLiteral("Cannot create directory"));
-        EXPECT_EQ(msgbox.shown[0].prompt,
+        const QStringList lines = msgbox.shown[0].prompt.split(u'\n');
+        EXPECT_EQ(lines[0],
             QStringLiteral("A directory named ") + name
                 + QStringLiteral(" already exist or bad directory name!"));
+        // Only the taken name breaks no naming rule.
+        EXPECT_EQ(lines.size(), name == QLatin1String("Sea") ? 1 : 2) << name.toStdString();
     }
+    msgbox.shown.clear();
+    typeName(QString());
+    form->OkButton_Click(0);
+    ASSERT_EQ(msgbox.shown.size(), 1);
+    EXPECT_EQ(msgbox.shown[0].prompt, QStringLiteral("The logo set has no name. Type a name for it first."));
     EXPECT_EQ(nameRows(), rowsBefore);
     EXPECT_FALSE(machine.exists(QStringLiteral("C:\\Out")));
     EXPECT_FALSE(exists(QStringLiteral("Sea\\LOGO.SYS")));
     EXPECT_EQ(QDir(machine.host(QStringLiteral("C:\\Logos"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
         QStringList({ "Sea" }));
+}
+
+TEST_F(SetComposerTest, TrailingDotsAndBlanksAreDroppedAndTheNameBoxShowsTheNameUsed)
+{
+    open();
+    add(0, QStringLiteral("start.sys"));
+    typeName(QStringLiteral("Harbour . "));
+    form->OkButton_Click(0);
+    EXPECT_TRUE(msgbox.shown.isEmpty());
+    EXPECT_TRUE(exists(QStringLiteral("Harbour\\LOGO.SYS")));
+    EXPECT_EQ(nameBox()->currentText(), QStringLiteral("Harbour"));
 }
 
 TEST_F(SetComposerTest, LoadedSingleLogoSetTurnedCompleteIsRenamedWithOnlyFilledSlotsWritten)

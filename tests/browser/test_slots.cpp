@@ -51,6 +51,41 @@ TEST_F(SlotsTest, VerdictTellsLogoScreensFromPicturesToConvert)
     EXPECT_FALSE(form->startPictureDrag());
 }
 
+TEST_F(SlotsTest, NewKindsPreviewAndRefusedPicturesSayWhyUnderThePreview)
+{
+    writePicture(QStringLiteral("C:\\Pics\\photo.PNG"), 640, 480, "PNG");
+    writePicture(QStringLiteral("C:\\Pics\\photo.webp"), 640, 480, "WEBP");
+    const QByteArray jpeg = encoded(gradient(64, 48), "JPEG");
+    machine.writeFile(QStringLiteral("C:\\Pics\\cut.jpeg"), jpeg.left(jpeg.size() / 2));
+    machine.writeFile(QStringLiteral("C:\\Pics\\notes.bmp"), "not a picture");
+    open();
+    const auto* reason = child<QLabel>(*form, "PictureReason");
+    for (const char* name : { "photo.PNG", "photo.webp" }) {
+        preview(QStringLiteral("C:\\Pics\\"), QLatin1String(name));
+        EXPECT_EQ(child<QLabel>(*form, "ImageInfo")->text(), QStringLiteral("640 x 480 x 16777216")) << name;
+        EXPECT_TRUE(child<QPushButton>(*form, "AddButton0")->isEnabled()) << name;
+        EXPECT_TRUE(reason->isHidden()) << name;
+    }
+    form->AddButton_Click(0);
+    EXPECT_TRUE(isLogoScreenFile(child<PictureBox>(*form, "ImgPreview0")->tag()));
+
+    const std::pair<const char*, const char*> refused[] = {
+        { "cut.jpeg", "truncated: the file ends before its picture does" },
+        { "notes.bmp", "not a picture Bootcanvas can read (it reads BMP, GIF, JPEG, PNG, WebP, TIFF)" },
+    };
+    for (const auto& [name, why] : refused) {
+        preview(QStringLiteral("C:\\Pics\\"), QLatin1String(name));
+        EXPECT_EQ(child<QLabel>(*form, "ImageInfo")->text(), QStringLiteral("no logo selected")) << name;
+        EXPECT_FALSE(reason->isHidden()) << name;
+        EXPECT_EQ(reason->text(), QLatin1String(why));
+        // Assistive tools get the reason as the preview's description.
+        EXPECT_EQ(child<PictureBox>(*form, "CurView")->accessibleDescription(), QLatin1String(why));
+    }
+    preview(QStringLiteral("C:\\Pics\\"), QStringLiteral("photo.PNG"));
+    EXPECT_TRUE(reason->isHidden());
+    EXPECT_TRUE(child<PictureBox>(*form, "CurView")->accessibleDescription().isEmpty());
+}
+
 TEST_F(SlotsTest, AddTakesLogoScreensAsTheyAreAndConvertsTheRest)
 {
     writeScreen(QStringLiteral("C:\\Pics\\screen.sys"), 90);

@@ -128,9 +128,10 @@ TEST_F(Preview, MissingOrUnreadableFilesLeaveAnEmptyBox)
     DrawPreview(dir.filePath("missing.bmp"), box, width, height, bits);
     EXPECT_EQ(bits, 0);
 
-    // A JPEG under a .BMP name: the header gives nonsense and the bitmap loader refuses it.
+    // A JPEG under a .BMP name is read as the JPEG it is.
     DrawPreview(write("photo.bmp", encodeJpeg(quadrants(30, 30))), box, width, height, bits);
-    EXPECT_FALSE(box.hasPicture());
+    EXPECT_TRUE(box.hasPicture());
+    EXPECT_EQ(bits, 24);
     DrawPreview(write("broken.gif", QByteArray("GIF89a")), box, width, height, bits);
     EXPECT_FALSE(box.hasPicture());
     EXPECT_EQ(width, 0);

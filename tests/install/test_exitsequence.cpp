@@ -100,3 +100,13 @@ TEST_F(ExitSequence, ClosingInTheCurrentSettingViewKeepsTheInstalledSet)
     EXPECT_EQ(iniPath(), Program + QStringLiteral("Ocean"));
     EXPECT_EQ(registryText(SettingsKey, QStringLiteral("DefaultLogoSet")), QStringLiteral("Ocean"));
 }
+
+TEST_F(ExitSequence, WindowSizeIsTheUsersAndComesBackAtTheNextStart)
+{
+    window->show();
+    window->resize(900, 700);
+    window->Form_Unload();
+    newWindow();
+    window->Form_Load();
+    EXPECT_EQ(window->size(), QSize(900, 700));
+}

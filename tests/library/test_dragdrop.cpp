@@ -1,7 +1,11 @@
 #include "libraryfixture.h"
 
+#include "platformui/dialogs.h"
+#include "sets/logopack.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -89,4 +93,42 @@ TEST_F(DragDropTest, LibraryFoldersAndForeignDataAreLeftAlone)
     EXPECT_TRUE(msgbox.shown.isEmpty());
     EXPECT_EQ(QDir(machine.host(QStringLiteral("C:\\Logos"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
         QStringList({ "Beach" }));
+}
+
+TEST_F(DragDropTest, ADroppedPackMakesItsSetsAndAsksBeforeOverwriting)
+{
+    QImage screen(320, 400, QImage::Format_Indexed8);
+    QList<QRgb> greys;
+    for (int i = 0; i < 256; ++i)
+        greys.append(qRgb(i, i, i));
+    screen.setColorTable(greys);
+    screen.fill(7);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && screen.save(&buffer, "BMP"));
+    machine.makeFolder(QStringLiteral("C:\\Incoming"));
+    QString problem;
+    ASSERT_TRUE(packs::writeLogoPack(machine.host(QStringLiteral("C:\\Incoming\\pack.ZIP")),
+        { { "Beach", { { "LOGO.SYS", bytes } } }, { "Glacier", { { "LOGO.SYS", bytes } } } }, problem));
+    msgbox.answer(vbNo);
+    drop({ "C:\\Incoming\\pack.ZIP" });
+    ASSERT_EQ(msgbox.shown.size(), 1);
+    EXPECT_TRUE(msgbox.shown[0].prompt.contains("'Beach' already exist"))
+        << qPrintable(msgbox.shown[0].prompt);
+    EXPECT_EQ(rows(), QStringList({ "Beach", "Glacier" }));
+    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\Logos\\Beach\\LOGO.SYS")), "old");
+    EXPECT_EQ(machine.readFile(QStringLiteral("C:\\Logos\\Glacier\\LOGO.SYS")), bytes);
+    EXPECT_EQ(selectedText(), "Glacier");
+
+    // The menu entry writes the selected set back as a pack.
+    const QString exported = machine.host(QStringLiteral("C:\\Incoming\\out.zip"));
+    platform::setDialogResponder([&](const QString&) { return exported; });
+    window->ItmExportPack_Click();
+    platform::setDialogResponder({});
+    QFile out(exported);
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    const packs::PackContents back = packs::readLogoPack(out.readAll(), "out");
+    ASSERT_EQ(back.sets.size(), 1);
+    EXPECT_EQ(back.sets[0].name, "Glacier");
+    EXPECT_EQ(back.sets[0].screens[0].bytes, bytes);
 }

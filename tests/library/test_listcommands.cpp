@@ -75,18 +75,32 @@ TEST_F(ListCommandsTest, RenameFollowsTheInstalledSetOnly)
 TEST_F(ListCommandsTest, RenameRefusesTakenAndUnsafeNames)
 {
     machine.makeFolder(QStringLiteral("C:\\Outside"));
-    for (const char* name :
-        { "beach", "..\\Moved", "..", ".", "a/b", "C:Moved", "x:y", "Star*", "Dot.", "" }) {
+    for (const char* name : { "beach", "..\\Moved", "..", ".", "a/b", "C:Moved", "x:y", "Star*", "CON",
+             "lpt1.sls", "Nul.tar.gz", "tab\there" }) {
         msgbox.shown.clear();
         EXPECT_FALSE(rename("Alpha", QString::fromLatin1(name))) << name;
         ASSERT_EQ(msgbox.shown.size(), 1) << name;
-        EXPECT_EQ(
-            msgbox.shown[0].prompt, "Cannot rename folder. The folder already exists or has an invalid name");
+        // Names Windows cannot hold get a second line saying which rule they break.
+        const QStringList lines = msgbox.shown[0].prompt.split(u'\n');
+        EXPECT_EQ(lines[0], "Cannot rename folder. The folder already exists or has an invalid name");
+        EXPECT_EQ(lines.size(), QString(name) == "beach" ? 1 : 2) << name;
     }
+    msgbox.shown.clear();
+    EXPECT_FALSE(rename("Alpha", QStringLiteral("  ")));
+    ASSERT_EQ(msgbox.shown.size(), 1);
+    EXPECT_EQ(msgbox.shown[0].prompt, "The logo set has no name. Type a name for it first.");
     EXPECT_EQ(onDisk(), QStringList({ "Alpha", "Beach", "Dawn.sls" }));
     EXPECT_EQ(
         onDisk(QStringLiteral("C:\\")), QStringList({ "Logos", "Outside", "Program Files", "WINDOWS" }));
     EXPECT_EQ(rows(), QStringList({ "Alpha", "Beach", "Dawn.sls" }));
+}
+
+TEST_F(ListCommandsTest, RenameDropsTrailingDotsAndBlanksAsWindowsDoesAndShowsTheNameUsed)
+{
+    rename("Alpha", QStringLiteral("Polar. ."));
+    EXPECT_TRUE(msgbox.shown.isEmpty());
+    EXPECT_EQ(onDisk(), QStringList({ "Beach", "Dawn.sls", "Polar" }));
+    EXPECT_EQ(rows(), QStringList({ "Polar", "Beach", "Dawn.sls" }));
 }
 
 TEST_F(ListCommandsTest, DeleteAsksAndKeepsTheInstalledLabelInStep)

@@ -19,6 +19,9 @@ int main(int argc, char** argv)
     // What the tests' disk images leave in the cache stays out of the user's own.
     const QTemporaryDir cache;
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    // ...and so do the window sizes and folders the tests' windows remember.
+    const QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -82,12 +82,14 @@ TEST_F(Cli, ConversionFailuresNameTheFileAndTheReason)
     expectFailure({ QStringLiteral("convert"), missing, out }, missing, QStringLiteral("no such file"));
     expectFailure({ QStringLiteral("convert"), dir.path(), out }, dir.path(), QStringLiteral("is a folder"));
 
-    // A JPEG under another extension goes to the BMP reader, which says what it reads.
-    const QString misnamed = write(QStringLiteral("photo.jpeg"), jpeg(64, 48));
-    expectFailure(
-        { QStringLiteral("convert"), misnamed, out }, misnamed, QStringLiteral("not a BMP picture"));
+    // The content chooses the reader: a JPEG under any name converts; words say what is read.
+    const QString misnamed = write(QStringLiteral("photo.bmp"), jpeg(64, 48));
+    EXPECT_EQ(run({ QStringLiteral("convert"), misnamed, out }).exitCode, 0);
     const QString text = write(QStringLiteral("notes.gif"), "just some words");
-    expectFailure({ QStringLiteral("convert"), text, out }, text, QStringLiteral("not a GIF picture"));
+    expectFailure({ QStringLiteral("convert"), text, out }, text,
+        QStringLiteral("not a picture Bootcanvas can read (it reads BMP, GIF, JPEG, PNG, WebP, TIFF)"));
+    const QString empty = write(QStringLiteral("empty.png"), {});
+    expectFailure({ QStringLiteral("convert"), empty, out }, empty, QStringLiteral("empty"));
 
     const QByteArray whole = jpeg(64, 48);
     const QString cut = write(QStringLiteral("cut.jpg"), whole.left(whole.size() / 2));
@@ -123,8 +125,59 @@ TEST_F(Cli, InfoExplainsTooAndArgumentMistakesStayUsageErrors)
     const Outcome good = run({ QStringLiteral("info"), write(QStringLiteral("p.jpg"), jpeg(64, 48)) });
     EXPECT_EQ(good.exitCode, 0);
     EXPECT_TRUE(good.output.contains(QStringLiteral("width: 64"))) << qPrintable(good.output);
+    // Kinds come from the content for info too: a PNG named .jpg.
+    QImage picture(30, 20, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+    const Outcome info = run({ QStringLiteral("info"), write(QStringLiteral("drawing.jpg"), png) });
+    EXPECT_TRUE(info.output.contains(QStringLiteral("width: 30\nheight: 20\nbit count: 32")))
+        << qPrintable(info.output);
     EXPECT_EQ(run({ QStringLiteral("convert"), QStringLiteral("only-one") }).exitCode, 2);
     EXPECT_EQ(run({ QStringLiteral("nonsense") }).exitCode, 2);
+}
+
+// Both programs answer --help and --version on standard output without a display or a machine,
+// and a mistake still prints the usage on standard error with exit code 2.
+TEST(HelpAndVersion, BothProgramsAnswerOnStandardOutputAndExitZero)
+{
+    const QString cli = QStringLiteral(BOOTCANVAS_BINARY_DIR "/tools/bootcanvas-cli");
+    const QString window = QStringLiteral(BOOTCANVAS_BINARY_DIR "/src/bootcanvas");
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "BOOTCANVAS_MACHINE" })
+        bare.remove(QLatin1String(name));
+    const QTemporaryDir home;
+    bare.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    const auto run = [&](const QString& program, const QString& argument) {
+        QProcess process;
+        process.setProcessEnvironment(bare);
+        process.start(program, { argument });
+        process.waitForFinished(30000);
+        return Outcome { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError()) };
+    };
+    for (const QString& program : { cli, window }) {
+        const QString name = QFileInfo(program).fileName();
+        const Outcome help = run(program, QStringLiteral("--help"));
+        EXPECT_EQ(help.exitCode, 0) << qPrintable(name);
+        EXPECT_TRUE(help.output.startsWith(QStringLiteral("usage: ") + name)) << qPrintable(help.output);
+        EXPECT_TRUE(help.output.contains(QStringLiteral("--image DISK-IMAGE"))) << qPrintable(name);
+        EXPECT_TRUE(help.errors.isEmpty()) << qPrintable(help.errors);
+        const Outcome version = run(program, QStringLiteral("--version"));
+        EXPECT_EQ(version.exitCode, 0) << qPrintable(name);
+        EXPECT_EQ(version.output, name + QStringLiteral(" " BOOTCANVAS_VERSION "\n"));
+    }
+    // Nothing was made on the way: no default machine for a question about the program.
+    EXPECT_TRUE(QDir(home.path()).isEmpty());
+    const Outcome help = run(cli, QStringLiteral("--help"));
+    for (const char* command : { "convert", "info", "preview", "list", "install", "restore", "repair" })
+        EXPECT_TRUE(help.output.contains(QStringLiteral("  ") + QLatin1String(command))) << command;
+    const Outcome mistake = run(cli, QStringLiteral("--helpful"));
+    EXPECT_EQ(mistake.exitCode, 2);
+    EXPECT_TRUE(mistake.output.isEmpty());
+    EXPECT_TRUE(mistake.errors.startsWith(QStringLiteral("usage: bootcanvas-cli")))
+        << qPrintable(mistake.errors);
 }
 
 } // namespace
