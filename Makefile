@@ -7,7 +7,8 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugin
             googletest libgtest-dev imagemagick python3-pil xvfb xauth python3-pyatspi at-spi2-core dbus openbox xdotool \
             mtools dosfstools qemu-utils qemu-system-common fuse3 \
             qt6-tools-dev qt6-l10n-tools python3 appstream desktop-file-utils bash-completion man-db \
-            dpkg-dev lintian
+            dpkg-dev lintian \
+            gcc-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32
 # Real photographs for `make bench` only (desktop wallpapers, about 27 MB), and the peers that
 # bench_photos measures against besides ImageMagick (pngquant's quantiser, libjpeg-turbo's djpeg).
 BENCH_PACKAGES := lomiri-wallpapers-16.04 lomiri-wallpapers-20.04 pngquant libjpeg-turbo-progs

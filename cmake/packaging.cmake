@@ -19,9 +19,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What the program runs or loads rather than links: the platform plugin that draws its windows;
-# the disk images' tools and Qt's own translations are recommended.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# What the program runs or loads rather than links: the platform plugin that draws its windows and
+# the image plugins that read WebP and TIFF; the disk images' tools and Qt's own translations are
+# recommended.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mtools, dosfstools, qemu-system-common, fuse3, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://bootcanvas.example.org/")
 include(CPack)

@@ -62,6 +62,10 @@
         <source>the folder %1 named in %2 is missing</source>
         <translation>der in %2 genannte Ordner %1 fehlt</translation>
     </message>
+    <message>
+        <source>nothing to copy: %1 belongs to another machine</source>
+        <translation>nichts zu kopieren: %1 gehört zu einer anderen Maschine</translation>
+    </message>
 </context>
 <context>
     <name>DefaultMachine</name>
@@ -383,6 +387,18 @@
         <source>Custom Program</source>
         <translation>Eigenes Programm</translation>
     </message>
+    <message>
+        <source>Applies to the changes the companion program makes when Windows starts.</source>
+        <translation>Gilt für die Wechsel, die das Begleitprogramm beim Start von Windows vornimmt.</translation>
+    </message>
+    <message>
+        <source>No effect on this Windows: it is not running while Bootcanvas writes it, so all three screens are written at once.</source>
+        <translation>Ohne Wirkung auf dieses Windows: Es läuft nicht, während Bootcanvas es beschreibt, daher werden alle drei Bilder auf einmal geschrieben.</translation>
+    </message>
+    <message>
+        <source>The companion program and the copy of the logo sets it chooses from take %1 KB inside this Windows.</source>
+        <translation>Das Begleitprogramm und die Kopie der Logosätze, aus denen es wählt, belegen in diesem Windows %1 KB.</translation>
+    </message>
 </context>
 <context>
     <name>FrmView</name>
@@ -685,6 +701,22 @@ Herunterfahren</translation>
     <message>
         <source>Refreshed the logo sets list</source>
         <translation>Aktualisiert die Liste der Logosätze</translation>
+    </message>
+    <message>
+        <source>Import logo &amp;pack...</source>
+        <translation>Logopaket &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Import the logo sets of a ZIP pack</source>
+        <translation>Importiert die Logosätze eines ZIP-Pakets</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t logo pack...</source>
+        <translation>Logopaket e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Save the selected logo set as a ZIP pack</source>
+        <translation>Speichert den gewählten Logosatz als ZIP-Paket</translation>
     </message>
     <message>
         <source>View as l&amp;ist</source>

@@ -62,6 +62,10 @@
         <source>the folder %1 named in %2 is missing</source>
         <translation>manca la cartella %1 indicata in %2</translation>
     </message>
+    <message>
+        <source>nothing to copy: %1 belongs to another machine</source>
+        <translation>niente da copiare: %1 appartiene a un&apos;altra macchina</translation>
+    </message>
 </context>
 <context>
     <name>DefaultMachine</name>
@@ -383,6 +387,18 @@
         <source>Custom Program</source>
         <translation>Programma personalizzato</translation>
     </message>
+    <message>
+        <source>Applies to the changes the companion program makes when Windows starts.</source>
+        <translation>Vale per i cambi che il programma di accompagnamento fa all&apos;avvio di Windows.</translation>
+    </message>
+    <message>
+        <source>No effect on this Windows: it is not running while Bootcanvas writes it, so all three screens are written at once.</source>
+        <translation>Nessun effetto su questo Windows: non è in esecuzione mentre Bootcanvas lo scrive, quindi tutte e tre le schermate vengono scritte insieme.</translation>
+    </message>
+    <message>
+        <source>The companion program and the copy of the logo sets it chooses from take %1 KB inside this Windows.</source>
+        <translation>Il programma di accompagnamento e la copia dei set di logo tra cui sceglie occupano %1 KB in questo Windows.</translation>
+    </message>
 </context>
 <context>
     <name>FrmView</name>
@@ -685,6 +701,22 @@ Arresto</translation>
     <message>
         <source>Refreshed the logo sets list</source>
         <translation>Aggiorna l&apos;elenco dei set di logo</translation>
+    </message>
+    <message>
+        <source>Import logo &amp;pack...</source>
+        <translation>&amp;Importa pacchetto di logo...</translation>
+    </message>
+    <message>
+        <source>Import the logo sets of a ZIP pack</source>
+        <translation>Importa i set di logo di un pacchetto ZIP</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t logo pack...</source>
+        <translation>Esporta pa&amp;cchetto di logo...</translation>
+    </message>
+    <message>
+        <source>Save the selected logo set as a ZIP pack</source>
+        <translation>Salva il set di logo selezionato come pacchetto ZIP</translation>
     </message>
     <message>
         <source>View as l&amp;ist</source>

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 const QColor SelPictureForm::LogoScreenColour = QColor(0, 128, 0);
 const QColor SelPictureForm::ConvertColour = QColor(255, 255, 0);
@@ -352,12 +353,14 @@ void SelPictureForm::done(int result)
     QDialog::done(result);
 }
 
-void showLogoBrowser(QWidget* owner, const LibraryLink& library)
+void showLogoBrowser(QWidget* owner, const LibraryLink& library, const QMimeData* picture)
 {
     std::unique_ptr<SelPictureForm> form;
     {
         const ScopedHourglass hourglass;
         form = std::make_unique<SelPictureForm>(library, owner);
     }
+    if (picture)
+        QTimer::singleShot(0, form.get(), [&form, picture] { form->previewOutsidePicture(*picture); });
     form->exec();
 }

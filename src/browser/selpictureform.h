@@ -69,6 +69,8 @@ public:
     bool startPictureDrag();
     // Ctrl+V: the clipboard's picture into the selected slot.
     void pasteIntoSlot();
+    // A picture dropped from a web page elsewhere (the main window), shown in the preview.
+    void previewOutsidePicture(const QMimeData& data) { takeOutsidePicture(data, -1); }
 
     // The slots.
     void CheckImage(const QString& MyPath, const QString& MyFile);
@@ -203,4 +205,5 @@ private:
 
 // Opens the logo browser modally over `owner` under the hourglass, as the main window's timer
 // does after the click that asked for it.
-void showLogoBrowser(QWidget* owner, const LibraryLink& library);
+// `picture`, when given, is a picture from a web page to preview once the browser is open.
+void showLogoBrowser(QWidget* owner, const LibraryLink& library, const QMimeData* picture = nullptr);

@@ -2,7 +2,9 @@
 
 #include "companionregistration.h"
 #include "companionsession.h"
+#include "installedset.h"
 #include "originalscreens.h"
+#include "realinstallation.h"
 #include "screeninstall.h"
 #include "screentargets.h"
 #include "systemscreens.h"
@@ -48,10 +50,11 @@ void reportInstalled(const QString& setName)
                          << Qt::endl;
         return;
     }
-    standardOutput() << (settings().SynchronizeLogos != 0
-            ? QCoreApplication::translate(
-                "CompanionCommands", "Installed \"%1\" (wait and shutdown screens at the next Windows start)")
-            : QCoreApplication::translate("CompanionCommands", "Installed \"%1\""))
+    // A real installation is not running while it is written, so nothing waits for its next start.
+    const bool heldBack = settings().SynchronizeLogos != 0 && !machineIsRealInstallation();
+    standardOutput() << (heldBack ? QCoreApplication::translate("CompanionCommands",
+                             "Installed \"%1\" (wait and shutdown screens at the next Windows start)")
+                                  : QCoreApplication::translate("CompanionCommands", "Installed \"%1\""))
                             .arg(setName)
                      << Qt::endl;
 }
@@ -61,6 +64,16 @@ void openWithSettings()
     openCompanionMachine();
     loadCompanionSettings();
     finishInterruptedInstall();
+}
+
+// The recorded set, unless the system holds a mix of it and another set that nothing will complete.
+QString installedSetText(const QStringList& sets, int row)
+{
+    if (row < 0)
+        return DontKnow;
+    if (!systemHoldsSet(sets[row]))
+        return DontKnow + QStringLiteral(" (the screens are not all those of \"%1\")").arg(sets[row]);
+    return sets[row];
 }
 
 QString presence(const QString& path)
@@ -95,15 +108,8 @@ int runInstallCommand(const QString& program, const QString& setName)
     });
 }
 
-int runTandemist(const QString& program, const QStringList& arguments)
+int runTandemist(const QString& program)
 {
-    if (arguments.size() != 1 || arguments[0].compare(QLatin1String("/auto"), Qt::CaseInsensitive) != 0) {
-        standardError()
-            << "usage: " << program << " /auto\n"
-            << "  copies the wait and shutdown screens left pending by Bootcanvas into the Windows folder"
-            << Qt::endl;
-        return 2;
-    }
     return reportingFailures(program, [] {
         openCompanionMachine();
         finishInterruptedInstall();
@@ -121,16 +127,12 @@ int runCurrentCommand(const QString& program)
         openWithSettings();
         const QStringList sets = librarySets();
         const int row = installedSetRow(sets);
-        standardOutput() << "installed set: " << (row < 0 ? DontKnow : sets[row]) << '\n'
+        standardOutput() << "installed set: " << installedSetText(sets, row) << '\n'
                          << "startup screen: " << presence(startupScreenTarget()) << '\n'
                          << "wait screen: " << presence(waitScreenTarget()) << '\n'
                          << "shutdown screen: " << presence(shutdownScreenTarget()) << '\n';
-        if (platform::fileExists(tandemistIniPath())) {
-            standardOutput() << "pending copy from: "
-                             << platform::GetPrivateProfileString(QStringLiteral("Settings"),
-                                    QStringLiteral("Path"), QString(), tandemistIniPath())
-                             << '\n';
-        }
+        if (const QString pending = pendingCopyFolder(); !pending.isEmpty())
+            standardOutput() << "pending copy from: " << pending << '\n';
     });
 }
 

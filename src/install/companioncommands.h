@@ -8,7 +8,7 @@
 // process's exit code (0 done, 1 failed, 2 wrong arguments).
 int runShufflet(const QString& program);
 int runCyclette(const QString& program);
-int runTandemist(const QString& program, const QStringList& arguments);
+int runTandemist(const QString& program);
 int runInstallCommand(const QString& program, const QString& setName);
 int runCurrentCommand(const QString& program);
 // Puts back the screens the system had before Bootcanvas first installed into it.

@@ -1,6 +1,7 @@
 #include "companionsession.h"
 
 #include "companionregistration.h"
+#include "guestdeployment.h"
 #include "screeninstall.h"
 #include "screentargets.h"
 #include "systemscreens.h"
@@ -101,6 +102,7 @@ void loadCompanionSettings()
     if (!platform::folderExists(wanted))
         throw CompanionError(
             QCoreApplication::translate("CompanionSession", "the logo folder %1 is missing").arg(wanted));
+    adoptGuestInstalledSet();
 }
 
 QStringList librarySets()
@@ -185,9 +187,11 @@ QString runDelayedCopy()
     if (!platform::fileExists(ini))
         throw CompanionError(
             QCoreApplication::translate("CompanionSession", "nothing to copy: %1 is missing").arg(ini));
-    const QString folder = CutAtNull(
-        platform::GetPrivateProfileString(QStringLiteral("Settings"), QStringLiteral("Path"), QString(), ini))
-                               .trimmed();
+    if (!pendingCopyBelongsHere())
+        throw CompanionError(
+            QCoreApplication::translate("CompanionSession", "nothing to copy: %1 belongs to another machine")
+                .arg(ini));
+    const QString folder = CutAtNull(pendingCopyFolder()).trimmed();
     if (folder.isEmpty())
         throw CompanionError(
             QCoreApplication::translate("CompanionSession", "%1 names no folder to copy from").arg(ini));

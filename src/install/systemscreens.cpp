@@ -4,10 +4,13 @@
 #include "screeninstall.h"
 #include "screentargets.h"
 
+#include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "app/settings.h"
+#include "guestdeployment.h"
 #include "platform/drivebackend.h"
 #include "platform/files.h"
+#include "realinstallation.h"
 #include "sets/libraryscan.h"
 
 namespace
@@ -42,6 +45,8 @@ void copyWaitAndShutdownScreens(const QString& folder)
 
 bool installLogoSet(const QString& setName, bool synchronize)
 {
+    // A system that is not running has no session whose screens must stay together.
+    synchronize = synchronize && !machineIsRealInstallation();
     // An image that cannot be written is explained once, before its screens are kept.
     for (const QString& target : systemScreenTargets())
         platform::checkWritable(target);
@@ -53,5 +58,7 @@ bool installLogoSet(const QString& setName, bool synchronize)
         screens.append(screenFrom(sources[2], shutdownScreenTarget()));
     }
     installScreens(screens, setName);
+    if (machineIsRealInstallation())
+        attempt([&] { recordHostInstallationInGuest(setName); });
     return synchronize;
 }

@@ -13,7 +13,8 @@ void copyWaitAndShutdownScreens(const QString& folder);
 
 // Installs the set `setName` of the logo folder as one transaction and names it the installed set.
 // With `synchronize` the wait and shutdown screens are left for the companion program to copy at the
-// next Windows start. Returns whether they were left pending. Throws, before any screen is touched,
-// when a target cannot be written, the screens do not fit or the system's own screens cannot be
-// kept.
+// next Windows start, except on a real installation, which is not running while Bootcanvas writes it
+// and gets all three at once. Returns whether they were left pending. Throws, before any screen is
+// touched, when a target cannot be written, the screens do not fit or the system's own screens
+// cannot be kept.
 bool installLogoSet(const QString& setName, bool synchronize);

@@ -150,7 +150,7 @@ bool LogoList::eventFilter(QObject* watched, QEvent* event)
     case QEvent::DragMove:
         if (onViewport) {
             auto* drag = static_cast<QDropEvent*>(event);
-            if (drag->mimeData()->hasUrls())
+            if (drag->mimeData()->hasUrls() || drag->mimeData()->hasImage())
                 drag->acceptProposedAction();
             else
                 drag->ignore();

@@ -10,6 +10,9 @@
 #include "app/settingsstore.h"
 #include "app/systemfolders.h"
 #include "app/twips.h"
+#include "install/guestdeployment.h"
+#include "install/gueststartup.h"
+#include "install/realinstallation.h"
 #include "platform/machine.h"
 #include "platform/profile.h"
 #include "windows/labelcolour.h"
@@ -126,6 +129,9 @@ void Principale::Form_Load()
     showMachineInTitle();
     restoreWindowGeometry(*this, QStringLiteral("main"));
     attempt([&] { s.StartupFolder = GetStartupFolder(); });
+    // A real installation's Windows has its own StartUp folder, which its registry names.
+    if (machineIsRealInstallation())
+        attempt([&] { s.StartupFolder = guestStartupFolder(); });
     MsdosPath = s.WinPath.left(2) + QStringLiteral("\\msdos.sys");
     MyList->setColumnHeader(tr("Logoset name"), twips(5325 - 600));
     attempt([&] {
@@ -134,6 +140,7 @@ void Principale::Form_Load()
     });
     // The view entries are the bars' view tools, so their marks follow the view brought back.
     attempt([&] { LoadSettings(*this); });
+    adoptGuestInstalledSet();
     attempt([&] { LeggiDatiDisco(); });
 }
 

@@ -115,6 +115,8 @@ private:
     // Window-level state.
     bool logochanged = false;
     bool SyncPending = false;
+    // Whether this run installed a set: only then does the exit sequence touch a pending copy.
+    bool InstalledThisRun = false;
     QString MsdosPath;
     QString SavedSelection;
     QString SavedDefaultCaption;

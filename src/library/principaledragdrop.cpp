@@ -6,6 +6,8 @@
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "app/settings.h"
+#include "browser/selpictureform.h"
+#include "browser/webpicture.h"
 #include "images/picturereader.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
@@ -14,6 +16,11 @@
 
 void Principale::MyList_OLEDragDrop(const QMimeData* data)
 {
+    // A picture from a web page goes to the logo browser, which shows it ready to be added.
+    if (data && carriesOutsidePicture(*data)) {
+        showLogoBrowser(this, browserLink(), data);
+        return;
+    }
     const std::optional<QStringList> paths = data ? droppedWindowsPaths(*data) : std::nullopt;
     if (!paths)
         return;

@@ -12,6 +12,7 @@
 #include "images/grafica.h"
 #include "install/bootoptions.h"
 #include "install/companionregistration.h"
+#include "install/guestdeployment.h"
 #include "install/randompick.h"
 #include "install/screentargets.h"
 #include "install/systemscreens.h"
@@ -136,7 +137,11 @@ void Principale::CloseAll()
         DefaultLogo->setText(SavedDefaultCaption);
     attempt([&] { SaveSettings(*this); });
     const QString installedSet = inView ? s.DefaultLogoSet : DefaultLogo->text();
-    updateTandemistRegistration(SyncPending, installedSet);
+    // A run that installed nothing leaves a pending copy from an earlier run to complete the set.
+    if (InstalledThisRun)
+        updateTandemistRegistration(SyncPending, installedSet);
+    // The companions inside a real installation choose among the sets as they are now.
+    attempt([&] { keepGuestInStep(s.StartupFolder); });
     saveWindowGeometry(*this, QStringLiteral("main"));
     QCoreApplication::quit();
 }
@@ -177,6 +182,7 @@ void Principale::ItmSetDefault_Click()
         MsgBox(QString::fromStdString(error.what()), vbExclamation);
         return;
     }
+    InstalledThisRun = true;
     s.DefaultLogoSet = name;
     DefaultLogo->setText(name);
 }

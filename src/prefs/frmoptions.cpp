@@ -116,6 +116,9 @@ QWidget* FrmOptions::createGeneralTab()
 
     ChkSyncronize = named<QCheckBox>(
         "ChkSyncronize", tr("Synchronize logos (delay wait and shutdown logo copy)"), page);
+    SyncNote = named<QLabel>("SyncNote", QString(), page);
+    SyncNote->setWordWrap(true);
+    SyncNote->hide();
     ChkShowSplash = named<QCheckBox>("ChkShowSplash", tr("Show splash screen at startup"), page);
     ActiveStart = named<QCheckBox>("ActiveStart", tr("Show startup logo"), page);
 
@@ -136,13 +139,14 @@ QWidget* FrmOptions::createGeneralTab()
     grid->addWidget(doubleClickCaption, 2, 0, 1, 2);
     grid->addWidget(DblAction, 3, 0, 1, 2);
     grid->addWidget(ChkSyncronize, 4, 0, 1, 2);
-    grid->addWidget(ChkShowSplash, 5, 0, 1, 2);
+    grid->addWidget(SyncNote, 5, 0, 1, 2);
+    grid->addWidget(ChkShowSplash, 6, 0, 1, 2);
     auto* startupRow = new QHBoxLayout;
     startupRow->addWidget(ActiveStart);
     startupRow->addStretch(1);
     startupRow->addWidget(driveCaption);
     startupRow->addWidget(DriveHost);
-    grid->addLayout(startupRow, 6, 0, 1, 2);
+    grid->addLayout(startupRow, 7, 0, 1, 2);
     return page;
 }
 

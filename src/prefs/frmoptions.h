@@ -64,6 +64,7 @@ private:
     QPushButton* btnBrwFolder = nullptr;
     QComboBox* DblAction = nullptr;
     QCheckBox *ChkSyncronize = nullptr, *ChkShowSplash = nullptr, *ActiveStart = nullptr;
+    QLabel* SyncNote = nullptr; // what the option does on a real installation
     QToolButton* DriveHost = nullptr;
 
     QCheckBox *ChkConfirmChange = nullptr, *ChkDelConfirm = nullptr, *ChkDeleteRecycle = nullptr;
@@ -88,6 +89,9 @@ private:
     void assignHelpTopics();
     void fillStartUpAction();
     void okStartUpShortcuts();
+    // On a real installation: the companions, the sets and the shortcut put into Windows, or removed.
+    void okGuestCompanions();
+    void showSyncScope();
     // Runs one step of OK; a failure is reported and OK goes on with the next step.
     template <class Step> void okStep(Step&& step);
 

@@ -4,6 +4,8 @@
 #include "app/settings.h"
 #include "app/shellhelpers.h"
 #include "app/systemfolders.h"
+#include "install/guestdeployment.h"
+#include "install/realinstallation.h"
 #include "platform/displaypath.h"
 #include "platform/files.h"
 #include "platform/machine.h"
@@ -13,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -88,6 +91,7 @@ void FrmOptions::Form_Activate()
     fillStartUpAction();
     TxtLogoPath->setText(platform::pathForDisplay(s.LogoPath));
     ChkSyncronize->setCheckState(checkState(s.SynchronizeLogos));
+    showSyncScope();
     DefineVisible();
 }
 
@@ -210,10 +214,46 @@ void FrmOptions::StartUpAction_Click(int index)
         return;
     m_startupChanged = true;
     m_chosenShortcut = StartUpAction[index]->property("Tag").toString();
+    showSyncScope();
+}
+
+void FrmOptions::showSyncScope()
+{
+    // The host writes a real installation while it is not running, all three screens at once; only
+    // the companions inside Windows hold the wait and shutdown screens back.
+    const bool real = machineIsRealInstallation();
+    const bool companion = StartUpAction[0]->isChecked() || StartUpAction[1]->isChecked();
+    ChkSyncronize->setEnabled(!real || companion);
+    SyncNote->setVisible(real);
+    SyncNote->setText(companion
+            ? tr("Applies to the changes the companion program makes when Windows starts.")
+            : tr("No effect on this Windows: it is not running while Bootcanvas writes it, so all "
+                 "three screens are written at once."));
+}
+
+void FrmOptions::okGuestCompanions()
+{
+    const StartupChange change = StartUpAction[1]->isChecked() ? StartupChange::Random
+        : StartUpAction[0]->isChecked()                        ? StartupChange::Sequential
+                                                               : StartupChange::Nothing;
+    try {
+        const qint64 bytes = deployStartupChange(change, settings().StartupFolder);
+        if (change != StartupChange::Nothing)
+            MsgBox(tr("The companion program and the copy of the logo sets it chooses from take %1 KB "
+                      "inside this Windows.")
+                       .arg((bytes + 1023) / 1024),
+                vbInformation);
+    } catch (const std::exception& error) {
+        MsgBox(QString::fromStdString(error.what()), vbExclamation);
+    }
 }
 
 void FrmOptions::okStartUpShortcuts()
 {
+    if (machineIsRealInstallation()) {
+        okGuestCompanions();
+        return;
+    }
     const Settings& s = settings();
     for (const QString& link : { ShuffletLink, CycletteLink }) {
         const QString path = s.StartupFolder + link;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/child.h"
+#include "support/encodedpicture.h"
 #include "support/freshsettings.h"
 #include "support/scriptedmsgbox.h"
 #include "support/testmachine.h"
@@ -79,14 +80,7 @@ protected:
         machine.makeFolder(QStringLiteral("C:\\Pics"));
     }
 
-    static QByteArray encoded(const QImage& image, const char* format)
-    {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, format);
-        return bytes;
-    }
+    static QByteArray encoded(const QImage& image, const char* format) { return encodedPicture(image, format); }
     static QImage gradient(int width, int height)
     {
         QImage image(width, height, QImage::Format_RGB32);
@@ -98,16 +92,7 @@ protected:
         return image;
     }
     // A 320 x 400, 8-bit screen filled with one grey level.
-    void writeScreen(const QString& path, int grey) const
-    {
-        QImage image(320, 400, QImage::Format_Indexed8);
-        QList<QRgb> greys;
-        for (int i = 0; i < 256; ++i)
-            greys.append(qRgb(i, i, i));
-        image.setColorTable(greys); // a short table would be written with fewer bits
-        image.fill(grey);
-        machine.writeFile(path, encoded(image, "BMP"));
-    }
+    void writeScreen(const QString& path, int grey) const { machine.writeFile(path, logoScreenBytes(grey)); }
     // A 24-bit picture in any format Qt writes ("BMP", "JPEG").
     void writePicture(const QString& path, int width, int height, const char* format) const
     {

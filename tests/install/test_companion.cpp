@@ -3,6 +3,7 @@
 #include "app/pathhelpers.h"
 #include "app/registrylayer.h"
 #include "install/companioncommands.h"
+#include "install/companionregistration.h"
 #include "install/companionsession.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
@@ -16,12 +17,26 @@
 namespace
 {
 
-const QString RunKey = QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
-
 void writeSetting(const QString& name, const QString& value)
 {
     CreateRegKey(platform::HKEY_LOCAL_MACHINE, SettingsKey);
     WriteRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, name, value, platform::REG_SZ);
+}
+
+const QString Tools = QStringLiteral(BOOTCANVAS_BINARY_DIR "/tools/");
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString output, errors;
+};
+
+ProgramRun runProgram(const QString& name, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(Tools + name, arguments);
+    process.waitForFinished(30000);
+    return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+        QString::fromLocal8Bit(process.readAllStandardError()) };
 }
 
 QString errorOf(const std::function<void()>& step)
@@ -147,4 +162,65 @@ TEST_F(Companion, RestoreForgetsTheInstalledSetAndAnyPendingCopy)
     EXPECT_FALSE(ReadRegValue(platform::HKEY_LOCAL_MACHINE, RunKey, QStringLiteral("Tandemist")).isValid());
     loadCompanionSettings();
     EXPECT_EQ(installedSetRow(librarySets()), -1);
+}
+
+TEST_F(Companion, ProgramsTakeHelpVersionAndImageAndRefuseAnythingElse)
+{
+    for (const char* name : { "shufflet", "cyclette", "tandemist" })
+        if (!QFileInfo(Tools + QLatin1String(name)).isExecutable())
+            GTEST_SKIP() << "the companion programs are not built";
+    addSet(QStringLiteral("Ocean"), 10);
+    addSet(QStringLiteral("Sunrise"), 20);
+    writeSetting(QStringLiteral("LogoPath"), Program);
+    const QStringList wrong[] = { { QStringLiteral("--bogus") }, { QStringLiteral("--image") },
+        { QStringLiteral("now") }, { QStringLiteral("--help"), QStringLiteral("--version") } };
+    for (const QString& name :
+        { QStringLiteral("shufflet"), QStringLiteral("cyclette"), QStringLiteral("tandemist") }) {
+        const ProgramRun help = runProgram(name, { QStringLiteral("--help") });
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_TRUE(help.output.startsWith(QStringLiteral("usage: ") + name)) << qPrintable(help.output);
+        EXPECT_TRUE(help.output.contains(QLatin1String("--image"))) << qPrintable(help.output);
+        const ProgramRun version = runProgram(name, { QStringLiteral("--version") });
+        EXPECT_EQ(version.exitCode, 0);
+        EXPECT_TRUE(version.output.contains(QLatin1String(BOOTCANVAS_VERSION))) << qPrintable(version.output);
+        for (const QStringList& arguments : wrong) {
+            const ProgramRun refused = runProgram(name, arguments);
+            EXPECT_EQ(refused.exitCode, 2) << qPrintable(name + u' ' + arguments.join(u' '));
+            EXPECT_TRUE(refused.errors.startsWith(QLatin1String("usage: "))) << qPrintable(refused.errors);
+        }
+        QStringList imageArguments = { QStringLiteral("--image"), QStringLiteral("/no/such.img") };
+        if (name == QLatin1String("tandemist"))
+            imageArguments << QStringLiteral("/auto");
+        const ProgramRun missingImage = runProgram(name, imageArguments);
+        EXPECT_EQ(missingImage.exitCode, 1);
+        EXPECT_TRUE(missingImage.errors.contains(QLatin1String("/no/such.img")))
+            << qPrintable(missingImage.errors);
+    }
+    EXPECT_EQ(runProgram(QStringLiteral("tandemist"), {}).exitCode, 2);
+    EXPECT_EQ(
+        runProgram(QStringLiteral("tandemist"), { QStringLiteral("/auto"), QStringLiteral("now") }).exitCode,
+        2);
+    // None of that changed a screen, or made the default machine that --image starts from.
+    EXPECT_FALSE(machine.exists(QStringLiteral("C:\\LOGO.SYS")));
+    EXPECT_FALSE(QFileInfo::exists(dataHome.filePath(QStringLiteral("bootcanvas"))));
+}
+
+TEST_F(Companion, CurrentNamesNoSetWhileTheSystemHoldsAMixOfTwo)
+{
+    if (!QFileInfo(Tools + QStringLiteral("bootcanvas-cli")).isExecutable())
+        GTEST_SKIP() << "bootcanvas-cli is not built";
+    addSet(QStringLiteral("Meadow"), 10);
+    addSet(QStringLiteral("Ocean"), 20);
+    writeSetting(QStringLiteral("LogoPath"), Program);
+    ASSERT_EQ(runInstallCommand(QStringLiteral("bootcanvas-cli"), QStringLiteral("Meadow")), 0);
+    writeSetting(QStringLiteral("Synchronize logos"), QStringLiteral("1"));
+    ASSERT_EQ(runInstallCommand(QStringLiteral("bootcanvas-cli"), QStringLiteral("Ocean")), 0);
+    EXPECT_TRUE(runProgram(QStringLiteral("bootcanvas-cli"), { QStringLiteral("current") })
+                    .output.startsWith(QLatin1String("installed set: Ocean\n")));
+
+    unregisterTandemist(); // Ocean's startup screen with Meadow's others, and nothing to complete them
+    const ProgramRun mixed = runProgram(QStringLiteral("bootcanvas-cli"), { QStringLiteral("current") });
+    EXPECT_EQ(mixed.exitCode, 0);
+    EXPECT_TRUE(mixed.output.startsWith(QLatin1String("installed set: <Don't know>")))
+        << qPrintable(mixed.output);
 }

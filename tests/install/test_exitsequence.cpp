@@ -2,17 +2,20 @@
 
 #include "app/pathhelpers.h"
 #include "app/registrylayer.h"
+#include "install/companionregistration.h"
+#include "install/installedset.h"
 #include "platform/files.h"
+#include "platform/machine.h"
 #include "platform/profile.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 
 namespace
 {
 
 const QString Msdos = QStringLiteral("C:\\MSDOS.SYS");
-const QString RunKey = QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
 const QString IniFile = Program + QStringLiteral("Tandemist.ini");
 const QByteArray MsdosText
     = "[Paths]\r\nWinDir=C:\\WINDOWS\r\n\r\n[Options]\r\nBootGUI=1\r\nLogo=1\r\n;\r\n;padding\r\n";
@@ -99,6 +102,47 @@ TEST_F(ExitSequence, ClosingInTheCurrentSettingViewKeepsTheInstalledSet)
 
     EXPECT_EQ(iniPath(), Program + QStringLiteral("Ocean"));
     EXPECT_EQ(registryText(SettingsKey, QStringLiteral("DefaultLogoSet")), QStringLiteral("Ocean"));
+}
+
+TEST_F(ExitSequence, ARunWithoutInstallationKeepsThePendingCopy)
+{
+    addSet(QStringLiteral("Ocean"), AllScreens, 10);
+    settings().SynchronizeLogos = 1;
+    install(QStringLiteral("Ocean"));
+    window->Form_Unload();
+
+    newWindow(); // opened and closed again before Windows has started
+    window->Form_Unload();
+
+    EXPECT_EQ(
+        registryText(RunKey, QStringLiteral("Tandemist")), Program + QStringLiteral("tandemist.exe /auto"));
+    EXPECT_EQ(iniPath(), Program + QStringLiteral("Ocean"));
+    EXPECT_TRUE(systemHoldsSet(QStringLiteral("Ocean")));
+}
+
+TEST_F(ExitSequence, APendingCopyBelongsToItsMachineNotToTheSharedProgramFolder)
+{
+    addSet(QStringLiteral("Ocean"), AllScreens, 10);
+    addSet(QStringLiteral("Meadow"), AllScreens, 20);
+    settings().SynchronizeLogos = 1;
+    install(QStringLiteral("Ocean"));
+    window->Form_Unload();
+    const platform::Machine own = platform::currentMachine();
+
+    // A second machine whose program folder is the same host folder, as every disk image's is.
+    QTemporaryDir other;
+    platform::setCurrentMachine(platform::Machine::fromIniText(other.path(),
+        "[Drives]\nC=" + QFile::encodeName(machine.host(QStringLiteral("C:\\")))
+            + ",fixed\n[Paths]\nWindows=C:\\WINDOWS\nTemp=C:\\WINDOWS\\TEMP\nProgram=C:\\Program "
+              "Files\\Bootcanvas\n"));
+    EXPECT_TRUE(pendingCopyFolder().isEmpty());
+    newWindow();
+    settings().SynchronizeLogos = 0;
+    install(QStringLiteral("Meadow"));
+    window->Form_Unload();
+
+    platform::setCurrentMachine(own);
+    EXPECT_EQ(pendingCopyFolder(), Program + QStringLiteral("Ocean"));
 }
 
 TEST_F(ExitSequence, WindowSizeIsTheUsersAndComesBackAtTheNextStart)

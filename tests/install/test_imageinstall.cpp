@@ -5,6 +5,7 @@
 #include "install/bootoptions.h"
 #include "install/companionregistration.h"
 #include "install/companionsession.h"
+#include "install/installedset.h"
 #include "install/originalscreens.h"
 #include "platform/fileerror.h"
 #include "platform/launcher.h"
@@ -94,8 +95,12 @@ TEST_P(ImageInstall, InstallsSetsShowsThemEditsBootOptionAndRestores)
     EXPECT_TRUE(librarySets().contains(QStringLiteral("Deep Ocean")));
 
     EXPECT_EQ(installNamedSet(QStringLiteral("Deep Ocean")), QStringLiteral("Deep Ocean"));
+    // A Windows that is not running gets all three screens at once, and no pending copy.
+    settings().SynchronizeLogos = 1;
     EXPECT_EQ(installNamedSet(QStringLiteral("Meadow.sls")), QStringLiteral("Meadow.sls"));
     EXPECT_EQ(librarySets().at(installedSetRow(librarySets())), QStringLiteral("Meadow.sls"));
+    EXPECT_TRUE(pendingCopyFolder().isEmpty());
+    EXPECT_TRUE(systemHoldsSet(QStringLiteral("Meadow.sls")));
     qint32 width = 0, height = 0;
     qint16 bits = 0;
     GetBmpInfo(QStringLiteral("C:\\LOGO.SYS"), width, height, bits); // what the current-setting view reads

@@ -18,7 +18,7 @@ fail() {
 }
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6network6 libjpeg62-turbo qt6-qpa-plugins; do
+for library in libqt6widgets6 libqt6network6 libjpeg62-turbo libzip4 qt6-qpa-plugins qt6-image-formats-plugins; do
     [[ $depends == *"$library"* ]] || fail "the package does not depend on $library: $depends"
 done
 contents=$(dpkg-deb -c "$deb")

@@ -1,14 +1,17 @@
 #include "libraryfixture.h"
+#include "support/encodedpicture.h"
 
+#include "browser/selpictureform.h"
+#include "online/httpstub.h"
 #include "platformui/dialogs.h"
 #include "sets/logopack.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 class DragDropTest : public LibraryTest
@@ -97,15 +100,7 @@ TEST_F(DragDropTest, LibraryFoldersAndForeignDataAreLeftAlone)
 
 TEST_F(DragDropTest, ADroppedPackMakesItsSetsAndAsksBeforeOverwriting)
 {
-    QImage screen(320, 400, QImage::Format_Indexed8);
-    QList<QRgb> greys;
-    for (int i = 0; i < 256; ++i)
-        greys.append(qRgb(i, i, i));
-    screen.setColorTable(greys);
-    screen.fill(7);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && screen.save(&buffer, "BMP"));
+    const QByteArray bytes = logoScreenBytes(7);
     machine.makeFolder(QStringLiteral("C:\\Incoming"));
     QString problem;
     ASSERT_TRUE(packs::writeLogoPack(machine.host(QStringLiteral("C:\\Incoming\\pack.ZIP")),
@@ -131,4 +126,30 @@ TEST_F(DragDropTest, ADroppedPackMakesItsSetsAndAsksBeforeOverwriting)
     ASSERT_EQ(back.sets.size(), 1);
     EXPECT_EQ(back.sets[0].name, "Glacier");
     EXPECT_EQ(back.sets[0].screens[0].bytes, bytes);
+}
+
+TEST_F(DragDropTest, APictureFromAWebPageOpensTheBrowserWithItInThePreview)
+{
+    HttpStub server;
+    QImage picture(120, 90, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    const QByteArray png = encodedPicture(picture, "PNG");
+    server.respond(200, png);
+    QString shown;
+    // The browser is modal: it is looked at, then closed, from inside its own event loop.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* browser = qobject_cast<SelPictureForm*>(top); browser && browser->isVisible()) {
+                shown = child<QLabel>(*browser, "ImageInfo")->text();
+                if (shown != QLatin1String("no logo selected"))
+                    browser->reject();
+            }
+    });
+    watch.start(20);
+    QMimeData data;
+    data.setUrls({ QUrl(server.url("/sky.png")) });
+    ASSERT_TRUE(dropOnList(data));
+    EXPECT_EQ(shown, QStringLiteral("120 x 90 x 16777216"));
+    EXPECT_EQ(rows(), QStringList({ "Beach" }));
 }

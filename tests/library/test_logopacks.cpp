@@ -1,12 +1,12 @@
 // Logo packs: ZIP archives made into sets, refused whole when anything in them is unsafe, and
 // sets written back as packs.
 #include "libraryfixture.h"
+#include "support/encodedpicture.h"
 
 #include "app/settings.h"
 #include "sets/logopack.h"
 #include "sets/logopackimport.h"
 
-#include <QBuffer>
 #include <QDirIterator>
 #include <QTemporaryDir>
 #include <sys/stat.h>
@@ -24,24 +24,10 @@ struct Stored {
 class LogoPacksTest : public LibraryTest
 {
 protected:
-    // A screen Bootcanvas keeps as it is: 320 x 400, 8 bits, a full palette.
-    static QByteArray screen(int grey)
-    {
-        QImage image(320, 400, QImage::Format_Indexed8);
-        QList<QRgb> greys;
-        for (int i = 0; i < 256; ++i)
-            greys.append(qRgb(i, i, i));
-        image.setColorTable(greys);
-        image.fill(grey);
-        return encoded(image, "BMP");
-    }
+    static QByteArray screen(int grey) { return logoScreenBytes(grey); }
     static QByteArray encoded(const QImage& image, const char* format)
     {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, format);
-        return bytes;
+        return encodedPicture(image, format);
     }
 
     QString pack(const QString& name, const QList<Stored>& entries) const
