@@ -7,6 +7,7 @@
 #include "settings.h"
 #include "systemfolders.h"
 
+#include "install/screeninstall.h"
 #include "library/principale.h"
 #include "platform/machine.h"
 #include "platform/msgbox.h"
@@ -23,6 +24,18 @@
 
 namespace
 {
+
+// An installation a killed command left half done is finished before the window shows the set.
+void finishCutShortInstallation()
+{
+    try {
+        finishInterruptedInstall();
+    } catch (const std::exception& error) {
+        MsgBox(QStringLiteral("An installation that was cut short could not be finished: %1")
+                   .arg(QString::fromStdString(error.what())),
+            vbExclamation);
+    }
+}
 
 // The main window's close runs the exit sequence (boot option, settings, companion program), so a
 // log-out, SIGTERM or SIGHUP closes it too rather than ending the process with the changes unsaved.
@@ -70,6 +83,7 @@ int Main(QApplication& application)
     s.HelpFile = s.AppPath + QStringLiteral("bootcanvas.hlp");
     initialiseImaging();
     reportDamagedRegistry();
+    finishCutShortInstallation();
     LaunchMainWindow();
     closeAtSessionEnd(application);
     return application.exec();

@@ -301,21 +301,30 @@ void ImageDrive::replace(
     checkClean(folder);
     if (!folder.isEmpty())
         checkClean({}); // where a staging folder of ours would have been left
-    const FatVolume& before = currentVolume();
-    const qint64 cluster = before.clusterBytes();
-    // The new file's clusters, one more should the folder need to grow for its entry, and one for
-    // a staging folder.
-    const qint64 needed = clusterRounded(data.size(), cluster) + 2 * cluster;
-    const qint64 free = before.freeBytes() - m_stage.heldBytes(cluster);
-    if (free < needed)
-        throw FileError(PathFileAccessError,
-            QStringLiteral("The disk image %1 is full: %2 needs %3 KB, %4 KB are free")
-                .arg(m_imagePath, name)
-                .arg(needed / 1024)
-                .arg(qMax<qint64>(free, 0) / 1024));
+    checkRoomFor({ data.size() });
     m_stage.add({ folder, name, unusedTemporary(folder), data, attributes });
     if (openImageCommands() == 0)
         writeStaged();
+}
+
+void ImageDrive::checkRoomFor(const QList<qint64>& sizes)
+{
+    const FatVolume& volume = currentVolume();
+    const qint64 cluster = volume.clusterBytes();
+    // Each new file's clusters, one more should its folder need to grow for its entry, and one for
+    // a staging folder.
+    qint64 needed = 0;
+    for (const qint64 size : sizes)
+        needed += clusterRounded(size, cluster) + 2 * cluster;
+    const qint64 free = qMax<qint64>(volume.freeBytes() - m_stage.heldBytes(cluster), 0);
+    if (free < needed)
+        throw FileError(PathFileAccessError,
+            QStringLiteral("The disk image %1 is too full: %2 KB are needed, %3 KB are free, %4 KB are "
+                           "missing. Nothing has been changed.")
+                .arg(m_imagePath)
+                .arg(needed / 1024)
+                .arg(free / 1024)
+                .arg((needed - free + 1023) / 1024));
 }
 
 QString ImageDrive::unusedTemporary(const QStringList& folder)

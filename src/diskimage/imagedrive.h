@@ -56,6 +56,9 @@ public:
     // `name` over any entry of that name, and gives it `attributes`. While an ImageCommand is open
     // the write waits (space reserved) so that the files bound for one folder go in one tool run.
     void replace(const QStringList& folder, const QString& name, const QByteArray& data, int attributes);
+    // Throws one message naming the image and the space missing unless replacements of `sizes`
+    // bytes fit together (each is written before the file it replaces is freed).
+    void checkRoomFor(const QList<qint64>& sizes);
     // Runs one changing tool with the safety checks before and the flush after.
     void change(const QString& tool, const QStringList& arguments, bool requireClean = true);
 

@@ -4,6 +4,7 @@
 #include "imagefiles.h"
 #include "platform/fileerror.h"
 #include "platform/machine.h"
+#include "tempfolders.h"
 
 #include <map>
 #include <memory>
@@ -45,6 +46,7 @@ OpenImage& openImage(const QString& imagePath, int partition)
 
 void useImageDrives()
 {
+    removeStaleFolders();
     platform::setImageDriveOpener([](const platform::DriveMapping& drive) -> platform::DriveBackend& {
         return *openImage(drive.imagePath, drive.partition).files;
     });

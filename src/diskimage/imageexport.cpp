@@ -2,7 +2,9 @@
 
 #include "disklayout.h"
 #include "platform/fileerror.h"
+#include "tempfolders.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,7 +14,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -65,6 +67,28 @@ bool isMountPoint(const QString& path)
         && file.st_dev != folder.st_dev;
 }
 
+// Starts the daemon with its output in `log`. Started from the main thread, it is ended by the
+// kernel when this process dies, so a killed command never leaves the image locked behind it (a
+// thread's death would end it too, so other threads go without).
+pid_t startDaemon(const QByteArray& program, char* const argv[], const QByteArray& log)
+{
+    const bool followsParent
+        = !QCoreApplication::instance() || QThread::currentThread() == QCoreApplication::instance()->thread();
+    const pid_t parent = ::getpid();
+    const pid_t child = ::fork();
+    if (child != 0)
+        return child;
+    // Only calls that are safe between fork and exec from here on.
+    if (followsParent && (::prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || ::getppid() != parent))
+        ::_exit(127);
+    const int input = ::open("/dev/null", O_RDONLY);
+    const int output = ::open(log.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (input < 0 || output < 0 || ::dup2(input, 0) < 0 || ::dup2(output, 1) < 0 || ::dup2(output, 2) < 0)
+        ::_exit(127);
+    ::execve(program.constData(), argv, environ);
+    ::_exit(127);
+}
+
 } // namespace
 
 bool needsExport(const QString& imagePath)
@@ -74,7 +98,7 @@ bool needsExport(const QString& imagePath)
 }
 
 ImageExport::ImageExport(const QString& imagePath)
-    : m_folder(QDir::tempPath() + QStringLiteral("/bootcanvas-export-XXXXXX"))
+    : m_folder(privateFolderTemplate(QStringLiteral("export")))
 {
     const QString daemon = QStandardPaths::findExecutable(QStringLiteral("qemu-storage-daemon"));
     if (daemon.isEmpty())
@@ -108,17 +132,10 @@ ImageExport::ImageExport(const QString& imagePath)
         const_cast<char*>(file.constData()), blockdev.data(), const_cast<char*>(format.constData()),
         exportOption.data(), const_cast<char*>(exported.constData()), nullptr };
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     const QByteArray log = QFile::encodeName(m_folder.filePath(QStringLiteral("daemon.log")));
-    posix_spawn_file_actions_addopen(&actions, 1, log.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    const int spawned = posix_spawn(&m_daemon, program.constData(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
+    m_daemon = startDaemon(program, argv, log);
+    if (m_daemon < 0)
         throw FileError(PathFileAccessError, QStringLiteral("qemu-storage-daemon could not be started"));
-
     for (int waited = 0; waited < ReadyWaitMillis; waited += 20) {
         if (isMountPoint(m_rawPath))
             return;
@@ -127,9 +144,17 @@ ImageExport::ImageExport(const QString& imagePath)
             m_daemon = -1;
             QFile output(QFile::decodeName(log));
             output.open(QIODevice::ReadOnly);
+            const QString said = QString::fromUtf8(output.readAll().trimmed());
+            // QEMU's image locks: a virtual machine has the image, as a raw image in use tells.
+            if (said.contains(QLatin1String("lock")))
+                throw FileError(PermissionDenied,
+                    QStringLiteral(
+                        "The disk image %1 is in use (a virtual machine holds QEMU's locks on it). "
+                        "Shut the virtual machine down first, then try again.")
+                        .arg(imagePath));
             throw FileError(PermissionDenied,
                 QStringLiteral("The disk image %1 could not be opened through qemu-storage-daemon: %2")
-                    .arg(imagePath, QString::fromUtf8(output.readAll().trimmed())));
+                    .arg(imagePath, said));
         }
         QThread::msleep(20);
     }

@@ -4,6 +4,7 @@
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/windowspath.h"
+#include "tempfolders.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -225,7 +226,7 @@ QList<ListedEntry> ImageFiles::listing(const DriveLocation& folder)
 
 QString ImageFiles::hostCopy(const DriveLocation& at)
 {
-    static QTemporaryDir cache(QDir::tempPath() + QStringLiteral("/bootcanvas-copies-XXXXXX"));
+    static QTemporaryDir cache(privateFolderTemplate(QStringLiteral("copies")));
     const QByteArray key = QCryptographicHash::hash(
         (m_drive.imagePath() + QLatin1Char('|') + at.parts.join(QLatin1Char('\\')).toLower()).toUtf8(),
         QCryptographicHash::Sha1)

@@ -63,7 +63,9 @@ qint64 writerProcess(const QString& imagePath)
         if (pid == self || !pid.front().isDigit())
             continue;
         const QString fds = QStringLiteral("/proc/") + pid + QStringLiteral("/fd");
-        for (const QString& fd : QDir(fds).entryList(QDir::System | QDir::NoDotAndDotDot)) {
+        // Every descriptor is a link; a link to a regular file counts as a file, not a system entry.
+        for (const QString& fd :
+            QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
             struct stat target;
             const QByteArray link = QFile::encodeName(fds + QLatin1Char('/') + fd);
             if (::stat(link.constData(), &target) != 0 || target.st_dev != image.st_dev

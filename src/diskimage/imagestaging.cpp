@@ -1,5 +1,7 @@
 #include "imagestaging.h"
 
+#include "tempfolders.h"
+
 #include "platform/fileerror.h"
 
 #include <QDir>
@@ -28,8 +30,7 @@ qint64 clusterRounded(qint64 size, qint64 clusterBytes)
 void ReplacementStage::add(const StagedFile& file)
 {
     if (!m_folder)
-        m_folder
-            = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/bootcanvas-staged-XXXXXX"));
+        m_folder = std::make_unique<QTemporaryDir>(privateFolderTemplate(QStringLiteral("staged")));
     QFile host(hostPath(file));
     if (!m_folder->isValid() || !host.open(QIODevice::WriteOnly) || host.write(file.data) != file.data.size()
         || !host.flush())

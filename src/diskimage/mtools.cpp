@@ -1,5 +1,7 @@
 #include "mtools.h"
 
+#include "tempfolders.h"
+
 #include "platform/fileerror.h"
 
 #include <QDir>
@@ -17,14 +19,6 @@ namespace
 
 constexpr int ToolTimeoutMillis = 60'000;
 
-QString privateFolderTemplate()
-{
-    // The link's own path must not hold "@@", which mtools would take for the offset.
-    const QString temp = QDir::tempPath();
-    const QString base = temp.contains(QLatin1String("@@")) ? QStringLiteral("/tmp") : temp;
-    return base + QStringLiteral("/bootcanvas-image-XXXXXX");
-}
-
 QProcessEnvironment toolEnvironment()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -39,7 +33,7 @@ QProcessEnvironment toolEnvironment()
 } // namespace
 
 Mtools::Mtools(const QString& imagePath, qint64 offset)
-    : m_folder(std::make_shared<QTemporaryDir>(privateFolderTemplate()))
+    : m_folder(std::make_shared<QTemporaryDir>(privateFolderTemplate(QStringLiteral("image"))))
 {
     const QString link = m_folder->filePath(QStringLiteral("image"));
     if (!m_folder->isValid() || !QFile::link(imagePath, link))

@@ -113,6 +113,14 @@ RepairReport checkPartition(const PartitionSpan& partition, bool repair)
     if (run.exitCode > 1)
         throw FileError(PathFileAccessError,
             QStringLiteral("fsck.fat could not repair %1: %2").arg(partition.imagePath, run.output));
+    // fsck.fat may end as if it had repaired what it could not: only a check of the result tells,
+    // and a repair that did not end clean is not written into the image.
+    const CheckerRun recheck = runChecker(copy.fileName(), true);
+    if (recheck.exitCode != 0)
+        throw FileError(PathFileAccessError,
+            QStringLiteral("fsck.fat could not repair %1, which has been left as it was; after its repair it "
+                           "still finds: %2")
+                .arg(partition.imagePath, recheck.output.section(QLatin1Char('\n'), 0, 5)));
     Descriptor image(partition.rawPath, O_RDWR);
     copyRange(copy.handle(), 0, image.fd(), partition.offset, partition.size, true, partition.imagePath);
     if (::fsync(image.fd()) != 0)

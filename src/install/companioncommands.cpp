@@ -5,6 +5,7 @@
 #include "installedset.h"
 #include "originalscreens.h"
 #include "realinstallation.h"
+#include "screeninstall.h"
 #include "screentargets.h"
 #include "systemscreens.h"
 
@@ -62,6 +63,7 @@ void openWithSettings()
 {
     openCompanionMachine();
     loadCompanionSettings();
+    finishInterruptedInstall();
 }
 
 // The recorded set, unless the system holds a mix of it and another set that nothing will complete.
@@ -110,6 +112,7 @@ int runTandemist(const QString& program)
 {
     return reportingFailures(program, [] {
         openCompanionMachine();
+        finishInterruptedInstall();
         const QString folder = runDelayedCopy();
         standardOutput() << QCoreApplication::translate(
             "CompanionCommands", "Copied the wait and shutdown screens from %1")
@@ -155,6 +158,12 @@ int runRepairCommand(const QString& program)
             standardOutput() << repair.letter << ": " << repair.imagePath << ": "
                              << (repair.report.wasClean ? "clean" : "repaired") << '\n'
                              << repair.report.checkerOutput << Qt::endl;
+        // Once the images are whole again, an installation they cut short can be finished.
+        if (const std::optional<QString> finished = finishInterruptedInstall())
+            standardOutput() << "Finished the interrupted installation"
+                             << (finished->isEmpty() ? QString()
+                                                     : QStringLiteral(" of \"%1\"").arg(*finished))
+                             << Qt::endl;
     });
 }
 

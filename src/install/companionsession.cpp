@@ -2,6 +2,7 @@
 
 #include "companionregistration.h"
 #include "guestdeployment.h"
+#include "screeninstall.h"
 #include "screentargets.h"
 #include "systemscreens.h"
 
@@ -11,6 +12,7 @@
 #include "app/settings.h"
 #include "app/settingsstore.h"
 #include "app/systemfolders.h"
+#include "platform/drivebackend.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/machine.h"
@@ -41,12 +43,18 @@ QString oneLine(QString text)
         .simplified();
 }
 
-void recordInstalledSet(const QString& setName)
+// Why a folder cannot be seen: a disk image that cannot be opened (in use, say) tells it itself.
+QString missingFolderReason(const QString& folder)
 {
-    settings().DefaultLogoSet = setName.isEmpty() ? DontKnow : setName;
-    CreateRegKey(platform::HKEY_LOCAL_MACHINE, SettingsKey);
-    WriteRegValue(platform::HKEY_LOCAL_MACHINE, SettingsKey, QStringLiteral("DefaultLogoSet"), setName,
-        platform::REG_SZ);
+    if (platform::isOnImageDrive(folder)) {
+        try {
+            platform::GetAttr(folder);
+        } catch (const platform::FileError& error) {
+            if (error.number() != platform::FileNotFound && error.number() != platform::PathNotFound)
+                return oneLine(error.message());
+        }
+    }
+    return QCoreApplication::translate("CompanionSession", "the Windows folder %1 is missing").arg(folder);
 }
 
 } // namespace
@@ -73,9 +81,7 @@ void openCompanionMachine()
     s.AppPath = AddBackslash(platform::currentMachine().programFolder());
     s.WinPath = AddBackslash(GetWindowsFolder());
     if (!platform::folderExists(s.WinPath))
-        throw CompanionError(
-            QCoreApplication::translate("CompanionSession", "the Windows folder %1 is missing")
-                .arg(s.WinPath));
+        throw CompanionError(missingFolderReason(s.WinPath));
     if (const auto problem = platform::takeRegistryProblem())
         throw CompanionError(oneLine(problem->userMessage()));
 }
@@ -131,14 +137,13 @@ void installAndRecord(const QString& setName)
 {
     const bool pending = installLogoSet(setName, settings().SynchronizeLogos != 0);
     updateTandemistRegistration(pending, setName);
-    recordInstalledSet(setName);
 }
 
 void recordNoInstalledSet()
 {
     // A pending companion copy would put the set's screens back over the restored ones.
     updateTandemistRegistration(false, QString());
-    recordInstalledSet(QString());
+    nameInstalledSet(QString());
 }
 
 QString installNamedSet(const QString& name)

@@ -1,8 +1,8 @@
 #include "originalscreens.h"
 
+#include "screeninstall.h"
 #include "screentargets.h"
 
-#include "diskimage/imagecommand.h"
 #include "platform/files.h"
 #include "platform/machine.h"
 
@@ -64,16 +64,16 @@ void restoreOriginalScreens()
     if (!originalScreensKept())
         throw std::runtime_error("no screens of this system were kept before the first installation");
     const QDir folder(keptFolder());
-    diskimage::ImageCommand images;
+    QList<ScreenContent> screens;
     for (const SystemScreen& screen : systemScreens()) {
-        clearScreenAttributes(screen.target);
         QFile kept(folder.filePath(screen.keptName));
-        if (kept.exists()) {
-            if (!kept.open(QIODevice::ReadOnly))
-                throw std::runtime_error("a kept screen cannot be read");
-            platform::writeFileAtomically(screen.target, kept.read(MaxScreenBytes));
-        } else if (platform::fileExists(screen.target))
-            platform::Kill(screen.target);
+        if (!kept.exists()) {
+            screens.append({ screen.target, std::nullopt });
+            continue;
+        }
+        if (!kept.open(QIODevice::ReadOnly))
+            throw std::runtime_error("a kept screen cannot be read");
+        screens.append({ screen.target, kept.read(MaxScreenBytes) });
     }
-    images.finish();
+    installScreens(screens, QString());
 }

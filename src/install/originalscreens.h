@@ -10,6 +10,6 @@
 void keepOriginalScreens();
 // Whether screens were kept for the machine in use.
 bool originalScreensKept();
-// Puts the kept screens back and removes the system screens that did not exist then.
-// Throws std::runtime_error when nothing was kept.
+// Puts the kept screens back and removes the system screens that did not exist then, as one
+// installation that names no set. Throws std::runtime_error when nothing was kept.
 void restoreOriginalScreens();

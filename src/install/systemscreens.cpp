@@ -1,27 +1,33 @@
 #include "systemscreens.h"
 
 #include "originalscreens.h"
+#include "screeninstall.h"
 #include "screentargets.h"
 
 #include "app/attempt.h"
 #include "app/pathhelpers.h"
 #include "app/settings.h"
-#include "diskimage/imagecommand.h"
 #include "guestdeployment.h"
 #include "platform/drivebackend.h"
 #include "platform/files.h"
 #include "realinstallation.h"
 #include "sets/libraryscan.h"
 
-void replaceSystemScreen(const QString& source, const QString& target)
+namespace
 {
-    // A set without this screen leaves the system without it, as Windows then shows its own.
-    if (!platform::fileExists(source)) {
-        platform::Kill(target);
-        return;
-    }
-    platform::FileCopy(source, target);
+
+constexpr qint64 MaxScreenBytes = 16 * 1024 * 1024;
+
+// What goes to `target` from `source`: a set without this screen leaves the system without it, as
+// Windows then shows its own.
+ScreenContent screenFrom(const QString& source, const QString& target)
+{
+    if (!platform::fileExists(source))
+        return { target, std::nullopt };
+    return { target, platform::readFile(source, MaxScreenBytes) };
 }
+
+} // namespace
 
 QString waitShutdownFolder(const QString& setName)
 {
@@ -32,29 +38,27 @@ QString waitShutdownFolder(const QString& setName)
 void copyWaitAndShutdownScreens(const QString& folder)
 {
     const QString from = AddBackslash(folder);
-    attempt([&] { replaceSystemScreen(from + QStringLiteral("LOGOW.SYS"), waitScreenTarget()); });
-    attempt([&] { replaceSystemScreen(from + QStringLiteral("LOGOS.SYS"), shutdownScreenTarget()); });
+    installScreens({ screenFrom(from + QStringLiteral("LOGOW.SYS"), waitScreenTarget()),
+                       screenFrom(from + QStringLiteral("LOGOS.SYS"), shutdownScreenTarget()) },
+        std::nullopt);
 }
 
 bool installLogoSet(const QString& setName, bool synchronize)
 {
     // A system that is not running has no session whose screens must stay together.
     synchronize = synchronize && !machineIsRealInstallation();
-    // An image that cannot be written is explained once, before any screen is touched.
+    // An image that cannot be written is explained once, before its screens are kept.
     for (const QString& target : systemScreenTargets())
         platform::checkWritable(target);
-    diskimage::ImageCommand images;
     keepOriginalScreens();
-    ToggleReadOnlyAttrib();
     const auto sources = logoSetScreenPaths(settings().LogoPath, setName);
-    attempt([&] { replaceSystemScreen(sources[0], startupScreenTarget()); });
+    QList<ScreenContent> screens { screenFrom(sources[0], startupScreenTarget()) };
     if (!synchronize) {
-        attempt([&] { replaceSystemScreen(sources[1], waitScreenTarget()); });
-        attempt([&] { replaceSystemScreen(sources[2], shutdownScreenTarget()); });
+        screens.append(screenFrom(sources[1], waitScreenTarget()));
+        screens.append(screenFrom(sources[2], shutdownScreenTarget()));
     }
+    installScreens(screens, setName);
     if (machineIsRealInstallation())
         attempt([&] { recordHostInstallationInGuest(setName); });
-    // A screen that did not go in is skipped, as every step here is.
-    attempt([&] { images.finish(); });
     return synchronize;
 }

@@ -61,6 +61,9 @@ public:
     virtual QString hostCopy(const DriveLocation& at) = 0;
     // Throws the one clear message that tells why the drive cannot be written now.
     virtual void checkWritable() = 0;
+    // Throws one message naming the drive and the space missing unless files of `sizes` bytes can
+    // all be written on it together, replacing files of the same names.
+    virtual void checkRoomFor(const QList<qint64>& sizes) = 0;
     // Sends the entry to the desktop's trash; false, leaving it as it was, when that failed.
     virtual bool moveToTrash(const DriveLocation& at) = 0;
 };

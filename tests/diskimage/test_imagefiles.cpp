@@ -1,6 +1,7 @@
 #include "diskimage/imagecommand.h"
 #include "diskimage/imagedrives.h"
 #include "diskimage/imagerepair.h"
+#include "diskimage/tempfolders.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/machine.h"
@@ -10,7 +11,11 @@
 #include "support/fileerrornumber.h"
 #include "support/imagemachine.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QtEndian>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -196,7 +201,7 @@ TEST_F(ImageFiles, ImageInUseReadOnlyOrFullIsExplainedAndLeftAsItWas)
     ::chmod(QFile::encodeName(image->path()).constData(), 0644);
 
     EXPECT_NE(
-        messageOf([&] { writeFileAtomically(target, QByteArray(64 * 1024 * 1024, 'x')); }).find("is full"),
+        messageOf([&] { writeFileAtomically(target, QByteArray(64 * 1024 * 1024, 'x')); }).find("too full"),
         std::string::npos);
     EXPECT_EQ(image->bytes(), before);
 }
@@ -385,4 +390,40 @@ TEST_F(ImageFiles, ReplacementsCutShortLeaveOldOrNewFilesWholeOnEveryFatSize)
             for (const FatEntry& entry : root)
                 EXPECT_FALSE(ImageDrive::isOurTemporary(entry.name)) << entry.name.toStdString();
         }
+}
+
+TEST_F(ImageFiles, AnImageAnotherProcessHoldsOpenForWritingIsNotWritten)
+{
+    SKIP_WITHOUT_IMAGE_TOOLS();
+    const QByteArray before = image->bytes();
+    QProcess holder; // as `exec 3<>IMG` in a shell holds it: for writing, without any lock
+    holder.start(QStringLiteral("sh"),
+        { QStringLiteral("-c"), QStringLiteral("exec 3<>\"$0\"; echo ready; sleep 30"), image->path() });
+    ASSERT_TRUE(holder.waitForReadyRead(5000));
+
+    const std::string message
+        = messageOf([&] { writeFileAtomically(Windows + QStringLiteral("LOGOW.SYS"), "x"); });
+    EXPECT_NE(message.find("is in use"), std::string::npos) << message;
+    holder.kill();
+    holder.waitForFinished();
+    EXPECT_EQ(image->bytes(), before);
+}
+
+TEST(PrivateFolders, FoldersOfProcessesThatNoLongerRunAreRemoved)
+{
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    ASSERT_TRUE(ended.waitForStarted());
+    const qint64 deadPid = ended.processId();
+    ended.waitForFinished();
+    const QString base = QFileInfo(privateFolderTemplate(QStringLiteral("staged"))).path();
+    const QString stale = base + QStringLiteral("/staged-%1-AbCdEf").arg(deadPid);
+    const QString live = base + QStringLiteral("/staged-%1-AbCdEf").arg(QCoreApplication::applicationPid());
+    ASSERT_TRUE(QDir().mkpath(stale + QStringLiteral("/inside")));
+    ASSERT_TRUE(QDir().mkpath(live));
+
+    removeStaleFolders();
+    EXPECT_FALSE(QFileInfo::exists(stale));
+    EXPECT_TRUE(QFileInfo::exists(live));
+    QDir(live).removeRecursively();
 }
