@@ -90,6 +90,101 @@
     </message>
 </context>
 <context>
+    <name>DiskImage</name>
+    <message>
+        <source>The disk image %1 cannot be written: %2</source>
+        <translation>Das Disk-Image %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The disk image %1 needs a repair before Bootcanvas writes into it: %2. Run &quot;bootcanvas-cli repair&quot; to check and repair it with fsck.fat.</source>
+        <translation>Das Disk-Image %1 muss repariert werden, bevor Bootcanvas hineinschreibt: %2. Führen Sie „bootcanvas-cli repair“ aus, um es mit fsck.fat zu prüfen und zu reparieren.</translation>
+    </message>
+    <message>
+        <source>The disk image %1 cannot be opened</source>
+        <translation>Das Disk-Image %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The disk image %1 cannot be used: %2. It has been left as it was.</source>
+        <translation>Das Disk-Image %1 kann nicht verwendet werden: %2. Es wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>The disk image %1 cannot be read: %2</source>
+        <translation>Das Disk-Image %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The disk image %1 is read-only; its screens can be shown but not changed.</source>
+        <translation>Das Disk-Image %1 ist schreibgeschützt; seine Bildschirme können angezeigt, aber nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>an earlier change left %1 behind</source>
+        <translation>eine frühere Änderung hat %1 zurückgelassen</translation>
+    </message>
+    <message>
+        <source>the copies of its allocation table disagree</source>
+        <translation>die Kopien seiner Zuordnungstabelle stimmen nicht überein</translation>
+    </message>
+    <message>
+        <source>The disk image %1 could not be flushed</source>
+        <translation>Das Disk-Image %1 konnte nicht vollständig geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The disk image %1 is too full: %2 KB are needed, %3 KB are free, %4 KB are missing. Nothing has been changed.</source>
+        <translation>Das Disk-Image %1 ist zu voll: %2 KB werden benötigt, %3 KB sind frei, %4 KB fehlen. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The disk image %1 could not be changed: %2</source>
+        <translation>Das Disk-Image %1 konnte nicht geändert werden: %2</translation>
+    </message>
+    <message>
+        <source>Opening the disk image %1 needs qemu-storage-daemon, which is not installed (Debian package &quot;qemu-system-common&quot;).</source>
+        <translation>Zum Öffnen des Disk-Images %1 wird qemu-storage-daemon benötigt, das nicht installiert ist (Debian-Paket „qemu-system-common“).</translation>
+    </message>
+    <message>
+        <source>Opening the disk image %1 needs FUSE (Debian package &quot;fuse3&quot;).</source>
+        <translation>Zum Öffnen des Disk-Images %1 wird FUSE benötigt (Debian-Paket „fuse3“).</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for %1</source>
+        <translation>Für %1 konnte kein privater Ordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>The disk image %1 could not be opened through qemu-storage-daemon: %2</source>
+        <translation>Das Disk-Image %1 konnte nicht über qemu-storage-daemon geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>a virtual machine holds QEMU&apos;s locks on it</source>
+        <translation>eine virtuelle Maschine hält QEMU-Sperren darauf</translation>
+    </message>
+    <message>
+        <source>a virtual machine left %1 beside it</source>
+        <translation>eine virtuelle Maschine hat %1 daneben hinterlassen</translation>
+    </message>
+    <message>
+        <source>process %1 has it open for writing</source>
+        <translation>Prozess %1 hat es zum Schreiben geöffnet</translation>
+    </message>
+    <message>
+        <source>No temporary file could be written for %1</source>
+        <translation>Für %1 konnte keine temporäre Datei geschrieben werden</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be written for the disk image</source>
+        <translation>Für das Disk-Image konnte kein temporärer Ordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>No private folder could be made to reach the disk image %1</source>
+        <translation>Für den Zugriff auf das Disk-Image %1 konnte kein privater Ordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>Checking a disk image needs fsck.fat, which is not installed (Debian package &quot;dosfstools&quot;).</source>
+        <translation>Zum Prüfen eines Disk-Images wird fsck.fat benötigt, das nicht installiert ist (Debian-Paket „dosfstools“).</translation>
+    </message>
+    <message>
+        <source>No temporary file could be made for the check</source>
+        <translation>Für die Prüfung konnte keine temporäre Datei angelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>FileError</name>
     <message>
         <source>Bad file name</source>
@@ -509,6 +604,37 @@
     </message>
 </context>
 <context>
+    <name>Installation</name>
+    <message>
+        <source>An installation that was cut short could not be finished: %1</source>
+        <translation>Eine abgebrochene Installation konnte nicht abgeschlossen werden: %1</translation>
+    </message>
+    <message>
+        <source>This Bootcanvas was built without the Windows companion programs (%1)</source>
+        <translation>Dieses Bootcanvas wurde ohne die Windows-Begleitprogramme erstellt (%1)</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the installation&apos;s record cannot be made</source>
+        <translation>Der Ordner %1 für das Protokoll der Installation kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The disk holding %1 is too full: %2 KB are needed, %3 KB are free. Nothing has been changed.</source>
+        <translation>Das Laufwerk mit %1 ist zu voll: %2 KB werden benötigt, %3 KB sind frei. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 did not read back as written; the next command finishes the installation</source>
+        <translation>%1 ließ sich nicht so zurücklesen, wie es geschrieben wurde; der nächste Befehl schließt die Installation ab</translation>
+    </message>
+    <message>
+        <source>Another Bootcanvas command (%1) is changing the machine in %2; try again when it has finished.</source>
+        <translation>Ein anderer Bootcanvas-Befehl (%1) ändert gerade die Maschine in %2; versuchen Sie es erneut, wenn er fertig ist.</translation>
+    </message>
+    <message>
+        <source>unknown process</source>
+        <translation>unbekannter Prozess</translation>
+    </message>
+</context>
+<context>
     <name>Launcher</name>
     <message>
         <source>Cannot find the program %1.</source>
@@ -524,6 +650,77 @@
     <message>
         <source>Logo sets</source>
         <translation>Logosätze</translation>
+    </message>
+</context>
+<context>
+    <name>LogoPack</name>
+    <message>
+        <source>%1 would be written outside the logo folder</source>
+        <translation>%1 würde außerhalb des Logo-Ordners geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 is a link</source>
+        <translation>%1 ist eine Verknüpfung</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than the limit of %1 MiB</source>
+        <translation>es entpackt sich zu mehr als der Grenze von %1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 is packed more than %2 to 1, as no picture is</source>
+        <translation>%1 ist stärker als %2 zu 1 gepackt, was bei keinem Bild vorkommt</translation>
+    </message>
+    <message>
+        <source>the pack is larger than the limit of %1 MiB</source>
+        <translation>das Paket ist größer als die Grenze von %1 MiB</translation>
+    </message>
+    <message>
+        <source>not a ZIP archive, or a damaged one</source>
+        <translation>kein ZIP-Archiv oder ein beschädigtes</translation>
+    </message>
+    <message>
+        <source>it holds more than the limit of %1 entries</source>
+        <translation>es enthält mehr als die Grenze von %1 Einträgen</translation>
+    </message>
+    <message>
+        <source>a damaged ZIP archive</source>
+        <translation>ein beschädigtes ZIP-Archiv</translation>
+    </message>
+    <message>
+        <source>%1 cannot be unpacked</source>
+        <translation>%1 kann nicht entpackt werden</translation>
+    </message>
+    <message>
+        <source>it holds no logo screens (LOGO.SYS, LOGOW.SYS, LOGOS.SYS)</source>
+        <translation>es enthält keine Logo-Bildschirme (LOGO.SYS, LOGOW.SYS, LOGOS.SYS)</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked: %1</source>
+        <translation>kann nicht entpackt werden: %1</translation>
+    </message>
+    <message>
+        <source>no room for temporary files: %1</source>
+        <translation>kein Platz für temporäre Dateien: %1</translation>
+    </message>
+    <message>
+        <source>the set name &quot;%1&quot; cannot be used: %2</source>
+        <translation>der Set-Name „%1“ kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>a logo set named &quot;%1&quot; already exists</source>
+        <translation>ein Logo-Set namens „%1“ existiert bereits</translation>
+    </message>
+    <message>
+        <source>there is no logo set named &quot;%1&quot;</source>
+        <translation>es gibt kein Logo-Set namens „%1“</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -596,6 +793,76 @@
     <message>
         <source>You haven&apos;t specified a custom program. Would you like to do it now?</source>
         <translation>Sie haben kein eigenes Programm angegeben. Möchten Sie das jetzt tun?</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReason</name>
+    <message>
+        <source>no such file</source>
+        <translation>Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>is a folder, not a picture file</source>
+        <translation>ist ein Ordner, keine Bilddatei</translation>
+    </message>
+    <message>
+        <source>cannot be opened for reading</source>
+        <translation>kann nicht zum Lesen geöffnet werden</translation>
+    </message>
+    <message>
+        <source>is larger than the limit of %1 MiB for a picture file</source>
+        <translation>ist größer als die Grenze von %1 MiB für eine Bilddatei</translation>
+    </message>
+    <message>
+        <source>empty: the file holds no picture</source>
+        <translation>leer: die Datei enthält kein Bild</translation>
+    </message>
+    <message>
+        <source>not a picture Bootcanvas can read (it reads BMP, GIF, JPEG, PNG, WebP, TIFF)</source>
+        <translation>kein Bild, das Bootcanvas lesen kann (es liest BMP, GIF, JPEG, PNG, WebP, TIFF)</translation>
+    </message>
+    <message>
+        <source>damaged: its header gives no usable picture size</source>
+        <translation>beschädigt: der Dateikopf nennt keine brauchbare Bildgröße</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels is larger than the limit of %3 pixels a side and %4 pixels in all</source>
+        <translation>%1 x %2 Pixel ist größer als die Grenze von %3 Pixeln je Seite und %4 Pixeln insgesamt</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels at this depth is larger than the limit of %3 MiB a decoded picture may take</source>
+        <translation>%1 x %2 Pixel in dieser Farbtiefe ist größer als die Grenze von %3 MiB für ein dekodiertes Bild</translation>
+    </message>
+    <message>
+        <source>truncated: the file ends before its picture does</source>
+        <translation>abgeschnitten: die Datei endet vor ihrem Bild</translation>
+    </message>
+    <message>
+        <source>damaged: its picture data cannot be decoded</source>
+        <translation>beschädigt: die Bilddaten können nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>is a folder; give the logo screen&apos;s file name</source>
+        <translation>ist ein Ordner; geben Sie den Dateinamen des Logo-Bildschirms an</translation>
+    </message>
+    <message>
+        <source>cannot write: its folder does not exist</source>
+        <translation>kann nicht schreiben: der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>kann nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the logo screen</source>
+        <translation>der Logo-Bildschirm kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReasonLabel</name>
+    <message>
+        <source>Why the picture cannot be used</source>
+        <translation>Warum das Bild nicht verwendet werden kann</translation>
     </message>
 </context>
 <context>
@@ -838,6 +1105,30 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
         <source>Would you like to change your logoset format from Single Logo to Multi Logo?</source>
         <translation>Möchten Sie Ihren Logosatz von Einzellogo in Mehrfachlogo umwandeln?</translation>
     </message>
+    <message>
+        <source>Logo packs (*.zip)</source>
+        <translation>Logo-Pakete (*.zip)</translation>
+    </message>
+    <message>
+        <source>Import logo pack</source>
+        <translation>Logo-Paket importieren</translation>
+    </message>
+    <message>
+        <source>The logo pack %1 was not imported: %2</source>
+        <translation>Das Logo-Paket %1 wurde nicht importiert: %2</translation>
+    </message>
+    <message>
+        <source>Select the logo set to export first.</source>
+        <translation>Wählen Sie zuerst das zu exportierende Logo-Set aus.</translation>
+    </message>
+    <message>
+        <source>Export logo pack</source>
+        <translation>Logo-Paket exportieren</translation>
+    </message>
+    <message>
+        <source>The logo set %1 was not exported to %2: %3</source>
+        <translation>Das Logo-Set %1 wurde nicht nach %2 exportiert: %3</translation>
+    </message>
 </context>
 <context>
     <name>SelPictureForm</name>
@@ -1061,6 +1352,37 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
         <source>The folder %1 cannot be found.</source>
         <translation>Der Ordner %1 wurde nicht gefunden.</translation>
     </message>
+    <message>
+        <source>The picture cannot be used: %1</source>
+        <translation>Das Bild kann nicht verwendet werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetName</name>
+    <message>
+        <source>A set name cannot hold any of the characters \ / : * ? &quot; &lt; &gt; |.</source>
+        <translation>Ein Set-Name darf keines der Zeichen \ / : * ? &quot; &lt; &gt; | enthalten.</translation>
+    </message>
+    <message>
+        <source>A set name cannot hold control characters.</source>
+        <translation>Ein Set-Name darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a DOS device, which no disk can hold, with or without an extension.</source>
+        <translation>%1 ist der Name eines DOS-Geräts, den kein Datenträger enthalten kann, mit oder ohne Erweiterung.</translation>
+    </message>
+    <message>
+        <source>A set name can have at most %1 characters in this logo folder.</source>
+        <translation>Ein Set-Name darf in diesem Logo-Ordner höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>A set name needs more than dots and blanks.</source>
+        <translation>Ein Set-Name braucht mehr als Punkte und Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>The logo set has no name. Type a name for it first.</source>
+        <translation>Das Logo-Set hat keinen Namen. Geben Sie zuerst einen Namen ein.</translation>
+    </message>
 </context>
 <context>
     <name>ShellHelpers</name>
@@ -1082,6 +1404,37 @@ Jetzt reparieren? Installieren Sie den Satz danach erneut.</translation>
     <message>
         <source>Are you sure you want to send these %1 items to the Recycle Bin?</source>
         <translation>Möchten Sie diese %1 Elemente wirklich in den Papierkorb verschieben?</translation>
+    </message>
+</context>
+<context>
+    <name>WebPicture</name>
+    <message>
+        <source>the picture is larger than the limit of %1 MiB for a download</source>
+        <translation>das Bild ist größer als die Grenze von %1 MiB für einen Download</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>%1 wird heruntergeladen …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Picture from the web</source>
+        <translation>Bild aus dem Web</translation>
+    </message>
+    <message>
+        <source>the download failed: %1</source>
+        <translation>der Download ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>no picture came with it</source>
+        <translation>es kam kein Bild mit</translation>
+    </message>
+    <message>
+        <source>the picture cannot be saved in the temporary folder</source>
+        <translation>das Bild kann nicht im temporären Ordner gespeichert werden</translation>
     </message>
 </context>
 <context>

@@ -90,6 +90,101 @@
     </message>
 </context>
 <context>
+    <name>DiskImage</name>
+    <message>
+        <source>The disk image %1 cannot be written: %2</source>
+        <translation>Impossibile scrivere l&apos;immagine disco %1: %2</translation>
+    </message>
+    <message>
+        <source>The disk image %1 needs a repair before Bootcanvas writes into it: %2. Run &quot;bootcanvas-cli repair&quot; to check and repair it with fsck.fat.</source>
+        <translation>L&apos;immagine disco %1 va riparata prima che Bootcanvas vi scriva: %2. Eseguire «bootcanvas-cli repair» per controllarla e ripararla con fsck.fat.</translation>
+    </message>
+    <message>
+        <source>The disk image %1 cannot be opened</source>
+        <translation>Impossibile aprire l&apos;immagine disco %1</translation>
+    </message>
+    <message>
+        <source>The disk image %1 cannot be used: %2. It has been left as it was.</source>
+        <translation>Impossibile usare l&apos;immagine disco %1: %2. È stata lasciata com&apos;era.</translation>
+    </message>
+    <message>
+        <source>The disk image %1 cannot be read: %2</source>
+        <translation>Impossibile leggere l&apos;immagine disco %1: %2</translation>
+    </message>
+    <message>
+        <source>The disk image %1 is read-only; its screens can be shown but not changed.</source>
+        <translation>L&apos;immagine disco %1 è di sola lettura; le sue schermate si possono mostrare ma non modificare.</translation>
+    </message>
+    <message>
+        <source>an earlier change left %1 behind</source>
+        <translation>una modifica precedente ha lasciato %1</translation>
+    </message>
+    <message>
+        <source>the copies of its allocation table disagree</source>
+        <translation>le copie della sua tabella di allocazione non coincidono</translation>
+    </message>
+    <message>
+        <source>The disk image %1 could not be flushed</source>
+        <translation>Impossibile completare la scrittura dell&apos;immagine disco %1</translation>
+    </message>
+    <message>
+        <source>The disk image %1 is too full: %2 KB are needed, %3 KB are free, %4 KB are missing. Nothing has been changed.</source>
+        <translation>L&apos;immagine disco %1 è troppo piena: servono %2 KB, ne sono liberi %3, ne mancano %4. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The disk image %1 could not be changed: %2</source>
+        <translation>Impossibile modificare l&apos;immagine disco %1: %2</translation>
+    </message>
+    <message>
+        <source>Opening the disk image %1 needs qemu-storage-daemon, which is not installed (Debian package &quot;qemu-system-common&quot;).</source>
+        <translation>Per aprire l&apos;immagine disco %1 serve qemu-storage-daemon, che non è installato (pacchetto Debian «qemu-system-common»).</translation>
+    </message>
+    <message>
+        <source>Opening the disk image %1 needs FUSE (Debian package &quot;fuse3&quot;).</source>
+        <translation>Per aprire l&apos;immagine disco %1 serve FUSE (pacchetto Debian «fuse3»).</translation>
+    </message>
+    <message>
+        <source>No private folder could be made for %1</source>
+        <translation>Impossibile creare una cartella privata per %1</translation>
+    </message>
+    <message>
+        <source>The disk image %1 could not be opened through qemu-storage-daemon: %2</source>
+        <translation>Impossibile aprire l&apos;immagine disco %1 tramite qemu-storage-daemon: %2</translation>
+    </message>
+    <message>
+        <source>a virtual machine holds QEMU&apos;s locks on it</source>
+        <translation>una macchina virtuale vi tiene i blocchi di QEMU</translation>
+    </message>
+    <message>
+        <source>a virtual machine left %1 beside it</source>
+        <translation>una macchina virtuale ha lasciato %1 accanto</translation>
+    </message>
+    <message>
+        <source>process %1 has it open for writing</source>
+        <translation>il processo %1 la tiene aperta in scrittura</translation>
+    </message>
+    <message>
+        <source>No temporary file could be written for %1</source>
+        <translation>Impossibile scrivere un file temporaneo per %1</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be written for the disk image</source>
+        <translation>Impossibile creare una cartella temporanea per l&apos;immagine disco</translation>
+    </message>
+    <message>
+        <source>No private folder could be made to reach the disk image %1</source>
+        <translation>Impossibile creare una cartella privata per accedere all&apos;immagine disco %1</translation>
+    </message>
+    <message>
+        <source>Checking a disk image needs fsck.fat, which is not installed (Debian package &quot;dosfstools&quot;).</source>
+        <translation>Per controllare un&apos;immagine disco serve fsck.fat, che non è installato (pacchetto Debian «dosfstools»).</translation>
+    </message>
+    <message>
+        <source>No temporary file could be made for the check</source>
+        <translation>Impossibile creare un file temporaneo per il controllo</translation>
+    </message>
+</context>
+<context>
     <name>FileError</name>
     <message>
         <source>Bad file name</source>
@@ -509,6 +604,37 @@
     </message>
 </context>
 <context>
+    <name>Installation</name>
+    <message>
+        <source>An installation that was cut short could not be finished: %1</source>
+        <translation>Impossibile completare un&apos;installazione interrotta: %1</translation>
+    </message>
+    <message>
+        <source>This Bootcanvas was built without the Windows companion programs (%1)</source>
+        <translation>Questo Bootcanvas è stato compilato senza i programmi di supporto per Windows (%1)</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the installation&apos;s record cannot be made</source>
+        <translation>Impossibile creare la cartella %1 per il registro dell&apos;installazione</translation>
+    </message>
+    <message>
+        <source>The disk holding %1 is too full: %2 KB are needed, %3 KB are free. Nothing has been changed.</source>
+        <translation>Il disco che contiene %1 è troppo pieno: servono %2 KB, ne sono liberi %3. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 did not read back as written; the next command finishes the installation</source>
+        <translation>%1 non si rilegge come è stato scritto; il prossimo comando completerà l&apos;installazione</translation>
+    </message>
+    <message>
+        <source>Another Bootcanvas command (%1) is changing the machine in %2; try again when it has finished.</source>
+        <translation>Un altro comando di Bootcanvas (%1) sta modificando la macchina in %2; riprovare quando avrà finito.</translation>
+    </message>
+    <message>
+        <source>unknown process</source>
+        <translation>processo sconosciuto</translation>
+    </message>
+</context>
+<context>
     <name>Launcher</name>
     <message>
         <source>Cannot find the program %1.</source>
@@ -524,6 +650,77 @@
     <message>
         <source>Logo sets</source>
         <translation>Set di logo</translation>
+    </message>
+</context>
+<context>
+    <name>LogoPack</name>
+    <message>
+        <source>%1 would be written outside the logo folder</source>
+        <translation>%1 verrebbe scritto fuori dalla cartella dei logo</translation>
+    </message>
+    <message>
+        <source>%1 is a link</source>
+        <translation>%1 è un collegamento</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than the limit of %1 MiB</source>
+        <translation>scompattato supera il limite di %1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 is packed more than %2 to 1, as no picture is</source>
+        <translation>%1 è compresso più di %2 a 1, come nessuna immagine</translation>
+    </message>
+    <message>
+        <source>the pack is larger than the limit of %1 MiB</source>
+        <translation>il pacchetto supera il limite di %1 MiB</translation>
+    </message>
+    <message>
+        <source>not a ZIP archive, or a damaged one</source>
+        <translation>non è un archivio ZIP, o è danneggiato</translation>
+    </message>
+    <message>
+        <source>it holds more than the limit of %1 entries</source>
+        <translation>contiene più del limite di %1 voci</translation>
+    </message>
+    <message>
+        <source>a damaged ZIP archive</source>
+        <translation>un archivio ZIP danneggiato</translation>
+    </message>
+    <message>
+        <source>%1 cannot be unpacked</source>
+        <translation>impossibile estrarre %1</translation>
+    </message>
+    <message>
+        <source>it holds no logo screens (LOGO.SYS, LOGOW.SYS, LOGOS.SYS)</source>
+        <translation>non contiene schermate logo (LOGO.SYS, LOGOW.SYS, LOGOS.SYS)</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>impossibile scriverlo</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked: %1</source>
+        <translation>impossibile estrarlo: %1</translation>
+    </message>
+    <message>
+        <source>no room for temporary files: %1</source>
+        <translation>nessuno spazio per i file temporanei: %1</translation>
+    </message>
+    <message>
+        <source>the set name &quot;%1&quot; cannot be used: %2</source>
+        <translation>il nome di set «%1» non si può usare: %2</translation>
+    </message>
+    <message>
+        <source>a logo set named &quot;%1&quot; already exists</source>
+        <translation>esiste già un set di logo di nome «%1»</translation>
+    </message>
+    <message>
+        <source>there is no logo set named &quot;%1&quot;</source>
+        <translation>non esiste alcun set di logo di nome «%1»</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>impossibile leggere %1</translation>
     </message>
 </context>
 <context>
@@ -596,6 +793,76 @@
     <message>
         <source>You haven&apos;t specified a custom program. Would you like to do it now?</source>
         <translation>Non è stato indicato un programma personalizzato. Indicarlo ora?</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReason</name>
+    <message>
+        <source>no such file</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>is a folder, not a picture file</source>
+        <translation>è una cartella, non un file immagine</translation>
+    </message>
+    <message>
+        <source>cannot be opened for reading</source>
+        <translation>impossibile aprirlo in lettura</translation>
+    </message>
+    <message>
+        <source>is larger than the limit of %1 MiB for a picture file</source>
+        <translation>supera il limite di %1 MiB per un file immagine</translation>
+    </message>
+    <message>
+        <source>empty: the file holds no picture</source>
+        <translation>vuoto: il file non contiene alcuna immagine</translation>
+    </message>
+    <message>
+        <source>not a picture Bootcanvas can read (it reads BMP, GIF, JPEG, PNG, WebP, TIFF)</source>
+        <translation>non è un&apos;immagine che Bootcanvas sa leggere (legge BMP, GIF, JPEG, PNG, WebP, TIFF)</translation>
+    </message>
+    <message>
+        <source>damaged: its header gives no usable picture size</source>
+        <translation>danneggiato: l&apos;intestazione non indica dimensioni utilizzabili</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels is larger than the limit of %3 pixels a side and %4 pixels in all</source>
+        <translation>%1 x %2 pixel supera il limite di %3 pixel per lato e %4 pixel in tutto</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels at this depth is larger than the limit of %3 MiB a decoded picture may take</source>
+        <translation>%1 x %2 pixel a questa profondità supera il limite di %3 MiB per un&apos;immagine decodificata</translation>
+    </message>
+    <message>
+        <source>truncated: the file ends before its picture does</source>
+        <translation>troncato: il file finisce prima dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>damaged: its picture data cannot be decoded</source>
+        <translation>danneggiato: i dati dell&apos;immagine non si possono decodificare</translation>
+    </message>
+    <message>
+        <source>is a folder; give the logo screen&apos;s file name</source>
+        <translation>è una cartella; indicare il nome del file della schermata logo</translation>
+    </message>
+    <message>
+        <source>cannot write: its folder does not exist</source>
+        <translation>impossibile scrivere: la cartella non esiste</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>impossibile scrivere: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the logo screen</source>
+        <translation>impossibile scrivere la schermata logo</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReasonLabel</name>
+    <message>
+        <source>Why the picture cannot be used</source>
+        <translation>Perché l&apos;immagine non si può usare</translation>
     </message>
 </context>
 <context>
@@ -838,6 +1105,30 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
         <source>Would you like to change your logoset format from Single Logo to Multi Logo?</source>
         <translation>Trasformare il set di logo da logo singolo a logo multiplo?</translation>
     </message>
+    <message>
+        <source>Logo packs (*.zip)</source>
+        <translation>Pacchetti di logo (*.zip)</translation>
+    </message>
+    <message>
+        <source>Import logo pack</source>
+        <translation>Importa pacchetto di logo</translation>
+    </message>
+    <message>
+        <source>The logo pack %1 was not imported: %2</source>
+        <translation>Il pacchetto di logo %1 non è stato importato: %2</translation>
+    </message>
+    <message>
+        <source>Select the logo set to export first.</source>
+        <translation>Selezionare prima il set di logo da esportare.</translation>
+    </message>
+    <message>
+        <source>Export logo pack</source>
+        <translation>Esporta pacchetto di logo</translation>
+    </message>
+    <message>
+        <source>The logo set %1 was not exported to %2: %3</source>
+        <translation>Il set di logo %1 non è stato esportato in %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>SelPictureForm</name>
@@ -1061,6 +1352,37 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
         <source>The folder %1 cannot be found.</source>
         <translation>Impossibile trovare la cartella %1.</translation>
     </message>
+    <message>
+        <source>The picture cannot be used: %1</source>
+        <translation>L&apos;immagine non si può usare: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SetName</name>
+    <message>
+        <source>A set name cannot hold any of the characters \ / : * ? &quot; &lt; &gt; |.</source>
+        <translation>Il nome di un set non può contenere alcuno dei caratteri \ / : * ? &quot; &lt; &gt; |.</translation>
+    </message>
+    <message>
+        <source>A set name cannot hold control characters.</source>
+        <translation>Il nome di un set non può contenere caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a DOS device, which no disk can hold, with or without an extension.</source>
+        <translation>%1 è il nome di un dispositivo DOS, che nessun disco può contenere, con o senza estensione.</translation>
+    </message>
+    <message>
+        <source>A set name can have at most %1 characters in this logo folder.</source>
+        <translation>In questa cartella dei logo il nome di un set può avere al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>A set name needs more than dots and blanks.</source>
+        <translation>Il nome di un set deve contenere più di punti e spazi.</translation>
+    </message>
+    <message>
+        <source>The logo set has no name. Type a name for it first.</source>
+        <translation>Il set di logo non ha un nome. Digitare prima un nome.</translation>
+    </message>
 </context>
 <context>
     <name>ShellHelpers</name>
@@ -1082,6 +1404,37 @@ Ripararla ora? Installare di nuovo il set in seguito.</translation>
     <message>
         <source>Are you sure you want to send these %1 items to the Recycle Bin?</source>
         <translation>Spostare davvero questi %1 elementi nel Cestino?</translation>
+    </message>
+</context>
+<context>
+    <name>WebPicture</name>
+    <message>
+        <source>the picture is larger than the limit of %1 MiB for a download</source>
+        <translation>l&apos;immagine supera il limite di %1 MiB per un download</translation>
+    </message>
+    <message>
+        <source>Downloading %1...</source>
+        <translation>Download di %1 in corso...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Picture from the web</source>
+        <translation>Immagine dal web</translation>
+    </message>
+    <message>
+        <source>the download failed: %1</source>
+        <translation>il download non è riuscito: %1</translation>
+    </message>
+    <message>
+        <source>no picture came with it</source>
+        <translation>non è arrivata alcuna immagine</translation>
+    </message>
+    <message>
+        <source>the picture cannot be saved in the temporary folder</source>
+        <translation>impossibile salvare l&apos;immagine nella cartella temporanea</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
 #include "windows/pictureboxaccessible.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSessionManager>
 #include <QThread>
@@ -31,7 +32,8 @@ void finishCutShortInstallation()
     try {
         finishInterruptedInstall();
     } catch (const std::exception& error) {
-        MsgBox(QStringLiteral("An installation that was cut short could not be finished: %1")
+        MsgBox(QCoreApplication::translate(
+                   "Installation", "An installation that was cut short could not be finished: %1")
                    .arg(QString::fromStdString(error.what())),
             vbExclamation);
     }

@@ -7,7 +7,7 @@ PictureReasonLabel::PictureReasonLabel(QWidget* preview)
     , m_preview(preview)
 {
     setObjectName(QStringLiteral("PictureReason"));
-    setAccessibleName(QStringLiteral("Why the picture cannot be used"));
+    setAccessibleName(tr("Why the picture cannot be used"));
     setWordWrap(true);
     setAlignment(Qt::AlignCenter);
     setTextInteractionFlags(Qt::TextSelectableByMouse);

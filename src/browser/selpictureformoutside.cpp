@@ -42,7 +42,7 @@ bool SelPictureForm::takeOutsidePicture(const QMimeData& data, int slot)
     const ArrivedPicture arrived = receiveOutsidePicture(data, this);
     if (arrived.file.isEmpty()) {
         if (!arrived.problem.isEmpty())
-            MsgBox(QStringLiteral("The picture cannot be used: ") + arrived.problem, vbExclamation);
+            MsgBox(tr("The picture cannot be used: %1").arg(arrived.problem), vbExclamation);
         return false;
     }
     List1.append(arrived.file);

@@ -131,7 +131,7 @@ void SelPictureForm::OkButton_Click(int Index)
     LibraryChanged = true;
     const SetNameCheck check = checkSetName(NameLogoSet->currentText(), settings().LogoPath);
     if (check.empty) {
-        MsgBox(emptySetNameMessage(), vbExclamation, QStringLiteral("Cannot create directory"));
+        MsgBox(emptySetNameMessage(), vbExclamation, tr("Cannot create directory"));
         return;
     }
     // A name with a path in it would write outside the logo folder or nest folders; a device name

@@ -5,6 +5,7 @@
 #include "platform/files.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QImage>
 #include <QMimeData>
@@ -40,7 +41,8 @@ bool hasLocalFile(const QMimeData& data)
 
 QString tooBig()
 {
-    return QStringLiteral("the picture is larger than the limit of %1 MiB for a download")
+    return QCoreApplication::translate(
+        "WebPicture", "the picture is larger than the limit of %1 MiB for a download")
         .arg(MaxDownloadBytes / (1024 * 1024));
 }
 
@@ -51,9 +53,10 @@ QByteArray download(const QUrl& url, QWidget* parent, QString& problem, bool& ca
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply* reply = network.get(request);
-    QProgressDialog progress(QStringLiteral("Downloading %1...").arg(url.toDisplayString()),
-        QStringLiteral("Cancel"), 0, 0, parent);
-    progress.setWindowTitle(QStringLiteral("Picture from the web"));
+    QProgressDialog progress(
+        QCoreApplication::translate("WebPicture", "Downloading %1...").arg(url.toDisplayString()),
+        QCoreApplication::translate("WebPicture", "Cancel"), 0, 0, parent);
+    progress.setWindowTitle(QCoreApplication::translate("WebPicture", "Picture from the web"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     QByteArray bytes;
@@ -85,7 +88,8 @@ QByteArray download(const QUrl& url, QWidget* parent, QString& problem, bool& ca
         loop.exec();
     bytes += reply->readAll();
     if (problem.isEmpty() && !cancelled && reply->error() != QNetworkReply::NoError)
-        problem = QStringLiteral("the download failed: %1").arg(reply->errorString());
+        problem
+            = QCoreApplication::translate("WebPicture", "the download failed: %1").arg(reply->errorString());
     reply->deleteLater();
     return problem.isEmpty() && !cancelled ? bytes : QByteArray();
 }
@@ -120,7 +124,7 @@ ArrivedPicture receiveOutsidePicture(const QMimeData& data, QWidget* parent)
     if (cancelled || !arrived.problem.isEmpty())
         return arrived;
     if (bytes.isEmpty()) {
-        arrived.problem = QStringLiteral("no picture came with it");
+        arrived.problem = QCoreApplication::translate("WebPicture", "no picture came with it");
         return arrived;
     }
     QString file;
@@ -128,7 +132,8 @@ ArrivedPicture receiveOutsidePicture(const QMimeData& data, QWidget* parent)
             file = GetTempFile();
             platform::writeFileAtomically(file, bytes);
         })) {
-        arrived.problem = QStringLiteral("the picture cannot be saved in the temporary folder");
+        arrived.problem = QCoreApplication::translate(
+            "WebPicture", "the picture cannot be saved in the temporary folder");
         if (!file.isEmpty())
             attempt([&] { platform::Kill(file); });
         return arrived;

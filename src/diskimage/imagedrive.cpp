@@ -7,6 +7,7 @@
 #include "partitioncheck.h"
 #include "platform/fileerror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -64,7 +65,7 @@ private:
     [[noreturn]] void failed() const
     {
         throw FileError(PathFileAccessError,
-            QStringLiteral("The disk image %1 cannot be written: %2")
+            QCoreApplication::translate("DiskImage", "The disk image %1 cannot be written: %2")
                 .arg(m_imagePath, QString::fromLocal8Bit(strerror(errno))));
     }
 
@@ -82,8 +83,9 @@ bool sameStat(const struct stat& a, const struct stat& b)
 
 UncleanImageError::UncleanImageError(const QString& imagePath, const QString& reason)
     : FileError(PathFileAccessError,
-        QStringLiteral("The disk image %1 needs a repair before Bootcanvas writes into it: %2. "
-                       "Run \"bootcanvas-cli repair\" to check and repair it with fsck.fat.")
+        QCoreApplication::translate("DiskImage",
+            "The disk image %1 needs a repair before Bootcanvas writes into it: %2. "
+            "Run \"bootcanvas-cli repair\" to check and repair it with fsck.fat.")
             .arg(imagePath, reason))
     , m_imagePath(imagePath)
 {
@@ -103,7 +105,8 @@ void ImageDrive::open()
     if (fd < 0 || ::fstat(fd, &m_seen) != 0) {
         if (fd >= 0)
             ::close(fd);
-        throw FileError(PathNotFound, QStringLiteral("The disk image %1 cannot be opened").arg(m_imagePath));
+        throw FileError(PathNotFound,
+            QCoreApplication::translate("DiskImage", "The disk image %1 cannot be opened").arg(m_imagePath));
     }
     m_fd = std::shared_ptr<int>(new int(fd), [](int* p) {
         ::close(*p);
@@ -115,7 +118,8 @@ void ImageDrive::open()
         m_volume.emplace(read, m_partition.offset, m_partition.size);
     } catch (const DamagedImageError& error) {
         throw FileError(PathFileAccessError,
-            QStringLiteral("The disk image %1 cannot be used: %2. It has been left as it was.")
+            QCoreApplication::translate(
+                "DiskImage", "The disk image %1 cannot be used: %2. It has been left as it was.")
                 .arg(m_imagePath, error.reason()));
     }
 }
@@ -152,7 +156,8 @@ QByteArray ImageDrive::read(const FatEntry& entry, qint64 maxBytes)
         return currentVolume().readFile(entry, maxBytes);
     } catch (const DamagedImageError& error) {
         throw FileError(PathFileAccessError,
-            QStringLiteral("The disk image %1 cannot be read: %2").arg(m_imagePath, error.reason()));
+            QCoreApplication::translate("DiskImage", "The disk image %1 cannot be read: %2")
+                .arg(m_imagePath, error.reason()));
     }
 }
 
@@ -162,13 +167,14 @@ void ImageDrive::checkWritable(bool requireClean)
     struct stat info;
     if (::stat(encoded(m_imagePath).constData(), &info) != 0 || !(info.st_mode & 0222)) {
         throw FileError(PermissionDenied,
-            QStringLiteral("The disk image %1 is read-only; its screens can be shown but not changed.")
+            QCoreApplication::translate(
+                "DiskImage", "The disk image %1 is read-only; its screens can be shown but not changed.")
                 .arg(m_imagePath));
     }
     const int fd = ::open(encoded(m_rawPath).constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         throw FileError(PermissionDenied,
-            QStringLiteral("The disk image %1 cannot be written: %2")
+            QCoreApplication::translate("DiskImage", "The disk image %1 cannot be written: %2")
                 .arg(m_imagePath, QString::fromLocal8Bit(strerror(errno))));
     ::close(fd);
     checkNotInUse();
@@ -208,7 +214,7 @@ void ImageDrive::checkClean(const QStringList& folder)
     for (const FatEntry& entry : entries.value_or(QList<FatEntry>()))
         if (isOurTemporary(entry.name))
             throw UncleanImageError(m_imagePath,
-                QStringLiteral("an earlier change left %1 behind")
+                QCoreApplication::translate("DiskImage", "an earlier change left %1 behind")
                     .arg(Mtools::volumePath(folder + QStringList(entry.name))));
 }
 
@@ -235,7 +241,8 @@ bool ImageDrive::knownClean()
 void ImageDrive::checkFileSystem()
 {
     if (!currentVolume().fatCopiesAgree())
-        throw UncleanImageError(m_imagePath, QStringLiteral("the copies of its allocation table disagree"));
+        throw UncleanImageError(m_imagePath,
+            QCoreApplication::translate("DiskImage", "the copies of its allocation table disagree"));
     // Without dosfstools only our own checks stand; installing it adds the full one.
     if (knownClean() || !fileSystemCheckerInstalled())
         return;
@@ -271,8 +278,9 @@ void ImageDrive::flushChanges()
     if (fd >= 0)
         ::close(fd);
     if (!synced)
-        throw FileError(
-            PathFileAccessError, QStringLiteral("The disk image %1 could not be flushed").arg(m_imagePath));
+        throw FileError(PathFileAccessError,
+            QCoreApplication::translate("DiskImage", "The disk image %1 could not be flushed")
+                .arg(m_imagePath));
     m_unflushed = false;
     // The flush of an exported image reaches the image file itself, so its state is final now.
     if (m_cleanState && (m_cleanState = imageStateOf(m_imagePath)))
@@ -319,8 +327,9 @@ void ImageDrive::checkRoomFor(const QList<qint64>& sizes)
     const qint64 free = qMax<qint64>(volume.freeBytes() - m_stage.heldBytes(cluster), 0);
     if (free < needed)
         throw FileError(PathFileAccessError,
-            QStringLiteral("The disk image %1 is too full: %2 KB are needed, %3 KB are free, %4 KB are "
-                           "missing. Nothing has been changed.")
+            QCoreApplication::translate("DiskImage",
+                "The disk image %1 is too full: %2 KB are needed, %3 KB are free, %4 KB are "
+                "missing. Nothing has been changed.")
                 .arg(m_imagePath)
                 .arg(needed / 1024)
                 .arg(free / 1024)
@@ -467,7 +476,8 @@ void ImageDrive::replaceInPlace(const QString& staging, const QList<StagedFile>&
         edit.freeClusters(folderClusters);
     } catch (const DamagedImageError& error) {
         throw FileError(PathFileAccessError,
-            QStringLiteral("The disk image %1 could not be changed: %2").arg(m_imagePath, error.reason()));
+            QCoreApplication::translate("DiskImage", "The disk image %1 could not be changed: %2")
+                .arg(m_imagePath, error.reason()));
     }
 }
 

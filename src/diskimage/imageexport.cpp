@@ -103,18 +103,21 @@ ImageExport::ImageExport(const QString& imagePath)
     const QString daemon = QStandardPaths::findExecutable(QStringLiteral("qemu-storage-daemon"));
     if (daemon.isEmpty())
         throw FileError(PathFileAccessError,
-            QStringLiteral("Opening the disk image %1 needs qemu-storage-daemon, which is not installed "
-                           "(Debian package \"qemu-system-common\").")
+            QCoreApplication::translate("DiskImage",
+                "Opening the disk image %1 needs qemu-storage-daemon, which is not installed "
+                "(Debian package \"qemu-system-common\").")
                 .arg(imagePath));
     if (QStandardPaths::findExecutable(QStringLiteral("fusermount3")).isEmpty())
         throw FileError(PathFileAccessError,
-            QStringLiteral("Opening the disk image %1 needs FUSE (Debian package \"fuse3\").")
+            QCoreApplication::translate(
+                "DiskImage", "Opening the disk image %1 needs FUSE (Debian package \"fuse3\").")
                 .arg(imagePath));
     m_rawPath = m_folder.filePath(QStringLiteral("view.raw"));
     QFile mountPoint(m_rawPath);
     if (!m_folder.isValid() || !mountPoint.open(QIODevice::WriteOnly))
-        throw FileError(
-            PathFileAccessError, QStringLiteral("No private folder could be made for %1").arg(imagePath));
+        throw FileError(PathFileAccessError,
+            QCoreApplication::translate("DiskImage", "No private folder could be made for %1")
+                .arg(imagePath));
     mountPoint.close();
 
     const QByteArray file = json({ { QStringLiteral("driver"), QStringLiteral("file") },
@@ -153,7 +156,8 @@ ImageExport::ImageExport(const QString& imagePath)
                         "Shut the virtual machine down first, then try again.")
                         .arg(imagePath));
             throw FileError(PermissionDenied,
-                QStringLiteral("The disk image %1 could not be opened through qemu-storage-daemon: %2")
+                QCoreApplication::translate(
+                    "DiskImage", "The disk image %1 could not be opened through qemu-storage-daemon: %2")
                     .arg(imagePath, said));
         }
         QThread::msleep(20);

@@ -1,5 +1,6 @@
 #include "imageguard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,12 +84,12 @@ qint64 writerProcess(const QString& imagePath)
 QString imageUserSeen(const QString& imagePath)
 {
     if (qemuLocksHeld(imagePath))
-        return QStringLiteral("a virtual machine holds QEMU's locks on it");
+        return QCoreApplication::translate("DiskImage", "a virtual machine holds QEMU's locks on it");
     if (QFileInfo::exists(imagePath + QStringLiteral(".lock")))
-        return QStringLiteral("a virtual machine left %1 beside it")
+        return QCoreApplication::translate("DiskImage", "a virtual machine left %1 beside it")
             .arg(QFileInfo(imagePath).fileName() + ".lock");
     if (const qint64 pid = writerProcess(imagePath))
-        return QStringLiteral("process %1 has it open for writing").arg(pid);
+        return QCoreApplication::translate("DiskImage", "process %1 has it open for writing").arg(pid);
     return {};
 }
 

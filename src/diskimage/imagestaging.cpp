@@ -4,6 +4,7 @@
 
 #include "platform/fileerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -34,8 +35,9 @@ void ReplacementStage::add(const StagedFile& file)
     QFile host(hostPath(file));
     if (!m_folder->isValid() || !host.open(QIODevice::WriteOnly) || host.write(file.data) != file.data.size()
         || !host.flush())
-        throw FileError(
-            PathFileAccessError, QStringLiteral("No temporary file could be written for %1").arg(file.name));
+        throw FileError(PathFileAccessError,
+            QCoreApplication::translate("DiskImage", "No temporary file could be written for %1")
+                .arg(file.name));
     m_files.append(file);
 }
 
@@ -88,8 +90,9 @@ QString ReplacementStage::folderOf(const QString& name, const QList<StagedFile>&
     for (const StagedFile& file : files)
         made = made && QFile::copy(hostPath(file), folder.filePath(file.name));
     if (!made)
-        throw FileError(
-            PathFileAccessError, QStringLiteral("No temporary folder could be written for the disk image"));
+        throw FileError(PathFileAccessError,
+            QCoreApplication::translate(
+                "DiskImage", "No temporary folder could be written for the disk image"));
     return folder.path();
 }
 

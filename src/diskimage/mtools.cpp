@@ -4,6 +4,7 @@
 
 #include "platform/fileerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -38,7 +39,9 @@ Mtools::Mtools(const QString& imagePath, qint64 offset)
     const QString link = m_folder->filePath(QStringLiteral("image"));
     if (!m_folder->isValid() || !QFile::link(imagePath, link))
         throw FileError(PathFileAccessError,
-            QStringLiteral("No private folder could be made to reach the disk image %1").arg(imagePath));
+            QCoreApplication::translate(
+                "DiskImage", "No private folder could be made to reach the disk image %1")
+                .arg(imagePath));
     m_target = link + QStringLiteral("@@") + QString::number(offset);
 }
 

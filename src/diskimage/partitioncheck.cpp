@@ -4,6 +4,7 @@
 #include "platform/fileerror.h"
 #include "platform/hostcallerror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -97,11 +98,13 @@ RepairReport checkPartition(const PartitionSpan& partition, bool repair)
 {
     if (checkerProgram().isEmpty())
         throw FileError(PathFileAccessError,
-            QStringLiteral("Checking a disk image needs fsck.fat, which is not installed (Debian package "
-                           "\"dosfstools\")."));
+            QCoreApplication::translate("DiskImage",
+                "Checking a disk image needs fsck.fat, which is not installed (Debian package "
+                "\"dosfstools\")."));
     QTemporaryFile copy;
     if (!copy.open())
-        throw FileError(PathFileAccessError, QStringLiteral("No temporary file could be made for the check"));
+        throw FileError(PathFileAccessError,
+            QCoreApplication::translate("DiskImage", "No temporary file could be made for the check"));
     {
         Descriptor image(partition.rawPath, O_RDONLY);
         copyRange(image.fd(), partition.offset, copy.handle(), 0, partition.size, false, partition.imagePath);

@@ -3,6 +3,7 @@
 #include "images/imagelimits.h"
 #include "images/picturereader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -19,38 +20,44 @@ QString describe(const DecodedPicture& picture)
     case ReadProblem::None:
         return {};
     case ReadProblem::Missing:
-        return QStringLiteral("no such file");
+        return QCoreApplication::translate("PictureReason", "no such file");
     case ReadProblem::Folder:
-        return QStringLiteral("is a folder, not a picture file");
+        return QCoreApplication::translate("PictureReason", "is a folder, not a picture file");
     case ReadProblem::Unreadable:
-        return QStringLiteral("cannot be opened for reading");
+        return QCoreApplication::translate("PictureReason", "cannot be opened for reading");
     case ReadProblem::FileTooLarge:
-        return QStringLiteral("is larger than the limit of %1 MiB for a picture file")
+        return QCoreApplication::translate(
+            "PictureReason", "is larger than the limit of %1 MiB for a picture file")
             .arg(MaxFileBytes / (1024 * 1024));
     case ReadProblem::Empty:
-        return QStringLiteral("empty: the file holds no picture");
+        return QCoreApplication::translate("PictureReason", "empty: the file holds no picture");
     case ReadProblem::NotThisKind:
     case ReadProblem::NotAPicture:
-        return QStringLiteral("not a picture Bootcanvas can read (it reads BMP, GIF, JPEG, PNG, WebP, TIFF)");
+        return QCoreApplication::translate(
+            "PictureReason", "not a picture Bootcanvas can read (it reads BMP, GIF, JPEG, PNG, WebP, TIFF)");
     case ReadProblem::BadSize:
-        return QStringLiteral("damaged: its header gives no usable picture size");
+        return QCoreApplication::translate(
+            "PictureReason", "damaged: its header gives no usable picture size");
     case ReadProblem::TooLarge:
-        return QStringLiteral("%1 x %2 pixels is larger than the limit of %3 pixels a side and %4 pixels "
-                              "in all")
+        return QCoreApplication::translate("PictureReason",
+            "%1 x %2 pixels is larger than the limit of %3 pixels a side and %4 pixels "
+            "in all")
             .arg(picture.fileSize.width())
             .arg(picture.fileSize.height())
             .arg(MaxSide)
             .arg(MaxPixels);
     case ReadProblem::TooMuchMemory:
-        return QStringLiteral("%1 x %2 pixels at this depth is larger than the limit of %3 MiB a decoded "
-                              "picture may take")
+        return QCoreApplication::translate("PictureReason",
+            "%1 x %2 pixels at this depth is larger than the limit of %3 MiB a decoded "
+            "picture may take")
             .arg(picture.fileSize.width())
             .arg(picture.fileSize.height())
             .arg(MaxBlockMiB);
     case ReadProblem::Truncated:
-        return QStringLiteral("truncated: the file ends before its picture does");
+        return QCoreApplication::translate(
+            "PictureReason", "truncated: the file ends before its picture does");
     case ReadProblem::Undecodable:
-        return QStringLiteral("damaged: its picture data cannot be decoded");
+        return QCoreApplication::translate("PictureReason", "damaged: its picture data cannot be decoded");
     }
     return {};
 }
@@ -61,13 +68,13 @@ QString destinationProblem(const QString& destination)
 {
     const QFileInfo info(destination);
     if (info.isDir())
-        return QStringLiteral("is a folder; give the logo screen's file name");
+        return QCoreApplication::translate("PictureReason", "is a folder; give the logo screen's file name");
     if (!info.dir().exists())
-        return QStringLiteral("cannot write: its folder does not exist");
+        return QCoreApplication::translate("PictureReason", "cannot write: its folder does not exist");
     QTemporaryFile probe(info.dir().filePath(QStringLiteral(".bootcanvas-XXXXXX")));
     if (!probe.open())
-        return QStringLiteral("cannot write: %1").arg(probe.errorString());
-    return QStringLiteral("cannot write the logo screen");
+        return QCoreApplication::translate("PictureReason", "cannot write: %1").arg(probe.errorString());
+    return QCoreApplication::translate("PictureReason", "cannot write the logo screen");
 }
 
 QString withPath(const QString& path, const QString& reason)

@@ -11,6 +11,7 @@
 #include "platform/profile.h"
 #include "platform/shelllink.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace
@@ -55,7 +56,8 @@ QByteArray guestProgram(const QString& name)
     QFile program(QStringLiteral(":/guest/") + name);
     if (!program.open(QIODevice::ReadOnly))
         throw platform::FileError(platform::FileNotFound,
-            QStringLiteral("This Bootcanvas was built without the Windows companion programs (%1)")
+            QCoreApplication::translate(
+                "Installation", "This Bootcanvas was built without the Windows companion programs (%1)")
                 .arg(name));
     return program.readAll();
 }

@@ -5,6 +5,7 @@
 #include "platform/machine.h"
 #include "platform/profile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,7 +77,9 @@ void recordInstallIntent(const InstallIntent& intent)
     clearInstallIntent();
     if (!QDir().mkpath(recordFolder()))
         throw platform::FileError(platform::PathFileAccessError,
-            QStringLiteral("The folder %1 for the installation's record cannot be made").arg(recordFolder()));
+            QCoreApplication::translate(
+                "Installation", "The folder %1 for the installation's record cannot be made")
+                .arg(recordFolder()));
     platform::IniDocument record = platform::IniDocument::parse({});
     record.setValue(
         Section, QStringLiteral("NamesSet"), intent.setName ? QStringLiteral("1") : QStringLiteral("0"));

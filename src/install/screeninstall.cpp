@@ -32,8 +32,9 @@ void checkHostRoom(const QString& hostFolder, qint64 bytes)
     const QStorageInfo storage(hostFolder);
     if (storage.isValid() && storage.bytesAvailable() < bytes)
         throw platform::FileError(platform::PathFileAccessError,
-            QStringLiteral("The disk holding %1 is too full: %2 KB are needed, %3 KB are free. Nothing has "
-                           "been changed.")
+            QCoreApplication::translate("Installation",
+                "The disk holding %1 is too full: %2 KB are needed, %3 KB are free. Nothing has "
+                "been changed.")
                 .arg(hostFolder)
                 .arg((bytes + 1023) / 1024)
                 .arg(storage.bytesAvailable() / 1024));
@@ -97,7 +98,8 @@ void checkReadBack(const QList<ScreenContent>& screens)
                                            : !platform::fileExists(screen.target);
         if (!asWritten)
             throw platform::FileError(platform::PathFileAccessError,
-                QStringLiteral("%1 did not read back as written; the next command finishes the installation")
+                QCoreApplication::translate("Installation",
+                    "%1 did not read back as written; the next command finishes the installation")
                     .arg(screen.target));
     }
 }
@@ -152,7 +154,7 @@ public:
     {
         if (!m_lock.isLocked())
             throw platform::FileError(platform::PermissionDenied,
-                QStringLiteral(
+                QCoreApplication::translate("Installation",
                     "Another Bootcanvas command (%1) is changing the machine in %2; try again when "
                     "it has finished.")
                     .arg(holder(), platform::currentMachine().folder()));
@@ -173,7 +175,7 @@ private:
         QFile pid(holderPath());
         const QString named
             = pid.open(QIODevice::ReadOnly) ? QString::fromUtf8(pid.read(64)).trimmed() : QString();
-        return named.isEmpty() ? QStringLiteral("unknown process") : named;
+        return named.isEmpty() ? QCoreApplication::translate("Installation", "unknown process") : named;
     }
 
     platform::FileLock m_lock;

@@ -13,13 +13,13 @@
 namespace
 {
 
-const QString PackFilter = QStringLiteral("Logo packs (*.zip)");
+const char* const PackFilter = QT_TRANSLATE_NOOP("Principale", "Logo packs (*.zip)");
 
 } // namespace
 
 void Principale::ItmImportPack_Click()
 {
-    const QString pack = platform::chooseHostFile(this, QStringLiteral("Import logo pack"), PackFilter);
+    const QString pack = platform::chooseHostFile(this, tr("Import logo pack"), tr(PackFilter));
     if (!pack.isEmpty())
         importLogoPackFile(pack);
 }
@@ -30,15 +30,16 @@ void Principale::importLogoPackFile(const QString& hostPath)
     {
         const ScopedHourglass hourglass;
         imported = importLogoPack(hostPath, settings().LogoPath, [](const QString& name) {
-            return MsgBox(QStringLiteral("The selected folder '") + name
-                           + QStringLiteral("' already exist in your logo folder. Would you like to "
-                                            "overwrite the existing files?"),
+            return MsgBox(Principale::tr(
+                              "The selected folder '%1' already exist in your logo folder. Would you like to "
+                              "overwrite the existing files?")
+                              .arg(name),
                        vbYesNo | vbQuestion | vbDefaultButton2)
                 == vbYes;
         });
     }
     if (!imported.problem.isEmpty()) {
-        MsgBox(QStringLiteral("The logo pack %1 was not imported: %2")
+        MsgBox(tr("The logo pack %1 was not imported: %2")
                    .arg(QDir::toNativeSeparators(hostPath), imported.problem),
             vbExclamation);
         return;
@@ -53,17 +54,17 @@ void Principale::ItmExportPack_Click()
 {
     const int row = MyList->selectedRow();
     if (!MyList->isSelected(row)) {
-        MsgBox(QStringLiteral("Select the logo set to export first."), vbInformation);
+        MsgBox(tr("Select the logo set to export first."), vbInformation);
         return;
     }
     const QString name = MyList->itemText(row);
     const QString pack = platform::chooseHostFile(
-        this, QStringLiteral("Export logo pack"), PackFilter, name + QStringLiteral(".zip"));
+        this, tr("Export logo pack"), tr(PackFilter), name + QStringLiteral(".zip"));
     if (pack.isEmpty())
         return;
     const ScopedHourglass hourglass;
     if (const QString problem = exportLogoPack(name, settings().LogoPath, pack); !problem.isEmpty())
-        MsgBox(QStringLiteral("The logo set %1 was not exported to %2: %3")
+        MsgBox(tr("The logo set %1 was not exported to %2: %3")
                    .arg(name, QDir::toNativeSeparators(pack), problem),
             vbExclamation);
 }

@@ -1,5 +1,6 @@
 #include "sets/logopack.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -45,16 +46,19 @@ QString entryProblem(zip_t* archive, zip_uint64_t index, const zip_stat_t& stat,
 {
     const QString name = QString::fromUtf8(stat.name);
     if (!staysInside(name))
-        return QStringLiteral("%1 would be written outside the logo folder").arg(name);
+        return QCoreApplication::translate("LogoPack", "%1 would be written outside the logo folder")
+            .arg(name);
     if (isLink(archive, index))
-        return QStringLiteral("%1 is a link").arg(name);
+        return QCoreApplication::translate("LogoPack", "%1 is a link").arg(name);
     unpacked += qint64(stat.size);
     if (unpacked > MaxUnpackedBytes)
-        return QStringLiteral("it unpacks to more than the limit of %1 MiB")
+        return QCoreApplication::translate("LogoPack", "it unpacks to more than the limit of %1 MiB")
             .arg(MaxUnpackedBytes / (1024 * 1024));
     if (stat.size > zip_uint64_t(RatioCheckedFrom)
         && stat.size > zip_uint64_t(MaxRatio) * std::max<zip_uint64_t>(stat.comp_size, 1))
-        return QStringLiteral("%1 is packed more than %2 to 1, as no picture is").arg(name).arg(MaxRatio);
+        return QCoreApplication::translate("LogoPack", "%1 is packed more than %2 to 1, as no picture is")
+            .arg(name)
+            .arg(MaxRatio);
     return {};
 }
 
@@ -105,8 +109,8 @@ PackContents refused(const QString& why)
 PackContents readLogoPack(const QByteArray& bytes, const QString& packName)
 {
     if (bytes.size() > MaxPackBytes)
-        return refused(
-            QStringLiteral("the pack is larger than the limit of %1 MiB").arg(MaxPackBytes / (1024 * 1024)));
+        return refused(QCoreApplication::translate("LogoPack", "the pack is larger than the limit of %1 MiB")
+                           .arg(MaxPackBytes / (1024 * 1024)));
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
@@ -115,19 +119,20 @@ PackContents readLogoPack(const QByteArray& bytes, const QString& packName)
     if (!opened) {
         if (source)
             zip_source_free(source);
-        return refused(QStringLiteral("not a ZIP archive, or a damaged one"));
+        return refused(QCoreApplication::translate("LogoPack", "not a ZIP archive, or a damaged one"));
     }
     const Archive archive(opened, zip_discard);
     const zip_int64_t count = zip_get_num_entries(opened, 0);
     if (count > MaxEntries)
-        return refused(QStringLiteral("it holds more than the limit of %1 entries").arg(MaxEntries));
+        return refused(QCoreApplication::translate("LogoPack", "it holds more than the limit of %1 entries")
+                           .arg(MaxEntries));
     qint64 unpacked = 0;
     QList<std::pair<zip_uint64_t, zip_stat_t>> screens;
     for (zip_uint64_t i = 0; i < zip_uint64_t(count); ++i) {
         zip_stat_t stat;
         if (zip_stat_index(opened, i, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME)
             || !(stat.valid & ZIP_STAT_SIZE) || !(stat.valid & ZIP_STAT_COMP_SIZE))
-            return refused(QStringLiteral("a damaged ZIP archive"));
+            return refused(QCoreApplication::translate("LogoPack", "a damaged ZIP archive"));
         if (const QString problem = entryProblem(opened, i, stat, unpacked); !problem.isEmpty())
             return refused(problem);
         screens.append({ i, stat });
@@ -139,11 +144,13 @@ PackContents readLogoPack(const QByteArray& bytes, const QString& packName)
             continue;
         PackScreen screen { file, {} };
         if (!readEntry(opened, index, qint64(stat.size), screen.bytes))
-            return refused(QStringLiteral("%1 cannot be unpacked").arg(QString::fromUtf8(stat.name)));
+            return refused(QCoreApplication::translate("LogoPack", "%1 cannot be unpacked")
+                               .arg(QString::fromUtf8(stat.name)));
         addScreen(contents.sets, set, std::move(screen));
     }
     if (contents.sets.isEmpty())
-        return refused(QStringLiteral("it holds no logo screens (LOGO.SYS, LOGOW.SYS, LOGOS.SYS)"));
+        return refused(QCoreApplication::translate(
+            "LogoPack", "it holds no logo screens (LOGO.SYS, LOGOW.SYS, LOGOS.SYS)"));
     return contents;
 }
 
@@ -152,7 +159,7 @@ bool writeLogoPack(const QString& hostPath, const QList<PackSet>& sets, QString&
     int error = 0;
     zip_t* opened = zip_open(QFile::encodeName(hostPath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!opened) {
-        problem = QStringLiteral("cannot be written");
+        problem = QCoreApplication::translate("LogoPack", "cannot be written");
         return false;
     }
     Archive archive(opened, zip_discard);
@@ -166,7 +173,7 @@ bool writeLogoPack(const QString& hostPath, const QList<PackSet>& sets, QString&
             if (!source || zip_file_add(opened, name.constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
                 if (source)
                     zip_source_free(source);
-                problem = QStringLiteral("cannot be written");
+                problem = QCoreApplication::translate("LogoPack", "cannot be written");
                 return false;
             }
         }

@@ -8,6 +8,7 @@
 #include "sets/logopack.h"
 #include "sets/setname.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ QByteArray readHostFile(const QString& path, QString& problem)
         return {};
     }
     if (file.size() > packs::MaxPackBytes) {
-        problem = QStringLiteral("the pack is larger than the limit of %1 MiB")
+        problem = QCoreApplication::translate("LogoPack", "the pack is larger than the limit of %1 MiB")
                       .arg(packs::MaxPackBytes / (1024 * 1024));
         return {};
     }
@@ -44,7 +45,7 @@ QString makeLogoScreen(packs::PackScreen& screen, const QTemporaryDir& scratch)
     QFile file(source);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
         || file.write(screen.bytes) != screen.bytes.size())
-        return QStringLiteral("cannot be unpacked: %1").arg(file.errorString());
+        return QCoreApplication::translate("LogoPack", "cannot be unpacked: %1").arg(file.errorString());
     file.close();
     if (isLogoScreen(source))
         return {};
@@ -62,11 +63,13 @@ QString prepareSets(QList<packs::PackSet>& sets, const QString& logoPath)
 {
     QTemporaryDir scratch;
     if (!scratch.isValid())
-        return QStringLiteral("no room for temporary files: %1").arg(scratch.errorString());
+        return QCoreApplication::translate("LogoPack", "no room for temporary files: %1")
+            .arg(scratch.errorString());
     for (packs::PackSet& set : sets) {
         const SetNameCheck name = checkSetName(set.name, logoPath);
         if (!name.rule.isEmpty())
-            return QStringLiteral("the set name \"%1\" cannot be used: %2").arg(set.name, name.rule);
+            return QCoreApplication::translate("LogoPack", "the set name \"%1\" cannot be used: %2")
+                .arg(set.name, name.rule);
         set.name = name.name;
         for (packs::PackScreen& screen : set.screens)
             if (const QString why = makeLogoScreen(screen, scratch); !why.isEmpty())
@@ -83,7 +86,8 @@ QString settleClashes(
         if (!platform::folderExists(logoPath + set->name)) {
             ++set;
         } else if (!overwrite) {
-            return QStringLiteral("a logo set named \"%1\" already exists").arg(set->name);
+            return QCoreApplication::translate("LogoPack", "a logo set named \"%1\" already exists")
+                .arg(set->name);
         } else if (overwrite(set->name)) {
             ++set;
         } else {
@@ -136,7 +140,7 @@ QString exportLogoPack(const QString& setName, const QString& logoPath, const QS
 {
     const QString folder = AddBackslash(logoPath + setName);
     if (setName.isEmpty() || !platform::folderExists(folder))
-        return QStringLiteral("there is no logo set named \"%1\"").arg(setName);
+        return QCoreApplication::translate("LogoPack", "there is no logo set named \"%1\"").arg(setName);
     packs::PackSet set { setName, {} };
     for (const QString& screen : ScreenNames) {
         QString file = folder + screen;
@@ -146,7 +150,7 @@ QString exportLogoPack(const QString& setName, const QString& logoPath, const QS
         QByteArray bytes;
         if (platform::fileExists(file)
             && !attempt([&] { bytes = platform::readFile(file, packs::MaxUnpackedBytes); }))
-            return QStringLiteral("%1 cannot be read").arg(file);
+            return QCoreApplication::translate("LogoPack", "%1 cannot be read").arg(file);
         if (!bytes.isEmpty())
             set.screens.append({ screen, bytes });
     }

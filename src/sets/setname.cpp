@@ -1,5 +1,6 @@
 #include "sets/setname.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -39,17 +40,20 @@ QString ruleBroken(const QString& name, const QString& logoPath)
 {
     for (const QChar c : name) {
         if (ForbiddenCharacters.contains(c))
-            return QStringLiteral("A set name cannot hold any of the characters \\ / : * ? \" < > |.");
+            return QCoreApplication::translate(
+                "SetName", "A set name cannot hold any of the characters \\ / : * ? \" < > |.");
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QStringLiteral("A set name cannot hold control characters.");
+            return QCoreApplication::translate("SetName", "A set name cannot hold control characters.");
     }
     if (isDeviceName(name))
-        return QStringLiteral("%1 is the name of a DOS device, which no disk can hold, with or without an "
-                              "extension.")
+        return QCoreApplication::translate("SetName",
+            "%1 is the name of a DOS device, which no disk can hold, with or without an "
+            "extension.")
             .arg(name.section(QLatin1Char('.'), 0, 0).trimmed().toUpper());
     const qsizetype longest = std::min(MaxNameLength, MaxPathLength - logoPath.size() - LongestScreenName);
     if (name.size() > longest)
-        return QStringLiteral("A set name can have at most %1 characters in this logo folder.")
+        return QCoreApplication::translate(
+            "SetName", "A set name can have at most %1 characters in this logo folder.")
             .arg(std::max<qsizetype>(longest, 0));
     return {};
 }
@@ -64,7 +68,7 @@ SetNameCheck checkSetName(const QString& typed, const QString& logoPath)
     if (check.empty)
         check.rule = emptySetNameMessage();
     else if (check.name.isEmpty()) // "." and ".." are the folder itself and its parent
-        check.rule = QStringLiteral("A set name needs more than dots and blanks.");
+        check.rule = QCoreApplication::translate("SetName", "A set name needs more than dots and blanks.");
     else
         check.rule = ruleBroken(check.name, logoPath);
     return check;
@@ -72,5 +76,5 @@ SetNameCheck checkSetName(const QString& typed, const QString& logoPath)
 
 QString emptySetNameMessage()
 {
-    return QStringLiteral("The logo set has no name. Type a name for it first.");
+    return QCoreApplication::translate("SetName", "The logo set has no name. Type a name for it first.");
 }
