@@ -6,16 +6,21 @@
 
 #include "app/translations.h"
 #include "browser/selpictureform.h"
+#include "images/conversionproblem.h"
 #include "library/activebar.h"
 #include "library/principale.h"
 #include "online/frmonline.h"
 #include "prefs/frmoptions.h"
+#include "sets/logopackimport.h"
+#include "sets/setname.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace
@@ -105,6 +110,26 @@ TEST_P(TranslatedProgram, DialogsSpeakTheLanguageWithUniqueAccessKeysOnEveryPage
     FrmOnline online;
     EXPECT_NE(online.windowTitle(), QStringLiteral("Online check"));
     EXPECT_EQ(sharedAccessKeys(windowTexts(online, Pages::ShownPage)), QStringList());
+}
+
+// Messages made below the windows reach people inside a window's message, so they must follow
+// the language too, with their file names and numbers still in place.
+TEST_P(TranslatedProgram, ReasonsAndRulesMadeOutsideTheWindowsSpeakTheLanguage)
+{
+    QTemporaryDir folder;
+    const QString missing = folder.filePath(QStringLiteral("missing.bmp"));
+    const QString pictureProblem = images::pictureProblem(missing);
+    EXPECT_TRUE(pictureProblem.startsWith(QDir::toNativeSeparators(missing))) << pictureProblem.toStdString();
+    EXPECT_FALSE(pictureProblem.endsWith(QStringLiteral("no such file")));
+
+    const SetNameCheck device = checkSetName(QStringLiteral("CON"), folder.path());
+    EXPECT_TRUE(device.rule.startsWith(QStringLiteral("CON "))) << device.rule.toStdString();
+    EXPECT_FALSE(device.rule.contains(QStringLiteral("DOS device")));
+    EXPECT_NE(emptySetNameMessage(), QStringLiteral("The logo set has no name. Type a name for it first."));
+
+    const QString absent = exportLogoPack(QStringLiteral("Nowhere"), folder.path(), folder.filePath("x.zip"));
+    EXPECT_TRUE(absent.contains(QStringLiteral("Nowhere"))) << absent.toStdString();
+    EXPECT_FALSE(absent.startsWith(QStringLiteral("there is no logo set")));
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedLanguages, TranslatedProgram, ::testing::Values("de", "it"));
