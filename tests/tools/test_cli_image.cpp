@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 
 namespace
 {
@@ -169,6 +170,25 @@ TEST_F(CliImage, AnInstallKilledAtAnyMomentLeavesOneWholeSetAndItsName)
             << "moment " << moment << ": the screens are not all of " << qPrintable(named);
         EXPECT_EQ(problemsBeyondLostClusters(image), QString()) << "moment " << moment;
     }
+}
+
+TEST_F(CliImage, AnInstallWaitsWhileAnotherMachineHoldsTheImage)
+{
+    TestImage image(TestImage::Layout::Fat16, 20);
+    ASSERT_EQ(run({ QStringLiteral("current") }, image.path()).exitCode, 0);
+    const QByteArray before = image.bytes();
+    // Another machine's writer, as a lock on the image file rather than on our machine folder.
+    QFile held(image.path());
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    ASSERT_EQ(::flock(held.handle(), LOCK_EX), 0);
+
+    const auto install = start(image.path(), { QStringLiteral("install"), QStringLiteral("Deep Ocean") });
+    EXPECT_FALSE(install->waitForFinished(1500)) << "the install did not wait for the image";
+    EXPECT_EQ(image.bytes(), before);
+    held.close();
+    ASSERT_TRUE(install->waitForFinished(30000));
+    EXPECT_EQ(install->exitCode(), 0) << install->readAllStandardError().toStdString();
+    EXPECT_TRUE(holdsSet(image, QStringLiteral("Deep Ocean")));
 }
 
 TEST_F(CliImage, RepairThatCannotCleanTheImageFailsAndLeavesItAsItWas)
