@@ -1,5 +1,7 @@
 #include "shelllink.h"
 
+#include "littleendianbytes.h"
+
 #include <QtEndian>
 
 namespace
@@ -31,16 +33,12 @@ constexpr OptionalString OptionalStrings[] = {
 
 void put32(QByteArray& bytes, quint32 value)
 {
-    char data[4];
-    qToLittleEndian(value, data);
-    bytes.append(data, 4);
+    platform::appendLittleEndian(bytes, value);
 }
 
 void put16(QByteArray& bytes, quint16 value)
 {
-    char data[2];
-    qToLittleEndian(value, data);
-    bytes.append(data, 2);
+    platform::appendLittleEndian(bytes, value);
 }
 
 QByteArray ansi(const QString& text)

@@ -1,5 +1,7 @@
 #include "cregbuilder.h"
 
+#include "platform/littleendianbytes.h"
+
 #include <QtEndian>
 
 namespace
@@ -10,16 +12,12 @@ constexpr quint32 None = 0xFFFFFFFF;
 
 void put32(QByteArray& bytes, quint32 value)
 {
-    char data[4];
-    qToLittleEndian(value, data);
-    bytes.append(data, 4);
+    platform::appendLittleEndian(bytes, value);
 }
 
 void put16(QByteArray& bytes, quint16 value)
 {
-    char data[2];
-    qToLittleEndian(value, data);
-    bytes.append(data, 2);
+    platform::appendLittleEndian(bytes, value);
 }
 
 QByteArray blockHeader(const char* magic, quint32 size, quint32 third)
