@@ -1,5 +1,6 @@
 // bootcanvas-cli --image run as real processes: cut short with SIGKILL, refused while QEMU holds the
 // image, and faced with an image its repair cannot clean.
+#include "climachine.h"
 #include "support/testimage.h"
 
 #include <QDir>
@@ -16,16 +17,6 @@
 
 namespace
 {
-
-const QStringList Screens = { QStringLiteral("LOGO.SYS"), QStringLiteral("WINDOWS/LOGOW.SYS"),
-    QStringLiteral("WINDOWS/LOGOS.SYS") };
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 struct CliRun {
     int exitCode = -1;
@@ -59,69 +50,38 @@ bool processRuns(qint64 pid)
     return !stat.isEmpty() && !stat.contains(") Z ");
 }
 
-class CliImage : public ::testing::Test
+class CliImage : public CliMachine
 {
 protected:
     void SetUp() override
     {
-        if (!QFileInfo(program).isExecutable())
-            GTEST_SKIP() << "bootcanvas-cli is not built";
+        CliMachine::SetUp();
+        if (IsSkipped())
+            return;
         if (!TestImage::toolsAvailable())
             GTEST_SKIP() << "mkfs.fat, mtools or fsck.fat is missing (Debian packages dosfstools, mtools)";
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("run")));
-        QDir().mkpath(home.filePath(QStringLiteral("run")));
-        QFile::setPermissions(
-            home.filePath(QStringLiteral("run")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        environment.remove(QStringLiteral("BOOTCANVAS_MACHINE"));
+        const QString runtime = home.filePath(QStringLiteral("run"));
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
         // The default machine holds the library the image's machine installs from.
         ASSERT_EQ(run({ QStringLiteral("current") }).exitCode, 0);
     }
 
-    std::unique_ptr<QProcess> start(const QString& imagePath, const QStringList& arguments) const
-    {
-        auto process = std::make_unique<QProcess>();
-        process->setProcessEnvironment(environment);
-        const QStringList image
-            = imagePath.isEmpty() ? QStringList() : QStringList { QStringLiteral("--image"), imagePath };
-        process->start(program, image + arguments);
-        process->waitForStarted();
-        return process;
-    }
     CliRun run(const QStringList& arguments, const QString& imagePath = {}) const
     {
-        const auto process = start(imagePath, arguments);
-        process->waitForFinished(60000);
+        const auto process = start(arguments, imagePath);
+        finish(process);
         return { process->exitCode(), QString::fromLocal8Bit(process->readAllStandardError()),
             QString::fromLocal8Bit(process->readAllStandardOutput()) };
     }
-    QString installedSet(const QString& imagePath) const
-    {
-        const CliRun current = run({ QStringLiteral("current") }, imagePath);
-        EXPECT_EQ(current.exitCode, 0) << qPrintable(current.errors);
-        return current.output.section(u'\n', 0, 0).section(QStringLiteral(": "), 1);
-    }
-    // What a set installs: its own screen, or the logo folder's where the set has none.
-    QByteArray screenOf(const QString& set, const QString& screen) const
-    {
-        const QString library
-            = home.filePath(QStringLiteral("bootcanvas/machine/drive_c/Program Files/Bootcanvas/"));
-        const QString name = QFileInfo(screen).fileName();
-        const QString own = library + set + u'/' + name;
-        return bytesOf(QFileInfo::exists(own) ? own : library + name);
-    }
     bool holdsSet(const TestImage& image, const QString& set) const
     {
-        for (const QString& screen : Screens)
+        for (const QString& screen : InstalledScreens)
             if (image.get(screen) != screenOf(set, screen))
                 return false;
         return true;
     }
-
-    const QString program = QStringLiteral(BOOTCANVAS_BINARY_DIR "/tools/bootcanvas-cli");
-    QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 };
 
 // fsck.fat's findings apart from clusters that belong to no file, which a cut may leave behind.
@@ -159,7 +119,7 @@ TEST_F(CliImage, AnInstallKilledAtAnyMomentLeavesOneWholeSetAndItsName)
     constexpr int Moments = 12;
     for (int moment = 0; moment < Moments; ++moment) {
         const QString target = sets[moment % 2];
-        const auto install = start(image.path(), { QStringLiteral("install"), target });
+        const auto install = start({ QStringLiteral("install"), target }, image.path());
         QThread::msleep(length * moment / (Moments - 2));
         install->kill();
         install->waitForFinished(10000);
@@ -182,7 +142,7 @@ TEST_F(CliImage, AnInstallWaitsWhileAnotherMachineHoldsTheImage)
     ASSERT_TRUE(held.open(QIODevice::ReadOnly));
     ASSERT_EQ(::flock(held.handle(), LOCK_EX), 0);
 
-    const auto install = start(image.path(), { QStringLiteral("install"), QStringLiteral("Deep Ocean") });
+    const auto install = start({ QStringLiteral("install"), QStringLiteral("Deep Ocean") }, image.path());
     EXPECT_FALSE(install->waitForFinished(1500)) << "the install did not wait for the image";
     EXPECT_EQ(image.bytes(), before);
     held.close();
@@ -266,7 +226,7 @@ TEST_F(CliQcow2, AnImageQemuHoldsIsRefusedAsInUseAndLeftAlone)
 
 TEST_F(CliQcow2, AKilledInstallLeavesNoExportBehindAndTheNextCommandWorks)
 {
-    const auto install = start(qcow2, { QStringLiteral("install"), QStringLiteral("Deep Ocean") });
+    const auto install = start({ QStringLiteral("install"), QStringLiteral("Deep Ocean") }, qcow2);
     QList<qint64> daemons;
     for (int wait = 0; wait < 400 && daemons.isEmpty(); ++wait) {
         daemons = childrenNamed(install->processId(), QStringLiteral("qemu-storage-daemon"));
