@@ -184,8 +184,9 @@ private:
     void lockImages()
     {
         QStringList images;
+        // A missing or unreadable image is left to the drive, which says what is wrong with it.
         for (const platform::DriveMapping& drive : platform::currentMachine().drives())
-            if (!drive.imagePath.isEmpty() && QFileInfo::exists(drive.imagePath))
+            if (!drive.imagePath.isEmpty() && QFileInfo(drive.imagePath).isReadable())
                 images.append(QFileInfo(drive.imagePath).canonicalFilePath());
         images.sort();
         images.removeDuplicates();
