@@ -22,6 +22,8 @@
 #include <QStorageInfo>
 #include <algorithm>
 #include <map>
+#include <memory>
+#include <vector>
 
 namespace
 {
@@ -161,6 +163,7 @@ public:
         QFile pid(holderPath());
         if (pid.open(QIODevice::WriteOnly | QIODevice::Truncate))
             pid.write(QByteArray("process ") + QByteArray::number(QCoreApplication::applicationPid()));
+        lockImages();
     }
 
 private:
@@ -178,7 +181,31 @@ private:
         return named.isEmpty() ? QCoreApplication::translate("Installation", "unknown process") : named;
     }
 
+    // Two machines may point at one image: the image file itself is locked as well. Taken in
+    // one order everywhere, so two writers sharing two images cannot wait on each other.
+    void lockImages()
+    {
+        QStringList images;
+        // A missing or unreadable image is left to the drive, which says what is wrong with it.
+        for (const platform::DriveMapping& drive : platform::currentMachine().drives())
+            if (!drive.imagePath.isEmpty() && QFileInfo(drive.imagePath).isReadable())
+                images.append(QFileInfo(drive.imagePath).canonicalFilePath());
+        images.sort();
+        images.removeDuplicates();
+        for (const QString& image : images) {
+            m_imageLocks.push_back(std::make_unique<platform::FileLock>(
+                image, WaitMillis, platform::FileLock::Target::ExistingFile));
+            if (!m_imageLocks.back()->isLocked())
+                throw platform::FileError(platform::PermissionDenied,
+                    QStringLiteral(
+                        "Another Bootcanvas command is changing the disk image %1; try again when it "
+                        "has finished.")
+                        .arg(image));
+        }
+    }
+
     platform::FileLock m_lock;
+    std::vector<std::unique_ptr<platform::FileLock>> m_imageLocks;
 };
 
 } // namespace

@@ -11,9 +11,10 @@
 namespace platform
 {
 
-FileLock::FileLock(const QString& hostPath, int timeoutMs)
+FileLock::FileLock(const QString& hostPath, int timeoutMs, Target target)
 {
-    const int fd = ::open(QFile::encodeName(hostPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const int flags = target == Target::LockFile ? O_RDWR | O_CREAT : O_RDONLY;
+    const int fd = ::open(QFile::encodeName(hostPath).constData(), flags | O_CLOEXEC, 0666);
     if (fd < 0)
         return;
     QElapsedTimer waited;

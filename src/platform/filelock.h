@@ -11,7 +11,10 @@ namespace platform
 class FileLock
 {
 public:
-    explicit FileLock(const QString& hostPath, int timeoutMs = 10000);
+    // A lock file is made when missing; an existing file (a disk image) is only opened for
+    // reading, so the lock never looks like a writer to the programs that watch for one.
+    enum class Target { LockFile, ExistingFile };
+    explicit FileLock(const QString& hostPath, int timeoutMs = 10000, Target target = Target::LockFile);
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;

@@ -1,0 +1,253 @@
+// bootcanvas-cli --image run as real processes: cut short with SIGKILL, refused while QEMU holds the
+// image, and faced with an image its repair cannot clean.
+#include "climachine.h"
+#include "support/testimage.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+
+namespace
+{
+
+struct CliRun {
+    int exitCode = -1;
+    QString errors;
+    QString output;
+};
+
+// The process ids whose parent is `parent` and whose program name is `name`.
+QList<qint64> childrenNamed(qint64 parent, const QString& name)
+{
+    QList<qint64> found;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (entry.toLongLong() <= 0)
+            continue;
+        const QString stat = QString::fromLatin1(bytesOf(QStringLiteral("/proc/%1/stat").arg(entry)));
+        // "pid (comm) state ppid ...": the name may hold spaces, so split after the last ')'.
+        const qsizetype close = stat.lastIndexOf(u')');
+        if (close < 0)
+            continue;
+        const QString comm = stat.mid(stat.indexOf(u'(') + 1, close - stat.indexOf(u'(') - 1);
+        const QStringList rest = stat.mid(close + 2).split(u' ');
+        if (rest.size() > 1 && rest[1].toLongLong() == parent && name.startsWith(comm))
+            found.append(entry.toLongLong());
+    }
+    return found;
+}
+
+bool processRuns(qint64 pid)
+{
+    const QByteArray stat = bytesOf(QStringLiteral("/proc/%1/stat").arg(pid));
+    return !stat.isEmpty() && !stat.contains(") Z ");
+}
+
+class CliImage : public CliMachine
+{
+protected:
+    void SetUp() override
+    {
+        CliMachine::SetUp();
+        if (IsSkipped())
+            return;
+        if (!TestImage::toolsAvailable())
+            GTEST_SKIP() << "mkfs.fat, mtools or fsck.fat is missing (Debian packages dosfstools, mtools)";
+        const QString runtime = home.filePath(QStringLiteral("run"));
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        // The default machine holds the library the image's machine installs from.
+        ASSERT_EQ(run({ QStringLiteral("current") }).exitCode, 0);
+    }
+
+    CliRun run(const QStringList& arguments, const QString& imagePath = {}) const
+    {
+        const auto process = start(arguments, imagePath);
+        finish(process);
+        return { process->exitCode(), QString::fromLocal8Bit(process->readAllStandardError()),
+            QString::fromLocal8Bit(process->readAllStandardOutput()) };
+    }
+    bool holdsSet(const TestImage& image, const QString& set) const
+    {
+        for (const QString& screen : InstalledScreens)
+            if (image.get(screen) != screenOf(set, screen))
+                return false;
+        return true;
+    }
+};
+
+// fsck.fat's findings apart from clusters that belong to no file, which a cut may leave behind.
+QString problemsBeyondLostClusters(const TestImage& image)
+{
+    QStringList problems;
+    for (const QString& line : image.fsckProblems().split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        if (!trimmed.isEmpty() && !trimmed.startsWith(QStringLiteral("fsck.fat"))
+            && !trimmed.contains(QStringLiteral("lost cluster"), Qt::CaseInsensitive)
+            && !trimmed.contains(QStringLiteral("Reclaimed"))
+            && !trimmed.contains(QRegularExpression(QStringLiteral(R"(\d+ files, \d+/\d+ clusters)"))))
+            problems.append(trimmed);
+    }
+    return problems.join(u'\n');
+}
+
+} // namespace
+
+TEST_F(CliImage, AnInstallKilledAtAnyMomentLeavesOneWholeSetAndItsName)
+{
+    TestImage image(TestImage::Layout::Fat16, 20);
+    const QStringList sets { QStringLiteral("Deep Ocean"), QStringLiteral("Meadow.sls") };
+    ASSERT_EQ(run({ QStringLiteral("install"), sets[0] }, image.path()).exitCode, 0);
+    ASSERT_TRUE(holdsSet(image, sets[0]));
+
+    // How long a whole installation takes, so the kills fall across its length.
+    QElapsedTimer clock;
+    clock.start();
+    const CliRun whole = run({ QStringLiteral("install"), sets[1] }, image.path());
+    ASSERT_EQ(whole.exitCode, 0) << qPrintable(whole.errors);
+    const qint64 length = clock.elapsed();
+
+    // From before the first write to just past the end, where the cut may miss altogether.
+    constexpr int Moments = 12;
+    for (int moment = 0; moment < Moments; ++moment) {
+        const QString target = sets[moment % 2];
+        const auto install = start({ QStringLiteral("install"), target }, image.path());
+        QThread::msleep(length * moment / (Moments - 2));
+        install->kill();
+        install->waitForFinished(10000);
+
+        const QString named = installedSet(image.path());
+        ASSERT_TRUE(sets.contains(named)) << "moment " << moment << ": " << qPrintable(named);
+        EXPECT_TRUE(holdsSet(image, named))
+            << "moment " << moment << ": the screens are not all of " << qPrintable(named);
+        EXPECT_EQ(problemsBeyondLostClusters(image), QString()) << "moment " << moment;
+    }
+}
+
+TEST_F(CliImage, AnInstallWaitsWhileAnotherMachineHoldsTheImage)
+{
+    TestImage image(TestImage::Layout::Fat16, 20);
+    ASSERT_EQ(run({ QStringLiteral("current") }, image.path()).exitCode, 0);
+    const QByteArray before = image.bytes();
+    // Another machine's writer, as a lock on the image file rather than on our machine folder.
+    QFile held(image.path());
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    ASSERT_EQ(::flock(held.handle(), LOCK_EX), 0);
+
+    const auto install = start({ QStringLiteral("install"), QStringLiteral("Deep Ocean") }, image.path());
+    EXPECT_FALSE(install->waitForFinished(1500)) << "the install did not wait for the image";
+    EXPECT_EQ(image.bytes(), before);
+    held.close();
+    ASSERT_TRUE(install->waitForFinished(30000));
+    EXPECT_EQ(install->exitCode(), 0) << install->readAllStandardError().toStdString();
+    EXPECT_TRUE(holdsSet(image, QStringLiteral("Deep Ocean")));
+}
+
+TEST_F(CliImage, RepairThatCannotCleanTheImageFailsAndLeavesItAsItWas)
+{
+    TestImage image(TestImage::Layout::BareFat16, 20);
+    ASSERT_EQ(run({ QStringLiteral("current") }, image.path()).exitCode, 0);
+    // A third copy of the allocation table, a valid volume that fsck.fat refuses whatever it is
+    // asked to do. The copy is inserted, so every folder and file stays where the volume says.
+    QByteArray volume = image.bytes();
+    const auto field16 = [&](int offset) { return quint8(volume[offset]) | quint8(volume[offset + 1]) << 8; };
+    const qsizetype fatStart = qsizetype(field16(14)) * 512;
+    const qsizetype fatBytes = qsizetype(field16(22)) * 512;
+    ASSERT_NE(field16(19), 0) << "the test volume is expected to give its size in 16 bits";
+    const int sectors = field16(19) + field16(22);
+    volume[16] = 3;
+    volume[19] = char(sectors & 0xFF);
+    volume[20] = char(sectors >> 8);
+    volume.insert(fatStart + 2 * fatBytes, volume.mid(fatStart, fatBytes));
+    QFile file(image.path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(volume);
+    file.close();
+    const QByteArray before = image.bytes();
+
+    const CliRun repair = run({ QStringLiteral("repair") }, image.path());
+    EXPECT_EQ(repair.exitCode, 1) << qPrintable(repair.errors);
+    EXPECT_TRUE(repair.errors.contains(QStringLiteral("could not repair"))) << qPrintable(repair.errors);
+    EXPECT_EQ(image.bytes(), before);
+}
+
+// The qcow2 tests need QEMU's tools and FUSE, which a container may lack.
+class CliQcow2 : public CliImage
+{
+protected:
+    void SetUp() override
+    {
+        CliImage::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        if (!TestImage::qemuImgAvailable())
+            GTEST_SKIP() << "qemu-img is missing (Debian package qemu-utils)";
+        raw.put(QStringLiteral("LOGO.SYS"), "the user's own startup screen");
+        qcow2 = raw.convertedTo(QStringLiteral("qcow2"));
+        const CliRun opened = run({ QStringLiteral("current") }, qcow2);
+        if (opened.exitCode != 0)
+            GTEST_SKIP() << "qcow2 images cannot be opened here: " << qPrintable(opened.errors);
+    }
+
+    TestImage raw { TestImage::Layout::Fat16, 20 };
+    QString qcow2;
+};
+
+TEST_F(CliQcow2, AnImageQemuHoldsIsRefusedAsInUseAndLeftAlone)
+{
+    const QString socket = home.filePath(QStringLiteral("nbd.sock"));
+    QProcess holder;
+    holder.start(QStringLiteral("qemu-storage-daemon"),
+        { QStringLiteral("--blockdev"), QStringLiteral("driver=file,node-name=file,filename=") + qcow2,
+            QStringLiteral("--blockdev"), QStringLiteral("driver=qcow2,node-name=disk,file=file"),
+            QStringLiteral("--nbd-server"), QStringLiteral("addr.type=unix,addr.path=") + socket,
+            QStringLiteral("--export"), QStringLiteral("type=nbd,id=held,node-name=disk,writable=on") });
+    ASSERT_TRUE(holder.waitForStarted());
+    for (int wait = 0; wait < 100 && !QFileInfo::exists(socket); ++wait)
+        QThread::msleep(50);
+    ASSERT_TRUE(QFileInfo::exists(socket)) << holder.readAllStandardError().toStdString();
+    const QByteArray before = bytesOf(qcow2);
+
+    const CliRun install = run({ QStringLiteral("install"), QStringLiteral("Deep Ocean") }, qcow2);
+    holder.terminate();
+    holder.waitForFinished(5000);
+    EXPECT_EQ(install.exitCode, 1);
+    EXPECT_TRUE(install.errors.contains(QStringLiteral("is in use"))) << qPrintable(install.errors);
+    EXPECT_EQ(bytesOf(qcow2), before);
+}
+
+TEST_F(CliQcow2, AKilledInstallLeavesNoExportBehindAndTheNextCommandWorks)
+{
+    const auto install = start({ QStringLiteral("install"), QStringLiteral("Deep Ocean") }, qcow2);
+    QList<qint64> daemons;
+    for (int wait = 0; wait < 400 && daemons.isEmpty(); ++wait) {
+        daemons = childrenNamed(install->processId(), QStringLiteral("qemu-storage-daemon"));
+        QThread::msleep(5);
+    }
+    ASSERT_FALSE(daemons.isEmpty()) << "the install started no qemu-storage-daemon";
+    install->kill();
+    install->waitForFinished(10000);
+
+    bool daemonEnded = false;
+    for (int wait = 0; wait < 100 && !daemonEnded; ++wait) {
+        daemonEnded = !processRuns(daemons.first());
+        QThread::msleep(50);
+    }
+    EXPECT_TRUE(daemonEnded) << "qemu-storage-daemon " << daemons.first() << " outlived its command";
+
+    const CliRun next = run({ QStringLiteral("install"), QStringLiteral("Meadow.sls") }, qcow2);
+    EXPECT_EQ(next.exitCode, 0) << qPrintable(next.errors);
+    EXPECT_EQ(installedSet(qcow2), QStringLiteral("Meadow.sls"));
+    EXPECT_TRUE(QDir(home.filePath(QStringLiteral("run/bootcanvas")))
+                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
+                    .isEmpty())
+        << "a command's folders were left in the runtime folder";
+}
