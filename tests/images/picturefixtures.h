@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QTemporaryDir>
 
 // Fixture pictures made by the tests: Qt writes 1-, 8- and 24-bit BMPs and JPEGs; the other BMP
 // variants (4, 16 and 32 bits, RLE8, OS/2 header, top-down) are written here byte by byte.
@@ -28,6 +29,18 @@ QByteArray encodeJpeg(const QImage& image, bool progressive = false);
 QByteArray encodeGif(const QList<QImage>& frames, bool interlaced = false);
 
 void writeFile(const QString& path, const QByteArray& bytes);
+
+// A test's own folder of picture files.
+class PictureFolder
+{
+protected:
+    QString write(const QString& name, const QByteArray& bytes) const
+    {
+        writeFile(dir.filePath(name), bytes);
+        return dir.filePath(name);
+    }
+    QTemporaryDir dir;
+};
 // The colour at the centre of the given quadrant (0 TL, 1 TR, 2 BL, 3 BR).
 QColor quadrantCentre(const QImage& image, int quadrant);
 // Largest channel difference.

@@ -47,15 +47,9 @@ void expectConvertedQuadrants(const QString& file, const Quadrants& colours, int
             << qPrintable(file) << " quadrant " << q;
 }
 
-class PictureFormats : public ::testing::Test
+class PictureFormats : public ::testing::Test, protected PictureFolder
 {
 protected:
-    QString write(const QString& name, const QByteArray& bytes) const
-    {
-        writeFile(dir.filePath(name), bytes);
-        return dir.filePath(name);
-    }
-    QTemporaryDir dir;
 };
 
 TEST_F(PictureFormats, BitmapsOfEveryDepthAndLayout)

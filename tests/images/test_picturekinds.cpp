@@ -19,14 +19,9 @@ using namespace fixtures;
 namespace
 {
 
-class PictureKinds : public ::testing::Test
+class PictureKinds : public ::testing::Test, protected PictureFolder
 {
 protected:
-    QString write(const QString& name, const QByteArray& bytes) const
-    {
-        writeFile(dir.filePath(name), bytes);
-        return dir.filePath(name);
-    }
 
     // Converts the file, checks the result is a logo screen and returns it.
     QImage converted(const QString& file) const
@@ -48,7 +43,6 @@ protected:
                 << qPrintable(file) << " quadrant " << q;
     }
 
-    QTemporaryDir dir;
 };
 
 const Quadrants Greys { QColor(30, 30, 30), QColor(100, 100, 100), QColor(170, 170, 170),

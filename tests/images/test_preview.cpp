@@ -11,14 +11,9 @@ using namespace fixtures;
 namespace
 {
 
-class Preview : public ::testing::Test
+class Preview : public ::testing::Test, protected PictureFolder
 {
 protected:
-    QString write(const QString& name, const QByteArray& bytes) const
-    {
-        writeFile(dir.filePath(name), bytes);
-        return dir.filePath(name);
-    }
     void expectFilledWithQuadrants(const ImageSurface& box, int tolerance) const
     {
         ASSERT_TRUE(box.hasPicture());
@@ -34,7 +29,6 @@ protected:
                       FourColours.bottomRight),
             tolerance);
     }
-    QTemporaryDir dir;
 };
 
 TEST_F(Preview, LogoScreenFillsABoxOfAnySize)
