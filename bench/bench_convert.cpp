@@ -69,6 +69,7 @@ bool benchPicture(const Sample& sample, const QString& folder, const QString& cl
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::steadyPeerTiming();
     QGuiApplication app(argc, argv);
     const QString cli = QStringLiteral(BOOTCANVAS_BINARY_DIR "/tools/bootcanvas-cli");
     if (!QFile::exists(cli) || !QFile::exists(ImageMagick)) {

@@ -226,6 +226,7 @@ struct Worst {
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::steadyPeerTiming();
     QGuiApplication app(argc, argv);
     const QString cli = QStringLiteral(BOOTCANVAS_BINARY_DIR "/tools/bootcanvas-cli");
     const QString probe = QStringLiteral(BOOTCANVAS_BINARY_DIR "/bench/qimage_probe");

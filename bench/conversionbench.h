@@ -17,6 +17,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -25,6 +26,17 @@ namespace bench
 {
 
 inline const char* const ImageMagick = "/usr/bin/convert"; // /usr/local/bin/convert is not ImageMagick
+
+// ImageMagick's time varied by half between sessions. Its OpenMP threads spin while they wait for
+// each other, which costs most when another process holds a core: with one core busy its median
+// went from about 270 to 380 ms, and waiting threads that sleep instead stay near 270. So it runs
+// with as many threads as the machine gives us (as our converter uses both cores) and sleeping
+// waits; a warm-up run of each command (page cache, libraries) comes before the timed ones.
+inline void steadyPeerTiming()
+{
+    qputenv("OMP_WAIT_POLICY", "PASSIVE");
+    qputenv("MAGICK_THREAD_LIMIT", QByteArray::number(std::max(1u, std::thread::hardware_concurrency())));
+}
 
 struct RunResult {
     double seconds = 0;
@@ -100,12 +112,14 @@ inline Figures measureConversion(const QString& source, const QString& folder, c
              .ok)
         return figures;
     std::vector<double> ourTimes, theirTimes;
-    for (int i = 0; i < runs; ++i) {
+    for (int i = -1; i < runs; ++i) { // the first run warms up and is not timed
         const RunResult a = runProcess({ cli, "convert", source, ours });
         const RunResult b
             = runProcess({ ImageMagick, first, "-resize", "320x400!", "-colors", "256", "BMP3:" + theirs });
         if (!a.ok || !b.ok)
             return figures;
+        if (i < 0)
+            continue;
         ourTimes.push_back(a.seconds);
         theirTimes.push_back(b.seconds);
         figures.peakKiB = std::max(figures.peakKiB, a.peakKiB);
