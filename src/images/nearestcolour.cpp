@@ -1,22 +1,36 @@
 #include "images/nearestcolour.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace images
 {
+
+namespace
+{
+
+using Lanes = float __attribute__((vector_size(16)));
+constexpr float FarOff = 1e4f; // fills the last group of entries: never a candidate
+
+} // namespace
 
 NearestColour::NearestColour(const QList<QRgb>& palette)
     : m_palette(palette)
     , m_first(Cells, -1)
     , m_count(Cells, 0)
-    , m_nearest(size_t(palette.size()))
 {
-    for (int a = 0; a < 3; ++a)
+    const size_t lanes = (size_t(palette.size()) + 3) / 4 * 4;
+    m_nearest.resize(lanes);
+    for (int a = 0; a < 3; ++a) {
         m_channels[a].resize(size_t(palette.size()));
+        m_lanes[a].assign(lanes, FarOff);
+    }
     for (int i = 0; i < palette.size(); ++i) {
         m_channels[0][size_t(i)] = qRed(palette[i]);
         m_channels[1][size_t(i)] = qGreen(palette[i]);
         m_channels[2][size_t(i)] = qBlue(palette[i]);
+        for (int a = 0; a < 3; ++a)
+            m_lanes[a][size_t(i)] = float(m_channels[a][size_t(i)]);
     }
     m_clearance.assign(size_t(palette.size()), 1 << 30);
     for (int i = 0; i < palette.size(); ++i)
@@ -31,32 +45,51 @@ void NearestColour::buildCell(int cell)
 {
     const int low[3] = { (cell >> (2 * CellBits)) * CellSize,
         ((cell >> CellBits) & ((1 << CellBits) - 1)) * CellSize, (cell & ((1 << CellBits) - 1)) * CellSize };
-    const int count = int(m_palette.size());
-    // Per entry: the least and the greatest squared distance to any point of the cell.
-    int bound = 1 << 30;
-    for (int i = 0; i < count; ++i) {
-        int nearest = 0, farthest = 0;
+    // Per entry: the least and the greatest squared distance to any point of the cell. Whole numbers
+    // this small are exact as floats.
+    Lanes least[3], most[3], bounds = { 1e9f, 1e9f, 1e9f, 1e9f };
+    for (int a = 0; a < 3; ++a)
+        for (int lane = 0; lane < 4; ++lane)
+            least[a][lane] = float(low[a]), most[a][lane] = float(low[a] + CellSize - 1);
+    const Lanes zero = {};
+    for (size_t i = 0; i < m_nearest.size(); i += 4) {
+        Lanes nearest = zero, farthest = zero;
         for (int a = 0; a < 3; ++a) {
-            const int v = m_channels[a][size_t(i)];
-            const int below = low[a] - v, above = v - (low[a] + CellSize - 1);
-            const int n = std::max({ below, above, 0 });
-            const int f = std::max(-below, -above);
+            Lanes v;
+            std::memcpy(&v, m_lanes[a].data() + i, sizeof v);
+            const Lanes below = least[a] - v, above = v - most[a];
+            Lanes n = below > above ? below : above;
+            n = n > zero ? n : zero;
+            const Lanes f = below < above ? -below : -above;
             nearest += n * n;
             farthest += f * f;
         }
-        m_nearest[size_t(i)] = nearest;
-        bound = std::min(bound, farthest);
+        std::memcpy(m_nearest.data() + i, &nearest, sizeof nearest);
+        bounds = farthest < bounds ? farthest : bounds;
     }
+    const float bound = std::min(std::min(bounds[0], bounds[1]), std::min(bounds[2], bounds[3]));
     m_scratch.clear();
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < int(m_palette.size()); ++i)
         if (m_nearest[size_t(i)] <= bound)
             m_scratch.push_back({ m_channels[0][size_t(i)], m_channels[1][size_t(i)],
-                m_channels[2][size_t(i)], i, m_nearest[size_t(i)] });
+                m_channels[2][size_t(i)], i, int(m_nearest[size_t(i)]) });
     std::sort(m_scratch.begin(), m_scratch.end(),
         [](const Candidate& a, const Candidate& b) { return a.distanceToCell < b.distanceToCell; });
-    m_first[cell] = int(m_candidates.size());
-    m_candidates.insert(m_candidates.end(), m_scratch.begin(), m_scratch.end());
-    m_count[cell] = int(m_scratch.size());
+    m_first[cell] = int(m_groups.size());
+    m_count[cell] = int((m_scratch.size() + 3) / 4);
+    for (size_t i = 0; i < m_scratch.size(); i += 4) {
+        Group group {};
+        group.distanceToCell = float(m_scratch[i].distanceToCell);
+        for (size_t lane = 0; lane < 4; ++lane) {
+            const bool real = i + lane < m_scratch.size();
+            const Candidate& c = m_scratch[real ? i + lane : i];
+            group.r[lane] = real ? float(c.r) : FarOff;
+            group.g[lane] = real ? float(c.g) : FarOff;
+            group.b[lane] = real ? float(c.b) : FarOff;
+            group.index[lane] = c.index;
+        }
+        m_groups.push_back(group);
+    }
 }
 
 int NearestColour::find(int r, int g, int b)
@@ -77,15 +110,21 @@ int NearestColour::find(int r, int g, int b)
         return best;
     if (m_first[cell] < 0)
         buildCell(cell);
-    const Candidate* c = m_candidates.data() + m_first[cell];
-    const Candidate* end = c + m_count[cell];
-    for (; c != end && c->distanceToCell < bestDistance; ++c) {
-        const int dr = c->r - r, dg = c->g - g, db = c->b - b;
-        const int d = dr * dr + dg * dg + db * db;
-        if (d < bestDistance) {
-            bestDistance = d;
-            best = c->index;
-        }
+    const Lanes qr = { float(r), float(r), float(r), float(r) }, qg = { float(g), float(g), float(g), float(g) },
+                qb = { float(b), float(b), float(b), float(b) };
+    float bestSoFar = float(bestDistance);
+    const Group* group = m_groups.data() + m_first[cell];
+    const Group* end = group + m_count[cell];
+    for (; group != end && group->distanceToCell < bestSoFar; ++group) {
+        const Lanes dr = group->r - qr, dg = group->g - qg, db = group->b - qb;
+        const Lanes d = dr * dr + dg * dg + db * db;
+        if (std::min(std::min(d[0], d[1]), std::min(d[2], d[3])) >= bestSoFar)
+            continue;
+        for (int lane = 0; lane < 4; ++lane)
+            if (d[lane] < bestSoFar) {
+                bestSoFar = d[lane];
+                best = group->index[lane];
+            }
     }
     m_last = best;
     return best;
