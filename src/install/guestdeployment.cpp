@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <optional>
 
 namespace
 {
@@ -185,6 +186,16 @@ qint64 putCompanions(StartupChange change, const QString& startupFolder)
     return bytes + putShortcut(startupFolder + shortcut, program, QString());
 }
 
+// The change a StartUp shortcut of ours in `startupFolder` asks for; nothing without one.
+std::optional<StartupChange> startupChangeOfShortcuts(const QString& startupFolder)
+{
+    if (platform::fileExists(startupFolder + QStringLiteral("Shufflet.lnk")))
+        return StartupChange::Random;
+    if (platform::fileExists(startupFolder + QStringLiteral("Cyclette.lnk")))
+        return StartupChange::Sequential;
+    return std::nullopt;
+}
+
 } // namespace
 
 QString guestCompanionFolder()
@@ -213,8 +224,15 @@ qint64 deployStartupChange(StartupChange change, const QString& startupFolder)
 
 void keepGuestInStep(const QString& startupFolder)
 {
-    if (!machineIsRealInstallation() || !guestCompanionsDeployed())
+    if (!machineIsRealInstallation())
         return;
+    if (!guestCompanionsDeployed()) {
+        // A StartUp shortcut that an earlier Bootcanvas left names a program on a drive the guest
+        // does not have: it gets the companion it asked for.
+        if (const std::optional<StartupChange> chosen = startupChangeOfShortcuts(startupFolder))
+            deployStartupChange(*chosen, startupFolder);
+        return;
+    }
     platform::checkWritable(guestCompanionFolder());
     diskimage::ImageCommand images;
     writeSettingsFile(startupFolder);
