@@ -59,6 +59,9 @@ QByteArray download(const QUrl& url, QWidget* parent, QString& problem, bool& ca
     progress.setWindowTitle(QCoreApplication::translate("WebPicture", "Picture from the web"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
+    // Without a first value the dialog waits for progress to show itself, and a server that keeps
+    // silent would leave the user nothing to cancel.
+    progress.setValue(0);
     QByteArray bytes;
     QEventLoop loop;
     const auto refuse = [&](const QString& why) {

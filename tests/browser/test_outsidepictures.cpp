@@ -11,6 +11,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 namespace
@@ -91,6 +94,31 @@ TEST_F(OutsidePicturesTest, TooBigFailedOrNonPictureDownloadsSaySoAndFillNothing
     EXPECT_TRUE(slotFile(0).isEmpty());
     EXPECT_EQ(child<QLabel>(*form, "PictureReason")->text(),
         "not a picture Bootcanvas can read (it reads BMP, GIF, JPEG, PNG, WebP, TIFF)");
+}
+
+TEST_F(OutsidePicturesTest, ACancelledDownloadSaysNothingAndFillsNothing)
+{
+    server.keepSilent(); // a server that takes its time
+    open();
+    bool cancelled = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, form.get(), [&] {
+        for (QProgressDialog* progress : form->findChildren<QProgressDialog*>())
+            if (progress->isVisible()) {
+                progress->findChild<QPushButton*>()->click(); // as the user clicks Cancel
+                cancelled = true;
+                watch.stop();
+            }
+    });
+    watch.start(50);
+    const std::unique_ptr<QMimeData> data(address(server.url("/slow.png")));
+    dropOn("ImgPreview2", *data);
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(server.requests.size(), 1);
+    EXPECT_TRUE(msgbox.shown.isEmpty());
+    EXPECT_TRUE(slotFile(2).isEmpty());
+    EXPECT_TRUE(form->List1.isEmpty());
+    EXPECT_TRUE(temporaryFiles().isEmpty());
 }
 
 TEST_F(OutsidePicturesTest, PastedAndDroppedImageDataGoIntoTheSlot)
