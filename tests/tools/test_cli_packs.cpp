@@ -9,14 +9,7 @@ namespace
 class CliPacks : public CliMachine
 {
 protected:
-    void SetUp() override
-    {
-        CliMachine::SetUp();
-        if (IsSkipped())
-            return;
-        ASSERT_EQ(finish(start({ QStringLiteral("current") })), 0);
-    }
-
+    // The first command makes the default machine with its sample sets.
     QString library() const
     {
         return home.filePath(QStringLiteral("bootcanvas/machine/drive_c/Program Files/Bootcanvas/"));
