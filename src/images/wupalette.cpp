@@ -14,6 +14,9 @@ namespace
 // cells of the histogram to be split into all the colours it may have.
 constexpr int LevelBits = 6;
 constexpr int WeightUnit = 16; // a pixel of weight 1
+// Pixels the histogram takes at most, so that every sum of weights and of weighted levels fits in
+// 32 bits (255 * WeightUnit each); a bigger picture gives every n-th row.
+constexpr qint64 MostPixels = 1'000'000;
 constexpr int Side = (1 << LevelBits) + 1; // the levels, plus the zero plane the cumulative sums need
 
 constexpr int at(int r, int g, int b)
@@ -28,9 +31,13 @@ struct Box {
 
 enum Axis { Red, Green, Blue };
 
-// Cumulative moments of the 5-bit histogram: the sums of any box come from eight corners.
+// Cumulative moments of the histogram: the sums of any box come from eight corners. The counts and
+// channel sums are kept in 32 bits, which halves the memory a conversion must touch: a box's sum is
+// exact in unsigned arithmetic even where the corners' terms wrap, as the whole never passes 2^32.
+using Sum = quint32;
+
 struct Moments {
-    std::vector<qint64> weight, red, green, blue;
+    std::vector<Sum> weight, red, green, blue;
     std::vector<double> square;
 
     Moments(const QImage& image, std::span<const float> weights);
@@ -42,9 +49,9 @@ struct Moments {
     }
     // The part of the box's sum that lies on the lower side of its `axis` face (the terms that
     // do not depend on where that face sits)...
-    qint64 bottom(const Box& c, Axis axis, const std::vector<qint64>& m) const;
+    Sum bottom(const Box& c, Axis axis, const std::vector<Sum>& m) const;
     // ... and the part that moves with the face when it is placed at `position`.
-    qint64 top(const Box& c, Axis axis, int position, const std::vector<qint64>& m) const;
+    Sum top(const Box& c, Axis axis, int position, const std::vector<Sum>& m) const;
     double variance(const Box& c) const;
 };
 
@@ -56,7 +63,8 @@ Moments::Moments(const QImage& image, std::span<const float> weights)
     , square(weight.size())
 {
     const int width = image.width(), height = image.height();
-    for (int y = 0; y < height; ++y) {
+    const int rowStep = int(qint64(width) * height / (MostPixels + 1) + 1);
+    for (int y = 0; y < height; y += rowStep) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < width; ++x) {
             const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
@@ -65,18 +73,18 @@ Moments::Moments(const QImage& image, std::span<const float> weights)
             // Whole-number weights keep the cumulative sums exact.
             const int w
                 = weights.empty() ? 1 : std::max(int(weights[size_t(y) * width + x] * WeightUnit + 0.5f), 1);
-            weight[i] += w;
-            red[i] += w * r;
-            green[i] += w * g;
-            blue[i] += w * b;
+            weight[i] += Sum(w);
+            red[i] += Sum(w * r);
+            green[i] += Sum(w * g);
+            blue[i] += Sum(w * b);
             square[i] += double(w) * double(r * r + g * g + b * b);
         }
     }
     for (int r = 1; r < Side; ++r) {
-        std::array<qint64, Side> aw {}, ar {}, ag {}, ab {};
+        std::array<Sum, Side> aw {}, ar {}, ag {}, ab {};
         std::array<double, Side> a2 {};
         for (int g = 1; g < Side; ++g) {
-            qint64 lw = 0, lr = 0, lg = 0, lb = 0;
+            Sum lw = 0, lr = 0, lg = 0, lb = 0;
             double l2 = 0;
             for (int b = 1; b < Side; ++b) {
                 const int i = at(r, g, b);
@@ -101,7 +109,7 @@ Moments::Moments(const QImage& image, std::span<const float> weights)
     }
 }
 
-qint64 Moments::bottom(const Box& c, Axis axis, const std::vector<qint64>& m) const
+Sum Moments::bottom(const Box& c, Axis axis, const std::vector<Sum>& m) const
 {
     switch (axis) {
     case Red:
@@ -117,7 +125,7 @@ qint64 Moments::bottom(const Box& c, Axis axis, const std::vector<qint64>& m) co
     return 0;
 }
 
-qint64 Moments::top(const Box& c, Axis axis, int p, const std::vector<qint64>& m) const
+Sum Moments::top(const Box& c, Axis axis, int p, const std::vector<Sum>& m) const
 {
     switch (axis) {
     case Red:
@@ -145,18 +153,19 @@ struct Split {
 // squared-mean terms, i.e. the least remaining error.
 Split bestSplit(const Moments& m, const Box& c, Axis axis, int first, int last)
 {
-    const qint64 baseR = m.bottom(c, axis, m.red), baseG = m.bottom(c, axis, m.green);
-    const qint64 baseB = m.bottom(c, axis, m.blue), baseW = m.bottom(c, axis, m.weight);
-    const qint64 wholeR = m.volume(c, m.red), wholeG = m.volume(c, m.green);
-    const qint64 wholeB = m.volume(c, m.blue), wholeW = m.volume(c, m.weight);
+    const Sum baseR = m.bottom(c, axis, m.red), baseG = m.bottom(c, axis, m.green);
+    const Sum baseB = m.bottom(c, axis, m.blue), baseW = m.bottom(c, axis, m.weight);
+    const double wholeR = m.volume(c, m.red), wholeG = m.volume(c, m.green);
+    const double wholeB = m.volume(c, m.blue);
+    const Sum wholeW = m.volume(c, m.weight);
     Split best;
     for (int i = first; i < last; ++i) {
-        const qint64 halfW = baseW + m.top(c, axis, i, m.weight);
+        const Sum halfW = baseW + m.top(c, axis, i, m.weight);
         if (halfW == 0 || halfW == wholeW)
             continue;
-        const double r = double(baseR + m.top(c, axis, i, m.red));
-        const double g = double(baseG + m.top(c, axis, i, m.green));
-        const double b = double(baseB + m.top(c, axis, i, m.blue));
+        const double r = Sum(baseR + m.top(c, axis, i, m.red));
+        const double g = Sum(baseG + m.top(c, axis, i, m.green));
+        const double b = Sum(baseB + m.top(c, axis, i, m.blue));
         double gain = (r * r + g * g + b * b) / double(halfW);
         const double r2 = double(wholeR) - r, g2 = double(wholeG) - g, b2 = double(wholeB) - b;
         gain += (r2 * r2 + g2 * g2 + b2 * b2) / double(wholeW - halfW);
@@ -217,7 +226,7 @@ QList<QRgb> wuPalette(const QImage& rgb32, int colours, std::span<const float> w
         const qint64 w = m.volume(boxes[i], m.weight);
         if (w == 0)
             continue;
-        auto mean = [w](qint64 sum) { return int((sum + w / 2) / w); };
+        auto mean = [w](Sum sum) { return int((qint64(sum) + w / 2) / w); };
         palette.append(qRgb(mean(m.volume(boxes[i], m.red)), mean(m.volume(boxes[i], m.green)),
             mean(m.volume(boxes[i], m.blue))));
     }

@@ -109,6 +109,28 @@ TEST(Quantize, SmoothNearGreyRampUsesTheWholePalette)
     EXPECT_GE(std::count(used.begin(), used.end(), true), 200);
 }
 
+// The palette's refinement samples every second pixel of every second row; a colour found only
+// between the samples (here a red on odd rows and columns of an odd-sized picture) must keep
+// the entries the whole picture gave it.
+TEST(Quantize, AColourOnlyBetweenTheSampledPixelsKeepsItsEntry)
+{
+    const int width = 301, height = 203;
+    QImage image = gradient(width, height);
+    for (int y = 1; y < height; y += 2)
+        for (int x = 1; x < width; x += 2)
+            image.setPixel(x, y, qRgb(250, 10, 10));
+    std::vector<quint8> indices(size_t(width) * height), palette(1024);
+    ASSERT_EQ(ImgDLLQuantizeRGBTo8Bit(PixelBlock::fromImage(image), indices, width, height, 256, palette), 1);
+    const QImage out = expand(indices, palette, width, height);
+    int worst = 0;
+    for (int y = 1; y < height; y += 2)
+        for (int x = 1; x < width; x += 2) {
+            const QRgb c = out.pixel(x, y);
+            worst = std::max({ worst, std::abs(qRed(c) - 250), std::abs(qGreen(c) - 10), std::abs(qBlue(c) - 10) });
+        }
+    EXPECT_LE(worst, 24);
+}
+
 TEST(Quantize, BadArgumentsFail)
 {
     const PixelBlock block = PixelBlock::fromImage(gradient(20, 10));

@@ -1,0 +1,48 @@
+// Wu's palette on pictures big enough to overflow 32-bit sums were every pixel counted.
+#include "images/wupalette.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace
+{
+
+// A bright picture of 1.5 million pixels, whose weighted channel sums pass 2^32: a palette of one
+// entry is its mean colour, and every colour lies near an entry of a palette of 64.
+TEST(WuPalette, PicturesOfMillionsOfPixelsGetAFaithfulPalette)
+{
+    const int width = 1500, height = 1000;
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(192 + x * 63 / (width - 1), 192 + y * 63 / (height - 1), 250));
+    const std::vector<float> fullWeight(size_t(width) * height, 1.0f);
+    const QList<QRgb> mean = images::wuPalette(image, 1, fullWeight);
+    ASSERT_EQ(mean.size(), 1);
+    EXPECT_NEAR(qRed(mean[0]), 223, 1);
+    EXPECT_NEAR(qGreen(mean[0]), 223, 1);
+    EXPECT_NEAR(qBlue(mean[0]), 250, 1);
+    const QList<QRgb> palette = images::wuPalette(image, 64, fullWeight);
+    ASSERT_FALSE(palette.isEmpty());
+    for (const QRgb entry : palette) {
+        EXPECT_GE(qRed(entry), 192);
+        EXPECT_GE(qGreen(entry), 192);
+        EXPECT_NEAR(qBlue(entry), 250, 2);
+    }
+    int worst = 0;
+    for (int y = 0; y < height; y += 37)
+        for (int x = 0; x < width; x += 41) {
+            const QRgb c = image.pixel(x, y);
+            int nearest = 1 << 30;
+            for (const QRgb entry : palette)
+                nearest = std::min(nearest,
+                    std::max({ std::abs(qRed(entry) - qRed(c)), std::abs(qGreen(entry) - qGreen(c)),
+                        std::abs(qBlue(entry) - qBlue(c)) }));
+            worst = std::max(worst, nearest);
+        }
+    EXPECT_LE(worst, 8);
+}
+
+} // namespace
