@@ -119,9 +119,13 @@ QList<quint32> FatVolume::chain(quint32 first, qint64 maxBytes) const
 
 QByteArray FatVolume::readChain(quint32 first, qint64 maxBytes) const
 {
-    const QList<quint32> clusters = chain(first, maxBytes);
+    return readClusters(chain(first, maxBytes));
+}
+
+QByteArray FatVolume::readClusters(const QList<quint32>& clusters) const
+{
     QByteArray bytes;
-    bytes.reserve(qMin<qint64>(clusters.size() * clusterBytes(), maxBytes));
+    bytes.reserve(clusters.size() * clusterBytes());
     // Neighbouring clusters are read in one go: files written on a fresh volume are contiguous.
     for (qsizetype i = 0; i < clusters.size();) {
         qsizetype run = 1;
@@ -147,6 +151,16 @@ const QList<FatEntry>& FatVolume::folderAt(quint32 firstCluster) const
     for (FatEntry& entry : entries)
         entry.folderCluster = firstCluster;
     return *m_folders.insert(firstCluster, entries);
+}
+
+bool FatVolume::isBadClusterMark(quint32 entry) const
+{
+    return entry == (m_fatBits == 12 ? 0xFF7u : m_fatBits == 16 ? 0xFFF7u : 0x0FFFFFF7u);
+}
+
+QList<quint32> FatVolume::rootChain() const
+{
+    return m_fatBits == 32 ? chain(m_rootCluster, MaxFolderBytes) : QList<quint32>();
 }
 
 qint64 FatVolume::rootOffset() const

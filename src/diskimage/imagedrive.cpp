@@ -336,6 +336,41 @@ void ImageDrive::checkRoomFor(const QList<qint64>& sizes)
                 .arg((needed - free + 1023) / 1024));
 }
 
+int ImageDrive::freeLostChains(const OwnDataTest& ours)
+{
+    checkWritable(false);
+    const FatVolume& volume = currentVolume();
+    const qint64 cluster = volume.clusterBytes();
+    QList<quint32> freed;
+    int chains = 0;
+    try {
+        if (!volume.fatCopiesAgree())
+            return 0;
+        for (const LostChain& chain : findLostChains(volume)) {
+            if (chain.clusters.size() * cluster > MaxOwnChainBytes)
+                continue;
+            const QByteArray bytes = volume.readClusters(chain.clusters);
+            if (isEmptyLostFolder(bytes, chain.clusters.first()) || (ours && ours(bytes, cluster))) {
+                freed += chain.clusters;
+                ++chains;
+            }
+        }
+        if (freed.isEmpty())
+            return 0;
+    } catch (const DamagedImageError&) {
+        return 0; // fsck.fat sorts the image out as it is
+    }
+    try {
+        const WritableImage image(m_rawPath, m_imagePath);
+        FatEditor(volume, readerOf(m_fd), image.writer()).freeClusters(freed);
+    } catch (...) {
+        changed(false);
+        throw;
+    }
+    changed(false);
+    return chains;
+}
+
 QString ImageDrive::unusedTemporary(const QStringList& folder)
 {
     const auto existing = currentVolume().listFolder(folder).value_or(QList<FatEntry>());

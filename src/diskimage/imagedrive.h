@@ -3,6 +3,7 @@
 #include "fatvolume.h"
 #include "imagestaging.h"
 #include "imagestate.h"
+#include "lostchains.h"
 #include "mtools.h"
 #include "platform/fileerror.h"
 
@@ -61,6 +62,14 @@ public:
     void checkRoomFor(const QList<qint64>& sizes);
     // Runs one changing tool with the safety checks before and the flush after.
     void change(const QString& tool, const QStringList& arguments, bool requireClean = true);
+
+    // Frees the lost chains that `ours` says hold only data of ours, and those of emptied folders,
+    // so that a repair does not keep them as recovered files; returns how many it freed. Leaves the
+    // image alone when its allocation tables disagree or its folders cannot be walked.
+    int freeLostChains(const OwnDataTest& ours);
+    // The longest lost chain, or recovered file, read to tell whether it is ours: far more than a
+    // screen.
+    static constexpr qint64 MaxOwnChainBytes = 16 * 1024 * 1024;
 
     // The name our temporary entries have, so a leftover one is recognised.
     static bool isOurTemporary(const QString& name);

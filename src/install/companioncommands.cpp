@@ -5,13 +5,13 @@
 #include "installedset.h"
 #include "originalscreens.h"
 #include "realinstallation.h"
+#include "screendebris.h"
 #include "screeninstall.h"
 #include "screentargets.h"
 #include "systemscreens.h"
 
 #include "app/settings.h"
 #include "diskimage/imagecommand.h"
-#include "diskimage/imagerepair.h"
 #include "platform/drivebackend.h"
 #include "platform/files.h"
 #include "platform/machine.h"
@@ -154,7 +154,7 @@ int runRepairCommand(const QString& program)
 {
     return reportingFailures(program, [] {
         openCompanionMachine();
-        for (const diskimage::DriveRepair& repair : diskimage::repairMachineImages())
+        for (const diskimage::DriveRepair& repair : repairImagesDroppingScreenDebris())
             standardOutput() << repair.letter << ": " << repair.imagePath << ": "
                              << (repair.report.wasClean ? "clean" : "repaired") << '\n'
                              << repair.report.checkerOutput << Qt::endl;

@@ -1,5 +1,6 @@
 #include "screeninstall.h"
 
+#include "screendebris.h"
 #include "screentargets.h"
 
 #include "app/registrylayer.h"
@@ -7,7 +8,6 @@
 #include "diskimage/imagecommand.h"
 #include "diskimage/imagedrive.h"
 #include "diskimage/imagedrives.h"
-#include "diskimage/imagerepair.h"
 #include "platform/drivebackend.h"
 #include "platform/fileerror.h"
 #include "platform/filelock.h"
@@ -113,37 +113,6 @@ void carryOut(const InstallIntent& intent)
     if (intent.setName)
         nameInstalledSet(*intent.setName);
     clearInstallIntent();
-}
-
-// The most a recovered chain holds past its file's end: the rest of its last cluster.
-constexpr qint64 MaxClusterBytes = 64 * 1024;
-
-// A file fsck.fat recovered from a lost chain that holds nothing but one of our staged screens.
-bool isOurRecoveredScreen(const QString& path, const QList<ScreenContent>& screens)
-{
-    try {
-        const QByteArray bytes = platform::readFile(path, platform::MaxCopyThroughMemoryBytes);
-        for (const ScreenContent& screen : screens)
-            if (screen.data && !screen.data->isEmpty() && bytes.startsWith(*screen.data)
-                && bytes.size() - screen.data->size() < MaxClusterBytes)
-                return true;
-    } catch (const platform::FileError&) {
-    }
-    return false;
-}
-
-// A repair turns the chains an interrupted image write lost into FSCKnnnn.REC files in the root;
-// those that are only our own screens are debris.
-void removeRecoveredScreens(const QList<ScreenContent>& screens)
-{
-    QStringList roots;
-    for (const ScreenContent& screen : screens)
-        if (platform::isOnImageDrive(screen.target) && !roots.contains(screen.target.left(3)))
-            roots.append(screen.target.left(3));
-    for (const QString& root : roots)
-        for (const QString& name : platform::listFiles(root, { QStringLiteral("FSCK????.REC") }))
-            if (isOurRecoveredScreen(root + name, screens))
-                platform::Kill(root + name);
 }
 
 // One writer per machine: two commands that install at once take turns instead of mixing their
@@ -255,8 +224,7 @@ std::optional<QString> finishInterruptedInstall()
         carryOut(*intent);
     } catch (const diskimage::UncleanImageError&) {
         // The cut left our own temporaries or lost chains behind: the image is repaired first.
-        diskimage::repairMachineImages();
-        removeRecoveredScreens(intent->screens);
+        repairImagesDroppingScreenDebris(intent->screens);
         carryOut(*intent);
     }
     return intent->setName.value_or(QString());

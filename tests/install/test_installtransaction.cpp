@@ -3,9 +3,11 @@
 #include "app/imagemachine.h"
 #include "app/registrylayer.h"
 #include "diskimage/imagedrives.h"
+#include "diskimage/mtools.h"
 #include "install/companionsession.h"
 #include "install/screeninstall.h"
 #include "install/screentargets.h"
+#include "platform/files.h"
 #include "platform/machine.h"
 #include "support/imagemachine.h"
 #include "support/scopedenvironment.h"
@@ -86,10 +88,48 @@ protected:
     }
 
     diskimage::ImageDrive& drive() const { return diskimage::openImageDrive(image->path(), 0); }
-    QByteArray libraryScreen(const QString& relative) const
+    QString libraryPath(const QString& relative) const
     {
-        return hostBytes(platform::defaultMachineFolder()
-            + QStringLiteral("/drive_c/Program Files/Bootcanvas/") + relative);
+        return platform::defaultMachineFolder() + QStringLiteral("/drive_c/Program Files/Bootcanvas/")
+            + relative;
+    }
+    QByteArray libraryScreen(const QString& relative) const { return hostBytes(libraryPath(relative)); }
+    // What installing `set` puts in place: its own screens, else the logo folder's.
+    QList<ScreenContent> setScreens(const QString& set) const
+    {
+        QList<ScreenContent> screens;
+        const QStringList targets { startupScreenTarget(), waitScreenTarget(), shutdownScreenTarget() };
+        for (int i = 0; i < targets.size(); ++i) {
+            const QString own = set + u'/' + AllScreens[i];
+            screens.append(
+                { targets[i], libraryScreen(QFileInfo::exists(libraryPath(own)) ? own : AllScreens[i]) });
+        }
+        return screens;
+    }
+
+    // A file of the user's whose entry is deleted while its clusters stay taken: a lost chain that
+    // is not ours. Returns its bytes.
+    QByteArray loseUserFile(const QString& name) const
+    {
+        const QByteArray notes = QByteArray("the user's own notes\n").repeated(300);
+        image->put(name, notes);
+        const diskimage::FatEntry entry = *drive().volume().find({ name });
+        QFile raw(image->path());
+        EXPECT_TRUE(raw.open(QIODevice::ReadWrite));
+        for (const qint64 offset : drive().volume().slotOffsets(entry)) {
+            raw.seek(offset);
+            raw.write("\xE5", 1);
+        }
+        return notes;
+    }
+    QStringList recoveredFiles() const
+    {
+        QStringList names;
+        for (const diskimage::FatEntry& entry :
+            drive().volume().listFolder({}).value_or(QList<diskimage::FatEntry>()))
+            if (entry.name.startsWith(QStringLiteral("FSCK"), Qt::CaseInsensitive))
+                names.append(entry.name);
+        return names;
     }
 
     QTemporaryDir dataHome;
@@ -120,25 +160,45 @@ TEST_P(ImageTransaction, ANearlyFullImageIsRefusedWholeWithOneMessage)
     EXPECT_FALSE(installationPending());
 }
 
-// Cut short after the first in-place write (the staged entries gone, their clusters lost, no
-// target changed yet): the next command repairs the image, finishes the set and names it.
+// Cut short after the first in-place write (the staged entries gone, the new screens' clusters
+// lost, no target changed yet) and after the second (the targets on the new screens, the old ones'
+// clusters lost): the next command repairs the image, frees our lost screens rather than keeping
+// them as recovered files, finishes the set and names it. A lost chain of the user's is kept.
 TEST_P(ImageTransaction, AnImageInstallationCutShortIsFinishedByTheNextCommand)
 {
-    installNamedSet(QStringLiteral("Deep Ocean"));
-    drive().stopReplacementsAfterStep(1);
-    EXPECT_THROW(installNamedSet(QStringLiteral("Meadow.sls")), std::exception);
-    drive().stopReplacementsAfterStep(0);
-    EXPECT_TRUE(installationPending());
-    EXPECT_EQ(registeredSet(), QStringLiteral("Deep Ocean")); // not named before its screens are in
+    const QStringList sets { QStringLiteral("Deep Ocean"), QStringLiteral("Meadow.sls") };
+    installNamedSet(sets[0]);
+    for (const int step : { 1, 2 }) {
+        const QString set = sets[step % 2], before = sets[1 - step % 2];
+        drive().stopReplacementsAfterStep(step);
+        try {
+            installNamedSet(set);
+        } catch (const std::exception&) {
+        }
+        drive().stopReplacementsAfterStep(0);
+        if (step == 2) {
+            // Stopped there, the engine goes on as if all went well; a kill would have left the
+            // record and the old name.
+            recordInstallIntent({ set, setScreens(set) });
+            nameInstalledSet(before);
+        }
+        EXPECT_TRUE(installationPending());
+        EXPECT_EQ(registeredSet(), before) << "named before its screens are in";
+        const QByteArray notes = loseUserFile(QStringLiteral("NOTES%1.TXT").arg(step));
 
-    EXPECT_EQ(finishInterruptedInstall(), QStringLiteral("Meadow.sls"));
-    EXPECT_EQ(registeredSet(), QStringLiteral("Meadow.sls"));
-    EXPECT_EQ(image->get(QStringLiteral("LOGO.SYS")), libraryScreen(QStringLiteral("Meadow.sls/LOGO.SYS")));
-    EXPECT_EQ(image->get(QStringLiteral("WINDOWS/LOGOW.SYS")), libraryScreen(QStringLiteral("LOGOW.SYS")));
-    EXPECT_EQ(image->get(QStringLiteral("WINDOWS/LOGOS.SYS")), libraryScreen(QStringLiteral("LOGOS.SYS")));
-    EXPECT_EQ(image->fsckProblems(), QString());
-    EXPECT_TRUE(image->get(QStringLiteral("FSCK0000.REC")).isEmpty()); // our staged screens are not kept
-    EXPECT_FALSE(installationPending());
+        EXPECT_EQ(finishInterruptedInstall(), set);
+        EXPECT_EQ(registeredSet(), set);
+        for (const ScreenContent& screen : setScreens(set))
+            EXPECT_EQ(platform::readFile(screen.target, screen.data->size()), *screen.data)
+                << "step " << step << ": " << qPrintable(screen.target);
+        EXPECT_EQ(image->fsckProblems(), QString()) << "step " << step;
+        EXPECT_FALSE(installationPending());
+        // fsck.fat keeps what it cannot name; only that was recovered.
+        const QStringList recovered = recoveredFiles();
+        ASSERT_EQ(recovered.size(), 1) << "step " << step << ": " << qPrintable(recovered.join(u' '));
+        EXPECT_TRUE(image->get(recovered[0]).startsWith(notes)) << "step " << step;
+        drive().change(QStringLiteral("mdel"), { diskimage::Mtools::volumePath({ recovered[0] }) }, false);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
