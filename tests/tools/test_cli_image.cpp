@@ -1,15 +1,13 @@
-// bootcanvas-cli --image run as real processes: cut short with SIGKILL, refused while QEMU holds the
-// image, and faced with an image its repair cannot clean.
+// bootcanvas-cli --image run as real processes: waiting for another machine's writer, refused while
+// QEMU holds the image, and faced with an image its repair cannot clean.
 #include "climachine.h"
 #include "support/testimage.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -17,12 +15,6 @@
 
 namespace
 {
-
-struct CliRun {
-    int exitCode = -1;
-    QString errors;
-    QString output;
-};
 
 // The process ids whose parent is `parent` and whose program name is `name`.
 QList<qint64> childrenNamed(qint64 parent, const QString& name)
@@ -60,77 +52,18 @@ protected:
             return;
         if (!TestImage::toolsAvailable())
             GTEST_SKIP() << "mkfs.fat, mtools or fsck.fat is missing (Debian packages dosfstools, mtools)";
-        const QString runtime = home.filePath(QStringLiteral("run"));
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        useOwnRuntimeFolder();
         // The default machine holds the library the image's machine installs from.
         ASSERT_EQ(run({ QStringLiteral("current") }).exitCode, 0);
     }
 
-    CliRun run(const QStringList& arguments, const QString& imagePath = {}) const
-    {
-        const auto process = start(arguments, imagePath);
-        finish(process);
-        return { process->exitCode(), QString::fromLocal8Bit(process->readAllStandardError()),
-            QString::fromLocal8Bit(process->readAllStandardOutput()) };
-    }
     bool holdsSet(const TestImage& image, const QString& set) const
     {
-        for (const QString& screen : InstalledScreens)
-            if (image.get(screen) != screenOf(set, screen))
-                return false;
-        return true;
+        return CliMachine::holdsSet(set, [&](const QString& screen) { return image.get(screen); });
     }
 };
 
-// fsck.fat's findings apart from clusters that belong to no file, which a cut may leave behind.
-QString problemsBeyondLostClusters(const TestImage& image)
-{
-    QStringList problems;
-    for (const QString& line : image.fsckProblems().split(u'\n')) {
-        const QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty() && !trimmed.startsWith(QStringLiteral("fsck.fat"))
-            && !trimmed.contains(QStringLiteral("lost cluster"), Qt::CaseInsensitive)
-            && !trimmed.contains(QStringLiteral("Reclaimed"))
-            && !trimmed.contains(QRegularExpression(QStringLiteral(R"(\d+ files, \d+/\d+ clusters)"))))
-            problems.append(trimmed);
-    }
-    return problems.join(u'\n');
-}
-
 } // namespace
-
-TEST_F(CliImage, AnInstallKilledAtAnyMomentLeavesOneWholeSetAndItsName)
-{
-    TestImage image(TestImage::Layout::Fat16, 20);
-    const QStringList sets { QStringLiteral("Deep Ocean"), QStringLiteral("Meadow.sls") };
-    ASSERT_EQ(run({ QStringLiteral("install"), sets[0] }, image.path()).exitCode, 0);
-    ASSERT_TRUE(holdsSet(image, sets[0]));
-
-    // How long a whole installation takes, so the kills fall across its length.
-    QElapsedTimer clock;
-    clock.start();
-    const CliRun whole = run({ QStringLiteral("install"), sets[1] }, image.path());
-    ASSERT_EQ(whole.exitCode, 0) << qPrintable(whole.errors);
-    const qint64 length = clock.elapsed();
-
-    // From before the first write to just past the end, where the cut may miss altogether.
-    constexpr int Moments = 12;
-    for (int moment = 0; moment < Moments; ++moment) {
-        const QString target = sets[moment % 2];
-        const auto install = start({ QStringLiteral("install"), target }, image.path());
-        QThread::msleep(length * moment / (Moments - 2));
-        install->kill();
-        install->waitForFinished(10000);
-
-        const QString named = installedSet(image.path());
-        ASSERT_TRUE(sets.contains(named)) << "moment " << moment << ": " << qPrintable(named);
-        EXPECT_TRUE(holdsSet(image, named))
-            << "moment " << moment << ": the screens are not all of " << qPrintable(named);
-        EXPECT_EQ(problemsBeyondLostClusters(image), QString()) << "moment " << moment;
-    }
-}
 
 TEST_F(CliImage, AnInstallWaitsWhileAnotherMachineHoldsTheImage)
 {
