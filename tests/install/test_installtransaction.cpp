@@ -8,6 +8,7 @@
 #include "install/screendebris.h"
 #include "install/screeninstall.h"
 #include "install/screentargets.h"
+#include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/machine.h"
 #include "support/imagemachine.h"
@@ -71,6 +72,26 @@ TEST_F(InstallTransaction, ARecordWithoutItsScreensIsDroppedAndChangesNothing)
 
     EXPECT_EQ(finishInterruptedInstall(), std::nullopt);
     EXPECT_EQ(machine.readFile(startupScreenTarget()), "old startup");
+    EXPECT_FALSE(installationPending());
+}
+
+// A record is read back only up to its limit; one that would be longer is never written, so a
+// cut installation is never left with a record the next command drops.
+TEST_F(InstallTransaction, ARecordPastItsLengthLimitIsNeitherWrittenNorRead)
+{
+    const auto kept = [](int) { return std::optional<QByteArray>("screen"); };
+    const QByteArray tail = "\n[Screen1]\nTarget=C:\\LOGO.SYS\n";
+    QByteArray record = "[Installation]\nNamesSet=1\nScreens=1\nSet=";
+    const qsizetype nameLength = MaxInstallRecordBytes - record.size() - tail.size();
+    record += QByteArray(nameLength, 'n') + tail;
+    const std::optional<InstallIntent> longest = parseInstallIntent(record, kept);
+    ASSERT_TRUE(longest && longest->setName);
+    EXPECT_EQ(longest->setName->size(), nameLength);
+    EXPECT_EQ(parseInstallIntent(record.insert(50, 'n'), kept), std::nullopt);
+
+    const QString tooLong(MaxInstallRecordBytes, u'n');
+    EXPECT_THROW(recordInstallIntent({ tooLong, { { startupScreenTarget(), screenBytes(10) } } }),
+        platform::FileError);
     EXPECT_FALSE(installationPending());
 }
 
