@@ -60,6 +60,9 @@ public:
     quint32 fatEntry(quint32 cluster) const { return nextCluster(cluster); }
     bool isBadClusterMark(quint32 entry) const;
     QList<quint32> rootChain() const;
+    // How many entries of the folder at `parts` a new entry may take: deleted ones and those past
+    // its end; 0 when the path is missing or not a folder.
+    qint64 freeSlots(const QStringList& parts) const;
     // The bytes of `clusters`, in their order.
     QByteArray readClusters(const QList<quint32>& clusters) const;
 
@@ -68,6 +71,7 @@ public:
 
 private:
     quint32 nextCluster(quint32 cluster) const;
+    QByteArray folderBytes(quint32 firstCluster) const;
     QByteArray readChain(quint32 first, qint64 maxBytes) const;
     const QList<FatEntry>& folderAt(quint32 firstCluster) const;
     qint64 clusterOffset(quint32 cluster) const;

@@ -45,13 +45,13 @@ void checkHostRoom(const QString& hostFolder, qint64 bytes)
 // Whether the screens fit together on each drive, before anything is written.
 void checkRoom(const QList<ScreenContent>& screens)
 {
-    std::map<platform::DriveBackend*, QList<qint64>> imageSizes;
+    std::map<platform::DriveBackend*, QList<platform::PlannedWrite>> imageFiles;
     std::map<QString, std::pair<QString, qint64>> hostBytes; // a folder and the bytes, by file system
     for (const ScreenContent& screen : screens) {
         if (!screen.data)
             continue;
         if (const auto at = platform::driveLocationOf(screen.target)) {
-            imageSizes[at->drive].append(screen.data->size());
+            imageFiles[at->drive].append({ *at, screen.data->size() });
             continue;
         }
         const QString folder = QFileInfo(platform::hostPathFor(screen.target)).path();
@@ -59,8 +59,8 @@ void checkRoom(const QList<ScreenContent>& screens)
         someFolder = folder;
         bytes += screen.data->size();
     }
-    for (const auto& [drive, sizes] : imageSizes)
-        drive->checkRoomFor(sizes);
+    for (const auto& [drive, files] : imageFiles)
+        drive->checkRoomFor(files);
     for (const auto& [root, need] : hostBytes)
         checkHostRoom(need.first, need.second);
 }

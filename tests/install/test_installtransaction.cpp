@@ -154,32 +154,75 @@ protected:
         return names;
     }
 
+    // One message naming the image and what is missing, and nothing left to finish.
+    void expectRefusedAsTooFull(const QString& set) const
+    {
+        try {
+            installNamedSet(set);
+            ADD_FAILURE() << "installed into a full image";
+        } catch (const std::exception& error) {
+            const QString message = QString::fromStdString(error.what());
+            EXPECT_TRUE(message.contains(image->path())) << error.what();
+            EXPECT_TRUE(message.contains(QStringLiteral("missing"))) << error.what();
+        }
+        EXPECT_FALSE(installationPending());
+    }
+
+    const QStringList InstalledScreens = { QStringLiteral("LOGO.SYS"), QStringLiteral("WINDOWS/LOGOW.SYS"),
+        QStringLiteral("WINDOWS/LOGOS.SYS") };
     QTemporaryDir dataHome;
     ScopedEnvironment xdgData { "XDG_DATA_HOME", dataHome.path() };
     ScopedEnvironment inUse { "BOOTCANVAS_MACHINE", QString() };
     std::unique_ptr<TestImage> image;
 };
 
+// Old screens that free next to nothing: room for two new screens, not for three.
 TEST_P(ImageTransaction, ANearlyFullImageIsRefusedWholeWithOneMessage)
 {
     installNamedSet(QStringLiteral("Deep Ocean"));
-    // Room for one or two screens of a set, not for three.
+    for (const QString& screen : InstalledScreens)
+        image->put(screen, "a small screen of the user's");
     const qint64 screen = libraryScreen(QStringLiteral("Meadow.sls/LOGO.SYS")).size();
     const qint64 free = drive().volume().freeBytes();
     image->put(QStringLiteral("FILLER.BIN"), QByteArray(free - 2 * screen - 16 * 1024, 'f'));
     const QByteArray before = image->bytes();
 
-    try {
-        installNamedSet(QStringLiteral("Meadow.sls"));
-        ADD_FAILURE() << "installed into a full image";
-    } catch (const std::exception& error) {
-        const QString message = QString::fromStdString(error.what());
-        EXPECT_TRUE(message.contains(image->path())) << error.what();
-        EXPECT_TRUE(message.contains(QStringLiteral("missing"))) << error.what();
-    }
+    expectRefusedAsTooFull(QStringLiteral("Meadow.sls"));
     EXPECT_EQ(image->bytes(), before);
     EXPECT_EQ(registeredSet(), QStringLiteral("Deep Ocean"));
-    EXPECT_FALSE(installationPending());
+}
+
+// The screens are replaced one after the other when room is short, each old one freed before the
+// next new one needs its clusters: room for that peak is enough, one cluster less is not.
+TEST_P(ImageTransaction, AnImageWithRoomForTheReplacementAloneInstallsAndOneClusterLessIsRefused)
+{
+    installNamedSet(QStringLiteral("Deep Ocean"));
+    const qint64 cluster = drive().volume().clusterBytes();
+    const auto clusters = [&](qint64 bytes) { return (bytes + cluster - 1) / cluster; };
+    const QList<ScreenContent> oldScreens = setScreens(QStringLiteral("Deep Ocean"));
+    const QList<ScreenContent> newScreens = setScreens(QStringLiteral("Meadow.sls"));
+    qint64 peak = 0, taken = 0;
+    for (int i = 0; i < newScreens.size(); ++i) {
+        peak = qMax(peak, taken + clusters(newScreens[i].data->size()));
+        taken += clusters(newScreens[i].data->size()) - clusters(oldScreens[i].data->size());
+    }
+    const qint64 free = drive().volume().freeBytes() / cluster;
+    image->put(QStringLiteral("FILLER.BIN"), QByteArray((free - peak + 1) * cluster, 'f'));
+    ASSERT_EQ(drive().volume().freeBytes() / cluster, peak - 1);
+    const QByteArray before = image->bytes();
+
+    expectRefusedAsTooFull(QStringLiteral("Meadow.sls"));
+    EXPECT_EQ(image->bytes(), before);
+    EXPECT_EQ(registeredSet(), QStringLiteral("Deep Ocean"));
+
+    image->put(QStringLiteral("FILLER.BIN"), QByteArray((free - peak) * cluster, 'f'));
+    ASSERT_EQ(drive().volume().freeBytes() / cluster, peak);
+    installNamedSet(QStringLiteral("Meadow.sls"));
+    EXPECT_EQ(registeredSet(), QStringLiteral("Meadow.sls"));
+    for (const ScreenContent& screen : newScreens)
+        EXPECT_EQ(platform::readFile(screen.target, screen.data->size()), *screen.data)
+            << qPrintable(screen.target);
+    EXPECT_EQ(image->fsckProblems(), QString());
 }
 
 // Cut short after the first in-place write (the staged entries gone, the new screens' clusters
