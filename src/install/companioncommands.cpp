@@ -3,6 +3,7 @@
 #include "companionregistration.h"
 #include "companionsession.h"
 #include "installedset.h"
+#include "machinewriter.h"
 #include "originalscreens.h"
 #include "realinstallation.h"
 #include "screendebris.h"
@@ -140,6 +141,7 @@ int runRestoreCommand(const QString& program)
 {
     return reportingFailures(program, [] {
         openWithSettings();
+        const MachineWriter writer;
         for (const QString& target : systemScreenTargets())
             platform::checkWritable(target);
         restoreOriginalScreens();
@@ -154,6 +156,7 @@ int runRepairCommand(const QString& program)
 {
     return reportingFailures(program, [] {
         openCompanionMachine();
+        const MachineWriter writer;
         for (const diskimage::DriveRepair& repair : repairImagesDroppingScreenDebris())
             standardOutput() << repair.letter << ": " << repair.imagePath << ": "
                              << (repair.report.wasClean ? "clean" : "repaired") << '\n'

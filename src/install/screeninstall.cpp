@@ -1,5 +1,6 @@
 #include "screeninstall.h"
 
+#include "machinewriter.h"
 #include "screendebris.h"
 #include "screentargets.h"
 
@@ -10,20 +11,16 @@
 #include "diskimage/imagedrives.h"
 #include "platform/drivebackend.h"
 #include "platform/fileerror.h"
-#include "platform/filelock.h"
 #include "platform/files.h"
 #include "platform/machine.h"
 #include "platform/registry.h"
 #include "platform/winpath.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
 #include <map>
-#include <memory>
-#include <vector>
 
 namespace
 {
@@ -114,68 +111,6 @@ void carryOut(const InstallIntent& intent)
         nameInstalledSet(*intent.setName);
     clearInstallIntent();
 }
-
-// One writer per machine: two commands that install at once take turns instead of mixing their
-// sets. The second waits a while, then says which process holds the machine.
-class MachineWriter
-{
-public:
-    MachineWriter()
-        : m_lock(lockPath(), WaitMillis)
-    {
-        if (!m_lock.isLocked())
-            throw platform::FileError(platform::PermissionDenied,
-                QCoreApplication::translate("Installation",
-                    "Another Bootcanvas command (%1) is changing the machine in %2; try again when "
-                    "it has finished.")
-                    .arg(holder(), platform::currentMachine().folder()));
-        QFile pid(holderPath());
-        if (pid.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            pid.write(QByteArray("process ") + QByteArray::number(QCoreApplication::applicationPid()));
-        lockImages();
-    }
-
-private:
-    static constexpr int WaitMillis = 10'000;
-    static QString lockPath() { return platform::currentMachine().folder() + QStringLiteral("/writer.lock"); }
-    static QString holderPath()
-    {
-        return platform::currentMachine().folder() + QStringLiteral("/writer.pid");
-    }
-    static QString holder()
-    {
-        QFile pid(holderPath());
-        const QString named
-            = pid.open(QIODevice::ReadOnly) ? QString::fromUtf8(pid.read(64)).trimmed() : QString();
-        return named.isEmpty() ? QCoreApplication::translate("Installation", "unknown process") : named;
-    }
-
-    // Two machines may point at one image: the image file itself is locked as well. Taken in
-    // one order everywhere, so two writers sharing two images cannot wait on each other.
-    void lockImages()
-    {
-        QStringList images;
-        // A missing or unreadable image is left to the drive, which says what is wrong with it.
-        for (const platform::DriveMapping& drive : platform::currentMachine().drives())
-            if (!drive.imagePath.isEmpty() && QFileInfo(drive.imagePath).isReadable())
-                images.append(QFileInfo(drive.imagePath).canonicalFilePath());
-        images.sort();
-        images.removeDuplicates();
-        for (const QString& image : images) {
-            m_imageLocks.push_back(std::make_unique<platform::FileLock>(
-                image, WaitMillis, platform::FileLock::Target::ExistingFile));
-            if (!m_imageLocks.back()->isLocked())
-                throw platform::FileError(platform::PermissionDenied,
-                    QStringLiteral(
-                        "Another Bootcanvas command is changing the disk image %1; try again when it "
-                        "has finished.")
-                        .arg(image));
-        }
-    }
-
-    platform::FileLock m_lock;
-    std::vector<std::unique_ptr<platform::FileLock>> m_imageLocks;
-};
 
 } // namespace
 

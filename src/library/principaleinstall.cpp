@@ -12,6 +12,7 @@
 #include "install/bootoptions.h"
 #include "install/companionregistration.h"
 #include "install/guestdeployment.h"
+#include "install/machinewriter.h"
 #include "install/randompick.h"
 #include "install/screendebris.h"
 #include "install/screentargets.h"
@@ -157,6 +158,7 @@ void offerImageRepair(const diskimage::UncleanImageError& error)
     if (MsgBox(question, vbYesNo | vbQuestion) != vbYes)
         return;
     try {
+        const MachineWriter writer;
         repairImagesDroppingScreenDebris();
         MsgBox(Principale::tr("The disk image %1 has been repaired.").arg(error.imagePath()), vbInformation);
     } catch (const std::exception& failure) {
