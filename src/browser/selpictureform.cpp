@@ -108,7 +108,7 @@ void SelPictureForm::createControls()
     Drive1->setAccessibleName(tr("Drive"));
     Label1->setBuddy(Drive1);
     for (const platform::DriveMapping& drive : platform::currentMachine().drives())
-        Drive1->addItem(QString(drive.letter.toLower()) + QLatin1Char(':'));
+        Drive1->addItem(driveItemText(drive.letter));
     CurPath = label(this, QStringLiteral("CurPath"), QString(), twipsRect(135, 480, 4200, 255));
     createLocationField();
     LogoList = new QListWidget(this);

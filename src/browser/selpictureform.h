@@ -50,6 +50,7 @@ public:
     void LogoList_KeyUp(int key);
     void LogoList_KeyPress(int key);
     bool isFolderEntry(const QString& name) const;
+    void showFolderCaption(const QString& windowsCaption);
     // The editable location (Ctrl+L): a Windows path or a host path; false, with a message, when
     // it names no folder.
     void showLocationField();
@@ -207,3 +208,6 @@ private:
 // does after the click that asked for it.
 // `picture`, when given, is a picture from a web page to preview once the browser is open.
 void showLogoBrowser(QWidget* owner, const LibraryLink& library, const QMimeData* picture = nullptr);
+
+// A drive as the browser's drive list shows it.
+QString driveItemText(QChar letter);

@@ -50,7 +50,7 @@ void SelPictureForm::Form_Activate()
         attempt([&] { FillList(s.SearchLogoPath); });
     }
     CurrentFolder = AddBackslash(s.SearchLogoPath);
-    CurPath->setText(s.SearchLogoPath);
+    showFolderCaption(s.SearchLogoPath);
 }
 
 bool SelPictureForm::startOnSelectedSet()

@@ -6,6 +6,7 @@
 #include "app/pathhelpers.h"
 #include "app/settings.h"
 #include "app/systemfolders.h"
+#include "platform/displaypath.h"
 #include "platform/fileerror.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
@@ -23,6 +24,18 @@ namespace
 QString withoutTrailingBackslash(const QString& folder)
 {
     return folder.endsWith(QLatin1Char('\\')) ? folder.chopped(1) : folder;
+}
+
+// The host folder an image's machine shows for `windowsFolder` (one on a drive the image lacks),
+// without a trailing separator; empty where the folder is shown the Windows way.
+QString shownHostFolder(const QString& windowsFolder)
+{
+    QString host = platform::pathForDisplay(windowsFolder);
+    if (host == windowsFolder)
+        return {};
+    if (host.size() > 1 && host.endsWith(u'/'))
+        host.chop(1);
+    return host;
 }
 
 } // namespace
@@ -63,9 +76,9 @@ void SelPictureForm::Drive1_Change()
         CurrentFolder = drive.left(2).toUpper() + QLatin1Char('\\');
         Dir1Path = CurrentFolder;
         FillList(CurrentFolder);
-        CurPath->setText(CurrentFolder.left(2));
+        showFolderCaption(CurrentFolder.left(2));
     } catch (const std::exception&) {
-        MsgBox(tr("Drive %1 isn't accessible! Check it and retry.").arg(drive.toUpper()), vbCritical);
+        MsgBox(tr("Drive %1 isn't accessible! Check it and retry.").arg(drive.left(2).toUpper()), vbCritical);
         const QString appDrive = settings().AppPath.left(2).toLower();
         const int row = Drive1->findText(appDrive, Qt::MatchStartsWith);
         // A program drive that cannot be read either must not bring the message back for ever.
@@ -77,6 +90,30 @@ void SelPictureForm::Drive1_Change()
         Dir1Path = settings().AppPath;
         attempt([&] { FillList(CurrentFolder); });
     }
+}
+
+// A drive of the list as "c:"; on an image's machine a drive the image lacks also names the host
+// folder behind it, as "p: [/home/...]".
+QString driveItemText(QChar letter)
+{
+    const QString host = shownHostFolder(QString(letter.toUpper()) + QStringLiteral(":\\"));
+    const QString item = QString(letter.toLower()) + QLatin1Char(':');
+    return host.isEmpty() ? item : item + QStringLiteral(" [") + host + QLatin1Char(']');
+}
+
+// The caption above the list names the current folder the Windows way. On an image's machine a
+// folder on a drive the image lacks is named as the host folder it is, where the user finds it,
+// shortened in the middle to the label's width and whole in its tooltip.
+void SelPictureForm::showFolderCaption(const QString& windowsCaption)
+{
+    const QString host = shownHostFolder(CurrentFolder);
+    if (host.isEmpty()) {
+        CurPath->setText(windowsCaption);
+        CurPath->setToolTip(QString());
+        return;
+    }
+    CurPath->setText(CurPath->fontMetrics().elidedText(host, Qt::ElideMiddle, CurPath->width()));
+    CurPath->setToolTip(host);
 }
 
 bool SelPictureForm::isFolderEntry(const QString& name) const
@@ -92,7 +129,7 @@ void SelPictureForm::goUp(bool shortenCaption)
     CurrentFolder = folder.left(folder.lastIndexOf(QLatin1Char('\\')) + 1);
     attempt([&] { FillList(CurrentFolder); });
     const QString shown = withoutTrailingBackslash(CurrentFolder);
-    CurPath->setText(shortenCaption ? ShortenPath(shown, 30) : shown);
+    showFolderCaption(shortenCaption ? ShortenPath(shown, 30) : shown);
 }
 
 void SelPictureForm::LogoList_DblClick()
@@ -106,7 +143,7 @@ void SelPictureForm::LogoList_DblClick()
     } else if (isFolderEntry(name)) {
         CurrentFolder += name + QLatin1Char('\\');
         attempt([&] { FillList(CurrentFolder); });
-        CurPath->setText(ShortenPath(withoutTrailingBackslash(CurrentFolder), 30));
+        showFolderCaption(ShortenPath(withoutTrailingBackslash(CurrentFolder), 30));
     } else if (CurView->hasPicture()) {
         LockNameLogoSet = true;
         settings().ActionImageFile = PicturePath;

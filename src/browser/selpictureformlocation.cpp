@@ -94,6 +94,6 @@ bool SelPictureForm::goToLocation(const QString& typed)
         Drive1->setCurrentIndex(drive);
     CurrentFolder = folder;
     FillList(CurrentFolder);
-    CurPath->setText(folder.size() > 3 ? folder.chopped(1) : folder);
+    showFolderCaption(folder.size() > 3 ? folder.chopped(1) : folder);
     return true;
 }

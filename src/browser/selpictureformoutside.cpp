@@ -19,7 +19,18 @@ void SelPictureForm::connectOutsidePictures()
     connect(paste, &QShortcut::activated, this, &SelPictureForm::pasteIntoSlot);
 }
 
-// Drags from web pages onto a slot (0 to 2) or the preview (-1); other drags are left to the
+namespace
+{
+
+// A picture from a web page, image data, or a file from a file manager.
+bool carriesPicture(const QMimeData& data)
+{
+    return carriesOutsidePicture(data) || carriesLocalFile(data);
+}
+
+} // namespace
+
+// Drags from web pages or file managers onto a slot (0 to 2) or the preview (-1); other drags are left to the
 // browser's own handling.
 bool SelPictureForm::outsidePictureFilter(int slot, QEvent* event)
 {
@@ -27,7 +38,7 @@ bool SelPictureForm::outsidePictureFilter(int slot, QEvent* event)
         && event->type() != QEvent::Drop)
         return false;
     auto* drop = static_cast<QDropEvent*>(event);
-    if (!drop->mimeData() || !carriesOutsidePicture(*drop->mimeData()))
+    if (!drop->mimeData() || !carriesPicture(*drop->mimeData()))
         return false;
     drop->acceptProposedAction();
     if (event->type() == QEvent::Drop)
@@ -35,17 +46,19 @@ bool SelPictureForm::outsidePictureFilter(int slot, QEvent* event)
     return true;
 }
 
-// The picture goes into a temporary file of the browser, deleted with its converted pictures, and
-// is previewed; on a slot it is added as a browsed picture is.
+// A picture from the web goes into a temporary file of the browser, deleted with its converted
+// pictures, and is previewed; on a slot it is added as a browsed picture is.
 bool SelPictureForm::takeOutsidePicture(const QMimeData& data, int slot)
 {
-    const ArrivedPicture arrived = receiveOutsidePicture(data, this);
+    const ArrivedPicture arrived
+        = carriesLocalFile(data) ? receiveLocalPicture(data) : receiveOutsidePicture(data, this);
     if (arrived.file.isEmpty()) {
         if (!arrived.problem.isEmpty())
             MsgBox(tr("The picture cannot be used: %1").arg(arrived.problem), vbExclamation);
         return false;
     }
-    List1.append(arrived.file);
+    if (arrived.temporary)
+        List1.append(arrived.file);
     QString path = arrived.file;
     CheckImage(arrived.file, GetLastPathPart(path));
     if (slot >= 0 && GoodBMP)
@@ -57,7 +70,7 @@ void SelPictureForm::pasteIntoSlot()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     const int slot = selectedSlot();
-    if (data && slot >= 0 && carriesOutsidePicture(*data))
+    if (data && slot >= 0 && carriesPicture(*data))
         takeOutsidePicture(*data, slot);
 }
 

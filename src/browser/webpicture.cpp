@@ -3,10 +3,12 @@
 #include "app/attempt.h"
 #include "app/systemfolders.h"
 #include "platform/files.h"
+#include "platform/winpath.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QImage>
 #include <QMimeData>
 #include <QNetworkAccessManager>
@@ -31,14 +33,6 @@ QUrl webAddress(const QMimeData& data)
     return {};
 }
 
-bool hasLocalFile(const QMimeData& data)
-{
-    for (const QUrl& url : data.urls())
-        if (url.isLocalFile())
-            return true;
-    return false;
-}
-
 QString tooBig()
 {
     return QCoreApplication::translate(
@@ -59,6 +53,9 @@ QByteArray download(const QUrl& url, QWidget* parent, QString& problem, bool& ca
     progress.setWindowTitle(QCoreApplication::translate("WebPicture", "Picture from the web"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
+    // Without a first value the dialog waits for progress to show itself, and a server that keeps
+    // silent would leave the user nothing to cancel.
+    progress.setValue(0);
     QByteArray bytes;
     QEventLoop loop;
     const auto refuse = [&](const QString& why) {
@@ -105,11 +102,38 @@ QByteArray encodedImage(const QMimeData& data)
     return bytes;
 }
 
+// The first local file the data names (a file manager's drag or copy); empty when none.
+QString localFile(const QMimeData& data)
+{
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
+}
+
+ArrivedPicture savedAsTemporary(const QByteArray& bytes)
+{
+    ArrivedPicture arrived;
+    QString file;
+    if (!attempt([&] {
+            file = GetTempFile();
+            platform::writeFileAtomically(file, bytes);
+        })) {
+        arrived.problem = QCoreApplication::translate(
+            "WebPicture", "the picture cannot be saved in the temporary folder");
+        if (!file.isEmpty())
+            attempt([&] { platform::Kill(file); });
+        return arrived;
+    }
+    arrived.file = file;
+    return arrived;
+}
+
 } // namespace
 
 bool carriesOutsidePicture(const QMimeData& data)
 {
-    return !hasLocalFile(data) && (data.hasImage() || webAddress(data).isValid());
+    return localFile(data).isEmpty() && (data.hasImage() || webAddress(data).isValid());
 }
 
 ArrivedPicture receiveOutsidePicture(const QMimeData& data, QWidget* parent)
@@ -127,17 +151,24 @@ ArrivedPicture receiveOutsidePicture(const QMimeData& data, QWidget* parent)
         arrived.problem = QCoreApplication::translate("WebPicture", "no picture came with it");
         return arrived;
     }
-    QString file;
-    if (!attempt([&] {
-            file = GetTempFile();
-            platform::writeFileAtomically(file, bytes);
-        })) {
-        arrived.problem = QCoreApplication::translate(
-            "WebPicture", "the picture cannot be saved in the temporary folder");
-        if (!file.isEmpty())
-            attempt([&] { platform::Kill(file); });
-        return arrived;
-    }
-    arrived.file = file;
-    return arrived;
+    return savedAsTemporary(bytes);
+}
+
+bool carriesLocalFile(const QMimeData& data)
+{
+    return !localFile(data).isEmpty();
+}
+
+ArrivedPicture receiveLocalPicture(const QMimeData& data)
+{
+    const QString hostPath = localFile(data);
+    if (const QString windowsPath = platform::windowsPathFor(hostPath); !windowsPath.isEmpty())
+        return { windowsPath, QString(), false };
+    // No drive of the machine holds it: the browser works on a copy of its own.
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return { QString(), file.errorString(), false };
+    if (file.size() > MaxDownloadBytes)
+        return { QString(), tooBig(), false };
+    return savedAsTemporary(file.readAll());
 }

@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <optional>
 
 namespace
 {
@@ -51,6 +52,15 @@ void makeFolders(const QString& folder)
     }
 }
 
+// Writes `bytes` to `target` unless it already holds them, so that an exit that changed nothing
+// writes nothing into the guest. Returns the bytes the target takes.
+qint64 writeIfChanged(const QString& target, const QByteArray& bytes)
+{
+    if (!platform::fileExists(target) || platform::readFile(target, MaxScreenBytes) != bytes)
+        platform::writeFileAtomically(target, bytes);
+    return bytes.size();
+}
+
 QByteArray guestProgram(const QString& name)
 {
     QFile program(QStringLiteral(":/guest/") + name);
@@ -64,11 +74,7 @@ QByteArray guestProgram(const QString& name)
 
 qint64 putProgram(const QString& name)
 {
-    const QByteArray bytes = guestProgram(name);
-    const QString target = guestCompanionFolder() + name;
-    if (!platform::fileExists(target) || platform::readFile(target, MaxScreenBytes) != bytes)
-        platform::writeFileAtomically(target, bytes);
-    return bytes.size();
+    return writeIfChanged(guestCompanionFolder() + name, guestProgram(name));
 }
 
 qint64 putShortcut(const QString& path, const QString& program, const QString& arguments)
@@ -78,9 +84,7 @@ qint64 putShortcut(const QString& path, const QString& program, const QString& a
     link.description = QStringLiteral("Changes the Windows startup screen (Bootcanvas)");
     link.workingDirectory = withoutBackslash(guestCompanionFolder());
     link.arguments = arguments;
-    const QByteArray bytes = shellLinkBytes(link);
-    platform::writeFileAtomically(path, bytes);
-    return bytes.size();
+    return writeIfChanged(path, shellLinkBytes(link));
 }
 
 // Copies `source` over `target` unless they already hold the same bytes; removes `target` when
@@ -92,10 +96,7 @@ qint64 copyIfChanged(const QString& source, const QString& target)
             platform::Kill(target);
         return 0;
     }
-    const QByteArray bytes = platform::readFile(source, MaxScreenBytes);
-    if (!platform::fileExists(target) || platform::readFile(target, MaxScreenBytes) != bytes)
-        platform::writeFileAtomically(target, bytes);
-    return bytes.size();
+    return writeIfChanged(target, platform::readFile(source, MaxScreenBytes));
 }
 
 bool containsName(const QStringList& names, const QString& name)
@@ -146,10 +147,8 @@ qint64 writeSettingsFile(const QString& startupFolder)
         QStringLiteral("Synchronize=") + (s.SynchronizeLogos != 0 ? QLatin1Char('1') : QLatin1Char('0')),
         QStringLiteral("InstalledSet=") + existingValue(QStringLiteral("InstalledSet")),
         QStringLiteral("Generation=") + existingValue(QStringLiteral("Generation")) };
-    const QByteArray bytes = (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
-    if (!platform::fileExists(settingsFile()) || platform::readFile(settingsFile(), MaxScreenBytes) != bytes)
-        platform::writeFileAtomically(settingsFile(), bytes);
-    return bytes.size();
+    return writeIfChanged(
+        settingsFile(), (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
 }
 
 void removeShortcuts(const QString& startupFolder)
@@ -187,6 +186,16 @@ qint64 putCompanions(StartupChange change, const QString& startupFolder)
     return bytes + putShortcut(startupFolder + shortcut, program, QString());
 }
 
+// The change a StartUp shortcut of ours in `startupFolder` asks for; nothing without one.
+std::optional<StartupChange> startupChangeOfShortcuts(const QString& startupFolder)
+{
+    if (platform::fileExists(startupFolder + QStringLiteral("Shufflet.lnk")))
+        return StartupChange::Random;
+    if (platform::fileExists(startupFolder + QStringLiteral("Cyclette.lnk")))
+        return StartupChange::Sequential;
+    return std::nullopt;
+}
+
 } // namespace
 
 QString guestCompanionFolder()
@@ -215,8 +224,15 @@ qint64 deployStartupChange(StartupChange change, const QString& startupFolder)
 
 void keepGuestInStep(const QString& startupFolder)
 {
-    if (!machineIsRealInstallation() || !guestCompanionsDeployed())
+    if (!machineIsRealInstallation())
         return;
+    if (!guestCompanionsDeployed()) {
+        // A StartUp shortcut that an earlier Bootcanvas left names a program on a drive the guest
+        // does not have: it gets the companion it asked for.
+        if (const std::optional<StartupChange> chosen = startupChangeOfShortcuts(startupFolder))
+            deployStartupChange(*chosen, startupFolder);
+        return;
+    }
     platform::checkWritable(guestCompanionFolder());
     diskimage::ImageCommand images;
     writeSettingsFile(startupFolder);

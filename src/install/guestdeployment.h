@@ -22,7 +22,9 @@ bool guestCompanionsDeployed();
 // Returns the bytes our files take inside the guest (0 after Nothing). Throws platform::FileError.
 qint64 deployStartupChange(StartupChange change, const QString& startupFolder);
 // At every exit: the copied sets follow the library (only changed screens are copied, deleted sets
-// removed) and the settings file follows the preferences. Nothing happens when nothing is deployed.
+// removed) and the settings file follows the preferences. Where nothing is deployed but a StartUp
+// shortcut of ours is there (an earlier Bootcanvas pointed it at the host's programs), its
+// companion is deployed; otherwise nothing happens.
 void keepGuestInStep(const QString& startupFolder);
 
 // The set the guest's companions last installed, or the host installed into it; empty when none.

@@ -4,6 +4,7 @@
 
 #include "browser/webpicture.h"
 #include "online/httpstub.h"
+#include "platform/winpath.h"
 #include "windows/picturebox.h"
 
 #include <QClipboard>
@@ -11,6 +12,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 
 namespace
@@ -91,6 +96,66 @@ TEST_F(OutsidePicturesTest, TooBigFailedOrNonPictureDownloadsSaySoAndFillNothing
     EXPECT_TRUE(slotFile(0).isEmpty());
     EXPECT_EQ(child<QLabel>(*form, "PictureReason")->text(),
         "not a picture Bootcanvas can read (it reads BMP, GIF, JPEG, PNG, WebP, TIFF)");
+}
+
+TEST_F(OutsidePicturesTest, ACancelledDownloadSaysNothingAndFillsNothing)
+{
+    server.keepSilent(); // a server that takes its time
+    open();
+    bool cancelled = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, form.get(), [&] {
+        for (QProgressDialog* progress : form->findChildren<QProgressDialog*>())
+            if (progress->isVisible()) {
+                progress->findChild<QPushButton*>()->click(); // as the user clicks Cancel
+                cancelled = true;
+                watch.stop();
+            }
+    });
+    watch.start(50);
+    const std::unique_ptr<QMimeData> data(address(server.url("/slow.png")));
+    dropOn("ImgPreview2", *data);
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(server.requests.size(), 1);
+    EXPECT_TRUE(msgbox.shown.isEmpty());
+    EXPECT_TRUE(slotFile(2).isEmpty());
+    EXPECT_TRUE(form->List1.isEmpty());
+    EXPECT_TRUE(temporaryFiles().isEmpty());
+}
+
+TEST_F(OutsidePicturesTest, AFileFromAFileManagerIsUsedWhereItIsOrCopiedWhenNoDriveHoldsIt)
+{
+    writePicture(QStringLiteral("C:\\Pics\\beach.jpg"), 400, 300, "JPEG");
+    open();
+    auto* data = new QMimeData;
+    data->setUrls({ QUrl::fromLocalFile(machine.host(QStringLiteral("C:\\Pics\\beach.jpg"))) });
+    QGuiApplication::clipboard()->setMimeData(data); // as a file manager's Copy leaves it
+    form->pasteIntoSlot(); // into the first slot, none having the focus
+    EXPECT_TRUE(msgbox.shown.isEmpty());
+    ASSERT_FALSE(slotFile(0).isEmpty());
+    EXPECT_TRUE(isLogoScreenFile(slotFile(0)));
+    EXPECT_EQ(child<PictureBox>(*form, "CurView")->tag().toUpper(), QStringLiteral("C:\\PICS\\BEACH.JPG"));
+    EXPECT_EQ(form->List1.size(), 1); // only the conversion: the user's file is not ours to delete
+
+    // Outside every drive of the machine the browser works on a copy of its own.
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("dune.png"));
+    QFile file(outside);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(encoded(gradient(200, 150), "PNG"));
+    file.close();
+    ASSERT_TRUE(platform::windowsPathFor(outside).isEmpty());
+    const std::unique_ptr<QMimeData> dropped(new QMimeData);
+    dropped->setUrls({ QUrl::fromLocalFile(outside) });
+    dropOn("ImgPreview1", *dropped);
+    ASSERT_FALSE(slotFile(1).isEmpty());
+    EXPECT_TRUE(isLogoScreenFile(slotFile(1)));
+    EXPECT_EQ(form->List1.size(), 3); // the copy and its conversion
+
+    form->Form_Unload();
+    EXPECT_TRUE(temporaryFiles().isEmpty());
+    EXPECT_TRUE(QFile::exists(machine.host(QStringLiteral("C:\\Pics\\beach.jpg"))));
+    EXPECT_TRUE(QFile::exists(outside));
 }
 
 TEST_F(OutsidePicturesTest, PastedAndDroppedImageDataGoIntoTheSlot)

@@ -27,7 +27,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAILED: cmake 
 for file in bin/bootcanvas bin/bootcanvas-cli bin/tandemist bin/shufflet bin/cyclette \
     share/applications/bootcanvas.desktop share/icons/hicolor/scalable/apps/bootcanvas.svg \
     share/metainfo/org.example.bootcanvas.metainfo.xml share/man/man1/bootcanvas.1.gz \
-    share/man/man1/bootcanvas-cli.1.gz share/bash-completion/completions/bootcanvas-cli \
+    share/man/man1/bootcanvas-cli.1.gz share/man/man1/tandemist.1.gz share/man/man1/shufflet.1.gz \
+    share/man/man1/cyclette.1.gz share/bash-completion/completions/bootcanvas-cli \
     share/bootcanvas/translations/bootcanvas_de.qm share/bootcanvas/translations/bootcanvas_it.qm \
     share/doc/bootcanvas/copyright share/doc/bootcanvas/changelog.gz; do
     [ -e "$prefix/$file" ] || fail "$file is not installed"
@@ -36,7 +37,7 @@ done
 desktop-file-validate "$prefix/share/applications/bootcanvas.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.example.bootcanvas.metainfo.xml" >/dev/null ||
     fail "appstreamcli validate: $(appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml)"
-for page in bootcanvas bootcanvas-cli; do
+for page in bootcanvas bootcanvas-cli tandemist shufflet cyclette; do
     manual=$prefix/share/man/man1/$page.1.gz
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manual" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man $page: $warnings"

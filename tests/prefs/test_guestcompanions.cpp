@@ -5,6 +5,7 @@
 #include "library/logolist.h"
 #include "library/principale.h"
 #include "platform/msgbox.h"
+#include "platform/shelllink.h"
 #include "prefs/frmoptions.h"
 #include "support/child.h"
 #include "support/cregbuilder.h"
@@ -212,4 +213,21 @@ TEST_F(GuestCompanions, SetAsDefaultWritesAllThreeScreensAtOnceWhateverSynchroni
     EXPECT_FALSE(QFile::exists(hostFolder() + QStringLiteral("/Tandemist.ini")));
     EXPECT_EQ(guestInstalledSet(), QStringLiteral("Ocean")); // where the companions start from
     EXPECT_TRUE(image->get(Companions + QStringLiteral("Bootcanvas.ini")).contains("Synchronize=1"));
+}
+
+TEST_F(GuestCompanions, AShortcutAnEarlierVersionPointedAtTheHostGetsItsCompanionAtExit)
+{
+    ShellLink old;
+    old.target = QStringLiteral("P:\\shufflet.exe"); // a drive only the host side had
+    for (const char* folder :
+        { "WINDOWS/Start Menu", "WINDOWS/Start Menu/Programs", "WINDOWS/Start Menu/Programs/StartUp" })
+        image->makeFolder(QString::fromLatin1(folder));
+    image->put(EnglishStartup + QStringLiteral("Shufflet.lnk"), shellLinkBytes(old));
+    {
+        Principale main;
+        settings().StartupFolder = guestStartupFolder();
+        main.Form_Unload();
+    }
+    expectCompanionInStartup(EnglishStartup, QStringLiteral("Shufflet.lnk"), QStringLiteral("shufflet.exe"));
+    EXPECT_TRUE(messages.isEmpty()); // nothing to ask or tell at exit
 }

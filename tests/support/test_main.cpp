@@ -16,8 +16,9 @@ int main(int argc, char** argv)
     installPopupAccessibility(); // as the program does
     installPictureBoxAccessibility();
     diskimage::useImageDrives();
-    // What the tests' disk images leave in the cache stays out of the user's own.
-    const QTemporaryDir cache;
+    // What the tests' disk images leave in the cache stays out of the user's own. Static, so that
+    // it goes after the images still open at exit (a mounted export cannot be removed).
+    static const QTemporaryDir cache;
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
     // ...and so do the window sizes and folders the tests' windows remember.
     const QTemporaryDir state;
