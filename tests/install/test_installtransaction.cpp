@@ -192,39 +192,6 @@ TEST_P(ImageTransaction, ANearlyFullImageIsRefusedWholeWithOneMessage)
     EXPECT_EQ(registeredSet(), QStringLiteral("Deep Ocean"));
 }
 
-// The screens are replaced one after the other when room is short, each old one freed before the
-// next new one needs its clusters: room for that peak is enough, one cluster less is not.
-TEST_P(ImageTransaction, AnImageWithRoomForTheReplacementAloneInstallsAndOneClusterLessIsRefused)
-{
-    installNamedSet(QStringLiteral("Deep Ocean"));
-    const qint64 cluster = drive().volume().clusterBytes();
-    const auto clusters = [&](qint64 bytes) { return (bytes + cluster - 1) / cluster; };
-    const QList<ScreenContent> oldScreens = setScreens(QStringLiteral("Deep Ocean"));
-    const QList<ScreenContent> newScreens = setScreens(QStringLiteral("Meadow.sls"));
-    qint64 peak = 0, taken = 0;
-    for (int i = 0; i < newScreens.size(); ++i) {
-        peak = qMax(peak, taken + clusters(newScreens[i].data->size()));
-        taken += clusters(newScreens[i].data->size()) - clusters(oldScreens[i].data->size());
-    }
-    const qint64 free = drive().volume().freeBytes() / cluster;
-    image->put(QStringLiteral("FILLER.BIN"), QByteArray((free - peak + 1) * cluster, 'f'));
-    ASSERT_EQ(drive().volume().freeBytes() / cluster, peak - 1);
-    const QByteArray before = image->bytes();
-
-    expectRefusedAsTooFull(QStringLiteral("Meadow.sls"));
-    EXPECT_EQ(image->bytes(), before);
-    EXPECT_EQ(registeredSet(), QStringLiteral("Deep Ocean"));
-
-    image->put(QStringLiteral("FILLER.BIN"), QByteArray((free - peak) * cluster, 'f'));
-    ASSERT_EQ(drive().volume().freeBytes() / cluster, peak);
-    installNamedSet(QStringLiteral("Meadow.sls"));
-    EXPECT_EQ(registeredSet(), QStringLiteral("Meadow.sls"));
-    for (const ScreenContent& screen : newScreens)
-        EXPECT_EQ(platform::readFile(screen.target, screen.data->size()), *screen.data)
-            << qPrintable(screen.target);
-    EXPECT_EQ(image->fsckProblems(), QString());
-}
-
 // Cut short after the first in-place write (the staged entries gone, the new screens' clusters
 // lost, no target changed yet), the next command repairs the image, finishes the set and names it.
 // Stopped after the second (the targets on the new screens, the old ones' clusters lost), the

@@ -65,6 +65,65 @@ protected:
 
 } // namespace
 
+// The screens are replaced one after the other when room is short, each old one freed before the
+// next new one needs its clusters: room for that peak is enough, one cluster less is refused in
+// one line that names the image, with the image untouched and nothing said to be installed.
+class CliImageRoom : public CliImage, public ::testing::WithParamInterface<TestImage::Layout>
+{
+protected:
+    // The most clusters the replacement of `from`'s screens by `to`'s takes at once.
+    qint64 replacementPeak(const TestImage& image, const QString& from, const QString& to) const
+    {
+        const auto clusters
+            = [&](qint64 bytes) { return (bytes + image.clusterBytes() - 1) / image.clusterBytes(); };
+        qint64 peak = 0, taken = 0;
+        for (const QString& screen : InstalledScreens) {
+            const qint64 added = clusters(screenOf(to, screen).size());
+            peak = qMax(peak, taken + added);
+            taken += added - clusters(screenOf(from, screen).size());
+        }
+        return peak;
+    }
+    // Leaves `free` clusters free, with a filler file of the user's.
+    static void leaveFree(const TestImage& image, qint64 free)
+    {
+        const qint64 filler = image.get(QStringLiteral("FILLER.BIN")).size() / image.clusterBytes();
+        image.put(QStringLiteral("FILLER.BIN"),
+            QByteArray((image.freeClusters() + filler - free) * image.clusterBytes(), 'f'));
+        ASSERT_EQ(image.freeClusters(), free);
+    }
+};
+
+TEST_P(CliImageRoom, RoomForTheReplacementIsEnoughAndOneClusterLessIsRefusedWhole)
+{
+    TestImage image(GetParam(), 40);
+    const QString old = QStringLiteral("Deep Ocean"), wanted = QStringLiteral("Meadow.sls");
+    ASSERT_EQ(run({ QStringLiteral("install"), old }, image.path()).exitCode, 0);
+    const qint64 peak = replacementPeak(image, old, wanted);
+
+    leaveFree(image, peak - 1);
+    const QByteArray before = image.bytes();
+    const CliRun refused = run({ QStringLiteral("install"), wanted }, image.path());
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.errors.trimmed().count(u'\n'), 0) << qPrintable(refused.errors);
+    EXPECT_TRUE(refused.errors.contains(image.path()) && refused.errors.contains(QStringLiteral("missing")))
+        << qPrintable(refused.errors);
+    EXPECT_FALSE(refused.output.contains(QStringLiteral("Installed"))) << qPrintable(refused.output);
+    EXPECT_EQ(image.bytes(), before);
+    EXPECT_EQ(installedSet(image.path()), old);
+
+    leaveFree(image, peak);
+    const CliRun installed = run({ QStringLiteral("install"), wanted }, image.path());
+    EXPECT_EQ(installed.exitCode, 0) << qPrintable(installed.errors);
+    EXPECT_TRUE(installed.output.contains(QStringLiteral("Installed"))) << qPrintable(installed.output);
+    EXPECT_TRUE(holdsSet(image, wanted));
+    EXPECT_EQ(installedSet(image.path()), wanted);
+    EXPECT_EQ(image.fsckProblems(), QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, CliImageRoom, ::testing::Values(TestImage::Layout::Fat16, TestImage::Layout::Fat32));
+
 TEST_F(CliImage, AnInstallWaitsWhileAnotherMachineHoldsTheImage)
 {
     TestImage image(TestImage::Layout::Fat16, 20);
