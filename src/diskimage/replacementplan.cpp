@@ -1,6 +1,7 @@
 #include "replacementplan.h"
 
 #include <QHash>
+#include <optional>
 
 namespace diskimage
 {
@@ -40,18 +41,17 @@ public:
     // more than one file the staging folder and its entry in the root.
     qint64 peak(const QList<PlannedFile>& group) const
     {
-        qint64 clusters = 0, stagingSlots = 2; // "." and ".."
+        qint64 clusters = 0;
         QHash<QString, qint64> newSlots;
         for (const PlannedFile& file : group) {
             clusters += clustersOf(file.size);
-            stagingSlots += slotsFor(file.name);
             if (group.size() == 1)
                 newSlots[keyOf(file.folder)] += 1; // the temporary name
-            if (!replacesFile(file))
+            if (!replacedBytes(file))
                 newSlots[keyOf(file.folder)] += slotsFor(file.name);
         }
         if (group.size() > 1) {
-            clusters += clustersOf(stagingSlots * SlotBytes);
+            clusters += stagingClusters(group);
             newSlots[keyOf({})] += 1;
         }
         for (auto slots = newSlots.cbegin(); slots != newSlots.cend(); ++slots)
@@ -64,40 +64,38 @@ public:
     void write(const QList<PlannedFile>& group)
     {
         m_free -= peak(group);
-        if (group.size() > 1) {
-            qint64 stagingSlots = 2;
-            for (const PlannedFile& file : group)
-                stagingSlots += slotsFor(file.name);
-            m_free += clustersOf(stagingSlots * SlotBytes);
-        }
+        if (group.size() > 1)
+            m_free += stagingClusters(group);
         for (const PlannedFile& file : group) {
-            const QString key = keyOf(file.folder + QStringList(file.name));
-            m_free += clustersOf(sizeOf(file));
-            if (!replacesFile(file))
+            const std::optional<qint64> replaced = replacedBytes(file);
+            if (replaced)
+                m_free += clustersOf(*replaced);
+            else
                 takeSlots(keyOf(file.folder), slotsFor(file.name));
-            m_sizes[key] = file.size;
+            m_sizes[keyOf(file.folder + QStringList(file.name))] = file.size;
         }
     }
 
 private:
     qint64 clustersOf(qint64 bytes) const { return (bytes + m_cluster - 1) / m_cluster; }
 
-    bool replacesFile(const PlannedFile& file) const
+    // The staging folder holding the group: "." and "..", and an entry for each file.
+    qint64 stagingClusters(const QList<PlannedFile>& group) const
     {
-        if (m_sizes.contains(keyOf(file.folder + QStringList(file.name))))
-            return true;
-        const std::optional<FatEntry> entry = m_volume.find(file.folder + QStringList(file.name));
-        return entry && !entry->isFolder();
+        qint64 slots = 2;
+        for (const PlannedFile& file : group)
+            slots += slotsFor(file.name);
+        return clustersOf(slots * SlotBytes);
     }
 
-    // The bytes of the file `file` replaces; 0 when it replaces none.
-    qint64 sizeOf(const PlannedFile& file) const
+    // The bytes of the file `file` replaces; nothing when it replaces none.
+    std::optional<qint64> replacedBytes(const PlannedFile& file) const
     {
-        const QString key = keyOf(file.folder + QStringList(file.name));
-        if (m_sizes.contains(key))
-            return m_sizes[key];
-        const std::optional<FatEntry> entry = m_volume.find(file.folder + QStringList(file.name));
-        return entry && !entry->isFolder() ? entry->size : 0;
+        const QStringList path = file.folder + QStringList(file.name);
+        if (const auto written = m_sizes.constFind(keyOf(path)); written != m_sizes.cend())
+            return *written;
+        const std::optional<FatEntry> entry = m_volume.find(path);
+        return entry && !entry->isFolder() ? std::optional<qint64>(entry->size) : std::nullopt;
     }
 
     qint64 freeSlots(const QString& folderKey) const
