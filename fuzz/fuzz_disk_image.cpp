@@ -1,7 +1,8 @@
 // The disk image readers on arbitrary bytes: partition table, boot sector, allocation table and
-// folders, walked as the image drive walks them.
+// folders, walked as the image drive walks them, and the lost chains a repair looks for.
 #include "diskimage/disklayout.h"
 #include "diskimage/fatvolume.h"
+#include "diskimage/lostchains.h"
 
 #include <QByteArray>
 
@@ -12,6 +13,7 @@ namespace
 constexpr size_t MaxInputBytes = 4 * 1024 * 1024;
 constexpr int MaxDepth = 4;
 constexpr int MaxEntriesWalked = 256;
+constexpr qsizetype MaxChainClustersRead = 64;
 
 void walk(const diskimage::FatVolume& volume, const QStringList& folder, int depth, int& walked)
 {
@@ -49,6 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 volume.fatCopiesAgree();
                 int walked = 0;
                 walk(volume, {}, 0, walked);
+                // A repair looks for lost chains on whatever image it is given.
+                for (const diskimage::LostChain& chain : diskimage::findLostChains(volume))
+                    if (!chain.clusters.isEmpty() && chain.clusters.size() <= MaxChainClustersRead)
+                        diskimage::isEmptyLostFolder(
+                            volume.readClusters(chain.clusters), chain.clusters.first());
             } catch (const diskimage::DamagedImageError&) {
             }
         }

@@ -7,6 +7,7 @@
 
 #include "diskimage/imagedrives.h"
 #include "platform/fileerror.h"
+#include "platform/filelock.h"
 #include "platform/files.h"
 #include "platform/machine.h"
 #include "platform/profile.h"
@@ -124,10 +125,13 @@ void useImageMachine(const QString& imagePath)
     ensureDefaultMachine();
     const QString folder = imageMachineFolder(image);
     const QString ini = QDir(folder).filePath(QStringLiteral("machine.ini"));
+    if (!QDir().mkpath(folder + QStringLiteral("/temp")))
+        throw platform::FileError(platform::PathNotFound,
+            QCoreApplication::translate("DefaultMachine", "Cannot create the folder %1").arg(folder));
+    // Two commands started together on a new image: the second waits until the first has made
+    // the whole machine, its settings included, rather than finding it half made.
+    const platform::FileLock making(folder + QStringLiteral("/making.lock"));
     if (!QFileInfo::exists(ini)) {
-        if (!QDir().mkpath(folder + QStringLiteral("/temp")))
-            throw platform::FileError(platform::PathNotFound,
-                QCoreApplication::translate("DefaultMachine", "Cannot create the folder %1").arg(folder));
         platform::writeHostFileAtomically(ini, imageMachineIni(image));
         const platform::Machine machine = platform::Machine::open(folder);
         platform::setCurrentMachine(machine);

@@ -119,9 +119,13 @@ QList<quint32> FatVolume::chain(quint32 first, qint64 maxBytes) const
 
 QByteArray FatVolume::readChain(quint32 first, qint64 maxBytes) const
 {
-    const QList<quint32> clusters = chain(first, maxBytes);
+    return readClusters(chain(first, maxBytes));
+}
+
+QByteArray FatVolume::readClusters(const QList<quint32>& clusters) const
+{
     QByteArray bytes;
-    bytes.reserve(qMin<qint64>(clusters.size() * clusterBytes(), maxBytes));
+    bytes.reserve(clusters.size() * clusterBytes());
     // Neighbouring clusters are read in one go: files written on a fresh volume are contiguous.
     for (qsizetype i = 0; i < clusters.size();) {
         qsizetype run = 1;
@@ -133,20 +137,48 @@ QByteArray FatVolume::readChain(quint32 first, qint64 maxBytes) const
     return bytes;
 }
 
+QByteArray FatVolume::folderBytes(quint32 firstCluster) const
+{
+    if (firstCluster == 0 && m_fatBits != 32)
+        return readExactly(m_read, rootOffset(), qint64(m_rootEntries) * 32);
+    return readChain(firstCluster == 0 ? m_rootCluster : firstCluster, MaxFolderBytes);
+}
+
+qint64 FatVolume::freeSlots(const QStringList& parts) const
+{
+    const std::optional<FatEntry> folder = find(parts);
+    if (!folder || !folder->isFolder())
+        return 0;
+    const QByteArray bytes = folderBytes(folder->firstCluster);
+    qint64 free = 0;
+    for (qsizetype at = 0; at + 32 <= bytes.size(); at += 32) {
+        if (bytes[at] == 0)
+            return free + (bytes.size() - at) / 32; // the end: every entry after it is free
+        if (quint8(bytes[at]) == 0xE5)
+            ++free;
+    }
+    return free;
+}
+
 const QList<FatEntry>& FatVolume::folderAt(quint32 firstCluster) const
 {
     const auto cached = m_folders.constFind(firstCluster);
     if (cached != m_folders.cend())
         return *cached;
-    QByteArray bytes;
-    if (firstCluster == 0 && m_fatBits != 32)
-        bytes = readExactly(m_read, rootOffset(), qint64(m_rootEntries) * 32);
-    else
-        bytes = readChain(firstCluster == 0 ? m_rootCluster : firstCluster, MaxFolderBytes);
-    QList<FatEntry> entries = parseFatDirectory(bytes);
+    QList<FatEntry> entries = parseFatDirectory(folderBytes(firstCluster));
     for (FatEntry& entry : entries)
         entry.folderCluster = firstCluster;
     return *m_folders.insert(firstCluster, entries);
+}
+
+bool FatVolume::isBadClusterMark(quint32 entry) const
+{
+    return entry == (m_fatBits == 12 ? 0xFF7u : m_fatBits == 16 ? 0xFFF7u : 0x0FFFFFF7u);
+}
+
+QList<quint32> FatVolume::rootChain() const
+{
+    return m_fatBits == 32 ? chain(m_rootCluster, MaxFolderBytes) : QList<quint32>();
 }
 
 qint64 FatVolume::rootOffset() const

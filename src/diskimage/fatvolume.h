@@ -54,11 +54,24 @@ public:
     // Where FAT32 keeps its count of free clusters; 0 when the volume has none.
     qint64 fsInfoOffset() const;
 
+    // What the search for lost chains needs: the data clusters are numbered 2 to clusterCount() + 1;
+    // an allocation table entry is 0 for a free cluster; the root folder's own chain (FAT32 only).
+    quint32 clusterCount() const { return m_clusterCount; }
+    quint32 fatEntry(quint32 cluster) const { return nextCluster(cluster); }
+    bool isBadClusterMark(quint32 entry) const;
+    QList<quint32> rootChain() const;
+    // How many entries of the folder at `parts` a new entry may take: deleted ones and those past
+    // its end; 0 when the path is missing or not a folder.
+    qint64 freeSlots(const QStringList& parts) const;
+    // The bytes of `clusters`, in their order.
+    QByteArray readClusters(const QList<quint32>& clusters) const;
+
     // Finds an entry of `entries` by name as find() does.
     static std::optional<FatEntry> entryNamed(const QList<FatEntry>& entries, const QString& name);
 
 private:
     quint32 nextCluster(quint32 cluster) const;
+    QByteArray folderBytes(quint32 firstCluster) const;
     QByteArray readChain(quint32 first, qint64 maxBytes) const;
     const QList<FatEntry>& folderAt(quint32 firstCluster) const;
     qint64 clusterOffset(quint32 cluster) const;

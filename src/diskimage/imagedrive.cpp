@@ -73,6 +73,14 @@ private:
     QString m_imagePath;
 };
 
+QList<PlannedFile> plannedOf(const QList<StagedFile>& files)
+{
+    QList<PlannedFile> planned;
+    for (const StagedFile& file : files)
+        planned.append({ file.folder, file.name, file.data.size() });
+    return planned;
+}
+
 bool sameStat(const struct stat& a, const struct stat& b)
 {
     return a.st_ino == b.st_ino && a.st_dev == b.st_dev && a.st_size == b.st_size
@@ -309,31 +317,72 @@ void ImageDrive::replace(
     checkClean(folder);
     if (!folder.isEmpty())
         checkClean({}); // where a staging folder of ours would have been left
-    checkRoomFor({ data.size() });
+    checkRoomFor({ { folder, name, data.size() } });
     m_stage.add({ folder, name, unusedTemporary(folder), data, attributes });
     if (openImageCommands() == 0)
         writeStaged();
 }
 
-void ImageDrive::checkRoomFor(const QList<qint64>& sizes)
+QList<QList<int>> ImageDrive::planGroups(const QList<PlannedFile>& files)
 {
     const FatVolume& volume = currentVolume();
-    const qint64 cluster = volume.clusterBytes();
-    // Each new file's clusters, one more should its folder need to grow for its entry, and one for
-    // a staging folder.
-    qint64 needed = 0;
-    for (const qint64 size : sizes)
-        needed += clusterRounded(size, cluster) + 2 * cluster;
-    const qint64 free = qMax<qint64>(volume.freeBytes() - m_stage.heldBytes(cluster), 0);
-    if (free < needed)
+    try {
+        return planReplacementGroups(volume, files);
+    } catch (const RoomShortage& shortage) {
+        const qint64 free = volume.freeBytes();
         throw FileError(PathFileAccessError,
             QCoreApplication::translate("DiskImage",
                 "The disk image %1 is too full: %2 KB are needed, %3 KB are free, %4 KB are "
                 "missing. Nothing has been changed.")
                 .arg(m_imagePath)
-                .arg(needed / 1024)
+                .arg((free + shortage.missingBytes + 1023) / 1024)
                 .arg(free / 1024)
-                .arg((needed - free + 1023) / 1024));
+                .arg((shortage.missingBytes + 1023) / 1024));
+    } catch (const DamagedImageError& error) {
+        throw FileError(PathFileAccessError,
+            QCoreApplication::translate("DiskImage", "The disk image %1 cannot be read: %2")
+                .arg(m_imagePath, error.reason()));
+    }
+}
+
+void ImageDrive::checkRoomFor(const QList<PlannedFile>& files)
+{
+    planGroups(plannedOf(m_stage.files()) + files);
+}
+
+int ImageDrive::freeLostChains(const OwnDataTest& ours)
+{
+    checkWritable(false);
+    const FatVolume& volume = currentVolume();
+    const qint64 cluster = volume.clusterBytes();
+    QList<quint32> freed;
+    int chains = 0;
+    try {
+        if (!volume.fatCopiesAgree())
+            return 0;
+        for (const LostChain& chain : findLostChains(volume)) {
+            if (chain.clusters.size() * cluster > MaxOwnChainBytes)
+                continue;
+            const QByteArray bytes = volume.readClusters(chain.clusters);
+            if (isEmptyLostFolder(bytes, chain.clusters.first()) || (ours && ours(bytes, cluster))) {
+                freed += chain.clusters;
+                ++chains;
+            }
+        }
+        if (freed.isEmpty())
+            return 0;
+    } catch (const DamagedImageError&) {
+        return 0; // fsck.fat sorts the image out as it is
+    }
+    try {
+        const WritableImage image(m_rawPath, m_imagePath);
+        FatEditor(volume, readerOf(m_fd), image.writer()).freeClusters(freed);
+    } catch (...) {
+        changed(false);
+        throw;
+    }
+    changed(false);
+    return chains;
 }
 
 QString ImageDrive::unusedTemporary(const QStringList& folder)
@@ -350,18 +399,32 @@ QString ImageDrive::unusedTemporary(const QStringList& folder)
 
 void ImageDrive::writeStaged()
 {
+    if (m_stage.isEmpty())
+        return;
+    const QList<StagedFile> files = m_stage.takeAll();
+    QList<QList<int>> groups;
+    try {
+        groups = planGroups(plannedOf(files));
+    } catch (...) {
+        m_stage.release(files);
+        throw;
+    }
+    // A group that failed leaves the image in a state the later groups were not planned for.
     std::optional<FileError> failed;
-    while (!m_stage.isEmpty()) {
-        const QList<StagedFile> group = m_stage.takeBatch();
+    for (const QList<int>& indexes : groups) {
+        QList<StagedFile> group;
+        for (const int index : indexes)
+            group.append(files[index]);
         try {
-            // Several files go through one staging folder: one copy, one move per folder.
-            if (group.size() == 1)
-                writeFolderGroup(group);
-            else
-                writeThroughFolder(group);
+            if (!failed) {
+                // Several files go through one staging folder: one copy, one move per folder.
+                if (group.size() == 1)
+                    writeFolderGroup(group);
+                else
+                    writeThroughFolder(group);
+            }
         } catch (const FileError& error) {
-            if (!failed)
-                failed = error;
+            failed = error;
         }
         m_stage.release(group);
     }

@@ -3,8 +3,10 @@
 #include "fatvolume.h"
 #include "imagestaging.h"
 #include "imagestate.h"
+#include "lostchains.h"
 #include "mtools.h"
 #include "platform/fileerror.h"
+#include "replacementplan.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -56,11 +58,20 @@ public:
     // `name` over any entry of that name, and gives it `attributes`. While an ImageCommand is open
     // the write waits (space reserved) so that the files bound for one folder go in one tool run.
     void replace(const QStringList& folder, const QString& name, const QByteArray& data, int attributes);
-    // Throws one message naming the image and the space missing unless replacements of `sizes`
-    // bytes fit together (each is written before the file it replaces is freed).
-    void checkRoomFor(const QList<qint64>& sizes);
+    // Throws one message naming the image and the space missing unless `files` fit after the
+    // replacements already waiting, written in groups that each free the files they replace before
+    // the next group needs room.
+    void checkRoomFor(const QList<PlannedFile>& files);
     // Runs one changing tool with the safety checks before and the flush after.
     void change(const QString& tool, const QStringList& arguments, bool requireClean = true);
+
+    // Frees the lost chains that `ours` says hold only data of ours, and those of emptied folders,
+    // so that a repair does not keep them as recovered files; returns how many it freed. Leaves the
+    // image alone when its allocation tables disagree or its folders cannot be walked.
+    int freeLostChains(const OwnDataTest& ours);
+    // The longest lost chain, or recovered file, read to tell whether it is ours: far more than a
+    // screen.
+    static constexpr qint64 MaxOwnChainBytes = 16 * 1024 * 1024;
 
     // The name our temporary entries have, so a leftover one is recognised.
     static bool isOurTemporary(const QString& name);
@@ -81,6 +92,7 @@ private:
     const FatVolume& currentVolume();
     QString unusedTemporary(const QStringList& folder);
     void writeStaged();
+    QList<QList<int>> planGroups(const QList<PlannedFile>& files);
     void writeFolderGroup(const QList<StagedFile>& group);
     void writeThroughFolder(const QList<StagedFile>& batch);
     void verifyWritten(const QStringList& folder, const QString& name, const StagedFile& file);

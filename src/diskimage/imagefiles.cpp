@@ -180,6 +180,14 @@ QByteArray ImageFiles::readFile(const DriveLocation& at, qint64 maxBytes)
     return m_drive.read(entry, maxBytes);
 }
 
+void ImageFiles::checkRoomFor(const QList<PlannedWrite>& files)
+{
+    QList<PlannedFile> planned;
+    for (const PlannedWrite& file : files)
+        planned.append({ file.at.folder(), file.at.name(), file.size });
+    m_drive.checkRoomFor(planned);
+}
+
 void ImageFiles::writeFile(const DriveLocation& at, const QByteArray& data, std::optional<int> attributes)
 {
     refuseRoot(at);

@@ -35,7 +35,7 @@ public:
     QList<platform::ListedEntry> listing(const platform::DriveLocation& folder) override;
     QString hostCopy(const platform::DriveLocation& at) override;
     void checkWritable() override { m_drive.checkWritable(); }
-    void checkRoomFor(const QList<qint64>& sizes) override { m_drive.checkRoomFor(sizes); }
+    void checkRoomFor(const QList<platform::PlannedWrite>& files) override;
     bool moveToTrash(const platform::DriveLocation& at) override;
 
 private:

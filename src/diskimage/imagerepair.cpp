@@ -3,6 +3,8 @@
 #include "imagedrives.h"
 #include "platform/machine.h"
 
+#include <QRegularExpression>
+
 namespace diskimage
 {
 
@@ -27,19 +29,36 @@ void collectTemporaries(
     }
 }
 
+// Files fsck.fat recovered from lost chains, in the root, that hold only data of ours.
+QList<QStringList> ownRecoveredFiles(ImageDrive& drive, const OwnDataTest& ours)
+{
+    static const QRegularExpression recovered(
+        QStringLiteral("^FSCK[0-9]{4}\\.REC$"), QRegularExpression::CaseInsensitiveOption);
+    QList<QStringList> found;
+    if (!ours)
+        return found;
+    const qint64 cluster = drive.volume().clusterBytes();
+    for (const FatEntry& entry : drive.volume().listFolder({}).value_or(QList<FatEntry>()))
+        if (!entry.isFolder() && recovered.match(entry.name).hasMatch()
+            && entry.size <= ImageDrive::MaxOwnChainBytes && ours(drive.read(entry, entry.size), cluster))
+            found.append({ entry.name });
+    return found;
+}
+
 } // namespace
 
-RepairReport repairImage(ImageDrive& drive, bool checkOnly)
+RepairReport repairImage(ImageDrive& drive, bool checkOnly, const OwnDataTest& ours)
 {
     if (!checkOnly)
         drive.checkWritable(false);
     drive.volume();
     const PartitionSpan partition { drive.imagePath(), drive.rawPath(), drive.partitionOffset(),
         drive.partitionSize() };
+    const int freedChains = checkOnly ? 0 : drive.freeLostChains(ours);
     RepairReport report = checkPartition(partition, !checkOnly);
     if (checkOnly)
         return report;
-    QList<QStringList> leftovers;
+    QList<QStringList> leftovers = ownRecoveredFiles(drive, ours);
     collectTemporaries(drive.volume(), {}, 0, leftovers);
     for (const QStringList& leftover : leftovers) {
         const std::optional<FatEntry> entry = drive.find(leftover);
@@ -47,17 +66,17 @@ RepairReport repairImage(ImageDrive& drive, bool checkOnly)
         drive.change(folder ? QStringLiteral("mdeltree") : QStringLiteral("mdel"),
             { Mtools::volumePath(leftover) }, false);
     }
-    report.wasClean = report.wasClean && leftovers.isEmpty();
+    report.wasClean = report.wasClean && leftovers.isEmpty() && freedChains == 0;
     return report;
 }
 
-QList<DriveRepair> repairMachineImages()
+QList<DriveRepair> repairMachineImages(const OwnDataTest& ours)
 {
     QList<DriveRepair> repairs;
     for (const DriveMapping& drive : currentMachine().drives())
         if (!drive.imagePath.isEmpty())
             repairs.append({ drive.letter, drive.imagePath,
-                repairImage(openImageDrive(drive.imagePath, drive.partition), false) });
+                repairImage(openImageDrive(drive.imagePath, drive.partition), false, ours) });
     return repairs;
 }
 

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <utility>
 
 namespace diskimage
 {
@@ -41,14 +42,6 @@ void ReplacementStage::add(const StagedFile& file)
     m_files.append(file);
 }
 
-qint64 ReplacementStage::heldBytes(qint64 clusterBytes) const
-{
-    qint64 held = 0;
-    for (const StagedFile& file : m_files)
-        held += clusterRounded(file.data.size(), clusterBytes) + 2 * clusterBytes;
-    return held;
-}
-
 bool ReplacementStage::touches(const QStringList& parts) const
 {
     if (parts.isEmpty())
@@ -70,17 +63,9 @@ bool ReplacementStage::holdsTemporary(const QString& temporary) const
     return false;
 }
 
-QList<StagedFile> ReplacementStage::takeBatch()
+QList<StagedFile> ReplacementStage::takeAll()
 {
-    QList<StagedFile> batch, rest;
-    QStringList names;
-    for (const StagedFile& file : m_files) {
-        const bool taken = names.contains(file.name, Qt::CaseInsensitive);
-        (taken ? rest : batch).append(file);
-        names.append(file.name);
-    }
-    m_files = rest;
-    return batch;
+    return std::exchange(m_files, {});
 }
 
 QString ReplacementStage::folderOf(const QString& name, const QList<StagedFile>& files) const

@@ -27,15 +27,13 @@ public:
     // Writes the file's bytes to the host; FileError when they cannot be.
     void add(const StagedFile& file);
     bool isEmpty() const { return m_files.isEmpty(); }
-    // The space the staged files take in the image, with two clusters more each for growing
-    // folders.
-    qint64 heldBytes(qint64 clusterBytes) const;
+    const QList<StagedFile>& files() const { return m_files; }
     // Whether finding `parts` could see what a staged file will change: the entry it replaces, or
     // a short alias in its folder that may stand for it.
     bool touches(const QStringList& parts) const;
     bool holdsTemporary(const QString& temporary) const;
-    // Removes and returns staged files that can go in together: no two of the same name.
-    QList<StagedFile> takeBatch();
+    // Removes and returns every staged file, in the order they were added.
+    QList<StagedFile> takeAll();
     // A host folder called `name` holding each of `files` under the name it replaces, for one
     // recursive copy into the image; FileError when it cannot be made.
     QString folderOf(const QString& name, const QList<StagedFile>& files) const;

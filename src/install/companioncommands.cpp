@@ -3,15 +3,16 @@
 #include "companionregistration.h"
 #include "companionsession.h"
 #include "installedset.h"
+#include "machinewriter.h"
 #include "originalscreens.h"
 #include "realinstallation.h"
+#include "screendebris.h"
 #include "screeninstall.h"
 #include "screentargets.h"
 #include "systemscreens.h"
 
 #include "app/settings.h"
 #include "diskimage/imagecommand.h"
-#include "diskimage/imagerepair.h"
 #include "platform/drivebackend.h"
 #include "platform/files.h"
 #include "platform/machine.h"
@@ -140,6 +141,7 @@ int runRestoreCommand(const QString& program)
 {
     return reportingFailures(program, [] {
         openWithSettings();
+        const MachineWriter writer;
         for (const QString& target : systemScreenTargets())
             platform::checkWritable(target);
         restoreOriginalScreens();
@@ -154,7 +156,8 @@ int runRepairCommand(const QString& program)
 {
     return reportingFailures(program, [] {
         openCompanionMachine();
-        for (const diskimage::DriveRepair& repair : diskimage::repairMachineImages())
+        const MachineWriter writer;
+        for (const diskimage::DriveRepair& repair : repairImagesDroppingScreenDebris())
             standardOutput() << repair.letter << ": " << repair.imagePath << ": "
                              << (repair.report.wasClean ? "clean" : "repaired") << '\n'
                              << repair.report.checkerOutput << Qt::endl;

@@ -46,8 +46,14 @@ std::optional<QByteArray> readHostFile(const QString& path, qint64 maxBytes)
     return file.readAll();
 }
 
-std::optional<InstallIntent> parseRecord(const platform::IniDocument& record)
+} // namespace
+
+std::optional<InstallIntent> parseInstallIntent(
+    const QByteArray& text, const std::function<std::optional<QByteArray>(int index)>& screenBytes)
 {
+    if (text.size() > MaxInstallRecordBytes)
+        return std::nullopt;
+    const platform::IniDocument record = platform::IniDocument::parse(text);
     bool ok = false;
     const int count = record.value(Section, QStringLiteral("Screens")).value_or(QString()).toInt(&ok);
     if (!ok || count < 1 || count > MaxScreens)
@@ -61,7 +67,7 @@ std::optional<InstallIntent> parseRecord(const platform::IniDocument& record)
             return std::nullopt;
         ScreenContent screen { *target, std::nullopt };
         if (record.value(screenSection(index), QStringLiteral("Remove")) != QStringLiteral("1")) {
-            screen.data = readHostFile(screenFile(index), MaxScreenBytes);
+            screen.data = screenBytes(index);
             if (!screen.data)
                 return std::nullopt;
         }
@@ -70,16 +76,8 @@ std::optional<InstallIntent> parseRecord(const platform::IniDocument& record)
     return intent;
 }
 
-} // namespace
-
 void recordInstallIntent(const InstallIntent& intent)
 {
-    clearInstallIntent();
-    if (!QDir().mkpath(recordFolder()))
-        throw platform::FileError(platform::PathFileAccessError,
-            QCoreApplication::translate(
-                "Installation", "The folder %1 for the installation's record cannot be made")
-                .arg(recordFolder()));
     platform::IniDocument record = platform::IniDocument::parse({});
     record.setValue(
         Section, QStringLiteral("NamesSet"), intent.setName ? QStringLiteral("1") : QStringLiteral("0"));
@@ -87,13 +85,25 @@ void recordInstallIntent(const InstallIntent& intent)
     record.setValue(Section, QStringLiteral("Screens"), QString::number(intent.screens.size()));
     for (int index = 1; index <= intent.screens.size(); ++index) {
         const ScreenContent& screen = intent.screens[index - 1];
-        if (screen.data)
-            platform::writeHostFileAtomically(screenFile(index), *screen.data);
         record.setValue(screenSection(index), QStringLiteral("Target"), screen.target);
         record.setValue(screenSection(index), QStringLiteral("Remove"),
             screen.data ? QStringLiteral("0") : QStringLiteral("1"));
     }
-    platform::writeHostFileAtomically(recordPath(), record.toBytes());
+    const QByteArray text = record.toBytes();
+    // A record the next command could not read would leave a cut installation unfinished.
+    if (text.size() > MaxInstallRecordBytes || intent.screens.size() > MaxScreens)
+        throw platform::FileError(platform::PathFileAccessError,
+            QStringLiteral("The installation's record would be too long to be read back"));
+    clearInstallIntent();
+    if (!QDir().mkpath(recordFolder()))
+        throw platform::FileError(platform::PathFileAccessError,
+            QCoreApplication::translate(
+                "Installation", "The folder %1 for the installation's record cannot be made")
+                .arg(recordFolder()));
+    for (int index = 1; index <= intent.screens.size(); ++index)
+        if (const std::optional<QByteArray>& data = intent.screens[index - 1].data)
+            platform::writeHostFileAtomically(screenFile(index), *data);
+    platform::writeHostFileAtomically(recordPath(), text);
 }
 
 std::optional<InstallIntent> pendingInstallIntent()
@@ -103,10 +113,11 @@ std::optional<InstallIntent> pendingInstallIntent()
             clearInstallIntent(); // screens of a record that was never written
         return std::nullopt;
     }
-    const std::optional<QByteArray> bytes = readHostFile(recordPath(), platform::IniDocument::MaxBytes);
+    const std::optional<QByteArray> bytes = readHostFile(recordPath(), MaxInstallRecordBytes);
     std::optional<InstallIntent> intent;
     if (bytes)
-        intent = parseRecord(platform::IniDocument::parse(*bytes));
+        intent = parseInstallIntent(
+            *bytes, [](int index) { return readHostFile(screenFile(index), MaxScreenBytes); });
     if (!intent)
         clearInstallIntent();
     return intent;

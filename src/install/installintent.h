@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // One screen of an installation: the bytes that go to `target` (a Windows path), or nothing to
@@ -25,3 +26,10 @@ void recordInstallIntent(const InstallIntent& intent);
 // cannot be read whole is treated as none, and dropped.
 std::optional<InstallIntent> pendingInstallIntent();
 void clearInstallIntent();
+
+// The longest record read: a set's name and a few Windows paths take far less.
+constexpr qint64 MaxInstallRecordBytes = 64 * 1024;
+// Reads a record's text; `screenBytes(index)` gives the bytes kept for screen `index` (from 1),
+// nothing when they are missing. Nothing for a record that is not whole or is too long.
+std::optional<InstallIntent> parseInstallIntent(
+    const QByteArray& record, const std::function<std::optional<QByteArray>(int index)>& screenBytes);

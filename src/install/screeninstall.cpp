@@ -1,5 +1,7 @@
 #include "screeninstall.h"
 
+#include "machinewriter.h"
+#include "screendebris.h"
 #include "screentargets.h"
 
 #include "app/registrylayer.h"
@@ -7,23 +9,18 @@
 #include "diskimage/imagecommand.h"
 #include "diskimage/imagedrive.h"
 #include "diskimage/imagedrives.h"
-#include "diskimage/imagerepair.h"
 #include "platform/drivebackend.h"
 #include "platform/fileerror.h"
-#include "platform/filelock.h"
 #include "platform/files.h"
 #include "platform/machine.h"
 #include "platform/registry.h"
 #include "platform/winpath.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
 #include <map>
-#include <memory>
-#include <vector>
 
 namespace
 {
@@ -45,13 +42,13 @@ void checkHostRoom(const QString& hostFolder, qint64 bytes)
 // Whether the screens fit together on each drive, before anything is written.
 void checkRoom(const QList<ScreenContent>& screens)
 {
-    std::map<platform::DriveBackend*, QList<qint64>> imageSizes;
+    std::map<platform::DriveBackend*, QList<platform::PlannedWrite>> imageFiles;
     std::map<QString, std::pair<QString, qint64>> hostBytes; // a folder and the bytes, by file system
     for (const ScreenContent& screen : screens) {
         if (!screen.data)
             continue;
         if (const auto at = platform::driveLocationOf(screen.target)) {
-            imageSizes[at->drive].append(screen.data->size());
+            imageFiles[at->drive].append({ *at, screen.data->size() });
             continue;
         }
         const QString folder = QFileInfo(platform::hostPathFor(screen.target)).path();
@@ -59,8 +56,8 @@ void checkRoom(const QList<ScreenContent>& screens)
         someFolder = folder;
         bytes += screen.data->size();
     }
-    for (const auto& [drive, sizes] : imageSizes)
-        drive->checkRoomFor(sizes);
+    for (const auto& [drive, files] : imageFiles)
+        drive->checkRoomFor(files);
     for (const auto& [root, need] : hostBytes)
         checkHostRoom(need.first, need.second);
 }
@@ -115,99 +112,6 @@ void carryOut(const InstallIntent& intent)
     clearInstallIntent();
 }
 
-// The most a recovered chain holds past its file's end: the rest of its last cluster.
-constexpr qint64 MaxClusterBytes = 64 * 1024;
-
-// A file fsck.fat recovered from a lost chain that holds nothing but one of our staged screens.
-bool isOurRecoveredScreen(const QString& path, const QList<ScreenContent>& screens)
-{
-    try {
-        const QByteArray bytes = platform::readFile(path, platform::MaxCopyThroughMemoryBytes);
-        for (const ScreenContent& screen : screens)
-            if (screen.data && !screen.data->isEmpty() && bytes.startsWith(*screen.data)
-                && bytes.size() - screen.data->size() < MaxClusterBytes)
-                return true;
-    } catch (const platform::FileError&) {
-    }
-    return false;
-}
-
-// A repair turns the chains an interrupted image write lost into FSCKnnnn.REC files in the root;
-// those that are only our own screens are debris.
-void removeRecoveredScreens(const QList<ScreenContent>& screens)
-{
-    QStringList roots;
-    for (const ScreenContent& screen : screens)
-        if (platform::isOnImageDrive(screen.target) && !roots.contains(screen.target.left(3)))
-            roots.append(screen.target.left(3));
-    for (const QString& root : roots)
-        for (const QString& name : platform::listFiles(root, { QStringLiteral("FSCK????.REC") }))
-            if (isOurRecoveredScreen(root + name, screens))
-                platform::Kill(root + name);
-}
-
-// One writer per machine: two commands that install at once take turns instead of mixing their
-// sets. The second waits a while, then says which process holds the machine.
-class MachineWriter
-{
-public:
-    MachineWriter()
-        : m_lock(lockPath(), WaitMillis)
-    {
-        if (!m_lock.isLocked())
-            throw platform::FileError(platform::PermissionDenied,
-                QCoreApplication::translate("Installation",
-                    "Another Bootcanvas command (%1) is changing the machine in %2; try again when "
-                    "it has finished.")
-                    .arg(holder(), platform::currentMachine().folder()));
-        QFile pid(holderPath());
-        if (pid.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            pid.write(QByteArray("process ") + QByteArray::number(QCoreApplication::applicationPid()));
-        lockImages();
-    }
-
-private:
-    static constexpr int WaitMillis = 10'000;
-    static QString lockPath() { return platform::currentMachine().folder() + QStringLiteral("/writer.lock"); }
-    static QString holderPath()
-    {
-        return platform::currentMachine().folder() + QStringLiteral("/writer.pid");
-    }
-    static QString holder()
-    {
-        QFile pid(holderPath());
-        const QString named
-            = pid.open(QIODevice::ReadOnly) ? QString::fromUtf8(pid.read(64)).trimmed() : QString();
-        return named.isEmpty() ? QCoreApplication::translate("Installation", "unknown process") : named;
-    }
-
-    // Two machines may point at one image: the image file itself is locked as well. Taken in
-    // one order everywhere, so two writers sharing two images cannot wait on each other.
-    void lockImages()
-    {
-        QStringList images;
-        // A missing or unreadable image is left to the drive, which says what is wrong with it.
-        for (const platform::DriveMapping& drive : platform::currentMachine().drives())
-            if (!drive.imagePath.isEmpty() && QFileInfo(drive.imagePath).isReadable())
-                images.append(QFileInfo(drive.imagePath).canonicalFilePath());
-        images.sort();
-        images.removeDuplicates();
-        for (const QString& image : images) {
-            m_imageLocks.push_back(std::make_unique<platform::FileLock>(
-                image, WaitMillis, platform::FileLock::Target::ExistingFile));
-            if (!m_imageLocks.back()->isLocked())
-                throw platform::FileError(platform::PermissionDenied,
-                    QStringLiteral(
-                        "Another Bootcanvas command is changing the disk image %1; try again when it "
-                        "has finished.")
-                        .arg(image));
-        }
-    }
-
-    platform::FileLock m_lock;
-    std::vector<std::unique_ptr<platform::FileLock>> m_imageLocks;
-};
-
 } // namespace
 
 void nameInstalledSet(const QString& setName)
@@ -255,8 +159,7 @@ std::optional<QString> finishInterruptedInstall()
         carryOut(*intent);
     } catch (const diskimage::UncleanImageError&) {
         // The cut left our own temporaries or lost chains behind: the image is repaired first.
-        diskimage::repairMachineImages();
-        removeRecoveredScreens(intent->screens);
+        repairImagesDroppingScreenDebris(intent->screens);
         carryOut(*intent);
     }
     return intent->setName.value_or(QString());

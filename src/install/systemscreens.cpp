@@ -1,5 +1,6 @@
 #include "systemscreens.h"
 
+#include "machinewriter.h"
 #include "originalscreens.h"
 #include "screeninstall.h"
 #include "screentargets.h"
@@ -47,6 +48,7 @@ bool installLogoSet(const QString& setName, bool synchronize)
 {
     // A system that is not running has no session whose screens must stay together.
     synchronize = synchronize && !machineIsRealInstallation();
+    const MachineWriter writer; // before the checks, so they never see another command's writes
     // An image that cannot be written is explained once, before its screens are kept.
     for (const QString& target : systemScreenTargets())
         platform::checkWritable(target);

@@ -8,12 +8,13 @@
 #include "app/settings.h"
 #include "app/settingsstore.h"
 #include "diskimage/imagedrive.h"
-#include "diskimage/imagerepair.h"
 #include "images/grafica.h"
 #include "install/bootoptions.h"
 #include "install/companionregistration.h"
 #include "install/guestdeployment.h"
+#include "install/machinewriter.h"
 #include "install/randompick.h"
+#include "install/screendebris.h"
 #include "install/screentargets.h"
 #include "install/systemscreens.h"
 #include "platform/msgbox.h"
@@ -157,7 +158,8 @@ void offerImageRepair(const diskimage::UncleanImageError& error)
     if (MsgBox(question, vbYesNo | vbQuestion) != vbYes)
         return;
     try {
-        diskimage::repairMachineImages();
+        const MachineWriter writer;
+        repairImagesDroppingScreenDebris();
         MsgBox(Principale::tr("The disk image %1 has been repaired.").arg(error.imagePath()), vbInformation);
     } catch (const std::exception& failure) {
         MsgBox(QString::fromStdString(failure.what()), vbExclamation);

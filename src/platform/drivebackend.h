@@ -33,6 +33,12 @@ struct DriveLocation {
     QString name() const { return parts.isEmpty() ? QString() : parts.last(); }
 };
 
+// A file about to be written whole on a drive.
+struct PlannedWrite {
+    DriveLocation at;
+    qint64 size = 0;
+};
+
 // The file statements on one drive, with the error numbers the host-folder versions give.
 class DriveBackend
 {
@@ -61,9 +67,9 @@ public:
     virtual QString hostCopy(const DriveLocation& at) = 0;
     // Throws the one clear message that tells why the drive cannot be written now.
     virtual void checkWritable() = 0;
-    // Throws one message naming the drive and the space missing unless files of `sizes` bytes can
-    // all be written on it together, replacing files of the same names.
-    virtual void checkRoomFor(const QList<qint64>& sizes) = 0;
+    // Throws one message naming the drive and the space missing unless `files` can all be written
+    // on it, each replacing any file of its name.
+    virtual void checkRoomFor(const QList<PlannedWrite>& files) = 0;
     // Sends the entry to the desktop's trash; false, leaving it as it was, when that failed.
     virtual bool moveToTrash(const DriveLocation& at) = 0;
 };

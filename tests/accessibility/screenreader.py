@@ -9,6 +9,7 @@ logo browser's "Action..." menu to find "Create new set" on the tree. Exits 77 (
 accessibility bus can be reached.
 """
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -141,6 +142,7 @@ def main():
         app_process.wait()
         bus.kill()
         bus.wait()
+        shutil.rmtree(home, ignore_errors=True)
 
 
 def check_current_setting_view(app):

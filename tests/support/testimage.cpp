@@ -1,6 +1,7 @@
 #include "testimage.h"
 
 #include "app/defaultmachine.h"
+#include "diskimage/fatvolume.h"
 
 #include <QFile>
 #include <QProcess>
@@ -94,8 +95,10 @@ TestImage::TestImage(Layout layout, int megabytes)
         throw std::runtime_error("cannot make the test image");
     const bool bare = layout == Layout::BareFat16;
     if (!bare) {
-        image.write(mbrWithOnePartition(
-            layout == Layout::Fat32 ? 0x0C : layout == Layout::Fat12 ? 0x01 : 0x06, sectors));
+        image.write(mbrWithOnePartition(layout == Layout::Fat32 ? 0x0C
+                : layout == Layout::Fat12                       ? 0x01
+                                                                : 0x06,
+            sectors));
         m_offset = PartitionStart * SectorBytes;
     }
     image.close();
@@ -184,6 +187,28 @@ QString TestImage::fsckProblems() const
     partition.flush();
     const ToolRun run = runTool(QStringLiteral("fsck.fat"), { QStringLiteral("-n"), partition.fileName() });
     return run.exitCode == 0 ? QString() : QString::fromUtf8(run.output);
+}
+
+namespace
+{
+
+diskimage::FatVolume volumeOf(const QByteArray& image, qint64 offset)
+{
+    return diskimage::FatVolume(
+        [image](qint64 at, qint64 size) { return image.mid(at, size); }, offset, image.size() - offset);
+}
+
+} // namespace
+
+qint64 TestImage::clusterBytes() const
+{
+    return volumeOf(bytes(), m_offset).clusterBytes();
+}
+
+qint64 TestImage::freeClusters() const
+{
+    const diskimage::FatVolume volume = volumeOf(bytes(), m_offset);
+    return volume.freeBytes() / volume.clusterBytes();
 }
 
 QString TestImage::convertedTo(const QString& format) const

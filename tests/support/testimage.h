@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 
 // A Windows 98 disk image made for a test: an MBR written here with one FAT partition at sector 63
-// (type 0x01 for FAT12, 0x06 for FAT16, 0x0C for FAT32) or a bare volume, formatted by mkfs.fat and filled with
-// mtools: WINDOWS\, WINDOWS\TEMP, an MSDOS.SYS with its padding lines, read-only hidden system
-// files and a long-named "Program Files" folder.
+// (type 0x01 for FAT12, 0x06 for FAT16, 0x0C for FAT32) or a bare volume, formatted by mkfs.fat and filled
+// with mtools: WINDOWS\, WINDOWS\TEMP, an MSDOS.SYS with its padding lines, read-only hidden system files and
+// a long-named "Program Files" folder.
 class TestImage
 {
 public:
@@ -36,6 +36,9 @@ public:
     QByteArray bytes() const;
     // What fsck.fat -n says about the partition; empty when it is clean.
     QString fsckProblems() const;
+    // The volume's cluster size and its free clusters, as its allocation table says.
+    qint64 clusterBytes() const;
+    qint64 freeClusters() const;
 
     // A copy of the image in another format made with qemu-img ("vpc" fixed, "qcow2"); its path.
     QString convertedTo(const QString& format) const;

@@ -1,11 +1,13 @@
 #pragma once
 
 // bootcanvas-cli run as real processes in a home folder of their own.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -18,6 +20,12 @@ inline QByteArray bytesOf(const QString& path)
     file.open(QIODevice::ReadOnly);
     return file.readAll();
 }
+
+struct CliRun {
+    int exitCode = -1;
+    QString errors;
+    QString output;
+};
 
 class CliMachine : public ::testing::Test
 {
@@ -47,6 +55,21 @@ protected:
         process->waitForFinished(60000);
         return process->exitCode();
     }
+    CliRun run(const QStringList& arguments, const QString& imagePath = {}) const
+    {
+        const auto process = start(arguments, imagePath);
+        finish(process);
+        return { process->exitCode(), QString::fromLocal8Bit(process->readAllStandardError()),
+            QString::fromLocal8Bit(process->readAllStandardOutput()) };
+    }
+    // A runtime folder of the test's own, where the commands keep their image folders.
+    void useOwnRuntimeFolder()
+    {
+        const QString runtime = home.filePath(QStringLiteral("run"));
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    }
 
     QString installedSet(const QString& imagePath = {}) const
     {
@@ -63,6 +86,15 @@ protected:
         const QString name = QFileInfo(screen).fileName();
         const QString own = library + set + u'/' + name;
         return bytesOf(QFileInfo::exists(own) ? own : library + name);
+    }
+
+    // Whether every installed screen, as `installed` reads it, is the set's.
+    bool holdsSet(const QString& set, const std::function<QByteArray(const QString&)>& installed) const
+    {
+        for (const QString& screen : InstalledScreens)
+            if (installed(screen) != screenOf(set, screen))
+                return false;
+        return true;
     }
 
     const QString program = QStringLiteral(BOOTCANVAS_BINARY_DIR "/tools/bootcanvas-cli");

@@ -1,15 +1,13 @@
-// bootcanvas-cli --image run as real processes: cut short with SIGKILL, refused while QEMU holds the
-// image, and faced with an image its repair cannot clean.
+// bootcanvas-cli --image run as real processes: waiting for another machine's writer, refused while
+// QEMU holds the image, and faced with an image its repair cannot clean.
 #include "climachine.h"
 #include "support/testimage.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -17,12 +15,6 @@
 
 namespace
 {
-
-struct CliRun {
-    int exitCode = -1;
-    QString errors;
-    QString output;
-};
 
 // The process ids whose parent is `parent` and whose program name is `name`.
 QList<qint64> childrenNamed(qint64 parent, const QString& name)
@@ -60,77 +52,77 @@ protected:
             return;
         if (!TestImage::toolsAvailable())
             GTEST_SKIP() << "mkfs.fat, mtools or fsck.fat is missing (Debian packages dosfstools, mtools)";
-        const QString runtime = home.filePath(QStringLiteral("run"));
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        useOwnRuntimeFolder();
         // The default machine holds the library the image's machine installs from.
         ASSERT_EQ(run({ QStringLiteral("current") }).exitCode, 0);
     }
 
-    CliRun run(const QStringList& arguments, const QString& imagePath = {}) const
-    {
-        const auto process = start(arguments, imagePath);
-        finish(process);
-        return { process->exitCode(), QString::fromLocal8Bit(process->readAllStandardError()),
-            QString::fromLocal8Bit(process->readAllStandardOutput()) };
-    }
     bool holdsSet(const TestImage& image, const QString& set) const
     {
-        for (const QString& screen : InstalledScreens)
-            if (image.get(screen) != screenOf(set, screen))
-                return false;
-        return true;
+        return CliMachine::holdsSet(set, [&](const QString& screen) { return image.get(screen); });
     }
 };
 
-// fsck.fat's findings apart from clusters that belong to no file, which a cut may leave behind.
-QString problemsBeyondLostClusters(const TestImage& image)
-{
-    QStringList problems;
-    for (const QString& line : image.fsckProblems().split(u'\n')) {
-        const QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty() && !trimmed.startsWith(QStringLiteral("fsck.fat"))
-            && !trimmed.contains(QStringLiteral("lost cluster"), Qt::CaseInsensitive)
-            && !trimmed.contains(QStringLiteral("Reclaimed"))
-            && !trimmed.contains(QRegularExpression(QStringLiteral(R"(\d+ files, \d+/\d+ clusters)"))))
-            problems.append(trimmed);
-    }
-    return problems.join(u'\n');
-}
-
 } // namespace
 
-TEST_F(CliImage, AnInstallKilledAtAnyMomentLeavesOneWholeSetAndItsName)
+// The screens are replaced one after the other when room is short, each old one freed before the
+// next new one needs its clusters: room for that peak is enough, one cluster less is refused in
+// one line that names the image, with the image untouched and nothing said to be installed.
+class CliImageRoom : public CliImage, public ::testing::WithParamInterface<TestImage::Layout>
 {
-    TestImage image(TestImage::Layout::Fat16, 20);
-    const QStringList sets { QStringLiteral("Deep Ocean"), QStringLiteral("Meadow.sls") };
-    ASSERT_EQ(run({ QStringLiteral("install"), sets[0] }, image.path()).exitCode, 0);
-    ASSERT_TRUE(holdsSet(image, sets[0]));
-
-    // How long a whole installation takes, so the kills fall across its length.
-    QElapsedTimer clock;
-    clock.start();
-    const CliRun whole = run({ QStringLiteral("install"), sets[1] }, image.path());
-    ASSERT_EQ(whole.exitCode, 0) << qPrintable(whole.errors);
-    const qint64 length = clock.elapsed();
-
-    // From before the first write to just past the end, where the cut may miss altogether.
-    constexpr int Moments = 12;
-    for (int moment = 0; moment < Moments; ++moment) {
-        const QString target = sets[moment % 2];
-        const auto install = start({ QStringLiteral("install"), target }, image.path());
-        QThread::msleep(length * moment / (Moments - 2));
-        install->kill();
-        install->waitForFinished(10000);
-
-        const QString named = installedSet(image.path());
-        ASSERT_TRUE(sets.contains(named)) << "moment " << moment << ": " << qPrintable(named);
-        EXPECT_TRUE(holdsSet(image, named))
-            << "moment " << moment << ": the screens are not all of " << qPrintable(named);
-        EXPECT_EQ(problemsBeyondLostClusters(image), QString()) << "moment " << moment;
+protected:
+    // The most clusters the replacement of `from`'s screens by `to`'s takes at once.
+    qint64 replacementPeak(const TestImage& image, const QString& from, const QString& to) const
+    {
+        const auto clusters
+            = [&](qint64 bytes) { return (bytes + image.clusterBytes() - 1) / image.clusterBytes(); };
+        qint64 peak = 0, taken = 0;
+        for (const QString& screen : InstalledScreens) {
+            const qint64 added = clusters(screenOf(to, screen).size());
+            peak = qMax(peak, taken + added);
+            taken += added - clusters(screenOf(from, screen).size());
+        }
+        return peak;
     }
+    // Leaves `free` clusters free, with a filler file of the user's.
+    static void leaveFree(const TestImage& image, qint64 free)
+    {
+        const qint64 filler = image.get(QStringLiteral("FILLER.BIN")).size() / image.clusterBytes();
+        image.put(QStringLiteral("FILLER.BIN"),
+            QByteArray((image.freeClusters() + filler - free) * image.clusterBytes(), 'f'));
+        ASSERT_EQ(image.freeClusters(), free);
+    }
+};
+
+TEST_P(CliImageRoom, RoomForTheReplacementIsEnoughAndOneClusterLessIsRefusedWhole)
+{
+    TestImage image(GetParam(), 40);
+    const QString old = QStringLiteral("Deep Ocean"), wanted = QStringLiteral("Meadow.sls");
+    ASSERT_EQ(run({ QStringLiteral("install"), old }, image.path()).exitCode, 0);
+    const qint64 peak = replacementPeak(image, old, wanted);
+
+    leaveFree(image, peak - 1);
+    const QByteArray before = image.bytes();
+    const CliRun refused = run({ QStringLiteral("install"), wanted }, image.path());
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.errors.trimmed().count(u'\n'), 0) << qPrintable(refused.errors);
+    EXPECT_TRUE(refused.errors.contains(image.path()) && refused.errors.contains(QStringLiteral("missing")))
+        << qPrintable(refused.errors);
+    EXPECT_FALSE(refused.output.contains(QStringLiteral("Installed"))) << qPrintable(refused.output);
+    EXPECT_EQ(image.bytes(), before);
+    EXPECT_EQ(installedSet(image.path()), old);
+
+    leaveFree(image, peak);
+    const CliRun installed = run({ QStringLiteral("install"), wanted }, image.path());
+    EXPECT_EQ(installed.exitCode, 0) << qPrintable(installed.errors);
+    EXPECT_TRUE(installed.output.contains(QStringLiteral("Installed"))) << qPrintable(installed.output);
+    EXPECT_TRUE(holdsSet(image, wanted));
+    EXPECT_EQ(installedSet(image.path()), wanted);
+    EXPECT_EQ(image.fsckProblems(), QString());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, CliImageRoom, ::testing::Values(TestImage::Layout::Fat16, TestImage::Layout::Fat32));
 
 TEST_F(CliImage, AnInstallWaitsWhileAnotherMachineHoldsTheImage)
 {

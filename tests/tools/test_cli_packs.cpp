@@ -25,19 +25,6 @@ protected:
                 contents.insert(path + u'/' + file, bytesOf(root.filePath(path + u'/' + file)));
         return contents;
     }
-
-    struct Run {
-        int exitCode;
-        QString output;
-        QString error;
-    };
-    Run run(const QStringList& arguments) const
-    {
-        const auto process = start(arguments);
-        const int code = finish(process);
-        return { code, QString::fromLocal8Bit(process->readAllStandardOutput()),
-            QString::fromLocal8Bit(process->readAllStandardError()) };
-    }
 };
 
 } // namespace
@@ -46,15 +33,15 @@ TEST_F(CliPacks, AnExportedSetImportsBackByteForByte)
 {
     const QString set = QStringLiteral("Deep Ocean");
     const QString pack = home.filePath(QStringLiteral("ocean.zip"));
-    const Run exported = run({ QStringLiteral("export"), set, pack });
-    ASSERT_EQ(exported.exitCode, 0) << qPrintable(exported.error);
+    const CliRun exported = run({ QStringLiteral("export"), set, pack });
+    ASSERT_EQ(exported.exitCode, 0) << qPrintable(exported.errors);
     ASSERT_TRUE(QFileInfo(pack).size() > 0);
 
     const QMap<QString, QByteArray> before = libraryContents();
     ASSERT_TRUE(QDir(library() + set).removeRecursively());
 
-    const Run imported = run({ QStringLiteral("import"), pack });
-    ASSERT_EQ(imported.exitCode, 0) << qPrintable(imported.error);
+    const CliRun imported = run({ QStringLiteral("import"), pack });
+    ASSERT_EQ(imported.exitCode, 0) << qPrintable(imported.errors);
     EXPECT_TRUE(imported.output.contains(QStringLiteral("imported: ") + set)) << qPrintable(imported.output);
     EXPECT_EQ(libraryContents(), before);
     EXPECT_TRUE(run({ QStringLiteral("list") }).output.contains(set));
@@ -67,20 +54,20 @@ TEST_F(CliPacks, RefusedPacksExitOneNameTheReasonAndWriteNothing)
     const QMap<QString, QByteArray> before = libraryContents();
 
     // The set is still in the library: a terminal has nobody to ask, so the import is refused.
-    const Run clash = run({ QStringLiteral("import"), pack });
+    const CliRun clash = run({ QStringLiteral("import"), pack });
     EXPECT_EQ(clash.exitCode, 1);
-    EXPECT_TRUE(clash.error.contains(QStringLiteral("Deep Ocean"))) << qPrintable(clash.error);
+    EXPECT_TRUE(clash.errors.contains(QStringLiteral("Deep Ocean"))) << qPrintable(clash.errors);
 
     const QString notAPack = home.filePath(QStringLiteral("notes.zip"));
     QFile text(notAPack);
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("these are notes, not a ZIP archive\n");
     text.close();
-    const Run broken = run({ QStringLiteral("import"), notAPack });
+    const CliRun broken = run({ QStringLiteral("import"), notAPack });
     EXPECT_EQ(broken.exitCode, 1);
-    EXPECT_TRUE(broken.error.contains(notAPack)) << qPrintable(broken.error);
+    EXPECT_TRUE(broken.errors.contains(notAPack)) << qPrintable(broken.errors);
 
-    const Run missingSet = run({ QStringLiteral("export"), QStringLiteral("No Such Set"),
+    const CliRun missingSet = run({ QStringLiteral("export"), QStringLiteral("No Such Set"),
         home.filePath(QStringLiteral("none.zip")) });
     EXPECT_EQ(missingSet.exitCode, 1);
     EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral("none.zip"))));
