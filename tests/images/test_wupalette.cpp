@@ -45,4 +45,23 @@ TEST(WuPalette, PicturesOfMillionsOfPixelsGetAFaithfulPalette)
     EXPECT_LE(worst, 8);
 }
 
+// A smooth ramp of one hue (a sky, a wall) covers few cells of the histogram, and a cell is never
+// split: the ramp must still get an entry for every second level of red.
+TEST(WuPalette, ASmoothRampOfOneHueGetsFineSteps)
+{
+    const int width = 256, height = 16;
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(100 + x / 4, 150, 200));
+    const std::vector<float> fullWeight(size_t(width) * height, 1.0f);
+    const QList<QRgb> palette = images::wuPalette(image, 256, fullWeight);
+    EXPECT_GE(palette.size(), 32);
+    for (int red = 100; red < 164; ++red) {
+        const auto nearest = std::min_element(palette.begin(), palette.end(),
+            [red](QRgb a, QRgb b) { return std::abs(qRed(a) - red) < std::abs(qRed(b) - red); });
+        EXPECT_LE(std::abs(qRed(*nearest) - red), 1) << red;
+    }
+}
+
 } // namespace
