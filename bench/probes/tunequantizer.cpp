@@ -2,7 +2,8 @@
 // Lanczos reduction of a photograph) it quantises with the settings given as NAME=VALUE arguments and
 // prints the fidelity beside pngquant's quantisation of the same reference (NAME.pq.png) and
 // ImageMagick's whole conversion (NAME.im.bmp), then the worst and mean figures. With TUNE_REPEAT=N
-// in the environment it times N quantisations instead (wall and processor time).
+// in the environment it times N quantisations instead (wall and processor time); with TUNE_SAVE=FOLDER
+// it writes each result there as NAME.png, so that a change meant to keep the output can be checked.
 #include "../picturemetrics.h"
 #include "images/colourquantizer.h"
 
@@ -59,7 +60,8 @@ QImage quantised(const QImage& reference, const images::QuantizerSettings& setti
     return result;
 }
 
-void time(const QString& name, const QImage& reference, const images::QuantizerSettings& settings, int repeats)
+void time(
+    const QString& name, const QImage& reference, const images::QuantizerSettings& settings, int repeats)
 {
     QElapsedTimer clock;
     clock.start();
@@ -80,6 +82,7 @@ int main(int argc, char** argv)
     }
     const images::QuantizerSettings settings = settingsFrom(argc, argv);
     const int repeats = std::getenv("TUNE_REPEAT") ? std::atoi(std::getenv("TUNE_REPEAT")) : 0;
+    const char* saveTo = std::getenv("TUNE_SAVE");
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     double worstShare = 0, worstPq = 99, worstIm = 99, sumShare = 0, sumPq = 0;
     int count = 0;
@@ -91,7 +94,16 @@ int main(int argc, char** argv)
             continue;
         }
         const QImage ours = quantised(reference, settings);
+        if (saveTo) {
+            ours.save(QString::fromLocal8Bit(saveTo) + u'/' + name + QStringLiteral(".png"));
+            continue;
+        }
         const QImage pq(folder.filePath(name + ".pq.png")), im(folder.filePath(name + ".im.bmp"), "bmp");
+        if (pq.isNull() || im.isNull()) {
+            std::printf("%-16s no %s.pq.png or %s.im.bmp beside it\n", qPrintable(name), qPrintable(name),
+                qPrintable(name));
+            continue;
+        }
         const double psnr = metrics::blurredPsnr(ours, reference), err = 1 - metrics::ssim(ours, reference);
         const double pqPsnr = metrics::blurredPsnr(pq, reference), pqErr = 1 - metrics::ssim(pq, reference);
         const double imPsnr = metrics::blurredPsnr(im, reference);

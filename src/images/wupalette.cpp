@@ -1,7 +1,10 @@
 #include "images/wupalette.h"
 
+#include "images/bothcores.h"
+#include "images/zeroedpages.h"
+
 #include <algorithm>
-#include <array>
+#include <new>
 #include <vector>
 
 namespace images
@@ -23,7 +26,7 @@ constexpr qint64 MostPixels = 1'000'000;
 // The levels of each channel, plus the zero plane the cumulative sums need.
 constexpr int RedSide = (1 << RedBits) + 1, GreenSide = (1 << GreenBits) + 1, BlueSide = (1 << BlueBits) + 1;
 
-constexpr int at(int r, int g, int b)
+constexpr int index(int r, int g, int b)
 {
     return (r * GreenSide + g) * BlueSide + b;
 }
@@ -40,31 +43,60 @@ enum Axis { Red, Green, Blue };
 // exact in unsigned arithmetic even where the corners' terms wrap, as the whole never passes 2^32.
 using Sum = quint32;
 
-struct Moments {
-    std::vector<Sum> weight, red, green, blue;
-    std::vector<double> square;
+// One cell's moments side by side, so that reading a corner costs one cache line, not five.
+struct Cell {
+    Sum weight, red, green, blue;
+    double square; // whole numbers far below 2^53: exact in any order of summing
 
-    Moments(const QImage& image, std::span<const float> weights);
-    template <typename T> T volume(const Box& c, const std::vector<T>& m) const
+    void add(const Cell& other)
     {
-        return m[at(c.r1, c.g1, c.b1)] - m[at(c.r1, c.g1, c.b0)] - m[at(c.r1, c.g0, c.b1)]
-            + m[at(c.r1, c.g0, c.b0)] - m[at(c.r0, c.g1, c.b1)] + m[at(c.r0, c.g1, c.b0)]
-            + m[at(c.r0, c.g0, c.b1)] - m[at(c.r0, c.g0, c.b0)];
+        weight += other.weight;
+        red += other.red;
+        green += other.green;
+        blue += other.blue;
+        square += other.square;
+    }
+};
+
+class Moments
+{
+public:
+    Moments(const QImage& image, std::span<const float> weights);
+    template <typename T> T volume(const Box& c, T Cell::*m) const
+    {
+        return at(c.r1, c.g1, c.b1).*m - at(c.r1, c.g1, c.b0).*m - at(c.r1, c.g0, c.b1).*m
+            + at(c.r1, c.g0, c.b0).*m - at(c.r0, c.g1, c.b1).*m + at(c.r0, c.g1, c.b0).*m
+            + at(c.r0, c.g0, c.b1).*m - at(c.r0, c.g0, c.b0).*m;
     }
     // The part of the box's sum that lies on the lower side of its `axis` face (the terms that
     // do not depend on where that face sits)...
-    Sum bottom(const Box& c, Axis axis, const std::vector<Sum>& m) const;
+    Sum bottom(const Box& c, Axis axis, Sum Cell::*m) const;
     // ... and the part that moves with the face when it is placed at `position`.
-    Sum top(const Box& c, Axis axis, int position, const std::vector<Sum>& m) const;
+    Sum top(const Box& c, Axis axis, int position, Sum Cell::*m) const;
     double variance(const Box& c) const;
+
+private:
+    Cell& at(int r, int g, int b) const { return m_cells[index(r, g, b)]; }
+    void count(const QImage& image, std::span<const float> weights);
+    void sumPlane(int r);
+    void accumulate();
+
+    // Fresh zeroed pages: the histogram needs no clearing pass of its own.
+    ZeroedPages m_pages;
+    Cell* m_cells;
 };
 
 Moments::Moments(const QImage& image, std::span<const float> weights)
-    : weight(RedSide * GreenSide * BlueSide)
-    , red(weight.size())
-    , green(weight.size())
-    , blue(weight.size())
-    , square(weight.size())
+    : m_pages(sizeof(Cell) * RedSide * GreenSide * BlueSide)
+    , m_cells(static_cast<Cell*>(m_pages.data()))
+{
+    if (!m_cells)
+        throw std::bad_alloc();
+    count(image, weights);
+    accumulate();
+}
+
+void Moments::count(const QImage& image, std::span<const float> weights)
 {
     const int width = image.width(), height = image.height();
     const int rowStep = int(qint64(width) * height / (MostPixels + 1) + 1);
@@ -72,79 +104,80 @@ Moments::Moments(const QImage& image, std::span<const float> weights)
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < width; ++x) {
             const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
-            const int i = at((r >> (8 - RedBits)) + 1, (g >> (8 - GreenBits)) + 1, (b >> (8 - BlueBits)) + 1);
+            Cell& cell = at((r >> (8 - RedBits)) + 1, (g >> (8 - GreenBits)) + 1, (b >> (8 - BlueBits)) + 1);
             // Whole-number weights keep the cumulative sums exact.
             const int w
                 = weights.empty() ? 1 : std::max(int(weights[size_t(y) * width + x] * WeightUnit + 0.5f), 1);
-            weight[i] += Sum(w);
-            red[i] += Sum(w * r);
-            green[i] += Sum(w * g);
-            blue[i] += Sum(w * b);
-            square[i] += double(w) * double(r * r + g * g + b * b);
-        }
-    }
-    for (int r = 1; r < RedSide; ++r) {
-        std::array<Sum, BlueSide> aw {}, ar {}, ag {}, ab {};
-        std::array<double, BlueSide> a2 {};
-        for (int g = 1; g < GreenSide; ++g) {
-            Sum lw = 0, lr = 0, lg = 0, lb = 0;
-            double l2 = 0;
-            for (int b = 1; b < BlueSide; ++b) {
-                const int i = at(r, g, b);
-                lw += weight[i];
-                lr += red[i];
-                lg += green[i];
-                lb += blue[i];
-                l2 += square[i];
-                aw[b] += lw;
-                ar[b] += lr;
-                ag[b] += lg;
-                ab[b] += lb;
-                a2[b] += l2;
-                const int p = at(r - 1, g, b);
-                weight[i] = weight[p] + aw[b];
-                red[i] = red[p] + ar[b];
-                green[i] = green[p] + ag[b];
-                blue[i] = blue[p] + ab[b];
-                square[i] = square[p] + a2[b];
-            }
+            cell.add(
+                { Sum(w), Sum(w * r), Sum(w * g), Sum(w * b), double(w) * double(r * r + g * g + b * b) });
         }
     }
 }
 
-Sum Moments::bottom(const Box& c, Axis axis, const std::vector<Sum>& m) const
+// Sums one red plane over green and blue.
+void Moments::sumPlane(int r)
+{
+    for (int g = 1; g < GreenSide; ++g) {
+        Cell line {};
+        for (int b = 1; b < BlueSide; ++b) {
+            Cell& cell = at(r, g, b);
+            line.add(cell);
+            cell = line;
+            cell.add(at(r, g - 1, b));
+        }
+    }
+}
+
+// The planes are independent, and so are the green rows once the planes are summed; exact sums
+// make the result the same whichever core does which part.
+void Moments::accumulate()
+{
+    splitAcrossCores(RedSide - 1, true, [this](int begin, int end) {
+        for (int r = begin + 1; r <= end; ++r)
+            sumPlane(r);
+    });
+    splitAcrossCores(GreenSide - 1, true, [this](int begin, int end) {
+        for (int r = 2; r < RedSide; ++r)
+            for (int g = begin + 1; g <= end; ++g)
+                for (int b = 1; b < BlueSide; ++b)
+                    at(r, g, b).add(at(r - 1, g, b));
+    });
+}
+
+Sum Moments::bottom(const Box& c, Axis axis, Sum Cell::*m) const
 {
     switch (axis) {
     case Red:
-        return -m[at(c.r0, c.g1, c.b1)] + m[at(c.r0, c.g1, c.b0)] + m[at(c.r0, c.g0, c.b1)]
-            - m[at(c.r0, c.g0, c.b0)];
+        return -(at(c.r0, c.g1, c.b1).*m) + at(c.r0, c.g1, c.b0).*m + at(c.r0, c.g0, c.b1).*m
+            - at(c.r0, c.g0, c.b0).*m;
     case Green:
-        return -m[at(c.r1, c.g0, c.b1)] + m[at(c.r1, c.g0, c.b0)] + m[at(c.r0, c.g0, c.b1)]
-            - m[at(c.r0, c.g0, c.b0)];
+        return -(at(c.r1, c.g0, c.b1).*m) + at(c.r1, c.g0, c.b0).*m + at(c.r0, c.g0, c.b1).*m
+            - at(c.r0, c.g0, c.b0).*m;
     case Blue:
-        return -m[at(c.r1, c.g1, c.b0)] + m[at(c.r1, c.g0, c.b0)] + m[at(c.r0, c.g1, c.b0)]
-            - m[at(c.r0, c.g0, c.b0)];
+        return -(at(c.r1, c.g1, c.b0).*m) + at(c.r1, c.g0, c.b0).*m + at(c.r0, c.g1, c.b0).*m
+            - at(c.r0, c.g0, c.b0).*m;
     }
     return 0;
 }
 
-Sum Moments::top(const Box& c, Axis axis, int p, const std::vector<Sum>& m) const
+Sum Moments::top(const Box& c, Axis axis, int p, Sum Cell::*m) const
 {
     switch (axis) {
     case Red:
-        return m[at(p, c.g1, c.b1)] - m[at(p, c.g1, c.b0)] - m[at(p, c.g0, c.b1)] + m[at(p, c.g0, c.b0)];
+        return at(p, c.g1, c.b1).*m - at(p, c.g1, c.b0).*m - at(p, c.g0, c.b1).*m + at(p, c.g0, c.b0).*m;
     case Green:
-        return m[at(c.r1, p, c.b1)] - m[at(c.r1, p, c.b0)] - m[at(c.r0, p, c.b1)] + m[at(c.r0, p, c.b0)];
+        return at(c.r1, p, c.b1).*m - at(c.r1, p, c.b0).*m - at(c.r0, p, c.b1).*m + at(c.r0, p, c.b0).*m;
     case Blue:
-        return m[at(c.r1, c.g1, p)] - m[at(c.r1, c.g0, p)] - m[at(c.r0, c.g1, p)] + m[at(c.r0, c.g0, p)];
+        return at(c.r1, c.g1, p).*m - at(c.r1, c.g0, p).*m - at(c.r0, c.g1, p).*m + at(c.r0, c.g0, p).*m;
     }
     return 0;
 }
 
 double Moments::variance(const Box& c) const
 {
-    const double r = double(volume(c, red)), g = double(volume(c, green)), b = double(volume(c, blue));
-    return volume(c, square) - (r * r + g * g + b * b) / double(volume(c, weight));
+    const double r = double(volume(c, &Cell::red)), g = double(volume(c, &Cell::green));
+    const double b = double(volume(c, &Cell::blue));
+    return volume(c, &Cell::square) - (r * r + g * g + b * b) / double(volume(c, &Cell::weight));
 }
 
 struct Split {
@@ -156,19 +189,19 @@ struct Split {
 // squared-mean terms, i.e. the least remaining error.
 Split bestSplit(const Moments& m, const Box& c, Axis axis, int first, int last)
 {
-    const Sum baseR = m.bottom(c, axis, m.red), baseG = m.bottom(c, axis, m.green);
-    const Sum baseB = m.bottom(c, axis, m.blue), baseW = m.bottom(c, axis, m.weight);
-    const double wholeR = m.volume(c, m.red), wholeG = m.volume(c, m.green);
-    const double wholeB = m.volume(c, m.blue);
-    const Sum wholeW = m.volume(c, m.weight);
+    const Sum baseR = m.bottom(c, axis, &Cell::red), baseG = m.bottom(c, axis, &Cell::green);
+    const Sum baseB = m.bottom(c, axis, &Cell::blue), baseW = m.bottom(c, axis, &Cell::weight);
+    const double wholeR = m.volume(c, &Cell::red), wholeG = m.volume(c, &Cell::green);
+    const double wholeB = m.volume(c, &Cell::blue);
+    const Sum wholeW = m.volume(c, &Cell::weight);
     Split best;
     for (int i = first; i < last; ++i) {
-        const Sum halfW = baseW + m.top(c, axis, i, m.weight);
+        const Sum halfW = baseW + m.top(c, axis, i, &Cell::weight);
         if (halfW == 0 || halfW == wholeW)
             continue;
-        const double r = Sum(baseR + m.top(c, axis, i, m.red));
-        const double g = Sum(baseG + m.top(c, axis, i, m.green));
-        const double b = Sum(baseB + m.top(c, axis, i, m.blue));
+        const double r = Sum(baseR + m.top(c, axis, i, &Cell::red));
+        const double g = Sum(baseG + m.top(c, axis, i, &Cell::green));
+        const double b = Sum(baseB + m.top(c, axis, i, &Cell::blue));
         double gain = (r * r + g * g + b * b) / double(halfW);
         const double r2 = double(wholeR) - r, g2 = double(wholeG) - g, b2 = double(wholeB) - b;
         gain += (r2 * r2 + g2 * g2 + b2 * b2) / double(wholeW - halfW);
@@ -226,12 +259,12 @@ QList<QRgb> wuPalette(const QImage& rgb32, int colours, std::span<const float> w
 
     QList<QRgb> palette;
     for (int i = 0; i < count; ++i) {
-        const qint64 w = m.volume(boxes[i], m.weight);
+        const qint64 w = m.volume(boxes[i], &Cell::weight);
         if (w == 0)
             continue;
         auto mean = [w](Sum sum) { return int((qint64(sum) + w / 2) / w); };
-        palette.append(qRgb(mean(m.volume(boxes[i], m.red)), mean(m.volume(boxes[i], m.green)),
-            mean(m.volume(boxes[i], m.blue))));
+        palette.append(qRgb(mean(m.volume(boxes[i], &Cell::red)), mean(m.volume(boxes[i], &Cell::green)),
+            mean(m.volume(boxes[i], &Cell::blue))));
     }
     return palette;
 }
