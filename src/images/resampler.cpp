@@ -87,6 +87,30 @@ template <typename Body> void forRows(int count, qint64 work, Body body)
     splitAcrossCores(count, work >= 2'000'000, body);
 }
 
+// Outputs filtered together along a row. Each output's sum is a chain of dependent additions;
+// interleaving independent chains keeps the adder busy, and each sum still adds its taps in the
+// same order, so the result does not change.
+constexpr int Interleaved = 4;
+
+// Outputs [x, x + count) of one row.
+template <int count> void filterAcross(const Pixel* row, const Kernel& kernel, int x, Pixel* target)
+{
+    const Pixel* taps[count];
+    const float* w[count];
+    Pixel sum[count] {};
+#pragma GCC unroll 4
+    for (int i = 0; i < count; ++i) {
+        taps[i] = row + kernel.first[x + i];
+        w[i] = kernel.weights.data() + size_t(x + i) * kernel.taps;
+    }
+    for (int k = 0; k < kernel.taps; ++k)
+#pragma GCC unroll 4
+        for (int i = 0; i < count; ++i)
+            sum[i] += taps[i][k] * w[i][k];
+    for (int i = 0; i < count; ++i)
+        target[x + i] = sum[i];
+}
+
 // Horizontal pass: each source row becomes a row of `kernel` outputs.
 void horizontal(const QImage& source, const Kernel& kernel, std::vector<Pixel>& out, int targetWidth)
 {
@@ -98,14 +122,11 @@ void horizontal(const QImage& source, const Kernel& kernel, std::vector<Pixel>& 
             for (int x = 0; x < sourceWidth; ++x)
                 row[x] = toPixel(in[x]);
             Pixel* target = out.data() + size_t(y) * targetWidth;
-            for (int x = 0; x < targetWidth; ++x) {
-                const Pixel* taps = row.data() + kernel.first[x];
-                const float* w = kernel.weights.data() + size_t(x) * kernel.taps;
-                Pixel sum {};
-                for (int k = 0; k < kernel.taps; ++k)
-                    sum += taps[k] * w[k];
-                target[x] = sum;
-            }
+            int x = 0;
+            for (; x + Interleaved <= targetWidth; x += Interleaved)
+                filterAcross<Interleaved>(row.data(), kernel, x, target);
+            for (; x < targetWidth; ++x)
+                filterAcross<1>(row.data(), kernel, x, target);
         }
     });
 }
