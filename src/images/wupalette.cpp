@@ -1,9 +1,10 @@
 #include "images/wupalette.h"
 
 #include "images/bothcores.h"
-#include "images/zeroedpages.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -76,19 +77,20 @@ public:
     double variance(const Box& c) const;
 
 private:
-    Cell& at(int r, int g, int b) const { return m_cells[index(r, g, b)]; }
+    Cell& at(int r, int g, int b) const { return m_cells.get()[index(r, g, b)]; }
     void count(const QImage& image, std::span<const float> weights);
     void sumPlane(int r);
     void accumulate();
 
-    // Fresh zeroed pages: the histogram needs no clearing pass of its own.
-    ZeroedPages m_pages;
-    Cell* m_cells;
+    // calloc clears only memory that was used before, and takes it from the heap (whose pages the
+    // picture commands have faulted in already); a mapping of its own would cost fresh page faults
+    // and, once unmapped, a flush of the other core's address translations.
+    std::unique_ptr<Cell, decltype(&std::free)> m_cells;
 };
 
 Moments::Moments(const QImage& image, std::span<const float> weights)
-    : m_pages(sizeof(Cell) * RedSide * GreenSide * BlueSide)
-    , m_cells(static_cast<Cell*>(m_pages.data()))
+    : m_cells(
+        static_cast<Cell*>(std::calloc(size_t(RedSide) * GreenSide * BlueSide, sizeof(Cell))), &std::free)
 {
     if (!m_cells)
         throw std::bad_alloc();
