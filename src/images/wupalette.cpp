@@ -1,11 +1,8 @@
 #include "images/wupalette.h"
 
-#include "images/bothcores.h"
-
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
-#include <new>
+#include <array>
+#include <utility>
 #include <vector>
 
 namespace images
@@ -14,222 +11,190 @@ namespace images
 namespace
 {
 
-// At five bits a channel, a smooth picture of few hues (a grey wall, a sky) fills too few cells of
-// the histogram to be split into all the colours it may have. Seven bits for red gave less
-// structural error on smooth photographs than seven for green or blue, for twice the memory of
-// six; seven for all three did better still but costs eight times, more than the rest of the
-// reduction takes.
-constexpr int RedBits = 7, GreenBits = 6, BlueBits = 6;
-constexpr int WeightUnit = 16; // a pixel of weight 1
-// Pixels the histogram takes at most, so that every sum of weights and of weighted levels fits in
-// 32 bits (255 * WeightUnit each); a bigger picture gives every n-th row.
+// Pixels the histogram takes at most, which bounds its memory; a bigger picture gives every n-th
+// row.
 constexpr qint64 MostPixels = 1'000'000;
-// The levels of each channel, plus the zero plane the cumulative sums need.
-constexpr int RedSide = (1 << RedBits) + 1, GreenSide = (1 << GreenBits) + 1, BlueSide = (1 << BlueBits) + 1;
-
-constexpr int index(int r, int g, int b)
-{
-    return (r * GreenSide + g) * BlueSide + b;
-}
-
-struct Box {
-    int r0 = 0, r1 = 0, g0 = 0, g1 = 0, b0 = 0, b1 = 0;
-    int volume() const { return (r1 - r0) * (g1 - g0) * (b1 - b0); }
-};
+// The least a pixel counts, so that no pixel's colour vanishes from the palette altogether.
+constexpr float LeastWeight = 1.0f / 16;
+// Boxes span the levels of each channel.
+constexpr int Levels = 256;
 
 enum Axis { Red, Green, Blue };
+constexpr Axis Axes[] = { Red, Green, Blue };
 
-// Cumulative moments of the histogram: the sums of any box come from eight corners. The counts and
-// channel sums are kept in 32 bits, which halves the memory a conversion must touch: a box's sum is
-// exact in unsigned arithmetic even where the corners' terms wrap, as the whole never passes 2^32.
-using Sum = quint32;
+// Weighted sums of a set of pixels: their weight, channel levels and squared levels, and how many
+// distinct colours they have.
+struct Moments {
+    double weight = 0, red = 0, green = 0, blue = 0, square = 0;
+    int colours = 0;
 
-// One cell's moments side by side, so that reading a corner costs one cache line, not five.
-struct Cell {
-    Sum weight, red, green, blue;
-    double square; // whole numbers far below 2^53: exact in any order of summing
-
-    void add(const Cell& other)
+    void add(const Moments& other)
     {
         weight += other.weight;
         red += other.red;
         green += other.green;
         blue += other.blue;
         square += other.square;
+        colours += other.colours;
     }
-};
-
-class Moments
-{
-public:
-    Moments(const QImage& image, std::span<const float> weights);
-    template <typename T> T volume(const Box& c, T Cell::*m) const
+    Moments minus(const Moments& other) const
     {
-        return at(c.r1, c.g1, c.b1).*m - at(c.r1, c.g1, c.b0).*m - at(c.r1, c.g0, c.b1).*m
-            + at(c.r1, c.g0, c.b0).*m - at(c.r0, c.g1, c.b1).*m + at(c.r0, c.g1, c.b0).*m
-            + at(c.r0, c.g0, c.b1).*m - at(c.r0, c.g0, c.b0).*m;
+        return { weight - other.weight, red - other.red, green - other.green, blue - other.blue,
+            square - other.square, colours - other.colours };
     }
-    // The part of the box's sum that lies on the lower side of its `axis` face (the terms that
-    // do not depend on where that face sits)...
-    Sum bottom(const Box& c, Axis axis, Sum Cell::*m) const;
-    // ... and the part that moves with the face when it is placed at `position`.
-    Sum top(const Box& c, Axis axis, int position, Sum Cell::*m) const;
-    double variance(const Box& c) const;
-
-private:
-    Cell& at(int r, int g, int b) const { return m_cells.get()[index(r, g, b)]; }
-    void count(const QImage& image, std::span<const float> weights);
-    void sumPlane(int r);
-    void accumulate();
-
-    // calloc clears only memory that was used before, and takes it from the heap (whose pages the
-    // picture commands have faulted in already); a mapping of its own would cost fresh page faults
-    // and, once unmapped, a flush of the other core's address translations.
-    std::unique_ptr<Cell, decltype(&std::free)> m_cells;
+    // The squared error the set's mean colour removes: the larger, the better a split.
+    double meanTerm() const { return (red * red + green * green + blue * blue) / weight; }
+    double variance() const { return colours > 1 ? square - meanTerm() : 0.0; }
 };
 
-Moments::Moments(const QImage& image, std::span<const float> weights)
-    : m_cells(
-        static_cast<Cell*>(std::calloc(size_t(RedSide) * GreenSide * BlueSide, sizeof(Cell))), &std::free)
+// One distinct colour of the picture and how much its pixels count together. The histogram keeps
+// every level rather than cells of several: a sky or a wall has too few distinct coarse cells to
+// be split into all the colours it deserves, and a 320 x 400 picture has at most 128,000 colours,
+// which is fewer than the cells of a coarse histogram.
+struct Colour {
+    std::array<quint8, 3> level;
+    float weight;
+
+    Moments moments() const
+    {
+        const double w = weight, r = level[Red], g = level[Green], b = level[Blue];
+        return { w, w * r, w * g, w * b, w * (r * r + g * g + b * b), 1 };
+    }
+};
+
+// Sorts (colour << 32 | pixel offset) values by colour in two counting passes of 12 bits.
+void sortByColour(std::vector<quint64>& items)
 {
-    if (!m_cells)
-        throw std::bad_alloc();
-    count(image, weights);
-    accumulate();
+    constexpr int bits = 12;
+    constexpr quint64 mask = (1 << bits) - 1;
+    std::vector<quint64> sorted(items.size());
+    for (const int shift : { 32, 32 + bits }) {
+        std::vector<quint32> start(size_t(1) << bits, 0);
+        for (const quint64 item : items)
+            ++start[size_t(item >> shift & mask)];
+        quint32 next = 0;
+        for (quint32& s : start)
+            next += std::exchange(s, next);
+        for (const quint64 item : items)
+            sorted[start[size_t(item >> shift & mask)]++] = item;
+        items.swap(sorted);
+    }
 }
 
-void Moments::count(const QImage& image, std::span<const float> weights)
+// The picture's distinct colours, each with the summed weight of its pixels.
+std::vector<Colour> distinctColours(const QImage& image, std::span<const float> weights)
 {
     const int width = image.width(), height = image.height();
     const int rowStep = int(qint64(width) * height / (MostPixels + 1) + 1);
+    std::vector<quint64> items;
+    items.reserve(size_t(width) * size_t((height + rowStep - 1) / rowStep));
     for (int y = 0; y < height; y += rowStep) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
-            Cell& cell = at((r >> (8 - RedBits)) + 1, (g >> (8 - GreenBits)) + 1, (b >> (8 - BlueBits)) + 1);
-            // Whole-number weights keep the cumulative sums exact.
-            const int w
-                = weights.empty() ? 1 : std::max(int(weights[size_t(y) * width + x] * WeightUnit + 0.5f), 1);
-            cell.add(
-                { Sum(w), Sum(w * r), Sum(w * g), Sum(w * b), double(w) * double(r * r + g * g + b * b) });
+        for (int x = 0; x < width; ++x)
+            items.push_back(quint64(row[x] & 0xffffffu) << 32 | (quint64(y) * width + x));
+    }
+    sortByColour(items);
+
+    std::vector<Colour> colours;
+    quint64 current = ~quint64(0);
+    for (const quint64 item : items) {
+        const float weight = weights.empty() ? 1.0f : std::max(weights[size_t(quint32(item))], LeastWeight);
+        if (item >> 32 != current) {
+            current = item >> 32;
+            colours.push_back({ { quint8(current >> 16), quint8(current >> 8), quint8(current) }, 0.0f });
+        }
+        colours.back().weight += weight;
+    }
+    return colours;
+}
+
+// A box of the colour cube: levels [low, high) of each channel, holding colours [begin, end) of the
+// colour list, with their sums and the sums of each slab of the box one level thick along each
+// axis (from which the best split follows).
+struct Box {
+    std::array<int, 3> low { 0, 0, 0 }, high { Levels, Levels, Levels };
+    size_t begin = 0, end = 0;
+    Moments sums;
+    std::vector<Moments> slabs; // along red, then green, then blue
+
+    size_t size() const { return end - begin; }
+    Moments& slab(Axis axis, int level) { return slabs[slabIndex(axis, level)]; }
+    const Moments& slab(Axis axis, int level) const { return slabs[slabIndex(axis, level)]; }
+    size_t slabIndex(Axis axis, int level) const
+    {
+        size_t index = size_t(level - low[axis]);
+        for (int a = Red; a < axis; ++a)
+            index += size_t(high[a] - low[a]);
+        return index;
+    }
+
+    void countSlabs(const std::vector<Colour>& colours)
+    {
+        slabs.assign(slabIndex(Blue, high[Blue]), Moments {});
+        for (size_t i = begin; i < end; ++i) {
+            const Moments sums = colours[i].moments();
+            for (const Axis axis : Axes)
+                slab(axis, colours[i].level[axis]).add(sums);
         }
     }
-}
-
-// Sums one red plane over green and blue.
-void Moments::sumPlane(int r)
-{
-    for (int g = 1; g < GreenSide; ++g) {
-        Cell line {};
-        for (int b = 1; b < BlueSide; ++b) {
-            Cell& cell = at(r, g, b);
-            line.add(cell);
-            cell = line;
-            cell.add(at(r, g - 1, b));
-        }
+    // The slabs of the part of `whole` that `part` does not hold: cheaper than counting them
+    // when `part` is the smaller part.
+    void subtractSlabs(const Box& whole, const Box& part)
+    {
+        slabs.resize(slabIndex(Blue, high[Blue]));
+        for (const Axis axis : Axes)
+            for (int level = low[axis]; level < high[axis]; ++level) {
+                const bool inPart = level >= part.low[axis] && level < part.high[axis];
+                slab(axis, level) = inPart ? whole.slab(axis, level).minus(part.slab(axis, level))
+                                           : whole.slab(axis, level);
+            }
     }
-}
-
-// The planes are independent, and so are the green rows once the planes are summed; exact sums
-// make the result the same whichever core does which part.
-void Moments::accumulate()
-{
-    splitAcrossCores(RedSide - 1, true, [this](int begin, int end) {
-        for (int r = begin + 1; r <= end; ++r)
-            sumPlane(r);
-    });
-    splitAcrossCores(GreenSide - 1, true, [this](int begin, int end) {
-        for (int r = 2; r < RedSide; ++r)
-            for (int g = begin + 1; g <= end; ++g)
-                for (int b = 1; b < BlueSide; ++b)
-                    at(r, g, b).add(at(r - 1, g, b));
-    });
-}
-
-Sum Moments::bottom(const Box& c, Axis axis, Sum Cell::*m) const
-{
-    switch (axis) {
-    case Red:
-        return -(at(c.r0, c.g1, c.b1).*m) + at(c.r0, c.g1, c.b0).*m + at(c.r0, c.g0, c.b1).*m
-            - at(c.r0, c.g0, c.b0).*m;
-    case Green:
-        return -(at(c.r1, c.g0, c.b1).*m) + at(c.r1, c.g0, c.b0).*m + at(c.r0, c.g0, c.b1).*m
-            - at(c.r0, c.g0, c.b0).*m;
-    case Blue:
-        return -(at(c.r1, c.g1, c.b0).*m) + at(c.r1, c.g0, c.b0).*m + at(c.r0, c.g1, c.b0).*m
-            - at(c.r0, c.g0, c.b0).*m;
-    }
-    return 0;
-}
-
-Sum Moments::top(const Box& c, Axis axis, int p, Sum Cell::*m) const
-{
-    switch (axis) {
-    case Red:
-        return at(p, c.g1, c.b1).*m - at(p, c.g1, c.b0).*m - at(p, c.g0, c.b1).*m + at(p, c.g0, c.b0).*m;
-    case Green:
-        return at(c.r1, p, c.b1).*m - at(c.r1, p, c.b0).*m - at(c.r0, p, c.b1).*m + at(c.r0, p, c.b0).*m;
-    case Blue:
-        return at(c.r1, c.g1, p).*m - at(c.r1, c.g0, p).*m - at(c.r0, c.g1, p).*m + at(c.r0, c.g0, p).*m;
-    }
-    return 0;
-}
-
-double Moments::variance(const Box& c) const
-{
-    const double r = double(volume(c, &Cell::red)), g = double(volume(c, &Cell::green));
-    const double b = double(volume(c, &Cell::blue));
-    return volume(c, &Cell::square) - (r * r + g * g + b * b) / double(volume(c, &Cell::weight));
-}
+};
 
 struct Split {
     double gain = 0.0;
+    Axis axis = Red;
     int position = -1;
+    Moments lower; // the sums of the colours below `position`
 };
 
-// The face position along `axis` that leaves the two halves with the largest sum of
-// squared-mean terms, i.e. the least remaining error.
-Split bestSplit(const Moments& m, const Box& c, Axis axis, int first, int last)
+// The face that leaves the box's two halves with the least squared error.
+Split bestSplit(const Box& box)
 {
-    const Sum baseR = m.bottom(c, axis, &Cell::red), baseG = m.bottom(c, axis, &Cell::green);
-    const Sum baseB = m.bottom(c, axis, &Cell::blue), baseW = m.bottom(c, axis, &Cell::weight);
-    const double wholeR = m.volume(c, &Cell::red), wholeG = m.volume(c, &Cell::green);
-    const double wholeB = m.volume(c, &Cell::blue);
-    const Sum wholeW = m.volume(c, &Cell::weight);
     Split best;
-    for (int i = first; i < last; ++i) {
-        const Sum halfW = baseW + m.top(c, axis, i, &Cell::weight);
-        if (halfW == 0 || halfW == wholeW)
-            continue;
-        const double r = Sum(baseR + m.top(c, axis, i, &Cell::red));
-        const double g = Sum(baseG + m.top(c, axis, i, &Cell::green));
-        const double b = Sum(baseB + m.top(c, axis, i, &Cell::blue));
-        double gain = (r * r + g * g + b * b) / double(halfW);
-        const double r2 = double(wholeR) - r, g2 = double(wholeG) - g, b2 = double(wholeB) - b;
-        gain += (r2 * r2 + g2 * g2 + b2 * b2) / double(wholeW - halfW);
-        if (gain > best.gain) {
-            best.gain = gain;
-            best.position = i;
+    for (const Axis axis : Axes) {
+        Moments lower;
+        for (int position = box.low[axis] + 1; position < box.high[axis]; ++position) {
+            lower.add(box.slab(axis, position - 1));
+            if (lower.colours == 0 || lower.colours == box.sums.colours)
+                continue;
+            const double gain = lower.meanTerm() + box.sums.minus(lower).meanTerm();
+            if (gain > best.gain)
+                best = { gain, axis, position, lower };
         }
     }
     return best;
 }
 
-bool cut(const Moments& m, Box& first, Box& second)
+// Splits `first` where that removes the most error, moving its upper part to `second`; false when
+// it holds a single colour. Only the smaller part's colours are counted again.
+bool cut(std::vector<Colour>& colours, Box& first, Box& second)
 {
-    const Split r = bestSplit(m, first, Red, first.r0 + 1, first.r1);
-    const Split g = bestSplit(m, first, Green, first.g0 + 1, first.g1);
-    const Split b = bestSplit(m, first, Blue, first.b0 + 1, first.b1);
-    second = first;
-    if (r.gain >= g.gain && r.gain >= b.gain) {
-        if (r.position < 0)
-            return false;
-        first.r1 = second.r0 = r.position;
-    } else if (g.gain >= b.gain) {
-        first.g1 = second.g0 = g.position;
-    } else {
-        first.b1 = second.b0 = b.position;
-    }
+    const Split split = bestSplit(first);
+    if (split.position < 0)
+        return false;
+    const Box whole = std::move(first);
+    const auto middle
+        = std::partition(colours.begin() + ptrdiff_t(whole.begin), colours.begin() + ptrdiff_t(whole.end),
+            [&split](const Colour& c) { return c.level[split.axis] < split.position; });
+    first = second = Box { whole.low, whole.high, whole.begin, whole.end, split.lower, {} };
+    first.high[split.axis] = second.low[split.axis] = split.position;
+    first.end = second.begin = size_t(middle - colours.begin());
+    second.sums = whole.sums.minus(split.lower);
+    Box& smaller = first.size() <= second.size() ? first : second;
+    Box& larger = &smaller == &first ? second : first;
+    smaller.countSlabs(colours);
+    larger.subtractSlabs(whole, smaller);
     return true;
 }
 
@@ -237,36 +202,33 @@ bool cut(const Moments& m, Box& first, Box& second)
 
 QList<QRgb> wuPalette(const QImage& rgb32, int colours, std::span<const float> weights)
 {
-    const Moments m(rgb32, weights);
+    std::vector<Colour> distinct = distinctColours(rgb32, weights);
+    if (distinct.empty())
+        return {};
     std::vector<Box> boxes(size_t(std::max(colours, 1)));
     std::vector<double> variance(boxes.size(), 0.0);
-    boxes[0] = Box { 0, RedSide - 1, 0, GreenSide - 1, 0, BlueSide - 1 };
+    boxes[0].end = distinct.size();
+    for (const Colour& colour : distinct)
+        boxes[0].sums.add(colour.moments());
+    boxes[0].countSlabs(distinct);
+    variance[0] = boxes[0].sums.variance();
     int count = 1;
-    int next = 0;
-    while (count < colours) {
-        if (cut(m, boxes[next], boxes[count])) {
-            variance[next] = boxes[next].volume() > 1 ? m.variance(boxes[next]) : 0.0;
-            variance[count] = boxes[count].volume() > 1 ? m.variance(boxes[count]) : 0.0;
+    for (int next = 0; count < colours && variance[size_t(next)] > 0.0;) {
+        if (cut(distinct, boxes[size_t(next)], boxes[size_t(count)])) {
+            variance[size_t(next)] = boxes[size_t(next)].sums.variance();
+            variance[size_t(count)] = boxes[size_t(count)].sums.variance();
             ++count;
         } else {
-            variance[next] = 0.0;
+            variance[size_t(next)] = 0.0;
         }
-        next = 0;
-        for (int i = 1; i < count; ++i)
-            if (variance[i] > variance[next])
-                next = i;
-        if (variance[next] <= 0.0)
-            break;
+        next = int(std::max_element(variance.begin(), variance.begin() + count) - variance.begin());
     }
 
     QList<QRgb> palette;
     for (int i = 0; i < count; ++i) {
-        const qint64 w = m.volume(boxes[i], &Cell::weight);
-        if (w == 0)
-            continue;
-        auto mean = [w](Sum sum) { return int((qint64(sum) + w / 2) / w); };
-        palette.append(qRgb(mean(m.volume(boxes[i], &Cell::red)), mean(m.volume(boxes[i], &Cell::green)),
-            mean(m.volume(boxes[i], &Cell::blue))));
+        const Moments& s = boxes[size_t(i)].sums;
+        auto mean = [w = s.weight](double sum) { return std::clamp(int(sum / w + 0.5), 0, 255); };
+        palette.append(qRgb(mean(s.red), mean(s.green), mean(s.blue)));
     }
     return palette;
 }
