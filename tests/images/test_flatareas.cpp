@@ -58,4 +58,22 @@ TEST(FlatAreas, FlatPartOfAPictureGetsMoreOfThePalette)
     EXPECT_GT(weighted, plain + plain / 4) << weighted << " entries in the sky against " << plain;
 }
 
+// Two flat areas of nearly the same colour beside a colourful gradient: each flat colour gets an
+// entry of its own, so both come out as one index each, without dither grain.
+TEST(FlatAreas, NeighbouringFlatColoursComeOutWithoutGrain)
+{
+    const QRgb left = qRgb(97, 163, 45), middle = qRgb(97, 161, 45);
+    QImage image(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x)
+            image.setPixel(x, y, x < 100 ? left : x < 200 ? middle : qRgb(x, y, (x * y) % 256));
+    std::vector<quint8> indices(300 * 200);
+    QList<QRgb> palette;
+    ASSERT_TRUE(images::quantizeColours(image, 256, indices, palette));
+    // Away from the gradient, whose diffused error may reach a few pixels in.
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 190; ++x)
+            ASSERT_EQ(palette[indices[size_t(y) * 300 + x]], x < 100 ? left : middle) << x << ", " << y;
+}
+
 } // namespace

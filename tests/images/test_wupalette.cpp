@@ -1,4 +1,4 @@
-// Wu's palette on pictures big enough to overflow 32-bit sums were every pixel counted.
+// Wu's palette: faithful on big pictures, exact and finely spaced on smooth ones.
 #include "images/wupalette.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +62,23 @@ TEST(WuPalette, ASmoothRampOfOneHueGetsFineSteps)
             [red](QRgb a, QRgb b) { return std::abs(qRed(a) - red) < std::abs(qRed(b) - red); });
         EXPECT_LE(std::abs(qRed(*nearest) - red), 1) << red;
     }
+}
+
+// A smooth ramp of 200 colours one level apart in green and blue (a sky whose steps would show):
+// a palette of 256 gives every one of them its own entry, none merged with its neighbours.
+TEST(WuPalette, ARampOfFewerColoursThanEntriesKeepsEveryLevel)
+{
+    const int width = 200, height = 8;
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(40 + x / 50, 20 + x, 255 - x));
+    const std::vector<float> weights(size_t(width) * height, 1.0f);
+    QList<QRgb> palette = images::wuPalette(image, 256, weights);
+    std::sort(palette.begin(), palette.end(), [](QRgb a, QRgb b) { return qGreen(a) < qGreen(b); });
+    ASSERT_EQ(palette.size(), width);
+    for (int x = 0; x < width; ++x)
+        EXPECT_EQ(palette[x], image.pixel(x, 0)) << x;
 }
 
 } // namespace
