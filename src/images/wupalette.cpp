@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <utility>
 #include <vector>
 
@@ -62,21 +63,21 @@ struct Colour {
     }
 };
 
-// Sorts (colour << 32 | pixel offset) values by colour in two counting passes of 12 bits.
+// Sorts (colour << 32 | anything) values by colour, a byte of it a pass: few enough buckets that
+// the writes of each pass stay in the cache.
 void sortByColour(std::vector<quint64>& items)
 {
-    constexpr int bits = 12;
-    constexpr quint64 mask = (1 << bits) - 1;
+    std::array<std::array<quint32, 256>, 3> start {};
+    for (const quint64 item : items)
+        for (int pass = 0; pass < 3; ++pass)
+            ++start[size_t(pass)][size_t(item >> (32 + 8 * pass) & 0xff)];
     std::vector<quint64> sorted(items.size());
-    for (const int shift : { 32, 32 + bits }) {
-        std::vector<quint32> start(size_t(1) << bits, 0);
-        for (const quint64 item : items)
-            ++start[size_t(item >> shift & mask)];
+    for (int pass = 0; pass < 3; ++pass) {
         quint32 next = 0;
-        for (quint32& s : start)
+        for (quint32& s : start[size_t(pass)])
             next += std::exchange(s, next);
         for (const quint64 item : items)
-            sorted[start[size_t(item >> shift & mask)]++] = item;
+            sorted[start[size_t(pass)][size_t(item >> (32 + 8 * pass) & 0xff)]++] = item;
         items.swap(sorted);
     }
 }
@@ -86,24 +87,27 @@ std::vector<Colour> distinctColours(const QImage& image, std::span<const float> 
 {
     const int width = image.width(), height = image.height();
     const int rowStep = int(qint64(width) * height / (MostPixels + 1) + 1);
+    // Each pixel's colour and weight side by side, so that the sort brings them together.
     std::vector<quint64> items;
     items.reserve(size_t(width) * size_t((height + rowStep - 1) / rowStep));
     for (int y = 0; y < height; y += rowStep) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < width; ++x)
-            items.push_back(quint64(row[x] & 0xffffffu) << 32 | (quint64(y) * width + x));
+        const float* rowWeights = weights.empty() ? nullptr : weights.data() + size_t(y) * width;
+        for (int x = 0; x < width; ++x) {
+            const float weight = rowWeights ? std::max(rowWeights[x], LeastWeight) : 1.0f;
+            items.push_back(quint64(row[x] & 0xffffffu) << 32 | std::bit_cast<quint32>(weight));
+        }
     }
     sortByColour(items);
 
     std::vector<Colour> colours;
     quint64 current = ~quint64(0);
     for (const quint64 item : items) {
-        const float weight = weights.empty() ? 1.0f : std::max(weights[size_t(quint32(item))], LeastWeight);
         if (item >> 32 != current) {
             current = item >> 32;
             colours.push_back({ { quint8(current >> 16), quint8(current >> 8), quint8(current) }, 0.0f });
         }
-        colours.back().weight += weight;
+        colours.back().weight += std::bit_cast<float>(quint32(item));
     }
     return colours;
 }
