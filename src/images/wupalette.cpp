@@ -1,5 +1,7 @@
 #include "images/wupalette.h"
 
+#include "images/bothcores.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -82,15 +84,16 @@ void sortByColour(std::vector<quint64>& items)
     }
 }
 
-// The picture's distinct colours, each with the summed weight of its pixels.
-std::vector<Colour> distinctColours(const QImage& image, std::span<const float> weights)
+// The distinct colours of every `rowStep`-th row of [begin, end), in order of colour, each with
+// the summed weight of its pixels.
+std::vector<Colour> distinctColoursOfRows(
+    const QImage& image, std::span<const float> weights, int begin, int end, int rowStep)
 {
-    const int width = image.width(), height = image.height();
-    const int rowStep = int(qint64(width) * height / (MostPixels + 1) + 1);
+    const int width = image.width();
     // Each pixel's colour and weight side by side, so that the sort brings them together.
     std::vector<quint64> items;
-    items.reserve(size_t(width) * size_t((height + rowStep - 1) / rowStep));
-    for (int y = 0; y < height; y += rowStep) {
+    items.reserve(size_t(width) * size_t((end - begin + rowStep - 1) / rowStep));
+    for (int y = begin; y < end; y += rowStep) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         const float* rowWeights = weights.empty() ? nullptr : weights.data() + size_t(y) * width;
         for (int x = 0; x < width; ++x) {
@@ -101,15 +104,48 @@ std::vector<Colour> distinctColours(const QImage& image, std::span<const float> 
     sortByColour(items);
 
     std::vector<Colour> colours;
-    quint64 current = ~quint64(0);
-    for (const quint64 item : items) {
-        if (item >> 32 != current) {
-            current = item >> 32;
-            colours.push_back({ { quint8(current >> 16), quint8(current >> 8), quint8(current) }, 0.0f });
-        }
-        colours.back().weight += std::bit_cast<float>(quint32(item));
+    for (size_t i = 0; i < items.size();) {
+        const quint64 colour = items[i] >> 32;
+        double weight = 0;
+        for (; i < items.size() && items[i] >> 32 == colour; ++i)
+            weight += std::bit_cast<float>(quint32(items[i]));
+        colours.push_back({ { quint8(colour >> 16), quint8(colour >> 8), quint8(colour) }, float(weight) });
     }
     return colours;
+}
+
+// Two lists in order of colour as one, the weights of a colour in both summed.
+std::vector<Colour> merged(const std::vector<Colour>& a, const std::vector<Colour>& b)
+{
+    std::vector<Colour> both;
+    both.reserve(a.size() + b.size());
+    auto i = a.begin(), j = b.begin();
+    while (i != a.end() && j != b.end()) {
+        if (i->level == j->level) {
+            both.push_back({ i->level, i->weight + j->weight });
+            ++i, ++j;
+        } else {
+            both.push_back(i->level < j->level ? *i++ : *j++);
+        }
+    }
+    both.insert(both.end(), i, a.end());
+    both.insert(both.end(), j, b.end());
+    return both;
+}
+
+// The picture's distinct colours, each with the summed weight of its pixels; the halves of the
+// picture are sorted on both cores.
+std::vector<Colour> distinctColours(const QImage& image, std::span<const float> weights)
+{
+    const int width = image.width(), height = image.height();
+    const int rowStep = int(qint64(width) * height / (MostPixels + 1) + 1);
+    const int rows = (height + rowStep - 1) / rowStep;
+    std::array<std::vector<Colour>, 2> halves;
+    splitAcrossCores(rows, qint64(width) * rows >= 20'000, [&](int begin, int end) {
+        halves[begin == 0 ? 0 : 1] = distinctColoursOfRows(
+            image, weights, begin * rowStep, std::min(end * rowStep, height), rowStep);
+    });
+    return halves[1].empty() ? std::move(halves[0]) : merged(halves[0], halves[1]);
 }
 
 // A box of the colour cube: levels [low, high) of each channel, holding colours [begin, end) of the
@@ -132,14 +168,23 @@ struct Box {
         return index;
     }
 
+    // Counts the slabs of a big box on both cores, the upper half of its colours into slabs of
+    // their own.
     void countSlabs(const std::vector<Colour>& colours)
     {
         slabs.assign(slabIndex(Blue, high[Blue]), Moments {});
-        for (size_t i = begin; i < end; ++i) {
-            const Moments sums = colours[i].moments();
-            for (const Axis axis : Axes)
-                slab(axis, colours[i].level[axis]).add(sums);
-        }
+        const bool bothCores = size() >= 20'000;
+        std::vector<Moments> upper(bothCores ? slabs.size() : 0);
+        splitAcrossCores(int(size()), bothCores, [&](int first, int last) {
+            std::vector<Moments>& into = first == 0 ? slabs : upper;
+            for (size_t i = begin + size_t(first); i < begin + size_t(last); ++i) {
+                const Moments sums = colours[i].moments();
+                for (const Axis axis : Axes)
+                    into[slabIndex(axis, colours[i].level[axis])].add(sums);
+            }
+        });
+        for (size_t i = 0; i < upper.size(); ++i)
+            slabs[i].add(upper[i]);
     }
     // The slabs of the part of `whole` that `part` does not hold: cheaper than counting them
     // when `part` is the smaller part.
