@@ -168,19 +168,22 @@ struct Box {
         return index;
     }
 
-    // Counts the slabs of a big box on both cores, the upper half of its colours into slabs of
-    // their own.
+    // Counts the slabs from the box's colours; a big box's on both cores, the upper half of its
+    // colours into slabs of their own.
     void countSlabs(const std::vector<Colour>& colours)
     {
         slabs.assign(slabIndex(Blue, high[Blue]), Moments {});
         const bool bothCores = size() >= 20'000;
         std::vector<Moments> upper(bothCores ? slabs.size() : 0);
         splitAcrossCores(int(size()), bothCores, [&](int first, int last) {
-            std::vector<Moments>& into = first == 0 ? slabs : upper;
+            Moments* into = first == 0 ? slabs.data() : upper.data();
+            // Where each axis's slabs start, less the box's lowest level.
+            const ptrdiff_t start[] = { -low[Red], ptrdiff_t(slabIndex(Green, low[Green])) - low[Green],
+                ptrdiff_t(slabIndex(Blue, low[Blue])) - low[Blue] };
             for (size_t i = begin + size_t(first); i < begin + size_t(last); ++i) {
                 const Moments sums = colours[i].moments();
                 for (const Axis axis : Axes)
-                    into[slabIndex(axis, colours[i].level[axis])].add(sums);
+                    into[start[axis] + colours[i].level[axis]].add(sums);
             }
         });
         for (size_t i = 0; i < upper.size(); ++i)
