@@ -58,6 +58,8 @@ struct Colour {
     std::array<quint8, 3> level;
     float weight;
 
+    // The colour as the sort orders it.
+    quint32 packed() const { return quint32(level[Red]) << 16 | quint32(level[Green]) << 8 | level[Blue]; }
     Moments moments() const
     {
         const double w = weight, r = level[Red], g = level[Green], b = level[Blue];
@@ -121,11 +123,12 @@ std::vector<Colour> merged(const std::vector<Colour>& a, const std::vector<Colou
     both.reserve(a.size() + b.size());
     auto i = a.begin(), j = b.begin();
     while (i != a.end() && j != b.end()) {
-        if (i->level == j->level) {
+        const quint32 first = i->packed(), second = j->packed();
+        if (first == second) {
             both.push_back({ i->level, i->weight + j->weight });
             ++i, ++j;
         } else {
-            both.push_back(i->level < j->level ? *i++ : *j++);
+            both.push_back(first < second ? *i++ : *j++);
         }
     }
     both.insert(both.end(), i, a.end());

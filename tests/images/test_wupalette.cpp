@@ -81,4 +81,25 @@ TEST(WuPalette, ARampOfFewerColoursThanEntriesKeepsEveryLevel)
         EXPECT_EQ(palette[x], image.pixel(x, 0)) << x;
 }
 
+// Two grey ramps of equal size, the dark one counting ten times the light one: most entries go to
+// the dark ramp, which is what lets flat areas take the palette from texture.
+TEST(WuPalette, EntriesFollowThePixelsWeights)
+{
+    const int width = 256, height = 64;
+    QImage image(width, height, QImage::Format_RGB32);
+    std::vector<float> weights(size_t(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const bool dark = x < width / 2;
+            const int grey = dark ? x / 2 : 128 + (x - width / 2) / 2;
+            image.setPixel(x, y, qRgb(grey, grey, grey));
+            weights[size_t(y) * width + x] = dark ? 1.0f : 0.1f;
+        }
+    const QList<QRgb> palette = images::wuPalette(image, 16, weights);
+    ASSERT_EQ(palette.size(), 16);
+    const auto darkEntries
+        = std::count_if(palette.begin(), palette.end(), [](QRgb c) { return qGreen(c) < 64; });
+    EXPECT_GE(darkEntries, 10) << darkEntries << " of 16";
+}
+
 } // namespace
