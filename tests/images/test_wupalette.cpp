@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 namespace
@@ -100,6 +101,37 @@ TEST(WuPalette, EntriesFollowThePixelsWeights)
     const auto darkEntries
         = std::count_if(palette.begin(), palette.end(), [](QRgb c) { return qGreen(c) < 64; });
     EXPECT_GE(darkEntries, 10) << darkEntries << " of 16";
+}
+
+// Noise of more distinct colours than the palette looks at one by one: a palette of one entry is
+// still its mean colour, and every entry of a full palette lies within the noise's levels.
+TEST(WuPalette, NoiseOfManyColoursGetsAFaithfulPalette)
+{
+    const int width = 400, height = 400;
+    QImage image(width, height, QImage::Format_RGB32);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> level(100, 163);
+    double sum[3] = {};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int r = level(random), g = level(random), b = level(random);
+            image.setPixel(x, y, qRgb(r, g, b));
+            sum[0] += r, sum[1] += g, sum[2] += b;
+        }
+    const std::vector<float> weights(size_t(width) * height, 1.0f);
+    const QList<QRgb> mean = images::wuPalette(image, 1, weights);
+    ASSERT_EQ(mean.size(), 1);
+    const double pixels = double(width) * height;
+    EXPECT_NEAR(qRed(mean[0]), sum[0] / pixels, 1.0);
+    EXPECT_NEAR(qGreen(mean[0]), sum[1] / pixels, 1.0);
+    EXPECT_NEAR(qBlue(mean[0]), sum[2] / pixels, 1.0);
+    const QList<QRgb> palette = images::wuPalette(image, 256, weights);
+    EXPECT_EQ(palette.size(), 256);
+    for (const QRgb entry : palette)
+        for (const int channel : { qRed(entry), qGreen(entry), qBlue(entry) }) {
+            EXPECT_GE(channel, 100);
+            EXPECT_LE(channel, 163);
+        }
 }
 
 } // namespace
