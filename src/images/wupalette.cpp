@@ -55,9 +55,9 @@ struct Moments {
 };
 
 // One distinct colour of the picture and how much its pixels count together. The histogram keeps
-// every level rather than cells of several: a sky or a wall has too few distinct coarse cells to
-// be split into all the colours it deserves, and a 320 x 400 picture has at most 128,000 colours,
-// which is fewer than the cells of a coarse histogram.
+// every level rather than cells of several (unless the picture has very many colours): a sky or a
+// wall has too few distinct coarse cells to be split into all the colours it deserves, and a
+// 320 x 400 picture has at most 128,000 colours, fewer than the cells of a coarse histogram.
 struct Colour {
     std::array<quint8, 3> level;
     float weight;
