@@ -76,18 +76,6 @@ TEST(RowResampler, GivesThePixelsOfTheWholePictureResampler)
     EXPECT_EQ(streamed(shallow, { 50, 3 }), images::resampleLanczos(shallow, 50, 3));
 }
 
-TEST(RowResampler, RefusesBadSizesAndIgnoresRowsPastTheLast)
-{
-    EXPECT_FALSE(images::RowResampler(QSize(0, 5), QSize(3, 3)).ok());
-    EXPECT_FALSE(images::RowResampler(QSize(5, 5), QSize(3, 0)).ok());
-    EXPECT_FALSE(images::RowResampler(QSize(5, 5), QSize(40000, 3)).ok());
-    const QImage source = detailedPicture(16, 8);
-    images::RowResampler resampler(source.size(), QSize(4, 2));
-    for (int y = 0; y < 12; ++y)
-        resampler.addRow(reinterpret_cast<const QRgb*>(source.constScanLine(y % 8)));
-    EXPECT_EQ(resampler.result(), images::resampleLanczos(source, 4, 2));
-}
-
 // The kinds of JPEG the decoder writes differently: chroma at half resolution, two decoders over a
 // progressive file, grey, inverted CMYK, and the full scale when the target leaves no eighth to drop.
 TEST(StreamedJpeg, GivesThePixelsOfDecodingWholeThenResampling)
