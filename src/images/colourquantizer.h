@@ -27,7 +27,12 @@ struct QuantizerSettings {
     // none as banding; in between keeps tone and structure. Measured on photographs with the
     // palette above, 0.68 keeps both tone (blurred error) and structure well ahead of plain
     // quantisers; more strength gains tone at a growing cost in structure.
-    float ditherStrength = 0.68f;
+    float ditherStrength = 0.6f;
+    // Passes of the local search that then improves the dithered result (images/ditherrefinement),
+    // and how much a pixel's own error counts there against the blurred error where the picture is
+    // flat: the first lowers grain, the second keeps tone.
+    int searchPasses = 2;
+    float grainWeight = 2.3f;
 };
 
 // Reduces a 32-bit RGB picture to at most `colours` colours: `indices` gets one palette index per

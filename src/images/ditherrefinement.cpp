@@ -1,0 +1,258 @@
+#include "images/ditherrefinement.h"
+
+#include "images/bothcores.h"
+#include "images/nearestcolour.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace images
+{
+
+namespace
+{
+
+using Lanes = float __attribute__((vector_size(16))); // red, green, blue and an unused lane
+
+// Kernels reach this far each way; a Gaussian of sigma 1.5 keeps 3 % of its peak there.
+constexpr int Radius = 4;
+constexpr int Span = 2 * Radius + 1;
+using Taps = std::array<float, Span>;
+
+// Local variance of this much (in squared levels) halves how much grain counts: in a flat area
+// grain shows fully, in texture of a few levels' deviation it hides.
+constexpr float MaskingVariance = 58.5f;
+
+// Pictures this small are not worth a second thread.
+constexpr qint64 ThreadedPixels = 20'000;
+
+Lanes lanesOf(QRgb rgb)
+{
+    return Lanes { float(qRed(rgb)), float(qGreen(rgb)), float(qBlue(rgb)), 0.0f };
+}
+
+Taps gaussian(double sigma)
+{
+    Taps taps {};
+    double sum = 0;
+    for (int k = -Radius; k <= Radius; ++k)
+        sum += taps[size_t(k + Radius)] = float(std::exp(-k * k / (2 * sigma * sigma)));
+    for (float& tap : taps)
+        tap = float(tap / sum);
+    return taps;
+}
+
+// The blur of sigma 1 applied twice, cut at Radius: a change of one pixel's error by d changes
+// the energy of the blurred error by 2 d (error blurred twice, there) + d^2 (this at its centre).
+Taps blurredTwice()
+{
+    const Taps once = gaussian(1.0);
+    Taps twice {};
+    for (int k = -Radius; k <= Radius; ++k)
+        for (int j = std::max(-Radius, -Radius - k); j <= std::min(Radius, Radius - k); ++j)
+            twice[size_t(k + Radius)] += once[size_t(j + Radius)] * once[size_t(j + k + Radius)];
+    return twice;
+}
+
+// Outside the picture a field is either zero (an error there is none) or its nearest edge pixel
+// (a picture's statistics).
+enum class Outside { Zero, Edge };
+
+// Separable convolution of a width x height field, row after row on both cores.
+std::vector<Lanes> convolved(
+    const std::vector<Lanes>& field, int width, int height, const Taps& taps, Outside outside)
+{
+    std::vector<Lanes> across(field.size()), result(field.size());
+    const bool threaded = qint64(width) * height >= ThreadedPixels;
+    splitAcrossCores(height, threaded, [&](int begin, int end) {
+        std::vector<Lanes> padded(size_t(width + 2 * Radius));
+        for (int y = begin; y < end; ++y) {
+            const Lanes* row = field.data() + size_t(y) * width;
+            std::copy_n(row, width, padded.begin() + Radius);
+            for (int k = 0; k < Radius; ++k) {
+                padded[size_t(k)] = outside == Outside::Zero ? Lanes {} : row[0];
+                padded[size_t(width + Radius + k)] = outside == Outside::Zero ? Lanes {} : row[width - 1];
+            }
+            Lanes* out = across.data() + size_t(y) * width;
+            for (int x = 0; x < width; ++x) {
+                Lanes sum {};
+                for (int k = 0; k < Span; ++k)
+                    sum += padded[size_t(x + k)] * taps[size_t(k)];
+                out[x] = sum;
+            }
+        }
+    });
+    splitAcrossCores(height, threaded, [&](int begin, int end) {
+        for (int y = begin; y < end; ++y) {
+            Lanes* out = result.data() + size_t(y) * width;
+            std::fill_n(out, width, Lanes {});
+            for (int k = -Radius; k <= Radius; ++k) {
+                int from = y + k;
+                if (from < 0 || from >= height) {
+                    if (outside == Outside::Zero)
+                        continue;
+                    from = std::clamp(from, 0, height - 1);
+                }
+                const Lanes* row = across.data() + size_t(from) * width;
+                const float tap = taps[size_t(k + Radius)];
+                for (int x = 0; x < width; ++x)
+                    out[x] += row[x] * tap;
+            }
+        }
+    });
+    return result;
+}
+
+std::vector<Lanes> pixelsOf(const QImage& rgb32)
+{
+    const int width = rgb32.width(), height = rgb32.height();
+    std::vector<Lanes> pixels(size_t(width) * height);
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
+        std::transform(row, row + width, pixels.begin() + qsizetype(y) * width, lanesOf);
+    }
+    return pixels;
+}
+
+// Per pixel: 1 where the picture is flat, less where it varies (over a window of sigma 1.5), since
+// texture masks grain.
+std::vector<float> flatness(const std::vector<Lanes>& pixels, int width, int height)
+{
+    std::vector<Lanes> squares(pixels.size());
+    std::transform(pixels.begin(), pixels.end(), squares.begin(), [](Lanes p) { return p * p; });
+    const Taps window = gaussian(1.5);
+    const std::vector<Lanes> mean = convolved(pixels, width, height, window, Outside::Edge);
+    squares = convolved(squares, width, height, window, Outside::Edge);
+    std::vector<float> weights(pixels.size());
+    for (size_t i = 0; i < weights.size(); ++i) {
+        const Lanes variance = squares[i] - mean[i] * mean[i];
+        const float meanVariance = std::max(0.0f, (variance[0] + variance[1] + variance[2]) / 3);
+        weights[i] = MaskingVariance / (2 * meanVariance + MaskingVariance);
+    }
+    return weights;
+}
+
+// The search's picture of the current result: each pixel's error against the source and that
+// error blurred twice, kept up to date as pixels change.
+class Search
+{
+public:
+    Search(const QImage& rgb32, const QList<QRgb>& palette, std::span<quint8> indices, float grainWeight)
+        : m_palette(palette)
+        , m_indices(indices)
+        , m_width(rgb32.width())
+        , m_height(rgb32.height())
+        , m_entries(size_t(palette.size()))
+    {
+        std::transform(palette.begin(), palette.end(), m_entries.begin(), lanesOf);
+        const std::vector<Lanes> pixels = pixelsOf(rgb32);
+        m_grain = flatness(pixels, m_width, m_height);
+        m_error.resize(pixels.size());
+        for (size_t i = 0; i < pixels.size(); ++i)
+            m_error[i] = m_entries[m_indices[i]] - pixels[i];
+        const Taps twice = blurredTwice();
+        m_seen = convolved(m_error, m_width, m_height, twice, Outside::Zero);
+        balanceGrain(grainWeight);
+        for (int dy = 0; dy < Span; ++dy)
+            for (int dx = 0; dx < Span; ++dx)
+                m_spread[size_t(dy * Span + dx)] = twice[size_t(dy)] * twice[size_t(dx)];
+        m_centre = m_spread[size_t(Radius * Span + Radius)];
+    }
+
+    // One pass over every pixel. The halves go to both cores; a pixel's change reaches Radius
+    // rows, so the rows that close to the middle are searched afterwards, once both are done.
+    void sweep()
+    {
+        const int middle = m_height / 2;
+        if (qint64(m_width) * m_height < ThreadedPixels || m_height < 4 * Radius) {
+            searchRows(0, m_height);
+            return;
+        }
+        splitAcrossCores(2, true, [&](int begin, int end) {
+            for (int half = begin; half < end; ++half)
+                half == 0 ? searchRows(0, middle - Radius) : searchRows(middle + Radius, m_height);
+        });
+        searchRows(middle - Radius, middle + Radius);
+    }
+
+private:
+    // Both errors are weighed as shares of what the diffusion left of them, as decibels and ratios
+    // judge them, so that a smooth picture and one full of texture trade tone for grain alike.
+    void balanceGrain(float grainWeight)
+    {
+        double blurredEnergy = 0, grainEnergy = 0;
+        for (size_t i = 0; i < m_error.size(); ++i) {
+            const Lanes blurred = m_error[i] * m_seen[i], grain = m_error[i] * m_error[i] * m_grain[i];
+            blurredEnergy += blurred[0] + blurred[1] + blurred[2];
+            grainEnergy += grain[0] + grain[1] + grain[2];
+        }
+        const float scale = grainEnergy > 0 ? float(grainWeight * blurredEnergy / grainEnergy) : 0.0f;
+        for (float& weight : m_grain)
+            weight *= scale;
+    }
+
+    void searchRows(int begin, int end)
+    {
+        NearestColour nearest(m_palette);
+        const Lanes zero {}, top = { 255.0f, 255.0f, 255.0f, 0.0f };
+        for (int y = begin; y < end; ++y) {
+            for (int x = 0; x < m_width; ++x) {
+                const size_t i = size_t(y) * m_width + x;
+                const Lanes error = m_error[i], seen = m_seen[i], current = m_entries[m_indices[i]];
+                const float grain = m_grain[i];
+                // The colour that would lower the cost most if any colour could be had.
+                Lanes best = current - (seen + error * grain) / (m_centre + grain);
+                best = best < zero ? zero : best;
+                best = top < best ? top : best;
+                const int index = nearest.find(int(best[0] + 0.5f), int(best[1] + 0.5f), int(best[2] + 0.5f));
+                if (index == m_indices[i])
+                    continue;
+                const Lanes delta = m_entries[size_t(index)] - current;
+                const Lanes change = delta * (seen * 2 + delta * m_centre)
+                    + ((error + delta) * (error + delta) - error * error) * grain;
+                if (change[0] + change[1] + change[2] >= 0)
+                    continue;
+                m_indices[i] = quint8(index);
+                m_error[i] = error + delta;
+                spread(x, y, delta);
+            }
+        }
+    }
+
+    void spread(int x, int y, Lanes delta)
+    {
+        const int left = std::max(0, x - Radius), right = std::min(m_width - 1, x + Radius);
+        for (int row = std::max(0, y - Radius); row <= std::min(m_height - 1, y + Radius); ++row) {
+            const float* taps = m_spread.data() + size_t(row - y + Radius) * Span + (left - x + Radius);
+            Lanes* seen = m_seen.data() + size_t(row) * m_width;
+            for (int column = left; column <= right; ++column)
+                seen[column] += delta * taps[column - left];
+        }
+    }
+
+    const QList<QRgb>& m_palette;
+    std::span<quint8> m_indices;
+    const int m_width, m_height;
+    std::vector<Lanes> m_entries;
+    std::vector<float> m_grain;
+    std::vector<Lanes> m_error; // result minus source
+    std::vector<Lanes> m_seen; // the error blurred twice
+    std::array<float, Span * Span> m_spread {};
+    float m_centre = 0;
+};
+
+} // namespace
+
+void refineDithering(
+    const QImage& rgb32, const QList<QRgb>& palette, std::span<quint8> indices, float grainWeight, int passes)
+{
+    if (passes <= 0 || palette.isEmpty())
+        return;
+    Search search(rgb32, palette, indices, grainWeight);
+    for (int pass = 0; pass < passes; ++pass)
+        search.sweep();
+}
+
+} // namespace images
