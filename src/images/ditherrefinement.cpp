@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace images
@@ -134,19 +135,35 @@ std::vector<float> flatness(const std::vector<Lanes>& pixels, int width, int hei
     return weights;
 }
 
+// Per entry: the squared distance within which every colour has that entry as its nearest (half
+// the distance to the nearest other entry), so that the lookup can be skipped.
+std::vector<float> settledDistances(const std::vector<Lanes>& entries)
+{
+    std::vector<float> settled(entries.size(), std::numeric_limits<float>::max());
+    for (size_t a = 0; a < entries.size(); ++a)
+        for (size_t b = 0; b < entries.size(); ++b) {
+            const Lanes d = entries[a] - entries[b];
+            const float distance = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
+            if (a != b && distance > 0)
+                settled[a] = std::min(settled[a], distance / 4);
+        }
+    return settled;
+}
+
 // The search's picture of the current result: each pixel's error against the source and that
 // error blurred twice, kept up to date as pixels change.
 class Search
 {
 public:
     Search(const QImage& rgb32, const QList<QRgb>& palette, std::span<quint8> indices, float grainWeight)
-        : m_palette(palette)
-        , m_indices(indices)
+        : m_indices(indices)
         , m_width(rgb32.width())
         , m_height(rgb32.height())
         , m_entries(size_t(palette.size()))
+        , m_lookups { NearestColour(palette), NearestColour(palette) }
     {
         std::transform(palette.begin(), palette.end(), m_entries.begin(), lanesOf);
+        m_settled = settledDistances(m_entries);
         const std::vector<Lanes> pixels = pixelsOf(rgb32);
         m_grain = flatness(pixels, m_width, m_height);
         m_error.resize(pixels.size());
@@ -167,14 +184,15 @@ public:
     {
         const int middle = m_height / 2;
         if (qint64(m_width) * m_height < ThreadedPixels || m_height < 4 * Radius) {
-            searchRows(0, m_height);
+            searchRows(0, m_height, m_lookups[0]);
             return;
         }
         splitAcrossCores(2, true, [&](int begin, int end) {
             for (int half = begin; half < end; ++half)
-                half == 0 ? searchRows(0, middle - Radius) : searchRows(middle + Radius, m_height);
+                half == 0 ? searchRows(0, middle - Radius, m_lookups[0])
+                          : searchRows(middle + Radius, m_height, m_lookups[1]);
         });
-        searchRows(middle - Radius, middle + Radius);
+        searchRows(middle - Radius, middle + Radius, m_lookups[0]);
     }
 
 private:
@@ -193,9 +211,8 @@ private:
             weight *= scale;
     }
 
-    void searchRows(int begin, int end)
+    void searchRows(int begin, int end, NearestColour& nearest)
     {
-        NearestColour nearest(m_palette);
         const Lanes zero {}, top = { 255.0f, 255.0f, 255.0f, 0.0f };
         for (int y = begin; y < end; ++y) {
             for (int x = 0; x < m_width; ++x) {
@@ -206,6 +223,9 @@ private:
                 Lanes best = current - (seen + error * grain) / (m_centre + grain);
                 best = best < zero ? zero : best;
                 best = top < best ? top : best;
+                const Lanes away = best - current;
+                if (away[0] * away[0] + away[1] * away[1] + away[2] * away[2] < m_settled[m_indices[i]])
+                    continue;
                 const int index = nearest.find(int(best[0] + 0.5f), int(best[1] + 0.5f), int(best[2] + 0.5f));
                 if (index == m_indices[i])
                     continue;
@@ -232,10 +252,11 @@ private:
         }
     }
 
-    const QList<QRgb>& m_palette;
     std::span<quint8> m_indices;
     const int m_width, m_height;
     std::vector<Lanes> m_entries;
+    std::array<NearestColour, 2> m_lookups; // one for each core
+    std::vector<float> m_settled;
     std::vector<float> m_grain;
     std::vector<Lanes> m_error; // result minus source
     std::vector<Lanes> m_seen; // the error blurred twice
