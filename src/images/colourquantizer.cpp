@@ -194,7 +194,7 @@ bool quantizeColours(const QImage& rgb32, int colours, std::span<quint8> indices
         wanted.moveEntries(palette);
     }
     diffuse(rgb32, palette, settings.ditherStrength, indices);
-    refineDithering(rgb32, palette, indices, settings.grainWeight, settings.searchPasses);
+    refineDithering(rgb32, palette, indices, weights, settings.grainWeight, settings.searchPasses);
     return true;
 }
 

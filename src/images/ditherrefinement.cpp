@@ -17,14 +17,10 @@ namespace
 
 using Lanes = float __attribute__((vector_size(16))); // red, green, blue and an unused lane
 
-// Kernels reach this far each way; a Gaussian of sigma 1.5 keeps 3 % of its peak there.
+// The blur's kernels reach this far each way; twice blurred, 1.8 % of the peak is left there.
 constexpr int Radius = 4;
 constexpr int Span = 2 * Radius + 1;
 using Taps = std::array<float, Span>;
-
-// Local variance of this much (in squared levels) halves how much grain counts: in a flat area
-// grain shows fully, in texture of a few levels' deviation it hides.
-constexpr float MaskingVariance = 58.5f;
 
 // Pictures this small are not worth a second thread.
 constexpr qint64 ThreadedPixels = 20'000;
@@ -57,82 +53,32 @@ Taps blurredTwice()
     return twice;
 }
 
-// Outside the picture a field is either zero (an error there is none) or its nearest edge pixel
-// (a picture's statistics).
-enum class Outside { Zero, Edge };
-
-// Separable convolution of a width x height field, row after row on both cores.
-std::vector<Lanes> convolved(
-    const std::vector<Lanes>& field, int width, int height, const Taps& taps, Outside outside)
+// Separable convolution of a width x height field that is zero outside, row after row on both
+// cores: each row gathers its column sums first, then blurs them along the row.
+std::vector<Lanes> convolved(const std::vector<Lanes>& field, int width, int height, const Taps& taps)
 {
-    std::vector<Lanes> across(field.size()), result(field.size());
-    const bool threaded = qint64(width) * height >= ThreadedPixels;
-    splitAcrossCores(height, threaded, [&](int begin, int end) {
-        std::vector<Lanes> padded(size_t(width + 2 * Radius));
+    std::vector<Lanes> result(field.size());
+    splitAcrossCores(height, qint64(width) * height >= ThreadedPixels, [&](int begin, int end) {
+        std::vector<Lanes> columns(size_t(width + 2 * Radius), Lanes {});
         for (int y = begin; y < end; ++y) {
-            const Lanes* row = field.data() + size_t(y) * width;
-            std::copy_n(row, width, padded.begin() + Radius);
-            for (int k = 0; k < Radius; ++k) {
-                padded[size_t(k)] = outside == Outside::Zero ? Lanes {} : row[0];
-                padded[size_t(width + Radius + k)] = outside == Outside::Zero ? Lanes {} : row[width - 1];
+            Lanes* sums = columns.data() + Radius;
+            std::fill_n(sums, width, Lanes {});
+            for (int from = std::max(0, y - Radius); from <= std::min(height - 1, y + Radius); ++from) {
+                const Lanes* row = field.data() + size_t(from) * width;
+                const float tap = taps[size_t(from - y + Radius)];
+                for (int x = 0; x < width; ++x)
+                    sums[x] += row[x] * tap;
             }
-            Lanes* out = across.data() + size_t(y) * width;
+            Lanes* out = result.data() + size_t(y) * width;
             for (int x = 0; x < width; ++x) {
                 Lanes sum {};
                 for (int k = 0; k < Span; ++k)
-                    sum += padded[size_t(x + k)] * taps[size_t(k)];
+                    sum += sums[x + k - Radius] * taps[size_t(k)];
                 out[x] = sum;
             }
         }
     });
-    splitAcrossCores(height, threaded, [&](int begin, int end) {
-        for (int y = begin; y < end; ++y) {
-            Lanes* out = result.data() + size_t(y) * width;
-            std::fill_n(out, width, Lanes {});
-            for (int k = -Radius; k <= Radius; ++k) {
-                int from = y + k;
-                if (from < 0 || from >= height) {
-                    if (outside == Outside::Zero)
-                        continue;
-                    from = std::clamp(from, 0, height - 1);
-                }
-                const Lanes* row = across.data() + size_t(from) * width;
-                const float tap = taps[size_t(k + Radius)];
-                for (int x = 0; x < width; ++x)
-                    out[x] += row[x] * tap;
-            }
-        }
-    });
     return result;
-}
-
-std::vector<Lanes> pixelsOf(const QImage& rgb32)
-{
-    const int width = rgb32.width(), height = rgb32.height();
-    std::vector<Lanes> pixels(size_t(width) * height);
-    for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
-        std::transform(row, row + width, pixels.begin() + qsizetype(y) * width, lanesOf);
-    }
-    return pixels;
-}
-
-// Per pixel: 1 where the picture is flat, less where it varies (over a window of sigma 1.5), since
-// texture masks grain.
-std::vector<float> flatness(const std::vector<Lanes>& pixels, int width, int height)
-{
-    std::vector<Lanes> squares(pixels.size());
-    std::transform(pixels.begin(), pixels.end(), squares.begin(), [](Lanes p) { return p * p; });
-    const Taps window = gaussian(1.5);
-    const std::vector<Lanes> mean = convolved(pixels, width, height, window, Outside::Edge);
-    squares = convolved(squares, width, height, window, Outside::Edge);
-    std::vector<float> weights(pixels.size());
-    for (size_t i = 0; i < weights.size(); ++i) {
-        const Lanes variance = squares[i] - mean[i] * mean[i];
-        const float meanVariance = std::max(0.0f, (variance[0] + variance[1] + variance[2]) / 3);
-        weights[i] = MaskingVariance / (2 * meanVariance + MaskingVariance);
-    }
-    return weights;
 }
 
 // Per entry: the squared distance within which every colour has that entry as its nearest (half
@@ -155,7 +101,8 @@ std::vector<float> settledDistances(const std::vector<Lanes>& entries)
 class Search
 {
 public:
-    Search(const QImage& rgb32, const QList<QRgb>& palette, std::span<quint8> indices, float grainWeight)
+    Search(const QImage& rgb32, const QList<QRgb>& palette, std::span<quint8> indices,
+        std::span<const float> flatness, float grainWeight)
         : m_indices(indices)
         , m_width(rgb32.width())
         , m_height(rgb32.height())
@@ -164,13 +111,17 @@ public:
     {
         std::transform(palette.begin(), palette.end(), m_entries.begin(), lanesOf);
         m_settled = settledDistances(m_entries);
-        const std::vector<Lanes> pixels = pixelsOf(rgb32);
-        m_grain = flatness(pixels, m_width, m_height);
-        m_error.resize(pixels.size());
-        for (size_t i = 0; i < pixels.size(); ++i)
-            m_error[i] = m_entries[m_indices[i]] - pixels[i];
+        m_grain.assign(flatness.begin(), flatness.end());
+        m_error.resize(m_grain.size());
+        for (int y = 0; y < m_height; ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
+            for (int x = 0; x < m_width; ++x) {
+                const size_t i = size_t(y) * m_width + x;
+                m_error[i] = m_entries[m_indices[i]] - lanesOf(row[x]);
+            }
+        }
         const Taps twice = blurredTwice();
-        m_seen = convolved(m_error, m_width, m_height, twice, Outside::Zero);
+        m_seen = convolved(m_error, m_width, m_height, twice);
         balanceGrain(grainWeight);
         for (int dy = 0; dy < Span; ++dy)
             for (int dx = 0; dx < Span; ++dx)
@@ -266,12 +217,12 @@ private:
 
 } // namespace
 
-void refineDithering(
-    const QImage& rgb32, const QList<QRgb>& palette, std::span<quint8> indices, float grainWeight, int passes)
+void refineDithering(const QImage& rgb32, const QList<QRgb>& palette, std::span<quint8> indices,
+    std::span<const float> flatness, float grainWeight, int passes)
 {
     if (passes <= 0 || palette.isEmpty())
         return;
-    Search search(rgb32, palette, indices, grainWeight);
+    Search search(rgb32, palette, indices, flatness, grainWeight);
     for (int pass = 0; pass < passes; ++pass)
         search.sweep();
 }
