@@ -32,7 +32,7 @@ struct QuantizerSettings {
     // and how much a pixel's own error counts there against the blurred error where the picture is
     // flat: the first lowers grain, the second keeps tone.
     int searchPasses = 2;
-    float grainWeight = 2.3f;
+    float grainWeight = 2.15f;
 };
 
 // Reduces a 32-bit RGB picture to at most `colours` colours: `indices` gets one palette index per

@@ -96,6 +96,36 @@ std::vector<float> settledDistances(const std::vector<Lanes>& entries)
     return settled;
 }
 
+// Per entry: its eight nearest other entries, red, green and blue four at a time, so that a
+// colour can be checked quickly to be nearer to the entry than to any of them.
+struct Neighbours {
+    Lanes r[2], g[2], b[2];
+};
+
+std::vector<Neighbours> neighboursOf(const std::vector<Lanes>& entries)
+{
+    const size_t n = entries.size();
+    std::vector<Neighbours> result(n);
+    std::vector<std::pair<float, size_t>> order(n);
+    for (size_t a = 0; a < n; ++a) {
+        for (size_t b = 0; b < n; ++b) {
+            const Lanes d = entries[a] - entries[b];
+            order[b]
+                = { b == a ? std::numeric_limits<float>::max() : d[0] * d[0] + d[1] * d[1] + d[2] * d[2], b };
+        }
+        const size_t count = std::min<size_t>(8, n);
+        std::partial_sort(order.begin(), order.begin() + qsizetype(count), order.end());
+        for (size_t k = 0; k < 8; ++k) {
+            // A short list repeats its last entry (or, for a palette of one, the entry itself).
+            const Lanes& entry = entries[order[std::min(k, count - 1)].second];
+            result[a].r[k / 4][k % 4] = entry[0];
+            result[a].g[k / 4][k % 4] = entry[1];
+            result[a].b[k / 4][k % 4] = entry[2];
+        }
+    }
+    return result;
+}
+
 // The search's picture of the current result: each pixel's error against the source and that
 // error blurred twice, kept up to date as pixels change.
 class Search
@@ -111,6 +141,7 @@ public:
     {
         std::transform(palette.begin(), palette.end(), m_entries.begin(), lanesOf);
         m_settled = settledDistances(m_entries);
+        m_neighbours = neighboursOf(m_entries);
         m_grain.assign(flatness.begin(), flatness.end());
         m_error.resize(m_grain.size());
         for (int y = 0; y < m_height; ++y) {
@@ -175,7 +206,8 @@ private:
                 best = best < zero ? zero : best;
                 best = top < best ? top : best;
                 const Lanes away = best - current;
-                if (away[0] * away[0] + away[1] * away[1] + away[2] * away[2] < m_settled[m_indices[i]])
+                const float distance = away[0] * away[0] + away[1] * away[1] + away[2] * away[2];
+                if (distance < m_settled[m_indices[i]] || nearerThanNeighbours(m_indices[i], best, distance))
                     continue;
                 const int index = nearest.find(int(best[0] + 0.5f), int(best[1] + 0.5f), int(best[2] + 0.5f));
                 if (index == m_indices[i])
@@ -190,6 +222,19 @@ private:
                 spread(x, y, delta);
             }
         }
+    }
+
+    bool nearerThanNeighbours(int entry, Lanes colour, float distance) const
+    {
+        const Neighbours& near = m_neighbours[size_t(entry)];
+        for (int group = 0; group < 2; ++group) {
+            const Lanes dr = near.r[group] - colour[0], dg = near.g[group] - colour[1],
+                        db = near.b[group] - colour[2];
+            const auto closer = dr * dr + dg * dg + db * db <= distance;
+            if (closer[0] | closer[1] | closer[2] | closer[3])
+                return false;
+        }
+        return true;
     }
 
     void spread(int x, int y, Lanes delta)
@@ -208,6 +253,7 @@ private:
     std::vector<Lanes> m_entries;
     std::array<NearestColour, 2> m_lookups; // one for each core
     std::vector<float> m_settled;
+    std::vector<Neighbours> m_neighbours;
     std::vector<float> m_grain;
     std::vector<Lanes> m_error; // result minus source
     std::vector<Lanes> m_seen; // the error blurred twice
