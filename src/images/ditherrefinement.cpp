@@ -142,7 +142,7 @@ public:
         std::transform(palette.begin(), palette.end(), m_entries.begin(), lanesOf);
         m_settled = settledDistances(m_entries);
         m_neighbours = neighboursOf(m_entries);
-        m_grain.assign(flatness.begin(), flatness.end());
+        m_grain.assign(flatness.begin(), flatness.begin() + qsizetype(m_width) * m_height);
         m_error.resize(m_grain.size());
         for (int y = 0; y < m_height; ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
@@ -266,7 +266,8 @@ private:
 void refineDithering(const QImage& rgb32, const QList<QRgb>& palette, std::span<quint8> indices,
     std::span<const float> flatness, float grainWeight, int passes)
 {
-    if (passes <= 0 || palette.isEmpty())
+    const size_t pixels = size_t(rgb32.width()) * size_t(rgb32.height());
+    if (passes <= 0 || palette.isEmpty() || indices.size() < pixels || flatness.size() < pixels)
         return;
     Search search(rgb32, palette, indices, flatness, grainWeight);
     for (int pass = 0; pass < passes; ++pass)
