@@ -1,4 +1,4 @@
-// The JPG reader on arbitrary bytes, then a resize of whatever it decoded.
+// The JPG reader on arbitrary bytes, then a resize of whatever it decoded, or both in one.
 #include "images/imgdll.h"
 #include "images/jpegdecoder.h"
 #include "picturefuzzinput.h"
@@ -10,6 +10,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (qint64(declared.width()) * declared.height() > MaxFuzzPixels)
         return 0;
     qint16 width = 0, height = 0;
+    // Every third input goes the conversion's way, resampled while it is decoded (on two threads).
+    if (size % 3 == 2) {
+        ImgDLLReadResizedRGBFromFile(file, width, height, QSize(16, 20));
+        return 0;
+    }
     // Alternate full and reduced decodes so both paths of the reader are covered.
     const QSize needed = size % 2 ? QSize(16, 16) : QSize();
     const PixelBlock block = ImgDLLReadRGBFromJPG(file, width, height, needed);

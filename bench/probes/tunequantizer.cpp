@@ -42,6 +42,10 @@ images::QuantizerSettings settingsFrom(int argc, char** argv)
             settings.refineStride = int(value);
         else if (name == u"dithered")
             settings.ditheredRefinePasses = int(value);
+        else if (name == u"search")
+            settings.searchPasses = int(value);
+        else if (name == u"grain")
+            settings.grainWeight = value;
         else
             std::fprintf(stderr, "unknown setting %s\n", argv[i]);
     }

@@ -1,6 +1,7 @@
 #include "images/colourquantizer.h"
 
 #include "images/bothcores.h"
+#include "images/ditherrefinement.h"
 #include "images/flatareas.h"
 #include "images/nearestcolour.h"
 #include "images/wupalette.h"
@@ -193,6 +194,7 @@ bool quantizeColours(const QImage& rgb32, int colours, std::span<quint8> indices
         wanted.moveEntries(palette);
     }
     diffuse(rgb32, palette, settings.ditherStrength, indices);
+    refineDithering(rgb32, palette, indices, weights, settings.grainWeight, settings.searchPasses);
     return true;
 }
 

@@ -24,10 +24,16 @@ struct QuantizerSettings {
     // extremes; the diffused means push it back out. One pass is what helps: a second overshoots.
     int ditheredRefinePasses = 1;
     // Share of the error that error diffusion passes on: full strength shows as dither noise,
-    // none as banding; in between keeps tone and structure. Measured on photographs with the
-    // palette above, 0.68 keeps both tone (blurred error) and structure well ahead of plain
-    // quantisers; more strength gains tone at a growing cost in structure.
-    float ditherStrength = 0.68f;
+    // none as banding; in between keeps tone and structure. More strength gains tone at a growing
+    // cost in structure; with the search below, 0.6 is where photographs keep both well ahead of
+    // plain quantisers.
+    float ditherStrength = 0.6f;
+    // The local search that then improves the dithered result (images/ditherrefinement): its
+    // passes, and how much grain in flat areas weighs against the blurred error, relative to how
+    // much of each the diffusion left. More weight gives less grain for less tone. On photographs
+    // 2.15 lowers the structural error of 0.68 strength without the search at no loss of tone.
+    int searchPasses = 2;
+    float grainWeight = 2.15f;
 };
 
 // Reduces a 32-bit RGB picture to at most `colours` colours: `indices` gets one palette index per

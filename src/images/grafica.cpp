@@ -95,11 +95,8 @@ void GetBmpInfo(const QString& fileName, qint32& width, qint32& height, qint16& 
 bool ConvertToLogo(const QString& sourceFile, const QString& destinationFile, const LogoOptions& options)
 {
     qint16 width = 0, height = 0;
-    PixelBlock source = ImgDLLReadRGBFromFile(sourceFile, width, height, QSize(LogoWidth, LogoHeight));
-    if (!source)
-        return false;
-    const PixelBlock resized = ImgDLLResizeRGB(source, width, height, LogoWidth, LogoHeight);
-    source.reset(); // the full-size pixels go as soon as the small copy exists
+    const PixelBlock resized
+        = ImgDLLReadResizedRGBFromFile(sourceFile, width, height, QSize(LogoWidth, LogoHeight));
     if (!resized)
         return false;
 
@@ -136,13 +133,10 @@ void DrawPreview(
     }
     bitCount = images::shownBitCount(images::hostPathOrEmpty(fileName), kind);
     qint16 fileWidth = 0, fileHeight = 0;
-    const PixelBlock block
-        = ImgDLLReadRGBFromFile(fileName, fileWidth, fileHeight, QSize(box.scaleWidth(), box.scaleHeight()));
+    const PixelBlock resized = ImgDLLReadResizedRGBFromFile(
+        fileName, fileWidth, fileHeight, QSize(box.scaleWidth(), box.scaleHeight()));
     width = fileWidth;
     height = fileHeight;
-    if (!block)
-        return;
-    const PixelBlock resized = ImgDLLResizeRGB(block, width, height, box.scaleWidth(), box.scaleHeight());
     if (resized)
         drawBlockOnBox(resized, box.scaleWidth(), box.scaleHeight(), box);
 }

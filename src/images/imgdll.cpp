@@ -14,12 +14,10 @@
 namespace
 {
 
-PixelBlock readBlock(
-    const QString& fileName, images::PictureKind kind, qint16& width, qint16& height, QSize needed)
+PixelBlock blockOf(images::DecodedPicture picture, qint16& width, qint16& height)
 {
     width = 0;
     height = 0;
-    images::DecodedPicture picture = images::readPicture(images::hostPathOrEmpty(fileName), kind, needed);
     PixelBlock block = PixelBlock::fromImage(std::move(picture.image));
     if (block.isNull())
         return {};
@@ -27,6 +25,12 @@ PixelBlock readBlock(
     width = qint16(picture.fileSize.width());
     height = qint16(picture.fileSize.height());
     return block;
+}
+
+PixelBlock readBlock(
+    const QString& fileName, images::PictureKind kind, qint16& width, qint16& height, QSize needed)
+{
+    return blockOf(images::readPicture(images::hostPathOrEmpty(fileName), kind, needed), width, height);
 }
 
 } // namespace
@@ -55,6 +59,18 @@ PixelBlock ImgDLLReadRGBFromJPG(const QString& fileName, qint16& width, qint16& 
 PixelBlock ImgDLLReadRGBFromFile(const QString& fileName, qint16& width, qint16& height, QSize neededSize)
 {
     return readBlock(fileName, images::PictureKind::Any, width, height, neededSize);
+}
+
+PixelBlock ImgDLLReadResizedRGBFromFile(const QString& fileName, qint16& width, qint16& height, QSize newSize)
+{
+    // No picture to make, but the caller still learns the picture's size, as from the two steps.
+    if (newSize.isEmpty()) {
+        ImgDLLReadRGBFromFile(fileName, width, height, newSize);
+        return {};
+    }
+    return blockOf(
+        images::readPictureResampled(images::hostPathOrEmpty(fileName), images::PictureKind::Any, newSize),
+        width, height);
 }
 
 PixelBlock ImgDLLResizeRGB(

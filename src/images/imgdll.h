@@ -31,6 +31,12 @@ PixelBlock ImgDLLReadRGBFromJPG(
 PixelBlock ImgDLLReadRGBFromFile(
     const QString& fileName, qint16& width, qint16& height, QSize neededSize = {});
 
+// ImgDLLReadRGBFromFile and ImgDLLResizeRGB in one: the same pixels, exactly `newSize`, but a JPEG
+// is resampled while it is decoded, without ever holding its decoded pixels whole. An empty
+// `newSize` gives an empty block, but still the picture's size.
+PixelBlock ImgDLLReadResizedRGBFromFile(
+    const QString& fileName, qint16& width, qint16& height, QSize newSize);
+
 // A new block resampled from the whole of `block` to exactly newWidth x newHeight; `width` and
 // `height` are the picture's size as the reader reported it. Empty for an empty block or a bad size.
 PixelBlock ImgDLLResizeRGB(

@@ -33,7 +33,7 @@ struct ErrorManager {
 }
 
 // Warnings about corrupt data only tell what the decoder patched up; truncation is checked apart.
-void ignoreMessage(j_common_ptr, int) {}
+void ignoreMessage(j_common_ptr, int) { }
 
 // One libjpeg decoder and what it works from. Plain data only: a jump out of libjpeg must leave
 // nothing behind to destroy.
@@ -49,9 +49,7 @@ struct Decoder {
     bool writesPicture; // false: it only fills its scans' coefficients into the shared store
     int minimumWidth, minimumHeight; // zero: full size
     unsigned eighths; // the scale decoded at
-    // Gives the rows of a width x height RGB32 picture, or null when it cannot be had.
-    uchar* (*allocate)(void* owner, int width, int height, qsizetype* stride);
-    void* owner;
+    JpegRowSink* sink; // where the picture's rows go
 };
 
 Decoder decoderFor(const uchar* data, qint64 size, const std::vector<ByteRange>& ranges)
@@ -152,20 +150,20 @@ bool writeRows(Decoder& d)
     if (info.buffered_image)
         jpeg_start_output(&info, info.input_scan_number);
     const int width = int(info.output_width);
-    qsizetype stride = 0;
-    uchar* pixels = d.allocate(d.owner, width, int(info.output_height), &stride);
-    if (!pixels)
+    const QSize picture(int(info.image_width), int(info.image_height));
+    if (!d.sink->start(QSize(width, int(info.output_height)), picture, d.eighths / 8.0))
         return false;
     const bool cmyk = info.out_color_space == JCS_CMYK;
-    JSAMPARRAY cmykRow
-        = cmyk ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, width * 4, 1)
-               : nullptr;
+    JSAMPARRAY cmykRow = cmyk
+        ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, width * 4, 1)
+        : nullptr;
     while (info.output_scanline < info.output_height) {
-        uchar* target = pixels + stride * qsizetype(info.output_scanline);
-        JSAMPROW row = cmyk ? cmykRow[0] : target;
+        QRgb* target = d.sink->nextRow();
+        JSAMPROW row = cmyk ? cmykRow[0] : reinterpret_cast<JSAMPROW>(target);
         jpeg_read_scanlines(&info, &row, 1);
         if (cmyk)
-            cmykRowToRgb(row, width, reinterpret_cast<QRgb*>(target));
+            cmykRowToRgb(row, width, target);
+        d.sink->rowWritten();
     }
     if (info.buffered_image)
         jpeg_finish_output(&info);
@@ -245,13 +243,27 @@ bool decodePicture(Decoder& first, const ScanSplit& split)
     return guarded(first, writeRows);
 }
 
-uchar* allocateImage(void* owner, int width, int height, qsizetype* stride)
+// Keeps the whole picture.
+class PictureSink : public JpegRowSink
 {
-    QImage& image = *static_cast<QImage*>(owner);
-    image = QImage(width, height, QImage::Format_RGB32);
-    *stride = image.bytesPerLine();
-    return image.isNull() ? nullptr : image.bits();
-}
+public:
+    explicit PictureSink(DecodedJpeg& picture)
+        : m_picture(picture)
+    {
+    }
+    bool start(QSize decoded, QSize, double scale) override
+    {
+        m_picture.image = QImage(decoded, QImage::Format_RGB32);
+        m_picture.scale = scale;
+        return !m_picture.image.isNull();
+    }
+    QRgb* nextRow() override { return reinterpret_cast<QRgb*>(m_picture.image.scanLine(m_row)); }
+    void rowWritten() override { ++m_row; }
+
+private:
+    DecodedJpeg& m_picture;
+    int m_row = 0;
+};
 
 } // namespace
 
@@ -264,23 +276,27 @@ QSize jpegHeaderSize(const uchar* data, qint64 size)
     return ok ? declared : QSize();
 }
 
-DecodedJpeg decodeJpeg(const uchar* data, qint64 size, QSize minimum)
+bool decodeJpegRows(const uchar* data, qint64 size, QSize minimum, JpegRowSink& sink)
 {
-    DecodedJpeg result;
     if (size <= 0)
-        return result;
+        return false;
     const ScanSplit split = splitScans(data, size);
     Decoder decoder = decoderFor(data, size, split.first);
     decoder.writesPicture = true;
     decoder.minimumWidth = std::max(minimum.width(), 0);
     decoder.minimumHeight = std::max(minimum.height(), 0);
-    decoder.allocate = allocateImage;
-    decoder.owner = &result.image;
+    decoder.sink = &sink;
     const bool ok = decodePicture(decoder, split);
     jpeg_destroy_decompress(&decoder.info);
-    if (!ok)
+    return ok;
+}
+
+DecodedJpeg decodeJpeg(const uchar* data, qint64 size, QSize minimum)
+{
+    DecodedJpeg result;
+    PictureSink sink(result);
+    if (!decodeJpegRows(data, size, minimum, sink))
         return {};
-    result.scale = decoder.eighths / 8.0;
     return result;
 }
 

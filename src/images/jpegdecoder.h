@@ -23,4 +23,20 @@ struct DecodedJpeg {
 // sizes within the picture limits.
 DecodedJpeg decodeJpeg(const uchar* data, qint64 size, QSize minimum = {});
 
+// Takes a picture's rows as the decoder makes them, top to bottom.
+class JpegRowSink
+{
+public:
+    virtual ~JpegRowSink() = default;
+    // The decoded size, `scale` decoded pixels per pixel of the file's `picture`. False: give up.
+    virtual bool start(QSize decoded, QSize picture, double scale) = 0;
+    // Where the next row's 32-bit RGB pixels go.
+    virtual QRgb* nextRow() = 0;
+    virtual void rowWritten() = 0;
+};
+
+// decodeJpeg, handing the rows to `sink` instead of keeping them. False when libjpeg gave up on the
+// file (the sink may have had some rows).
+bool decodeJpegRows(const uchar* data, qint64 size, QSize minimum, JpegRowSink& sink);
+
 } // namespace images

@@ -3,6 +3,8 @@
 #include "images/completeness.h"
 #include "images/imagelimits.h"
 #include "images/jpegdecoder.h"
+#include "images/jpegresampling.h"
+#include "images/resampler.h"
 #include "platform/winpath.h"
 
 #include <QFile>
@@ -118,19 +120,29 @@ bool acceptSize(QSize size, bool complete, DecodedPicture& result)
     return true;
 }
 
+// What a reader is asked for besides the picture's pixels.
+struct Request {
+    QSize needed; // detail enough for a picture of this size is all that is needed
+    QSize resampledTo; // the picture resampled to exactly this size, when valid
+};
+
 // JPEGs go to libjpeg directly, which can reduce them by any eighth while decoding.
-DecodedPicture readJpeg(const uchar* bytes, qint64 size, QSize neededSize)
+DecodedPicture readJpeg(const uchar* bytes, qint64 size, const Request& request)
 {
     DecodedPicture result;
     result.kind = PictureKind::Jpeg;
     if (!acceptSize(jpegHeaderSize(bytes, size), pictureLooksComplete(bytes, size, "jpeg"), result))
         return result;
-    const QSize minimum = neededSize.isValid() && !neededSize.isEmpty()
-        ? (QSizeF(neededSize) * JpegOversampling).toSize()
+    const QSize minimum = request.needed.isValid() && !request.needed.isEmpty()
+        ? (QSizeF(request.needed) * JpegOversampling).toSize()
         : QSize();
-    DecodedJpeg decoded = decodeJpeg(bytes, size, minimum);
-    result.image = std::move(decoded.image);
-    result.scale = decoded.scale;
+    if (request.resampledTo.isValid()) {
+        result.image = decodeJpegResampled(bytes, size, minimum, request.resampledTo);
+    } else {
+        DecodedJpeg decoded = decodeJpeg(bytes, size, minimum);
+        result.image = std::move(decoded.image);
+        result.scale = decoded.scale;
+    }
     if (result.image.isNull())
         result.problem = ReadProblem::Undecodable;
     return result;
@@ -166,7 +178,10 @@ DecodedPicture readWithQt(const QString& hostPath, PictureKind kind, const uchar
 
 } // namespace
 
-DecodedPicture readPicture(const QString& hostPath, PictureKind kind, QSize neededSize)
+namespace
+{
+
+DecodedPicture read(const QString& hostPath, PictureKind kind, const Request& request)
 {
     DecodedPicture result;
     result.problem = fileProblem(hostPath);
@@ -196,8 +211,32 @@ DecodedPicture readPicture(const QString& hostPath, PictureKind kind, QSize need
         return result;
     }
     if (found == PictureKind::Jpeg)
-        return readJpeg(bytes, file.size(), neededSize);
-    return readWithQt(hostPath, found, bytes, file.size());
+        return readJpeg(bytes, file.size(), request);
+    DecodedPicture picture = readWithQt(hostPath, found, bytes, file.size());
+    if (request.resampledTo.isValid() && !picture.image.isNull()) {
+        picture.image
+            = resampleLanczos(picture.image, request.resampledTo.width(), request.resampledTo.height());
+        if (picture.image.isNull())
+            picture.problem = ReadProblem::TooMuchMemory;
+    }
+    return picture;
+}
+
+} // namespace
+
+DecodedPicture readPicture(const QString& hostPath, PictureKind kind, QSize neededSize)
+{
+    return read(hostPath, kind, { neededSize, {} });
+}
+
+DecodedPicture readPictureResampled(const QString& hostPath, PictureKind kind, QSize size)
+{
+    if (!size.isValid() || size.isEmpty() || !sizeAllowed(size.width(), size.height())) {
+        DecodedPicture refused;
+        refused.problem = ReadProblem::BadSize;
+        return refused;
+    }
+    return read(hostPath, kind, { size, size });
 }
 
 qint16 shownBitCount(const QString& hostPath, PictureKind kind)

@@ -41,9 +41,15 @@ QString hostPathOrEmpty(const QString& fileName);
 
 // Decodes the first picture (frame, page) of a host file within the size limits of imagelimits.h,
 // with any transparency laid over black. `kind` Any finds the kind from the file's first bytes;
-// any other kind refuses files of another. When `neededSize` is given, a JPEG is decoded at the smallest reduced scale that still has enough
-// detail for a picture of that size (the file size is reported unchanged).
+// any other kind refuses files of another. When `neededSize` is given, a JPEG is decoded at the smallest
+// reduced scale that still has enough detail for a picture of that size (the file size is reported
+// unchanged).
 DecodedPicture readPicture(const QString& hostPath, PictureKind kind, QSize neededSize = {});
+
+// readPicture with `size` as the needed size, the picture then resampled to exactly `size` (as
+// resampleLanczos over the decoded extent resamples it). A JPEG is resampled while it is decoded,
+// its decoded pixels never held whole. `scale` stays 1; a bad `size` is refused as BadSize.
+DecodedPicture readPictureResampled(const QString& hostPath, PictureKind kind, QSize size);
 
 // The bit count shown for a picture of `kind`: GIF 8, JPEG 24, WebP 24; for PNG and TIFF 8 for palette
 // and grey pictures (or the palette's fewer bits), 32 with transparency, else 24. Read from the

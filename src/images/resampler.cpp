@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <span>
 #include <vector>
 
 namespace images
@@ -111,23 +112,47 @@ template <int count> void filterAcross(const Pixel* row, const Kernel& kernel, i
         target[x + i] = sum[i];
 }
 
+// One source row, widened to float pixels in `scratch` (its width), filtered into `kernel`'s outputs.
+void filterRow(const QRgb* in, std::span<Pixel> scratch, const Kernel& kernel, Pixel* target)
+{
+    for (size_t x = 0; x < scratch.size(); ++x)
+        scratch[x] = toPixel(in[x]);
+    const int targetWidth = int(kernel.first.size());
+    int x = 0;
+    for (; x + Interleaved <= targetWidth; x += Interleaved)
+        filterAcross<Interleaved>(scratch.data(), kernel, x, target);
+    for (; x < targetWidth; ++x)
+        filterAcross<1>(scratch.data(), kernel, x, target);
+}
+
+// Output row y of the vertical pass; rowAt(k) gives the k-th of the row's taps, already filtered
+// across. `sum` is scratch of the target's width.
+template <typename RowAt>
+void blendRows(const Kernel& kernel, int y, RowAt rowAt, std::span<Pixel> sum, QRgb* out)
+{
+    std::fill(sum.begin(), sum.end(), Pixel {});
+    const float* w = kernel.weights.data() + size_t(y) * kernel.taps;
+    for (int k = 0; k < kernel.taps; ++k) {
+        const float weight = w[k];
+        if (weight == 0.0f)
+            continue;
+        const Pixel* row = rowAt(k);
+        for (size_t x = 0; x < sum.size(); ++x)
+            sum[x] += row[x] * weight;
+    }
+    for (size_t x = 0; x < sum.size(); ++x)
+        out[x] = toRgb(sum[x]);
+}
+
 // Horizontal pass: each source row becomes a row of `kernel` outputs.
 void horizontal(const QImage& source, const Kernel& kernel, std::vector<Pixel>& out, int targetWidth)
 {
     const int sourceWidth = source.width();
     forRows(source.height(), qint64(source.height()) * targetWidth * kernel.taps, [&](int begin, int end) {
         std::vector<Pixel> row(sourceWidth);
-        for (int y = begin; y < end; ++y) {
-            const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-            for (int x = 0; x < sourceWidth; ++x)
-                row[x] = toPixel(in[x]);
-            Pixel* target = out.data() + size_t(y) * targetWidth;
-            int x = 0;
-            for (; x + Interleaved <= targetWidth; x += Interleaved)
-                filterAcross<Interleaved>(row.data(), kernel, x, target);
-            for (; x < targetWidth; ++x)
-                filterAcross<1>(row.data(), kernel, x, target);
-        }
+        for (int y = begin; y < end; ++y)
+            filterRow(reinterpret_cast<const QRgb*>(source.constScanLine(y)), row, kernel,
+                out.data() + size_t(y) * targetWidth);
     });
 }
 
@@ -137,21 +162,15 @@ void vertical(const std::vector<Pixel>& in, int width, const Kernel& kernel, QIm
     forRows(target.height(), qint64(target.height()) * width * kernel.taps, [&](int begin, int end) {
         std::vector<Pixel> sum(width);
         for (int y = begin; y < end; ++y) {
-            std::fill(sum.begin(), sum.end(), Pixel {});
-            const float* w = kernel.weights.data() + size_t(y) * kernel.taps;
-            for (int k = 0; k < kernel.taps; ++k) {
-                const Pixel* row = in.data() + size_t(kernel.first[y] + k) * width;
-                const float weight = w[k];
-                if (weight == 0.0f)
-                    continue;
-                for (int x = 0; x < width; ++x)
-                    sum[x] += row[x] * weight;
-            }
-            auto* out = reinterpret_cast<QRgb*>(target.scanLine(y));
-            for (int x = 0; x < width; ++x)
-                out[x] = toRgb(sum[x]);
+            auto rowAt = [&](int k) { return in.data() + size_t(kernel.first[y] + k) * width; };
+            blendRows(kernel, y, rowAt, sum, reinterpret_cast<QRgb*>(target.scanLine(y)));
         }
     });
+}
+
+double spanned(double part, int whole)
+{
+    return part > 0 && part <= whole ? part : double(whole);
 }
 
 } // namespace
@@ -169,13 +188,68 @@ QImage resampleLanczos(const QImage& source, int width, int height, QSizeF exten
     // Horizontal first keeps every source row; its buffer is source height x target width.
     if (qint64(rgb.height()) * width > MaxResampleBufferPixels)
         return {};
-    auto spanned = [](double part, int whole) { return part > 0 && part <= whole ? part : double(whole); };
     const Kernel across = makeKernel(rgb.width(), width, spanned(extent.width(), rgb.width()));
     const Kernel down = makeKernel(rgb.height(), height, spanned(extent.height(), rgb.height()));
     std::vector<Pixel> rows(size_t(rgb.height()) * width);
     horizontal(rgb, across, rows, width);
     vertical(rows, width, down, target);
     return target;
+}
+
+struct RowResampler::Rows {
+    Kernel across, down;
+    std::vector<Pixel> widened; // the source row being filtered
+    std::vector<Pixel> filtered; // the last down.taps rows filtered across; row r at r % down.taps
+    std::vector<Pixel> sum;
+    QImage target;
+    int sourceHeight = 0;
+    int added = 0, written = 0;
+
+    Pixel* filteredRow(int row) { return filtered.data() + size_t(row % down.taps) * target.width(); }
+};
+
+RowResampler::RowResampler(QSize source, QSize target, QSizeF extent)
+{
+    if (source.isEmpty() || !sizeAllowed(source.width(), source.height())
+        || !sizeAllowed(target.width(), target.height()))
+        return;
+    try {
+        auto rows = std::make_unique<Rows>();
+        rows->target = QImage(target, QImage::Format_RGB32);
+        if (rows->target.isNull())
+            return;
+        rows->across = makeKernel(source.width(), target.width(), spanned(extent.width(), source.width()));
+        rows->down = makeKernel(source.height(), target.height(), spanned(extent.height(), source.height()));
+        rows->widened.resize(source.width());
+        rows->filtered.resize(size_t(rows->down.taps) * target.width());
+        rows->sum.resize(target.width());
+        rows->sourceHeight = source.height();
+        m_rows = std::move(rows);
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+RowResampler::~RowResampler() = default;
+
+void RowResampler::addRow(const QRgb* row)
+{
+    if (!m_rows || m_rows->added == m_rows->sourceHeight)
+        return;
+    Rows& r = *m_rows;
+    filterRow(row, r.widened, r.across, r.filteredRow(r.added));
+    ++r.added;
+    // Output rows start at non-decreasing source rows: each is written as soon as its last tap is in.
+    while (r.written < r.target.height() && r.down.first[r.written] + r.down.taps <= r.added) {
+        const int first = r.down.first[r.written];
+        auto rowAt = [&](int k) { return r.filteredRow(first + k); };
+        blendRows(r.down, r.written, rowAt, r.sum, reinterpret_cast<QRgb*>(r.target.scanLine(r.written)));
+        ++r.written;
+    }
+}
+
+QImage RowResampler::result() const
+{
+    return m_rows && m_rows->written == m_rows->target.height() ? m_rows->target : QImage();
 }
 
 } // namespace images
