@@ -4,6 +4,7 @@
 #include "images/ditherrefinement.h"
 #include "images/flatareas.h"
 #include "images/nearestcolour.h"
+#include "images/rgblanes.h"
 #include "images/wupalette.h"
 
 #include <QSet>
@@ -107,13 +108,6 @@ void mapExactly(const QImage& image, const QList<QRgb>& palette, std::span<quint
     }
 }
 
-using Lanes = float __attribute__((vector_size(16))); // red, green, blue and an unused lane
-
-Lanes lanesOf(QRgb rgb)
-{
-    return Lanes { float(qRed(rgb)), float(qGreen(rgb)), float(qBlue(rgb)), 0.0f };
-}
-
 // Floyd-Steinberg error diffusion of rows [begin, end) along a serpentine path (alternate rows
 // run backwards, so the error does not drift to one side), passing on `strength` of each pixel's
 // error. `wanted`, when given, collects the colours (pixel plus error) each entry was chosen for.
@@ -122,30 +116,30 @@ void diffuseRows(const QImage& image, const QList<QRgb>& palette, float strength
     int begin, int end, EntryMeans* wanted)
 {
     NearestColour nearest(palette);
-    std::vector<Lanes> entries(size_t(palette.size()));
-    std::transform(palette.begin(), palette.end(), entries.begin(), lanesOf);
+    std::vector<RgbLanes> entries(size_t(palette.size()));
+    std::transform(palette.begin(), palette.end(), entries.begin(), rgbLanesOf);
     const int width = image.width();
     // Error rows with one spare pixel at each end.
-    std::vector<Lanes> current(size_t(width + 2), Lanes {}), next(current.size(), Lanes {});
-    const Lanes zero {}, top = { 255.0f, 255.0f, 255.0f, 255.0f };
+    std::vector<RgbLanes> current(size_t(width + 2), RgbLanes {}), next(current.size(), RgbLanes {});
+    const RgbLanes zero {}, top = { 255.0f, 255.0f, 255.0f, 255.0f };
     for (int y = begin; y < end; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         quint8* out = indices.data() + size_t(y) * width;
         const bool forward = y % 2 == 0;
         const int step = forward ? 1 : -1;
-        std::fill(next.begin(), next.end(), Lanes {});
+        std::fill(next.begin(), next.end(), RgbLanes {});
         for (int i = 0; i < width; ++i) {
             const int x = forward ? i : width - 1 - i;
-            Lanes want = lanesOf(row[x]) + current[size_t(x + 1)];
+            RgbLanes want = rgbLanesOf(row[x]) + current[size_t(x + 1)];
             want = want < zero ? zero : want;
             want = top < want ? top : want;
             const int index = nearest.find(int(want[0] + 0.5f), int(want[1] + 0.5f), int(want[2] + 0.5f));
             out[x] = quint8(index);
             if (wanted)
                 wanted->add(index, want[0], want[1], want[2]);
-            const Lanes error = (want - entries[size_t(index)]) * strength;
+            const RgbLanes error = (want - entries[size_t(index)]) * strength;
             current[size_t(x + 1 + step)] += error * (7.0f / 16);
-            Lanes* below = next.data() + x + 1;
+            RgbLanes* below = next.data() + x + 1;
             below[-step] += error * (3.0f / 16);
             below[0] += error * (5.0f / 16);
             below[step] += error * (1.0f / 16);

@@ -2,6 +2,7 @@
 
 #include "images/bothcores.h"
 #include "images/nearestcolour.h"
+#include "images/rgblanes.h"
 
 #include <algorithm>
 #include <array>
@@ -15,8 +16,6 @@ namespace images
 namespace
 {
 
-using Lanes = float __attribute__((vector_size(16))); // red, green, blue and an unused lane
-
 // The blur's kernels reach this far each way; twice blurred, 1.8 % of the peak is left there.
 constexpr int Radius = 4;
 constexpr int Span = 2 * Radius + 1;
@@ -24,11 +23,6 @@ using Taps = std::array<float, Span>;
 
 // Pictures this small are not worth a second thread.
 constexpr qint64 ThreadedPixels = 20'000;
-
-Lanes lanesOf(QRgb rgb)
-{
-    return Lanes { float(qRed(rgb)), float(qGreen(rgb)), float(qBlue(rgb)), 0.0f };
-}
 
 Taps gaussian(double sigma)
 {
@@ -55,23 +49,23 @@ Taps blurredTwice()
 
 // Separable convolution of a width x height field that is zero outside, row after row on both
 // cores: each row gathers its column sums first, then blurs them along the row.
-std::vector<Lanes> convolved(const std::vector<Lanes>& field, int width, int height, const Taps& taps)
+std::vector<RgbLanes> convolved(const std::vector<RgbLanes>& field, int width, int height, const Taps& taps)
 {
-    std::vector<Lanes> result(field.size());
+    std::vector<RgbLanes> result(field.size());
     splitAcrossCores(height, qint64(width) * height >= ThreadedPixels, [&](int begin, int end) {
-        std::vector<Lanes> columns(size_t(width + 2 * Radius), Lanes {});
+        std::vector<RgbLanes> columns(size_t(width + 2 * Radius), RgbLanes {});
         for (int y = begin; y < end; ++y) {
-            Lanes* sums = columns.data() + Radius;
-            std::fill_n(sums, width, Lanes {});
+            RgbLanes* sums = columns.data() + Radius;
+            std::fill_n(sums, width, RgbLanes {});
             for (int from = std::max(0, y - Radius); from <= std::min(height - 1, y + Radius); ++from) {
-                const Lanes* row = field.data() + size_t(from) * width;
+                const RgbLanes* row = field.data() + size_t(from) * width;
                 const float tap = taps[size_t(from - y + Radius)];
                 for (int x = 0; x < width; ++x)
                     sums[x] += row[x] * tap;
             }
-            Lanes* out = result.data() + size_t(y) * width;
+            RgbLanes* out = result.data() + size_t(y) * width;
             for (int x = 0; x < width; ++x) {
-                Lanes sum {};
+                RgbLanes sum {};
                 for (int k = 0; k < Span; ++k)
                     sum += sums[x + k - Radius] * taps[size_t(k)];
                 out[x] = sum;
@@ -83,12 +77,12 @@ std::vector<Lanes> convolved(const std::vector<Lanes>& field, int width, int hei
 
 // Per entry: the squared distance within which every colour has that entry as its nearest (half
 // the distance to the nearest other entry), so that the lookup can be skipped.
-std::vector<float> settledDistances(const std::vector<Lanes>& entries)
+std::vector<float> settledDistances(const std::vector<RgbLanes>& entries)
 {
     std::vector<float> settled(entries.size(), std::numeric_limits<float>::max());
     for (size_t a = 0; a < entries.size(); ++a)
         for (size_t b = 0; b < entries.size(); ++b) {
-            const Lanes d = entries[a] - entries[b];
+            const RgbLanes d = entries[a] - entries[b];
             const float distance = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
             if (a != b && distance > 0)
                 settled[a] = std::min(settled[a], distance / 4);
@@ -99,17 +93,17 @@ std::vector<float> settledDistances(const std::vector<Lanes>& entries)
 // Per entry: its eight nearest other entries, red, green and blue four at a time, so that a
 // colour can be checked quickly to be nearer to the entry than to any of them.
 struct Neighbours {
-    Lanes r[2], g[2], b[2];
+    RgbLanes r[2], g[2], b[2];
 };
 
-std::vector<Neighbours> neighboursOf(const std::vector<Lanes>& entries)
+std::vector<Neighbours> neighboursOf(const std::vector<RgbLanes>& entries)
 {
     const size_t n = entries.size();
     std::vector<Neighbours> result(n);
     std::vector<std::pair<float, size_t>> order(n);
     for (size_t a = 0; a < n; ++a) {
         for (size_t b = 0; b < n; ++b) {
-            const Lanes d = entries[a] - entries[b];
+            const RgbLanes d = entries[a] - entries[b];
             order[b]
                 = { b == a ? std::numeric_limits<float>::max() : d[0] * d[0] + d[1] * d[1] + d[2] * d[2], b };
         }
@@ -117,7 +111,7 @@ std::vector<Neighbours> neighboursOf(const std::vector<Lanes>& entries)
         std::partial_sort(order.begin(), order.begin() + qsizetype(count), order.end());
         for (size_t k = 0; k < 8; ++k) {
             // A short list repeats its last entry (or, for a palette of one, the entry itself).
-            const Lanes& entry = entries[order[std::min(k, count - 1)].second];
+            const RgbLanes& entry = entries[order[std::min(k, count - 1)].second];
             result[a].r[k / 4][k % 4] = entry[0];
             result[a].g[k / 4][k % 4] = entry[1];
             result[a].b[k / 4][k % 4] = entry[2];
@@ -139,7 +133,7 @@ public:
         , m_entries(size_t(palette.size()))
         , m_lookups { NearestColour(palette), NearestColour(palette) }
     {
-        std::transform(palette.begin(), palette.end(), m_entries.begin(), lanesOf);
+        std::transform(palette.begin(), palette.end(), m_entries.begin(), rgbLanesOf);
         m_settled = settledDistances(m_entries);
         m_neighbours = neighboursOf(m_entries);
         m_grain.assign(flatness.begin(), flatness.begin() + qsizetype(m_width) * m_height);
@@ -148,7 +142,7 @@ public:
             const auto* row = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
             for (int x = 0; x < m_width; ++x) {
                 const size_t i = size_t(y) * m_width + x;
-                m_error[i] = m_entries[m_indices[i]] - lanesOf(row[x]);
+                m_error[i] = m_entries[m_indices[i]] - rgbLanesOf(row[x]);
             }
         }
         const Taps twice = blurredTwice();
@@ -184,7 +178,7 @@ private:
     {
         double blurredEnergy = 0, grainEnergy = 0;
         for (size_t i = 0; i < m_error.size(); ++i) {
-            const Lanes blurred = m_error[i] * m_seen[i], grain = m_error[i] * m_error[i] * m_grain[i];
+            const RgbLanes blurred = m_error[i] * m_seen[i], grain = m_error[i] * m_error[i] * m_grain[i];
             blurredEnergy += blurred[0] + blurred[1] + blurred[2];
             grainEnergy += grain[0] + grain[1] + grain[2];
         }
@@ -195,25 +189,25 @@ private:
 
     void searchRows(int begin, int end, NearestColour& nearest)
     {
-        const Lanes zero {}, top = { 255.0f, 255.0f, 255.0f, 0.0f };
+        const RgbLanes zero {}, top = { 255.0f, 255.0f, 255.0f, 0.0f };
         for (int y = begin; y < end; ++y) {
             for (int x = 0; x < m_width; ++x) {
                 const size_t i = size_t(y) * m_width + x;
-                const Lanes error = m_error[i], seen = m_seen[i], current = m_entries[m_indices[i]];
+                const RgbLanes error = m_error[i], seen = m_seen[i], current = m_entries[m_indices[i]];
                 const float grain = m_grain[i];
                 // The colour that would lower the cost most if any colour could be had.
-                Lanes best = current - (seen + error * grain) / (m_centre + grain);
+                RgbLanes best = current - (seen + error * grain) / (m_centre + grain);
                 best = best < zero ? zero : best;
                 best = top < best ? top : best;
-                const Lanes away = best - current;
+                const RgbLanes away = best - current;
                 const float distance = away[0] * away[0] + away[1] * away[1] + away[2] * away[2];
                 if (distance < m_settled[m_indices[i]] || nearerThanNeighbours(m_indices[i], best, distance))
                     continue;
                 const int index = nearest.find(int(best[0] + 0.5f), int(best[1] + 0.5f), int(best[2] + 0.5f));
                 if (index == m_indices[i])
                     continue;
-                const Lanes delta = m_entries[size_t(index)] - current;
-                const Lanes change = delta * (seen * 2 + delta * m_centre)
+                const RgbLanes delta = m_entries[size_t(index)] - current;
+                const RgbLanes change = delta * (seen * 2 + delta * m_centre)
                     + ((error + delta) * (error + delta) - error * error) * grain;
                 if (change[0] + change[1] + change[2] >= 0)
                     continue;
@@ -224,11 +218,11 @@ private:
         }
     }
 
-    bool nearerThanNeighbours(int entry, Lanes colour, float distance) const
+    bool nearerThanNeighbours(int entry, RgbLanes colour, float distance) const
     {
         const Neighbours& near = m_neighbours[size_t(entry)];
         for (int group = 0; group < 2; ++group) {
-            const Lanes dr = near.r[group] - colour[0], dg = near.g[group] - colour[1],
+            const RgbLanes dr = near.r[group] - colour[0], dg = near.g[group] - colour[1],
                         db = near.b[group] - colour[2];
             const auto closer = dr * dr + dg * dg + db * db <= distance;
             if (closer[0] | closer[1] | closer[2] | closer[3])
@@ -237,12 +231,12 @@ private:
         return true;
     }
 
-    void spread(int x, int y, Lanes delta)
+    void spread(int x, int y, RgbLanes delta)
     {
         const int left = std::max(0, x - Radius), right = std::min(m_width - 1, x + Radius);
         for (int row = std::max(0, y - Radius); row <= std::min(m_height - 1, y + Radius); ++row) {
             const float* taps = m_spread.data() + size_t(row - y + Radius) * Span + (left - x + Radius);
-            Lanes* seen = m_seen.data() + size_t(row) * m_width;
+            RgbLanes* seen = m_seen.data() + size_t(row) * m_width;
             for (int column = left; column <= right; ++column)
                 seen[column] += delta * taps[column - left];
         }
@@ -250,13 +244,13 @@ private:
 
     std::span<quint8> m_indices;
     const int m_width, m_height;
-    std::vector<Lanes> m_entries;
+    std::vector<RgbLanes> m_entries;
     std::array<NearestColour, 2> m_lookups; // one for each core
     std::vector<float> m_settled;
     std::vector<Neighbours> m_neighbours;
     std::vector<float> m_grain;
-    std::vector<Lanes> m_error; // result minus source
-    std::vector<Lanes> m_seen; // the error blurred twice
+    std::vector<RgbLanes> m_error; // result minus source
+    std::vector<RgbLanes> m_seen; // the error blurred twice
     std::array<float, Span * Span> m_spread {};
     float m_centre = 0;
 };
