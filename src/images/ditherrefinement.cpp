@@ -223,7 +223,7 @@ private:
         const Neighbours& near = m_neighbours[size_t(entry)];
         for (int group = 0; group < 2; ++group) {
             const RgbLanes dr = near.r[group] - colour[0], dg = near.g[group] - colour[1],
-                        db = near.b[group] - colour[2];
+                           db = near.b[group] - colour[2];
             const auto closer = dr * dr + dg * dg + db * db <= distance;
             if (closer[0] | closer[1] | closer[2] | closer[3])
                 return false;
