@@ -75,21 +75,6 @@ std::vector<RgbLanes> convolved(const std::vector<RgbLanes>& field, int width, i
     return result;
 }
 
-// Per entry: the squared distance within which every colour has that entry as its nearest (half
-// the distance to the nearest other entry), so that the lookup can be skipped.
-std::vector<float> settledDistances(const std::vector<RgbLanes>& entries)
-{
-    std::vector<float> settled(entries.size(), std::numeric_limits<float>::max());
-    for (size_t a = 0; a < entries.size(); ++a)
-        for (size_t b = 0; b < entries.size(); ++b) {
-            const RgbLanes d = entries[a] - entries[b];
-            const float distance = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
-            if (a != b && distance > 0)
-                settled[a] = std::min(settled[a], distance / 4);
-        }
-    return settled;
-}
-
 // Per entry: its eight nearest other entries, red, green and blue four at a time, so that a
 // colour can be checked quickly to be nearer to the entry than to any of them.
 struct Neighbours {
@@ -134,7 +119,6 @@ public:
         , m_lookups { NearestColour(palette), NearestColour(palette) }
     {
         std::transform(palette.begin(), palette.end(), m_entries.begin(), rgbLanesOf);
-        m_settled = settledDistances(m_entries);
         m_neighbours = neighboursOf(m_entries);
         m_grain.assign(flatness.begin(), flatness.begin() + qsizetype(m_width) * m_height);
         m_error.resize(m_grain.size());
@@ -201,7 +185,8 @@ private:
                 best = top < best ? top : best;
                 const RgbLanes away = best - current;
                 const float distance = away[0] * away[0] + away[1] * away[1] + away[2] * away[2];
-                if (distance < m_settled[m_indices[i]] || nearerThanNeighbours(m_indices[i], best, distance))
+                if (4 * distance < float(nearest.clearance(m_indices[i]))
+                    || nearerThanNeighbours(m_indices[i], best, distance))
                     continue;
                 const int index = nearest.find(int(best[0] + 0.5f), int(best[1] + 0.5f), int(best[2] + 0.5f));
                 if (index == m_indices[i])
@@ -246,7 +231,6 @@ private:
     const int m_width, m_height;
     std::vector<RgbLanes> m_entries;
     std::array<NearestColour, 2> m_lookups; // one for each core
-    std::vector<float> m_settled;
     std::vector<Neighbours> m_neighbours;
     std::vector<float> m_grain;
     std::vector<RgbLanes> m_error; // result minus source

@@ -17,6 +17,9 @@ class NearestColour
 public:
     explicit NearestColour(const QList<QRgb>& palette);
     int find(int r, int g, int b);
+    // Squared distance from `entry` to the nearest other entry: every colour within half of that
+    // distance has `entry` as its nearest.
+    int clearance(int entry) const { return m_clearance[size_t(entry)]; }
 
 private:
     static constexpr int CellBits = 4;
